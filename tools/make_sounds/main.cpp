@@ -1,0 +1,405 @@
+// make_sounds <out-dir>
+//
+// Writes the feedback sounds used by the program: four different applause
+// clips (si1..si4.wav) for a right answer and a gentle falling "uh-oh"
+// (no.wav) for a wrong one. Everything is synthesised here so the build
+// owns its assets; fixed seeds make every run byte-identical.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <numbers>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr int kSampleRate = 22050;
+constexpr double kPi = std::numbers::pi;
+
+using Buffer = std::vector<double>;
+
+std::size_t to_samples(double seconds)
+{
+    return static_cast<std::size_t>(std::lround(seconds * kSampleRate));
+}
+
+// ---------------------------------------------------------------- random
+
+// SplitMix64: tiny, fast and, unlike the std distributions, gives the same
+// numbers with every compiler and standard library.
+class Rng {
+public:
+    explicit Rng(std::uint64_t seed) : state_(seed) {}
+
+    std::uint64_t next()
+    {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+
+    // Uniform in [0, 1), built from the top 53 bits.
+    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+    double uniform(double lo, double hi) { return lo + (hi - lo) * unit(); }
+    double noise() { return uniform(-1.0, 1.0); }
+
+private:
+    std::uint64_t state_;
+};
+
+// ---------------------------------------------------------------- filters
+
+// RBJ cookbook biquad; only the two shapes we need.
+class Biquad {
+public:
+    static Biquad band_pass(double centre_hz, double q)
+    {
+        const double w = 2.0 * kPi * centre_hz / kSampleRate;
+        const double alpha = std::sin(w) / (2.0 * q);
+        const double a0 = 1.0 + alpha;
+        // Constant 0 dB peak gain, so Q changes colour, not loudness.
+        return Biquad(alpha / a0, 0.0, -alpha / a0, -2.0 * std::cos(w) / a0,
+                      (1.0 - alpha) / a0);
+    }
+
+    static Biquad high_pass(double cutoff_hz)
+    {
+        const double w = 2.0 * kPi * cutoff_hz / kSampleRate;
+        const double q = std::numbers::sqrt2 / 2.0; // Butterworth
+        const double alpha = std::sin(w) / (2.0 * q);
+        const double c = std::cos(w);
+        const double a0 = 1.0 + alpha;
+        return Biquad((1.0 + c) / 2.0 / a0, -(1.0 + c) / a0, (1.0 + c) / 2.0 / a0,
+                      -2.0 * c / a0, (1.0 - alpha) / a0);
+    }
+
+    double process(double x)
+    {
+        const double y = b0_ * x + z1_;
+        z1_ = b1_ * x - a1_ * y + z2_;
+        z2_ = b2_ * x - a2_ * y;
+        return y;
+    }
+
+private:
+    Biquad(double b0, double b1, double b2, double a1, double a2)
+        : b0_(b0), b1_(b1), b2_(b2), a1_(a1), a2_(a2)
+    {
+    }
+
+    double b0_, b1_, b2_, a1_, a2_;
+    double z1_ = 0.0, z2_ = 0.0;
+};
+
+// ---------------------------------------------------------------- clap
+
+struct Clap {
+    double centre_hz; // main resonance of the cupped hands
+    double q;         // width of that resonance
+    double snap;      // amount of bright, broadband crack on top
+    double attack_s;  // a few ms
+    double decay_s;   // time to fall to about -25 dB
+    double gain;
+};
+
+// One hand clap: a noise burst through a band-pass, plus a little
+// high-passed noise for the crack, under a fast-attack/exponential envelope.
+void add_clap(Buffer& out, std::size_t start, const Clap& clap, Rng& rng)
+{
+    Biquad body = Biquad::band_pass(clap.centre_hz, clap.q);
+    Biquad crack = Biquad::high_pass(3000.0);
+    const double tau = clap.decay_s / 3.0;
+    const std::size_t attack = std::max<std::size_t>(1, to_samples(clap.attack_s));
+    // Run a bit past the nominal decay so the filter ring ends in silence.
+    const std::size_t length = attack + to_samples(clap.decay_s * 2.5);
+
+    for (std::size_t i = 0; i < length && start + i < out.size(); ++i) {
+        double env;
+        if (i < attack) {
+            env = 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(attack));
+        } else {
+            env = std::exp(-static_cast<double>(i - attack) / kSampleRate / tau);
+        }
+        const double n = rng.noise();
+        const double s = body.process(n) + clap.snap * crack.process(n);
+        out[start + i] += clap.gain * env * s;
+    }
+}
+
+// ---------------------------------------------------------------- applause
+
+struct ApplauseStyle {
+    std::uint64_t seed;
+    double seconds;
+    int clappers;
+    double brightness; // scales every clapper's resonance
+    double rate_hz;    // typical claps per second per person
+    double swell_s;    // how quickly the crowd joins in
+};
+
+// A crowd: every clapper has their own hands (resonance), tempo and
+// loudness, starts during the swell, and stops at their own moment near the
+// end, clapping more softly as they stop. Irregular timing keeps it from
+// sounding like a metronome.
+Buffer make_applause(const ApplauseStyle& style)
+{
+    Rng rng(style.seed);
+    Buffer out(to_samples(style.seconds), 0.0);
+    const double tail_s = 0.06; // let the last claps ring out
+
+    for (int c = 0; c < style.clappers; ++c) {
+        const double centre = style.brightness * rng.uniform(750.0, 2100.0);
+        const double q = rng.uniform(0.8, 2.2);
+        const double snap = style.brightness * rng.uniform(0.05, 0.3);
+        const double loudness = rng.uniform(0.35, 1.0);
+        const double period = 1.0 / (style.rate_hz * rng.uniform(0.75, 1.3));
+        const double decay = rng.uniform(0.02, 0.06);
+
+        // Spread joins over the swell so density ramps up rather than starting
+        // in one hit; the first clapper starts at once so there is no lag.
+        const double join = rng.unit();
+        const double begin = 0.005 + style.swell_s * (c == 0 ? 0.0 : join);
+        const double end = (style.seconds - tail_s) * rng.uniform(0.5, 1.0);
+
+        for (double t = begin; t < end;
+             t += period * rng.uniform(0.85, 1.15)) {
+            // Fade out over the clapper's last ~40 % of their time.
+            const double left = (end - t) / (0.4 * (end - begin) + 1e-9);
+            const double tiring = std::min(1.0, left);
+            const Clap clap{
+                .centre_hz = centre * rng.uniform(0.9, 1.1),
+                .q = q,
+                .snap = snap,
+                .attack_s = rng.uniform(0.001, 0.004),
+                .decay_s = decay * rng.uniform(0.8, 1.2),
+                .gain = loudness * rng.uniform(0.6, 1.0) * (0.2 + 0.8 * tiring),
+            };
+            add_clap(out, to_samples(t), clap, rng);
+        }
+    }
+
+    // A few early reflections give the crowd a room instead of a void.
+    constexpr double taps[][2] = {{0.011, 0.30}, {0.019, 0.24}, {0.029, 0.18},
+                                  {0.043, 0.13}, {0.061, 0.09}, {0.083, 0.06}};
+    const Buffer dry = out;
+    for (const auto& tap : taps) {
+        const std::size_t d = to_samples(tap[0]);
+        for (std::size_t i = d; i < out.size(); ++i) {
+            out[i] += tap[1] * dry[i - d];
+        }
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- uh-oh
+
+struct Note {
+    double start_s;
+    double length_s;
+    double from_hz; // pitch glides from here...
+    double to_hz;   // ...to here
+    double gain;
+};
+
+// Soft tone: a fundamental with a few quickly weakening harmonics (rounder
+// than a square or saw), slight vibrato, smooth attack and release.
+void add_note(Buffer& out, const Note& note)
+{
+    constexpr double harmonics[] = {1.0, 0.35, 0.12, 0.05};
+    const std::size_t start = to_samples(note.start_s);
+    const std::size_t length = to_samples(note.length_s);
+    const double attack = 0.025;
+    const double release = 0.09;
+    double phase = 0.0;
+
+    for (std::size_t i = 0; i < length && start + i < out.size(); ++i) {
+        const double t = static_cast<double>(i) / kSampleRate;
+        const double x = t / note.length_s;
+        // Ease-in-out glide so the pitch bends like a voice.
+        const double bend = x * x * (3.0 - 2.0 * x);
+        const double f = note.from_hz + (note.to_hz - note.from_hz) * bend;
+        const double vibrato = 1.0 + 0.006 * std::sin(2.0 * kPi * 5.5 * t);
+        phase += 2.0 * kPi * f * vibrato / kSampleRate;
+
+        double s = 0.0;
+        for (std::size_t h = 0; h < std::size(harmonics); ++h) {
+            s += harmonics[h] * std::sin(static_cast<double>(h + 1) * phase);
+        }
+
+        double env = 1.0;
+        if (t < attack) {
+            env = 0.5 - 0.5 * std::cos(kPi * t / attack);
+        }
+        const double until_end = note.length_s - t;
+        if (until_end < release) {
+            env *= 0.5 - 0.5 * std::cos(kPi * until_end / release);
+        }
+        out[start + i] += note.gain * env * s;
+    }
+}
+
+// Two falling notes, "uh" then a lower "oh" that sags a little further:
+// clearly "not quite", never alarming.
+Buffer make_uh_oh()
+{
+    Buffer out(to_samples(0.55), 0.0);
+    add_note(out, {.start_s = 0.0, .length_s = 0.2, .from_hz = 523.0, .to_hz = 510.0,
+                   .gain = 1.0});
+    add_note(out, {.start_s = 0.22, .length_s = 0.32, .from_hz = 440.0,
+                   .to_hz = 370.0, .gain = 0.9});
+    return out;
+}
+
+// ---------------------------------------------------------------- finishing
+
+// Raised-cosine ramps at both ends so playback never starts or stops on a
+// step (audible click).
+void fade_ends(Buffer& buf, double in_s, double out_s)
+{
+    const std::size_t n_in = std::min(buf.size(), to_samples(in_s));
+    const std::size_t n_out = std::min(buf.size(), to_samples(out_s));
+    for (std::size_t i = 0; i < n_in; ++i) {
+        buf[i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / static_cast<double>(n_in));
+    }
+    for (std::size_t i = 0; i < n_out; ++i) {
+        const double x = static_cast<double>(i) / static_cast<double>(n_out);
+        buf[buf.size() - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * x);
+    }
+}
+
+void normalise(Buffer& buf, double peak_dbfs)
+{
+    double peak = 0.0;
+    for (double s : buf) {
+        peak = std::max(peak, std::abs(s));
+    }
+    if (peak <= 0.0) {
+        return;
+    }
+    const double scale = std::pow(10.0, peak_dbfs / 20.0) / peak;
+    for (double& s : buf) {
+        s *= scale;
+    }
+}
+
+// Gentle tanh saturation: rounds off the few claps that happen to pile up,
+// so the crowd as a whole can sit louder under the same peak.
+void soft_limit(Buffer& buf, double drive)
+{
+    normalise(buf, 0.0);
+    for (double& s : buf) {
+        s = std::tanh(drive * s) / std::tanh(drive);
+    }
+}
+
+// ---------------------------------------------------------------- WAV
+
+void put_u16(std::string& out, std::uint16_t v)
+{
+    out.push_back(static_cast<char>(v & 0xFF));
+    out.push_back(static_cast<char>(v >> 8));
+}
+
+void put_u32(std::string& out, std::uint32_t v)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.push_back(static_cast<char>((v >> shift) & 0xFF));
+    }
+}
+
+// RIFF/WAVE, 16-bit PCM mono, written byte by byte so the result is
+// little-endian whatever the host.
+bool write_wav(const std::filesystem::path& path, const Buffer& samples)
+{
+    const auto data_bytes = static_cast<std::uint32_t>(samples.size() * 2);
+    std::string bytes;
+    bytes.reserve(44 + data_bytes);
+    bytes += "RIFF";
+    put_u32(bytes, 36 + data_bytes);
+    bytes += "WAVEfmt ";
+    put_u32(bytes, 16);              // fmt chunk size
+    put_u16(bytes, 1);               // PCM
+    put_u16(bytes, 1);               // mono
+    put_u32(bytes, kSampleRate);
+    put_u32(bytes, kSampleRate * 2); // byte rate
+    put_u16(bytes, 2);               // block align
+    put_u16(bytes, 16);              // bits per sample
+    bytes += "data";
+    put_u32(bytes, data_bytes);
+    for (double s : samples) {
+        const double clamped = std::clamp(s, -1.0, 1.0);
+        const auto v = static_cast<std::int16_t>(std::lround(clamped * 32767.0));
+        put_u16(bytes, static_cast<std::uint16_t>(v));
+    }
+
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return static_cast<bool>(file);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: " << (argc > 0 ? argv[0] : "make_sounds") << " <out-dir>\n";
+        return 2;
+    }
+    const std::filesystem::path dir = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec) {
+        std::cerr << "make_sounds: cannot create " << dir.string() << ": " << ec.message()
+                  << '\n';
+        return 1;
+    }
+
+    // Each clip gets its own crowd so repeated right answers don't sound
+    // canned: size, brightness, tempo and length all differ.
+    const ApplauseStyle styles[] = {
+        {.seed = 0x51A11, .seconds = 1.3, .clappers = 14, .brightness = 1.0,
+         .rate_hz = 4.5, .swell_s = 0.18},
+        {.seed = 0x51A22, .seconds = 1.6, .clappers = 24, .brightness = 1.2,
+         .rate_hz = 4.0, .swell_s = 0.25},
+        {.seed = 0x51A33, .seconds = 1.8, .clappers = 34, .brightness = 0.85,
+         .rate_hz = 3.6, .swell_s = 0.3},
+        {.seed = 0x51A44, .seconds = 1.5, .clappers = 18, .brightness = 1.35,
+         .rate_hz = 5.2, .swell_s = 0.12},
+    };
+
+    struct Output {
+        std::string name;
+        Buffer samples;
+        double peak_dbfs;
+    };
+    std::vector<Output> outputs;
+    for (std::size_t i = 0; i < std::size(styles); ++i) {
+        Buffer clip = make_applause(styles[i]);
+        fade_ends(clip, 0.004, 0.03);
+        soft_limit(clip, 1.8);
+        outputs.push_back({"si" + std::to_string(i + 1) + ".wav", std::move(clip), -3.0});
+    }
+    Buffer no = make_uh_oh();
+    fade_ends(no, 0.005, 0.02);
+    // A steady tone sounds much louder than applause at the same peak; a
+    // lower peak keeps "wrong" no louder than "right".
+    outputs.push_back({"no.wav", std::move(no), -6.0});
+
+    int status = 0;
+    for (auto& [name, samples, peak_dbfs] : outputs) {
+        normalise(samples, peak_dbfs);
+        const auto path = dir / name;
+        if (!write_wav(path, samples)) {
+            std::cerr << "make_sounds: cannot write " << path.string() << '\n';
+            status = 1;
+        }
+    }
+    return status;
+}
