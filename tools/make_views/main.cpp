@@ -1,0 +1,135 @@
+// make_views: renders each figure drawing once and writes its eight views
+// (four quarter turns of the drawing and four of its mirror image) as JPEG.
+//
+// Usage: make_views <figures-dir> <out-dir> [letter]
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QSvgRenderer>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int kSide = 240;
+constexpr int kJpegQuality = 90;
+const QColor kBackground(0xFF, 0xFD, 0xF5);
+
+void fail(const QString &message)
+{
+    std::fprintf(stderr, "make_views: %s\n", qPrintable(message));
+}
+
+// Quarter turn clockwise as seen on screen: (x, y) -> (W-1-y, x).
+// Written as an explicit permutation so every view is exact before encoding.
+QImage turnClockwise(const QImage &src)
+{
+    const int w = src.width();
+    QImage dst(w, w, QImage::Format_RGB32);
+    for (int y = 0; y < w; ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            reinterpret_cast<QRgb *>(dst.scanLine(x))[w - 1 - y] = row[x];
+    }
+    return dst;
+}
+
+// Reflection in a vertical axis: (x, y) -> (W-1-x, y).
+QImage mirrorLeftRight(const QImage &src)
+{
+    const int w = src.width();
+    QImage dst(w, w, QImage::Format_RGB32);
+    for (int y = 0; y < w; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            out[w - 1 - x] = in[x];
+    }
+    return dst;
+}
+
+std::optional<QImage> render(const QString &svgPath)
+{
+    QSvgRenderer renderer;
+    if (!renderer.load(svgPath) || !renderer.isValid())
+        return std::nullopt;
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    image.fill(kBackground);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, QRectF(0, 0, kSide, kSide));
+    painter.end();
+    return image;
+}
+
+bool makeViews(const QDir &figures, const QDir &out, QChar letter)
+{
+    const QString svgPath = figures.filePath(QString(letter) + ".svg");
+    if (!QFileInfo::exists(svgPath)) {
+        fail("missing drawing " + svgPath);
+        return false;
+    }
+    const auto drawn = render(svgPath);
+    if (!drawn) {
+        fail("invalid SVG " + svgPath);
+        return false;
+    }
+
+    // Views 1-4: the drawing turned 0..3 quarter turns clockwise;
+    // views 5-8: the same for its mirror image.
+    QImage views[8];
+    views[0] = *drawn;
+    views[4] = mirrorLeftRight(*drawn);
+    for (int base : {0, 4})
+        for (int k = 1; k < 4; ++k)
+            views[base + k] = turnClockwise(views[base + k - 1]);
+
+    for (int i = 0; i < 8; ++i) {
+        const QString path = out.filePath(QString("%1%2.jpg").arg(letter).arg(i + 1));
+        if (!views[i].save(path, "JPEG", kJpegQuality)) {
+            fail("cannot write " + path);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3 || args.size() > 4) {
+        fail("usage: make_views <figures-dir> <out-dir> [letter]");
+        return 2;
+    }
+
+    QString letters = "abcdefghijklmnopqrstuvwxyz";
+    if (args.size() == 4) {
+        const QString only = args.at(3);
+        if (only.size() != 1 || !letters.contains(only)) {
+            fail("the optional third argument must be one letter a..z");
+            return 2;
+        }
+        letters = only;
+    }
+
+    const QDir figures(args.at(1));
+    const QDir out(args.at(2));
+    if (!QDir().mkpath(out.path())) {
+        fail("cannot create output folder " + out.path());
+        return 1;
+    }
+
+    for (QChar letter : letters)
+        if (!makeViews(figures, out, letter))
+            return 1;
+    return 0;
+}
