@@ -1,0 +1,9 @@
+#pragma once
+
+#include "common/FinestraId.h"
+
+class QWidget;
+struct Contesto;
+
+// Builds a fresh window for each opening: its controls from their stored properties.
+QWidget* creaFinestra(FinestraId finestra, Contesto& ctx);

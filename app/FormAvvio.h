@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class PictureButton;
+class QLabel;
+struct Contesto;
+
+// The start window: the program's name and the "Avvio" button.
+class FormAvvio : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormAvvio(Contesto& ctx, QWidget* parent = nullptr);
+
+    void BottoneAvvio_Click();
+
+    QList<QLabel*> Label2; // a label array with the single element 0
+    PictureButton* BottoneAvvio;
+
+private:
+    Contesto& ctx_;
+};

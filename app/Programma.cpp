@@ -1,0 +1,56 @@
+#include "Programma.h"
+
+#include "common/FinestraEsercizio.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+void scarica(QWidget* window) {
+    if (!window)
+        return;
+    window->hide();
+    // The handler that asked for the change may still be running in it.
+    window->deleteLater();
+}
+
+void centra(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+} // namespace
+
+Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
+                     FigureLibrary& figure, QString cartellaApplicazione, Fabbrica fabbrica,
+                     std::function<void()> esci)
+    : ctx_{rnd, messaggi, suoni, figure, stato_, *this, std::move(cartellaApplicazione)},
+      fabbrica_(std::move(fabbrica)), esci_(std::move(esci)) {}
+
+void Programma::mostra(FinestraId finestra) {
+    QWidget* nuova = fabbrica_(finestra, ctx_);
+    if (!nuova)
+        return;
+    nuova->setAttribute(Qt::WA_DeleteOnClose);
+    QWidget* vecchia = corrente_;
+    corrente_ = nuova;
+    nuova->adjustSize();
+    centra(*nuova);
+    nuova->show();
+    nuova->raise();
+    nuova->activateWindow();
+    // Activation runs once per opening, not whenever a message box closes.
+    if (auto* esercizio = qobject_cast<FinestraEsercizio*>(nuova))
+        esercizio->Form_Activate();
+    scarica(vecchia);
+}
+
+void Programma::terminaProgramma() {
+    scarica(corrente_);
+    corrente_ = nullptr;
+    esci_();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/Contesto.h"
+#include "common/Navigatore.h"
+#include "common/StatoCondiviso.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+// Owns the shared state and the one open window, and moves between windows.
+class Programma : public Navigatore {
+public:
+    using Fabbrica = std::function<QWidget*(FinestraId, Contesto&)>;
+
+    Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
+              FigureLibrary& figure, QString cartellaApplicazione, Fabbrica fabbrica,
+              std::function<void()> esci);
+
+    Contesto& contesto() { return ctx_; }
+    StatoCondiviso& stato() { return stato_; }
+    QWidget* finestraCorrente() const { return corrente_; }
+
+    void mostra(FinestraId finestra) override;
+    void terminaProgramma() override;
+
+private:
+    StatoCondiviso stato_;
+    Contesto ctx_;
+    Fabbrica fabbrica_;
+    std::function<void()> esci_;
+    QPointer<QWidget> corrente_;
+};

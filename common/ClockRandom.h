@@ -1,0 +1,18 @@
+#pragma once
+
+#include "RandomSource.h"
+
+#include <cstdint>
+#include <random>
+
+// The real generator, seeded from the clock so that every run differs.
+class ClockRandom : public RandomSource {
+public:
+    ClockRandom();
+    void seedFromClock();
+    void seed(std::uint32_t value);
+    float Rnd() override;
+
+private:
+    std::mt19937 engine_;
+};

@@ -1,0 +1,63 @@
+#include "Colori.h"
+
+#include "RandomSource.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace Colori {
+
+const Palette& paletteMenu() {
+    static const Palette palette = {
+        qRgb(255, 192, 192), qRgb(255, 128, 128), qRgb(255, 192, 192), qRgb(255, 192, 128),
+        qRgb(255, 128, 0),   qRgb(0, 255, 255),   qRgb(255, 255, 0),   qRgb(192, 64, 0),
+        qRgb(128, 255, 128), qRgb(0, 192, 0),     qRgb(192, 255, 255), qRgb(0, 255, 255),
+        qRgb(192, 192, 255), qRgb(255, 192, 255), qRgb(255, 192, 255), qRgb(224, 224, 224),
+        qRgb(255, 192, 255), qRgb(255, 0, 255),
+    };
+    return palette;
+}
+
+const Palette& paletteEsercizi() {
+    static const Palette palette = {
+        qRgb(255, 192, 192), qRgb(255, 128, 128), qRgb(255, 192, 192), qRgb(255, 192, 128),
+        qRgb(255, 128, 0),   qRgb(255, 255, 192), qRgb(255, 192, 192), qRgb(192, 64, 0),
+        qRgb(128, 255, 128), qRgb(192, 192, 255), qRgb(192, 255, 255), qRgb(0, 255, 255),
+        qRgb(192, 192, 255), qRgb(255, 192, 255), qRgb(255, 192, 255), qRgb(224, 224, 224),
+        qRgb(255, 192, 255), qRgb(255, 0, 255),
+    };
+    return palette;
+}
+
+const std::array<QRgb, 14>& coloriAvvio() {
+    static const std::array<QRgb, 14> colours = {
+        qRgb(0, 0, 128),     qRgb(0, 128, 0),   qRgb(0, 128, 128), qRgb(128, 0, 0),
+        qRgb(128, 0, 128),   qRgb(128, 128, 0), qRgb(192, 192, 192), qRgb(128, 128, 128),
+        qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255), qRgb(255, 0, 0),
+        qRgb(255, 0, 255),   qRgb(255, 255, 0),
+    };
+    return colours;
+}
+
+void impostaSfondo(QWidget& window, QRgb colour) {
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+}
+
+QRgb sfondo(const QWidget& window) { return window.palette().color(QPalette::Window).rgb(); }
+
+void CaricaColori(QWidget& window, const Palette& palette, RandomSource& rnd) {
+    const int i = rnd.draw(18) + 1;
+    impostaSfondo(window, palette[static_cast<std::size_t>(i - 1)]);
+}
+
+QRgb coloreAvvio(RandomSource& rnd) {
+    int c = rnd.draw(14) + 1;
+    if (c == 7)
+        c = 6;
+    return coloriAvvio()[static_cast<std::size_t>(c - 1)];
+}
+
+} // namespace Colori

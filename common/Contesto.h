@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class FigureLibrary;
+class MessageBoxService;
+class Navigatore;
+class RandomSource;
+class SoundPlayer;
+struct StatoCondiviso;
+
+// What every window works with: the platform services, the shared counts,
+// the picture library and the way to the other windows.
+struct Contesto {
+    RandomSource& rnd;
+    MessageBoxService& messaggi;
+    SoundPlayer& suoni;
+    FigureLibrary& figure;
+    StatoCondiviso& stato;
+    Navigatore& navigatore;
+    QString cartellaApplicazione;
+};

@@ -1,0 +1,56 @@
+#include "Controlli.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+
+namespace Controlli {
+
+QFont arial(qreal points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont msSansSerif(qreal points, bool bold) {
+    QFont font;
+    // The condensed DejaVu face comes closest to the narrow bitmap font the
+    // layouts were drawn for, so sub-captions fit their labels.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString figuraMemorizzata(const QString& name) {
+    return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
+}
+
+QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
+                  std::optional<QRgb> background, Qt::Alignment alignment) {
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background ? QColor(*background)
+                                                  : QGuiApplication::palette().color(QPalette::Button));
+    palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
+    label->setPalette(palette);
+    return label;
+}
+
+QCursor cursoreFreccia() {
+    const qreal ratio = qMax<qreal>(1.0, qApp ? qGuiApp->devicePixelRatio() : 1.0);
+    QPixmap pixmap = QIcon(figuraMemorizzata(QStringLiteral("cursore"))).pixmap(QSize(32, 32), ratio);
+    return QCursor(pixmap, 1, 1);
+}
+
+} // namespace Controlli

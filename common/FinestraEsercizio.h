@@ -1,0 +1,74 @@
+#pragma once
+
+#include "FinestraId.h"
+#include "LayoutCornice.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QRect>
+
+#include <cstdint>
+
+class ImageBox;
+class LineShape;
+class PictureButton;
+class QAction;
+class QLabel;
+struct Contesto;
+
+// What all fifteen exercise windows share: the counters and their labels, the
+// two faces, "avanti", the menu bar and the way back to the menu. A family
+// supplies the exercise (NuovoEsercizio) and the check of the pupil's answer.
+class FinestraEsercizio : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int larghezzaArea = 9570; // client area, twips
+    static constexpr int altezzaArea = 6885;
+
+    FinestraEsercizio(Contesto& ctx, FinestraId id, const QString& titolo,
+                      const LayoutCornice& layout = {}, QWidget* parent = nullptr);
+
+    FinestraId id() const { return id_; }
+    // The client area below the menu bar; its background is the window's colour.
+    QWidget* area() const { return area_; }
+
+    void Form_Activate();
+    virtual void Esatto();
+    void Errato();
+    virtual void BottoneAvanti_Click();
+    void MenuAzzera_Click();
+    void MenuInformazioni_Click();
+    void mnuEsci_Click();
+    void CaricaColori();
+    virtual void NuovoEsercizio() = 0;
+
+    // The controls the pupil answers with, walked from index 0 upwards.
+    virtual QList<QWidget*> controlliRisposta() const = 0;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* EtichettaEsatti;
+    QLabel* EtichettaErrati;
+    PictureButton* ComandoIconaSi;
+    PictureButton* ComandoIconaNo;
+    PictureButton* BottoneAvanti;
+    QAction* MenuAzzera;
+    QAction* MenuInformazioni;
+    QAction* mnuEsci;
+
+protected:
+    Contesto& ctx;
+
+    // A 1800 x 1800 twips figure box at (left, top), in twips.
+    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered);
+    // A stored picture in a box of its own, such as a rotation sign.
+    ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
+    LineShape* linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour);
+
+private:
+    void abilitaRisposte(bool enabled);
+
+    FinestraId id_;
+    QWidget* area_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+// Every window of the program.
+enum class FinestraId {
+    FormAvvio,
+    FormMenu,
+    FormEs1,
+    FormEs2,
+    FormEs3,
+    FormEs4,
+    FormEs5,
+    FormEs6,
+    FormEs7,
+    FormEs8,
+    FormEs9,
+    FormEs10,
+    FormEs11,
+    FormEs12,
+    FormEs13,
+    FormEs14,
+    FormEs15,
+};
+
+// FormEs1 .. FormEs15 from their number.
+constexpr FinestraId formEs(int number) {
+    return static_cast<FinestraId>(static_cast<int>(FinestraId::FormEs1) + number - 1);
+}

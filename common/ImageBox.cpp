@@ -1,0 +1,60 @@
+#include "ImageBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageBox::ImageBox(QWidget* parent, std::int16_t index) : QWidget(parent), index_(index) {}
+
+void ImageBox::setPicture(PicturePtr picture) {
+    picture_ = std::move(picture);
+    missing_ = false;
+    update();
+}
+
+void ImageBox::setMissing() {
+    picture_.reset();
+    missing_ = true;
+    update();
+}
+
+void ImageBox::setBordered(bool bordered) {
+    bordered_ = bordered;
+    update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF inside = bordered_ ? QRectF(rect()).adjusted(1, 1, -1, -1) : QRectF(rect());
+    if (picture_) {
+        picture_->paint(painter, inside);
+    } else if (missing_) {
+        painter.fillRect(inside, QColor(225, 225, 225));
+        painter.setPen(QPen(QColor(150, 150, 150), 2, Qt::DashLine));
+        painter.drawRect(inside.adjusted(6, 6, -6, -6));
+        painter.drawLine(inside.center() - QPointF(12, 0), inside.center() + QPointF(12, 0));
+    }
+    if (bordered_) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+}
+
+void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and a release on the box, as pupils expect.
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && isEnabled())
+        emit clicked(index_);
+}
+
+void ImageBox::mouseDoubleClickEvent(QMouseEvent*) {
+    // The second press of a double click is not a new click, so a quick
+    // double tap on a candidate is judged once.
+    pressed_ = false;
+}

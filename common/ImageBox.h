@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Picture.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+// An image box: shows its picture stretched to its own size, keeps a free
+// text tag, and reports clicks with its index in its control array.
+// A disabled box raises no click.
+class ImageBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ImageBox(QWidget* parent = nullptr, std::int16_t index = 0);
+
+    std::int16_t index() const { return index_; }
+
+    // An empty picture clears the box.
+    void setPicture(PicturePtr picture);
+    PicturePtr picture() const { return picture_; }
+    // Takes over the picture another box shows: the same picture, no new load.
+    void takePictureOf(const ImageBox& other) { setPicture(other.picture()); }
+
+    // A load that failed shows a neutral placeholder instead of nothing.
+    void setMissing();
+    bool isMissing() const { return missing_; }
+
+    QString Tag;
+
+    void setBordered(bool bordered);
+    bool bordered() const { return bordered_; }
+
+signals:
+    void clicked(std::int16_t index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    std::int16_t index_;
+    PicturePtr picture_;
+    bool missing_ = false;
+    bool bordered_ = false;
+    bool pressed_ = false;
+};

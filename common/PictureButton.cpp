@@ -1,0 +1,60 @@
+#include "PictureButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
+    setText(caption);
+}
+
+void PictureButton::setPicture(const QString& svgPath, QSize size) {
+    picture_ = QIcon(svgPath);
+    pictureSize_ = size;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isDown())
+        area.translate(1, 1);
+    const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+    const QString caption = text();
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    const QRect textBounds =
+        caption.isEmpty() ? QRect() : fontMetrics().boundingRect(area, flags, caption);
+
+    if (!picture_.isNull()) {
+        const int gap = caption.isEmpty() ? 0 : 2;
+        // On a low button the picture gives way, so the caption stays whole.
+        QSize size = pictureSize_;
+        const int room = area.height() - gap - textBounds.height();
+        if (room < size.height())
+            size.scale(size.width(), std::max(12, room), Qt::KeepAspectRatio);
+        const int top =
+            area.top() + std::max(0, (area.height() - size.height() - gap - textBounds.height()) / 2);
+        const QRect pictureRect(area.left() + (area.width() - size.width()) / 2, top, size.width(),
+                                size.height());
+        picture_.paint(&painter, pictureRect, Qt::AlignCenter, mode);
+        area.setTop(pictureRect.bottom() + 1 + gap);
+    } else {
+        area.setTop(area.top() + std::max(0, (area.height() - textBounds.height()) / 2));
+    }
+    if (!caption.isEmpty()) {
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::ButtonText));
+        painter.drawText(area, flags | Qt::AlignTop, caption);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QIcon>
+#include <QPushButton>
+
+// A command button with an optional picture above its caption; long captions
+// wrap onto several lines, as they must on the narrow menu buttons.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit PictureButton(const QString& caption, QWidget* parent = nullptr);
+
+    void setPicture(const QString& svgPath, QSize size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QIcon picture_;
+    QSize pictureSize_;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Plays a WAV file in the background: returns at once, and a new sound cuts
+// off the one still playing. A file that cannot be played gives the default beep.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString& path) = 0;
+};

@@ -1,0 +1,8 @@
+#include "StatoCondiviso.h"
+
+#include <limits>
+
+void StatoCondiviso::incrementa(std::int16_t& count) {
+    if (count < std::numeric_limits<std::int16_t>::max())
+        ++count;
+}

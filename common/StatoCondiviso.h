@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// The program's one pair of counts and the key value of the current exercise.
+// The program holds a single instance; every window works on that one.
+struct StatoCondiviso {
+    std::int16_t NumeroEsatti = 0;
+    std::int16_t NumeroErrati = 0;
+    std::int16_t FiguraGiusta = 0;
+
+    // Adds one and stays at the 16-bit limit rather than wrapping around.
+    static void incrementa(std::int16_t& count);
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "common/SoundPlayer.h"
+
+#include <QStringList>
+
+// Records every sound asked for, in order.
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    void play(const QString& path) override { played << path; }
+    QStringList played;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/MessageBoxService.h"
+
+#include <QList>
+
+// Answers message boxes as the test scripts and records what was asked.
+// An unscripted question is answered No.
+class ScriptedMessageBox : public MessageBoxService {
+public:
+    void answer(Answer a) { answers_ << a; }
+    Answer show(QWidget*, const Request& request) override {
+        asked << request;
+        if (request.buttons == Buttons::Ok)
+            return Answer::Ok;
+        return answers_.isEmpty() ? Answer::No : answers_.takeFirst();
+    }
+
+    QList<Request> asked;
+
+private:
+    QList<Answer> answers_;
+};

@@ -1,0 +1,27 @@
+#include "TestBench.h"
+
+#include "app/CatalogoFinestre.h"
+
+#include <QApplication>
+#include <QTest>
+
+TestBench::TestBench(const QString& applicationFolder)
+    : figure(applicationFolder),
+      programma(rnd, messaggi, suoni, figure, applicationFolder, creaFinestra, [this] { ++quitCalls; }) {}
+
+void TestBench::flush() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+int TestBench::visibleWindows() {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->inherits("QMenu"))
+            ++count;
+    return count;
+}
+
+void TestBench::click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}

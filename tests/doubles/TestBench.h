@@ -1,0 +1,45 @@
+#pragma once
+
+#include "RecordingSoundPlayer.h"
+#include "ScriptedMessageBox.h"
+#include "ScriptedRandom.h"
+
+#include "app/Programma.h"
+#include "common/FigureLibrary.h"
+
+#include <memory>
+
+class ImageBox;
+class QAbstractButton;
+
+// The whole program with scripted services: real windows, real pictures,
+// scripted random values and message boxes, recorded sounds.
+class TestBench {
+public:
+    explicit TestBench(const QString& applicationFolder = QStringLiteral(VORTELIA_APP_DIR));
+
+    ScriptedRandom rnd;
+    ScriptedMessageBox messaggi;
+    RecordingSoundPlayer suoni;
+    FigureLibrary figure;
+    Programma programma;
+    int quitCalls = 0;
+
+    Contesto& ctx() { return programma.contesto(); }
+    StatoCondiviso& stato() { return programma.stato(); }
+
+    // Opens a window through the program, as a menu button would.
+    template <typename W> W* open(FinestraId id) {
+        programma.mostra(id);
+        flush();
+        return qobject_cast<W*>(programma.finestraCorrente());
+    }
+    QWidget* current() const { return programma.finestraCorrente(); }
+
+    // Lets deferred deletions of unloaded windows happen.
+    static void flush();
+    // The program's windows on screen.
+    static int visibleWindows();
+
+    static void click(QWidget* widget);
+};
