@@ -1,0 +1,1 @@
+# Tests of the exercise frame and the four families.

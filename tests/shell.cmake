@@ -1,0 +1,1 @@
+# Tests of the platform layer, the start window and the main menu.
