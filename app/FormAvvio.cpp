@@ -16,8 +16,9 @@ FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     setFixedSize(Twips::toPixels(10515), Twips::toPixels(8355));
     setFont(Controlli::msSansSerif(8.25));
 
-    Label2 << Controlli::etichetta(this, QStringLiteral("Vortelia"), Twips::rect(840, 600, 8310, 4095),
-                                   Controlli::arial(72), Controlli::ciano, Qt::AlignHCenter | Qt::AlignTop);
+    Label2 << Controlli::etichetta(this, QStringLiteral("Vortelia"),
+                                   Twips::rect(840, 600, 8310, 4095), Controlli::arial(72),
+                                   Controlli::ciano, Qt::AlignHCenter | Qt::AlignTop);
 
     BottoneAvvio = new PictureButton(QStringLiteral("Avvio"), this);
     BottoneAvvio->setGeometry(Twips::rect(2415, 4995, 4425, 1425));
@@ -30,4 +31,6 @@ FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     Colori::impostaSfondo(*this, Colori::coloreAvvio(ctx_.rnd));
 }
 
-void FormAvvio::BottoneAvvio_Click() { ctx_.navigatore.mostra(FinestraId::FormMenu); }
+void FormAvvio::BottoneAvvio_Click() {
+    ctx_.navigatore.mostra(FinestraId::FormMenu);
+}

@@ -11,7 +11,7 @@ struct Contesto;
 class FormAvvio : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit FormAvvio(Contesto& ctx, QWidget* parent = nullptr);
 
     void BottoneAvvio_Click();
@@ -19,6 +19,6 @@ public:
     QList<QLabel*> Label2; // a label array with the single element 0
     PictureButton* BottoneAvvio;
 
-private:
+  private:
     Contesto& ctx_;
 };

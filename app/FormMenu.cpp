@@ -77,8 +77,14 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     CaricaColori();
 }
 
-void FormMenu::CaricaColori() { Colori::CaricaColori(*this, Colori::paletteMenu(), ctx_.rnd); }
+void FormMenu::CaricaColori() {
+    Colori::CaricaColori(*this, Colori::paletteMenu(), ctx_.rnd);
+}
 
-void FormMenu::Command_Click(int number) { ctx_.navigatore.mostra(targets_.value(number)); }
+void FormMenu::Command_Click(int number) {
+    ctx_.navigatore.mostra(targets_.value(number));
+}
 
-void FormMenu::BottoneEsci_Click() { Modulo1::ChiediUscita(ctx_, this); }
+void FormMenu::BottoneEsci_Click() {
+    Modulo1::ChiediUscita(ctx_, this);
+}

@@ -13,7 +13,7 @@ struct Contesto;
 class FormMenu : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit FormMenu(Contesto& ctx, QWidget* parent = nullptr);
 
     // Command1 .. Command15 by their number.
@@ -26,7 +26,7 @@ public:
     void BottoneEsci_Click();
     void CaricaColori();
 
-private:
+  private:
     Contesto& ctx_;
     QHash<int, PictureButton*> commands_;
     QHash<int, QLabel*> labels_;

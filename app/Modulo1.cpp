@@ -7,7 +7,9 @@
 
 namespace Modulo1 {
 
-QString titolo() { return QStringLiteral("Vortelia"); }
+QString titolo() {
+    return QStringLiteral("Vortelia");
+}
 
 QString testoInformazioni() {
     return QStringLiteral("Vortelia  \r\n") + QLatin1Char(' ') + QString(23, QLatin1Char('-')) +
@@ -25,9 +27,9 @@ void MostraInformazioni(Contesto& ctx, QWidget* parent) {
 }
 
 void ChiediUscita(Contesto& ctx, QWidget* parent) {
-    const auto answer =
-        ctx.messaggi.show(parent, {titolo(), QStringLiteral("Vuoi uscire dal programma?"),
-                                   MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
+    const auto answer = ctx.messaggi.show(
+        parent, {titolo(), QStringLiteral("Vuoi uscire dal programma?"),
+                 MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
     if (answer == MessageBoxService::Answer::Yes)
         ctx.navigatore.terminaProgramma();
 }

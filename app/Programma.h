@@ -11,7 +11,7 @@
 
 // Owns the shared state and the one open window, and moves between windows.
 class Programma : public Navigatore {
-public:
+  public:
     using Fabbrica = std::function<QWidget*(FinestraId, Contesto&)>;
 
     Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
@@ -25,7 +25,7 @@ public:
     void mostra(FinestraId finestra) override;
     void terminaProgramma() override;
 
-private:
+  private:
     StatoCondiviso stato_;
     Contesto ctx_;
     Fabbrica fabbrica_;

@@ -2,14 +2,18 @@
 
 #include <chrono>
 
-ClockRandom::ClockRandom() { seedFromClock(); }
+ClockRandom::ClockRandom() {
+    seedFromClock();
+}
 
 void ClockRandom::seedFromClock() {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
 }
 
-void ClockRandom::seed(std::uint32_t value) { engine_.seed(value); }
+void ClockRandom::seed(std::uint32_t value) {
+    engine_.seed(value);
+}
 
 float ClockRandom::Rnd() {
     // 24 random bits fill a float's mantissa exactly, so the largest value is

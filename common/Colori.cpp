@@ -31,10 +31,10 @@ const Palette& paletteEsercizi() {
 
 const std::array<QRgb, 14>& coloriAvvio() {
     static const std::array<QRgb, 14> colours = {
-        qRgb(0, 0, 128),     qRgb(0, 128, 0),   qRgb(0, 128, 128), qRgb(128, 0, 0),
-        qRgb(128, 0, 128),   qRgb(128, 128, 0), qRgb(192, 192, 192), qRgb(128, 128, 128),
-        qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255), qRgb(255, 0, 0),
-        qRgb(255, 0, 255),   qRgb(255, 255, 0),
+        qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),   qRgb(128, 0, 0),
+        qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192), qRgb(128, 128, 128),
+        qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),   qRgb(255, 0, 0),
+        qRgb(255, 0, 255), qRgb(255, 255, 0),
     };
     return colours;
 }
@@ -46,7 +46,9 @@ void impostaSfondo(QWidget& window, QRgb colour) {
     window.setAutoFillBackground(true);
 }
 
-QRgb sfondo(const QWidget& window) { return window.palette().color(QPalette::Window).rgb(); }
+QRgb sfondo(const QWidget& window) {
+    return window.palette().color(QPalette::Window).rgb();
+}
 
 void CaricaColori(QWidget& window, const Palette& palette, RandomSource& rnd) {
     const int i = rnd.draw(18) + 1;

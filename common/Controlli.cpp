@@ -40,8 +40,9 @@ QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFo
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, background ? QColor(*background)
-                                                  : QGuiApplication::palette().color(QPalette::Button));
+    palette.setColor(QPalette::Window, background
+                                           ? QColor(*background)
+                                           : QGuiApplication::palette().color(QPalette::Button));
     palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
     label->setPalette(palette);
     return label;
@@ -49,7 +50,8 @@ QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFo
 
 QCursor cursoreFreccia() {
     const qreal ratio = qMax<qreal>(1.0, qApp ? qGuiApp->devicePixelRatio() : 1.0);
-    QPixmap pixmap = QIcon(figuraMemorizzata(QStringLiteral("cursore"))).pixmap(QSize(32, 32), ratio);
+    QPixmap pixmap =
+        QIcon(figuraMemorizzata(QStringLiteral("cursore"))).pixmap(QSize(32, 32), ratio);
     return QCursor(pixmap, 1, 1);
 }
 

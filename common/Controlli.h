@@ -23,7 +23,8 @@ QString figuraMemorizzata(const QString& name);
 // Labels wrap their captions and keep their own background when the window
 // is recoloured; without a colour they have the toolkit's label background.
 QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
-                  std::optional<QRgb> background, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+                  std::optional<QRgb> background,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 // The arrow pointer shown over "avanti" and over the clickable signs.
 QCursor cursoreFreccia();

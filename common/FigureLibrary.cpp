@@ -7,7 +7,9 @@
 FigureLibrary::FigureLibrary(QString applicationFolder)
     : applicationFolder_(std::move(applicationFolder)) {}
 
-QString FigureLibrary::folder() const { return applicationFolder_ + QStringLiteral("/jpg"); }
+QString FigureLibrary::folder() const {
+    return applicationFolder_ + QStringLiteral("/jpg");
+}
 
 QString FigureLibrary::path(QChar letter, int number) const {
     return folder() + QLatin1Char('/') + letter + QString::number(number) + QStringLiteral(".jpg");

@@ -11,7 +11,7 @@ class ImageBox;
 // The figure pictures: jpg/<letter><number>.jpg in the application folder.
 // Each file is decoded once and then shared by every box that shows it.
 class FigureLibrary {
-public:
+  public:
     explicit FigureLibrary(QString applicationFolder);
 
     QString folder() const;
@@ -24,7 +24,7 @@ public:
     // visible placeholder rather than an empty box.
     void load(ImageBox& box, QChar letter, int number);
 
-private:
+  private:
     QString applicationFolder_;
     QHash<QString, PicturePtr> decoded_;
 };

@@ -41,7 +41,8 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     MenuInformazioni = menuBar()->addAction(QStringLiteral("Informazioni          "));
     mnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
     connect(MenuAzzera, &QAction::triggered, this, &FinestraEsercizio::MenuAzzera_Click);
-    connect(MenuInformazioni, &QAction::triggered, this, &FinestraEsercizio::MenuInformazioni_Click);
+    connect(MenuInformazioni, &QAction::triggered, this,
+            &FinestraEsercizio::MenuInformazioni_Click);
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
 
     const auto at = [](QPoint p, int w, int h) { return Twips::rect(p.x(), p.y(), w, h); };
@@ -59,7 +60,8 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     const auto faccia = [&](const char* picture) {
         auto* button = new PictureButton(QString(), area_);
         button->setGeometry(at(layout.icone, 855, 750));
-        button->setPicture(Controlli::figuraMemorizzata(QString::fromLatin1(picture)), QSize(32, 32));
+        button->setPicture(Controlli::figuraMemorizzata(QString::fromLatin1(picture)),
+                           QSize(32, 32));
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     };
@@ -69,9 +71,11 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
 
     const QRect avanti = layout.bottoneAvanti;
     BottoneAvanti = new PictureButton(QStringLiteral("avanti"), area_);
-    BottoneAvanti->setGeometry(Twips::rect(avanti.x(), avanti.y(), avanti.width(), avanti.height()));
+    BottoneAvanti->setGeometry(
+        Twips::rect(avanti.x(), avanti.y(), avanti.width(), avanti.height()));
     BottoneAvanti->setFont(Controlli::arial(14.25));
-    BottoneAvanti->setPicture(Controlli::figuraMemorizzata(QStringLiteral("avanti")), QSize(40, 40));
+    BottoneAvanti->setPicture(Controlli::figuraMemorizzata(QStringLiteral("avanti")),
+                              QSize(40, 40));
     BottoneAvanti->setCursor(Controlli::cursoreFreccia());
     BottoneAvanti->setEnabled(false);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
@@ -91,9 +95,11 @@ ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, s
     return box;
 }
 
-LineShape* FinestraEsercizio::linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour) {
+LineShape* FinestraEsercizio::linea(QPoint fromTwips, QPoint toTwips, int widthPixels,
+                                    QRgb colour) {
     return new LineShape(Twips::point(fromTwips.x(), fromTwips.y()),
-                         Twips::point(toTwips.x(), toTwips.y()), widthPixels, QColor(colour), area_);
+                         Twips::point(toTwips.x(), toTwips.y()), widthPixels, QColor(colour),
+                         area_);
 }
 
 void FinestraEsercizio::Form_Activate() {
@@ -102,19 +108,26 @@ void FinestraEsercizio::Form_Activate() {
     NuovoEsercizio();
 }
 
-void FinestraEsercizio::Esatto() {
-    ComandoIconaSi->show();
-    ComandoIconaNo->hide();
-    ModuloColoriSuoni::SuonoEsatto(ctx);
+void FinestraEsercizio::mostraVerdetto(bool giusto) {
+    ComandoIconaSi->setVisible(giusto);
+    ComandoIconaNo->setVisible(!giusto);
+}
+
+void FinestraEsercizio::contaEsatto() {
     StatoCondiviso::incrementa(ctx.stato.NumeroEsatti);
     EtichettaEsatti->setText(NumberText::signedForm(ctx.stato.NumeroEsatti));
+}
+
+void FinestraEsercizio::Esatto() {
+    mostraVerdetto(true);
+    ModuloColoriSuoni::SuonoEsatto(ctx);
+    contaEsatto();
     BottoneAvanti->setEnabled(true);
     abilitaRisposte(false);
 }
 
 void FinestraEsercizio::Errato() {
-    ComandoIconaSi->hide();
-    ComandoIconaNo->show();
+    mostraVerdetto(false);
     ModuloColoriSuoni::SuonoErrato(ctx);
     StatoCondiviso::incrementa(ctx.stato.NumeroErrati);
     EtichettaErrati->setText(NumberText::signedForm(ctx.stato.NumeroErrati));
@@ -133,7 +146,9 @@ void FinestraEsercizio::MenuAzzera_Click() {
     ctx.stato.NumeroErrati = 0;
 }
 
-void FinestraEsercizio::MenuInformazioni_Click() { Modulo1::MostraInformazioni(ctx, this); }
+void FinestraEsercizio::MenuInformazioni_Click() {
+    Modulo1::MostraInformazioni(ctx, this);
+}
 
 void FinestraEsercizio::mnuEsci_Click() {
     const auto answer = ctx.messaggi.show(

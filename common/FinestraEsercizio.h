@@ -22,7 +22,7 @@ struct Contesto;
 class FinestraEsercizio : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int larghezzaArea = 9570; // client area, twips
     static constexpr int altezzaArea = 6885;
 
@@ -57,7 +57,7 @@ public:
     QAction* MenuInformazioni;
     QAction* mnuEsci;
 
-protected:
+  protected:
     Contesto& ctx;
 
     // A 1800 x 1800 twips figure box at (left, top), in twips.
@@ -66,9 +66,12 @@ protected:
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
     LineShape* linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour);
 
-private:
+    // The steps the feedback procedures are made of.
+    void mostraVerdetto(bool giusto);
+    void contaEsatto();
     void abilitaRisposte(bool enabled);
 
+  private:
     FinestraId id_;
     QWidget* area_;
 };

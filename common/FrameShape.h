@@ -5,16 +5,16 @@
 
 // A rectangle outline laid over another control; clicks pass through it.
 class FrameShape : public QWidget {
-public:
+  public:
     FrameShape(QRect rect, int width, QColor colour, QWidget* parent);
 
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int width_;
     QColor colour_;
 };

@@ -11,6 +11,12 @@ void ImageBox::setPicture(PicturePtr picture) {
     update();
 }
 
+void ImageBox::takePictureOf(const ImageBox& other) {
+    picture_ = other.picture_;
+    missing_ = other.missing_;
+    update();
+}
+
 void ImageBox::setMissing() {
     picture_.reset();
     missing_ = true;
@@ -47,7 +53,8 @@ void ImageBox::mousePressEvent(QMouseEvent* event) {
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     // A click is a press and a release on the box, as pupils expect.
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click && isEnabled())
         emit clicked(index_);

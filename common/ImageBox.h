@@ -13,7 +13,7 @@
 class ImageBox : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ImageBox(QWidget* parent = nullptr, std::int16_t index = 0);
 
     std::int16_t index() const { return index_; }
@@ -22,7 +22,7 @@ public:
     void setPicture(PicturePtr picture);
     PicturePtr picture() const { return picture_; }
     // Takes over the picture another box shows: the same picture, no new load.
-    void takePictureOf(const ImageBox& other) { setPicture(other.picture()); }
+    void takePictureOf(const ImageBox& other);
 
     // A load that failed shows a neutral placeholder instead of nothing.
     void setMissing();
@@ -33,16 +33,16 @@ public:
     void setBordered(bool bordered);
     bool bordered() const { return bordered_; }
 
-signals:
+  signals:
     void clicked(std::int16_t index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     std::int16_t index_;
     PicturePtr picture_;
     bool missing_ = false;

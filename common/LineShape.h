@@ -6,7 +6,7 @@
 // A straight line drawn over the window (separators and axes of symmetry).
 // It takes no clicks.
 class LineShape : public QWidget {
-public:
+  public:
     LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget* parent);
 
     QPoint from() const { return from_; }
@@ -14,10 +14,10 @@ public:
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPoint from_, to_;
     int width_;
     QColor colour_;

@@ -6,7 +6,9 @@ QString signedForm(int value) {
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
 }
 
-QString plainForm(int value) { return QString::number(value); }
+QString plainForm(int value) {
+    return QString::number(value);
+}
 
 double toNumber(const QString& text) {
     qsizetype i = 0;

@@ -38,7 +38,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
         if (room < size.height())
             size.scale(size.width(), std::max(12, room), Qt::KeepAspectRatio);
         const int top =
-            area.top() + std::max(0, (area.height() - size.height() - gap - textBounds.height()) / 2);
+            area.top() +
+            std::max(0, (area.height() - size.height() - gap - textBounds.height()) / 2);
         const QRect pictureRect(area.left() + (area.width() - size.width()) / 2, top, size.width(),
                                 size.height());
         picture_.paint(&painter, pictureRect, Qt::AlignCenter, mode);

@@ -6,8 +6,8 @@
 #include <QTest>
 
 TestBench::TestBench(const QString& applicationFolder)
-    : figure(applicationFolder),
-      programma(rnd, messaggi, suoni, figure, applicationFolder, creaFinestra, [this] { ++quitCalls; }) {}
+    : figure(applicationFolder), programma(rnd, messaggi, suoni, figure, applicationFolder,
+                                           creaFinestra, [this] { ++quitCalls; }) {}
 
 void TestBench::flush() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,0 +1,36 @@
+#include "Estrazioni.h"
+
+#include "FigureLibrary.h"
+#include "ImageBox.h"
+#include "NumberText.h"
+#include "RandomSource.h"
+
+namespace Estrazioni {
+
+QChar lettera(RandomSource& rnd) {
+    return QChar(97 + rnd.draw(26));
+}
+
+void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
+                  FigureLibrary& figure) {
+    const int n = static_cast<int>(boxes.size());
+    for (ImageBox* box : boxes)
+        box->Tag.clear();
+    for (int i = 0; i < n; ++i) {
+        int p = rnd.draw(n);
+        while (!boxes[p]->Tag.isEmpty())
+            p = rnd.draw(n);
+        figure.load(*boxes[p], letter, i + 1);
+        boxes[p]->Tag = NumberText::signedForm(i + 1);
+    }
+}
+
+int passo(int k, bool orario) {
+    const int primo = k < 5 ? 1 : 5;
+    const int ultimo = primo + 3;
+    if (orario)
+        return k == ultimo ? primo : k + 1;
+    return k == primo ? ultimo : k - 1;
+}
+
+} // namespace Estrazioni

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QChar>
+#include <QList>
+
+class FigureLibrary;
+class ImageBox;
+class RandomSource;
+
+// The draws and the numbering that the exercise families share.
+namespace Estrazioni {
+
+// The figure letter of an exercise, "a" to "z": one value from the generator.
+QChar lettera(RandomSource& rnd);
+
+// Deals pictures 1..N of the letter into the N boxes, one per box: each
+// picture goes into the first free box that the draws hit. Empties the tags
+// first; afterwards each tag names its box's picture (" 3").
+void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
+                  FigureLibrary& figure);
+
+// One quarter turn from picture k, clockwise or not, within its group of
+// four (1..4 the figure, 5..8 its mirror image): 4 is followed by 1, 8 by 5.
+int passo(int k, bool orario);
+
+} // namespace Estrazioni

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/FinestraEsercizio.h"
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+#include <optional>
+
+class ImageBox;
+
+// Find the rotation: three quarter-turn views of a figure and an empty fourth
+// box; the pupil picks, among 4 or 8 candidates, the view that comes next.
+// FormEs2, FormEs3, FormEs5 and FormEs6 are this window with their parameters.
+class TrovaRotazione : public FinestraEsercizio {
+    Q_OBJECT
+
+  public:
+    enum class Senso {
+        SempreOrario,  // always clockwise
+        EstrattoPrima, // drawn before the first view
+        EstrattoDopo,  // drawn after the first view
+    };
+
+    struct Parametri {
+        FinestraId id;
+        const char* titolo;
+        int candidati; // N: pictures 1..N, first view from 1..N
+        Senso senso;
+        QPoint linea[2];                  // separator, twips
+        QList<QPoint> caselle;            // Image1(0..N-1), twips
+        std::optional<QRect> segnoOrario; // Image3(0), when shown
+    };
+
+    // The windows of the family, and a fresh one of them (nullptr for others).
+    static const QList<Parametri>& finestre();
+    static TrovaRotazione* crea(FinestraId id, Contesto& ctx);
+
+    TrovaRotazione(Contesto& ctx, const Parametri& parametri);
+
+    void NuovoEsercizio() override;
+    void Image1_Click(std::int16_t index);
+    QList<QWidget*> controlliRisposta() const override;
+
+    QList<ImageBox*> Image1; // candidates
+    QList<ImageBox*> Image2; // the sequence row
+    QList<ImageBox*> Image3; // the clockwise sign, where shown
+    bool SensoOrario = true;
+
+  private:
+    const Parametri& parametri_;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "common/FinestraEsercizio.h"
+
+#include <QList>
+
+#include <array>
+
+class ImageBox;
+
+// Find the symmetry: a model figure beside a red axis, and eight candidates
+// showing its eight views; the pupil picks its mirror image in the axis.
+// FormEs1, FormEs7, FormEs14 and FormEs15 are this window, each with its axis,
+// its layout and its partner table.
+class TrovaSimmetria : public FinestraEsercizio {
+    Q_OBJECT
+
+  public:
+    struct Parametri {
+        FinestraId id;
+        const char* titolo;
+        // partner[m - 1]: the picture number of model m's mirror image.
+        std::array<int, 8> partner;
+        LayoutCornice cornice;
+        QPoint asse[2];
+        QPoint modello;
+        QPoint risposta;
+        std::array<QPoint, 8> caselle;
+    };
+
+    static const QList<Parametri>& finestre();
+    static TrovaSimmetria* crea(FinestraId id, Contesto& ctx);
+
+    TrovaSimmetria(Contesto& ctx, const Parametri& parametri);
+
+    void NuovoEsercizio() override;
+    void Image1_Click(std::int16_t index);
+    QList<QWidget*> controlliRisposta() const override;
+
+    QList<ImageBox*> Image1; // candidates
+    QList<ImageBox*> Image2; // model (0) and answer (1)
+    std::int16_t FiguraSimmetrica = 0;
+
+  private:
+    const Parametri& parametri_;
+};
