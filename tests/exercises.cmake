@@ -1,1 +1,2 @@
 # Tests of the exercise frame and the four families.
+include(rotation.cmake)

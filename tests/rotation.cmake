@@ -1,0 +1,1 @@
+# Tests of the find-the-rotation, build-the-rotation and type-of-rotation windows.
