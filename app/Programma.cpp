@@ -31,6 +31,10 @@ Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer
     : ctx_{rnd, messaggi, suoni, figure, stato_, *this, std::move(cartellaApplicazione)},
       fabbrica_(std::move(fabbrica)), esci_(std::move(esci)) {}
 
+Programma::~Programma() {
+    delete corrente_.data();
+}
+
 void Programma::mostra(FinestraId finestra) {
     QWidget* nuova = fabbrica_(finestra, ctx_);
     if (!nuova)

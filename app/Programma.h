@@ -17,6 +17,9 @@ class Programma : public Navigatore {
     Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
               FigureLibrary& figure, QString cartellaApplicazione, Fabbrica fabbrica,
               std::function<void()> esci);
+    ~Programma() override;
+    Programma(const Programma&) = delete;
+    Programma& operator=(const Programma&) = delete;
 
     Contesto& contesto() { return ctx_; }
     StatoCondiviso& stato() { return stato_; }

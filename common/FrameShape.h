@@ -5,6 +5,8 @@
 
 // A rectangle outline laid over another control; clicks pass through it.
 class FrameShape : public QWidget {
+    Q_OBJECT
+
   public:
     FrameShape(QRect rect, int width, QColor colour, QWidget* parent);
 

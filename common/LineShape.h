@@ -6,6 +6,8 @@
 // A straight line drawn over the window (separators and axes of symmetry).
 // It takes no clicks.
 class LineShape : public QWidget {
+    Q_OBJECT
+
   public:
     LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget* parent);
 

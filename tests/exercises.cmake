@@ -1,2 +1,3 @@
 # Tests of the exercise frame and the four families.
 include(rotation.cmake)
+vortelia_test(tst_Frame)
