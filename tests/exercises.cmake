@@ -1,3 +1,4 @@
 # Tests of the exercise frame and the four families.
 include(rotation.cmake)
 vortelia_test(tst_Frame)
+vortelia_test(tst_TrovaSimmetria)
