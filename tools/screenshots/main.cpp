@@ -1,0 +1,110 @@
+// Renders the start window, the menu and every exercise window, each in the
+// middle of an exercise, to PNG files: `screenshots <out-dir> [scale]`.
+
+#include "app/CatalogoFinestre.h"
+#include "app/Programma.h"
+#include "common/ClockRandom.h"
+#include "common/FigureLibrary.h"
+#include "common/FinestraEsercizio.h"
+#include "common/ImageBox.h"
+#include "common/MessageBoxService.h"
+#include "common/NumberText.h"
+#include "common/SoundPlayer.h"
+#include "common/StatoCondiviso.h"
+#include "exercises/rotation_build/FormaRotazione.h"
+#include "exercises/rotation_find/TrovaRotazione.h"
+#include "exercises/rotation_type/TipoRotazione.h"
+#include "exercises/symmetry_find/TrovaSimmetria.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+class Silence : public SoundPlayer {
+  public:
+    void play(const QString&) override {}
+};
+
+class NoQuestions : public MessageBoxService {
+  public:
+    Answer show(QWidget*, const Request&) override { return Answer::No; }
+};
+
+int tag(const ImageBox* box) {
+    return int(NumberText::toNumber(box->Tag));
+}
+
+// A pupil halfway through: one wrong answer, and in the build windows one
+// right pick already in the row.
+void playAWhile(QWidget* window, StatoCondiviso& stato) {
+    if (auto* w = qobject_cast<TrovaRotazione*>(window)) {
+        for (ImageBox* box : w->Image1)
+            if (tag(box) != stato.FiguraGiusta) {
+                w->Image1_Click(box->index());
+                break;
+            }
+    } else if (auto* w = qobject_cast<FormaRotazione*>(window)) {
+        w->Image1_Click(w->Image1.back()->index() == 7 ? 4 : 0);
+        for (ImageBox* box : w->Image1)
+            if (tag(box) == stato.FiguraGiusta && w->ProssimaCasella == 1)
+                w->Image1_Click(box->index());
+    } else if (auto* w = qobject_cast<TrovaSimmetria*>(window)) {
+        for (ImageBox* box : w->Image1)
+            if (tag(box) == w->FiguraSimmetrica)
+                w->Image1_Click(box->index());
+    } else if (auto* w = qobject_cast<TipoRotazione*>(window)) {
+        w->SensoOrario ? w->Image1_Click() : w->Image3_Click();
+    }
+}
+
+QString fileName(FinestraId id) {
+    switch (id) {
+    case FinestraId::FormAvvio:
+        return QStringLiteral("FormAvvio");
+    case FinestraId::FormMenu:
+        return QStringLiteral("FormMenu");
+    default:
+        return QStringLiteral("FormEs%1").arg(int(id) - int(FinestraId::FormEs1) + 1);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: screenshots <out-dir> [scale]\n");
+        return 2;
+    }
+    if (argc > 2)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
+    QApplication app(argc, argv);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+
+    ClockRandom rnd;
+    rnd.seed(20261208);
+    NoQuestions messaggi;
+    Silence suoni;
+    const QString folder = QApplication::applicationDirPath();
+    FigureLibrary figure(folder);
+    Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra, [] {});
+
+    for (int i = int(FinestraId::FormAvvio); i <= int(FinestraId::FormEs15); ++i) {
+        const auto id = FinestraId(i);
+        programma.mostra(id);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget* window = programma.finestraCorrente();
+        playAWhile(window, programma.stato());
+        QCoreApplication::processEvents();
+        const QString path = out + QLatin1Char('/') + fileName(id) + QStringLiteral(".png");
+        if (!window->grab().save(path)) {
+            std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
