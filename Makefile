@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test test-sanitize bench package screenshots clean
 
 all: build
 
@@ -22,5 +22,22 @@ run: build
 test: build
 	@bash scripts/run-tests $(BUILD)
 
+# The same tests built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVORTELIA_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-sanitize -j $(JOBS)
+	@bash scripts/run-tests build-sanitize
+
+bench: deps
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build build-release -j $(JOBS)
+	@bash scripts/run-bench build-release
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/screenshots docs/screenshots
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize build-release
