@@ -1,0 +1,304 @@
+// The start window, the main menu and the moves between them.
+
+#include "doubles/TestBench.h"
+
+#include "app/CatalogoFinestre.h"
+#include "app/FormAvvio.h"
+#include "app/FormMenu.h"
+#include "app/Modulo1.h"
+#include "common/Colori.h"
+#include "common/PictureButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+using Request = MessageBoxService::Request;
+
+void checkFont(const QWidget* w, const QString& family, int points, bool bold) {
+    QCOMPARE(w->font().family(), family);
+    QCOMPARE(w->font().pointSizeF(), qreal(points));
+    QCOMPARE(w->font().bold(), bold);
+}
+
+// Tab-reachable controls from first, in keyboard order.
+QList<QWidget*> tabOrder(QWidget* first) {
+    QList<QWidget*> order;
+    QWidget* w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
+            order << w;
+        w = w->nextInFocusChain();
+    } while (w != first);
+    return order;
+}
+
+// A program whose factory records every window asked for and builds only
+// the start window and the menu, so the menu stays open while its buttons run.
+struct RecordingProgram {
+    ScriptedRandom rnd;
+    ScriptedMessageBox messaggi;
+    RecordingSoundPlayer suoni;
+    FigureLibrary figure{QStringLiteral(VORTELIA_APP_DIR)};
+    QList<FinestraId> asked;
+    Programma programma{rnd,
+                        messaggi,
+                        suoni,
+                        figure,
+                        QStringLiteral(VORTELIA_APP_DIR),
+                        [this](FinestraId id, Contesto& ctx) -> QWidget* {
+                            asked << id;
+                            if (id == FinestraId::FormAvvio || id == FinestraId::FormMenu)
+                                return creaFinestra(id, ctx);
+                            return nullptr;
+                        },
+                        [] {}};
+};
+
+} // namespace
+
+class tst_AppShell : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->close();
+        TestBench::flush();
+    }
+
+    void startWindowLayout() {
+        TestBench bench;
+        auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
+        QVERIFY(avvio);
+        QCOMPARE(avvio->size(), QSize(701, 557));
+        QCOMPARE(avvio->windowTitle(), QStringLiteral("Vortelia"));
+
+        QCOMPARE(avvio->Label2.size(), 1);
+        QLabel* title = avvio->Label2[0];
+        QCOMPARE(title->text(), QStringLiteral("Vortelia"));
+        QCOMPARE(title->geometry(), QRect(56, 40, 554, 273));
+        checkFont(title, QStringLiteral("Arial"), 72, true);
+        QVERIFY(title->alignment() & Qt::AlignHCenter);
+        QVERIFY(title->autoFillBackground());
+        QCOMPARE(title->palette().color(QPalette::Window), QColor(0, 255, 255));
+
+        QCOMPARE(avvio->BottoneAvvio->text(), QStringLiteral("Avvio"));
+        QCOMPARE(avvio->BottoneAvvio->geometry(), QRect(161, 333, 295, 95));
+        checkFont(avvio->BottoneAvvio, QStringLiteral("Arial"), 24, true);
+
+        QList<QWidget*> focusable;
+        for (QWidget* w : avvio->findChildren<QWidget*>())
+            if (w->focusPolicy() != Qt::NoFocus)
+                focusable << w;
+        QCOMPARE(focusable, QList<QWidget*>{avvio->BottoneAvvio});
+        QCOMPARE(avvio->focusWidget(), avvio->BottoneAvvio);
+    }
+
+    void startWindowColour() {
+        TestBench bench;
+        bench.rnd.scriptDraws({{6, 14}}); // c = 7, shown as entry 6
+        auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
+        QCOMPARE(bench.rnd.taken(), 1);
+        QCOMPARE(Colori::sfondo(*avvio), qRgb(128, 128, 0));
+        // The title keeps its cyan on any window colour.
+        QCOMPARE(avvio->Label2[0]->palette().color(QPalette::Window), QColor(0, 255, 255));
+    }
+
+    void avvioOpensMenuAndUnloadsStart() {
+        TestBench bench;
+        QPointer<FormAvvio> avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
+        bench.rnd.scriptDraws({{17, 18}});
+        TestBench::click(avvio->BottoneAvvio);
+        TestBench::flush();
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu);
+        QVERIFY(avvio.isNull());
+        QCOMPARE(TestBench::visibleWindows(), 1);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(Colori::sfondo(*menu), qRgb(255, 0, 255));
+    }
+
+    void menuRecoloursOnEveryOpening() {
+        TestBench bench;
+        bench.rnd.scriptDraws({{0, 18}});
+        auto* first = bench.open<FormMenu>(FinestraId::FormMenu);
+        QCOMPARE(bench.rnd.taken(), 1);
+        QCOMPARE(Colori::sfondo(*first), qRgb(255, 192, 192));
+        bench.rnd.scriptDraws({{9, 18}});
+        auto* again = bench.open<FormMenu>(FinestraId::FormMenu);
+        QVERIFY(again && again != first);
+        QCOMPARE(bench.rnd.taken(), 2);
+        QCOMPARE(Colori::sfondo(*again), qRgb(0, 192, 0));
+        QCOMPARE(TestBench::visibleWindows(), 1);
+    }
+
+    void menuButtons() {
+        TestBench bench;
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QCOMPARE(menu->size(), QSize(640, 480));
+        for (int n = 1; n <= 15; ++n) {
+            PictureButton* b = menu->Command(n);
+            QVERIFY2(b, qPrintable(QString::number(n)));
+            QCOMPARE(b->objectName(), QStringLiteral("Command%1").arg(n));
+            QCOMPARE(b->size(), QSize(200, 41));
+            checkFont(b, QStringLiteral("Arial"), 12, true);
+        }
+        struct Expected {
+            int n;
+            const char* caption;
+            QPoint pos;
+        };
+        for (const Expected& e :
+             {Expected{8, "Forma la rotazione - 1", {8, 8}},
+              Expected{13, "Forma la rotazione - 4", {8, 152}},
+              Expected{11, "Forma la rotazione - 6", {8, 248}},
+              Expected{7, "Trova la rotazione - 4", {344, 64}},
+              Expected{15, "Trova la simmetria - asse diagonale - 2", {344, 296}}}) {
+            QCOMPARE(menu->Command(e.n)->text(), QString::fromUtf8(e.caption));
+            QCOMPARE(menu->Command(e.n)->pos(), e.pos);
+        }
+        QCOMPARE(menu->Command(1)->text(), QStringLiteral("Trova la rotazione - 1"));
+
+        QCOMPARE(menu->BottoneEsci->text(), QStringLiteral("Esci"));
+        QCOMPARE(menu->BottoneEsci->geometry(), QRect(352, 376, 201, 49));
+        QVERIFY(!menu->BottoneEsci->font().bold());
+    }
+
+    void menuSubCaptions() {
+        TestBench bench;
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        const QString four = QStringLiteral(" - tra 4 possibilità");
+        const QString eight = QStringLiteral(" - tra 8 possibilità");
+        const QStringList texts = {
+            QStringLiteral("solo rotazioni orarie") + four,
+            QStringLiteral("solo rotazioni orarie") + eight,
+            QStringLiteral("rotazioni orarie e antiorarie") + four,
+            QStringLiteral("rotazioni orarie e antiorarie") + eight,
+            QStringLiteral("solo rotazioni orarie") + four,
+            QStringLiteral("solo rotazioni antiorarie") + four,
+            QStringLiteral("rotazioni orarie e antiorarie- tra 4 possibilità"),
+            QStringLiteral("rotazioni orarie e antiorarie- tra 8 possibilità"),
+            QStringLiteral("solo rotazioni antiorarie") + eight,
+            QStringLiteral("solo rotazioni orarie") + eight,
+        };
+        for (int i = 0; i < 10; ++i) {
+            QLabel* label = menu->Label1(i);
+            QVERIFY2(label, qPrintable(QString::number(i)));
+            QCOMPARE(label->text(), texts[i]);
+            QCOMPARE(label->x(), (i == 2 || i == 3) ? 552 : 216);
+            // A wrapped caption must stay inside the window.
+            QVERIFY(label->geometry().right() < menu->width());
+        }
+        QVERIFY(!menu->Label1(10));
+    }
+
+    void menuButtonsOpenTheirWindows() {
+        RecordingProgram p;
+        p.programma.mostra(FinestraId::FormMenu);
+        auto* menu = qobject_cast<FormMenu*>(p.programma.finestraCorrente());
+        QVERIFY(menu);
+        const auto clicked = [&](int n) {
+            p.asked.clear();
+            TestBench::click(menu->Command(n));
+            return p.asked.size() == 1 ? p.asked.first() : FinestraId::FormAvvio;
+        };
+        QCOMPARE(clicked(13), FinestraId::FormEs11);
+        QCOMPARE(clicked(11), FinestraId::FormEs13);
+        QCOMPARE(clicked(7), FinestraId::FormEs6);
+        QCOMPARE(clicked(15), FinestraId::FormEs15);
+        QCOMPARE(clicked(1), FinestraId::FormEs2);
+
+        // Each exercise window has exactly one button.
+        QSet<FinestraId> targets;
+        for (int n = 1; n <= 15; ++n)
+            targets.insert(clicked(n));
+        QCOMPARE(targets.size(), 15);
+        for (int k = 1; k <= 15; ++k)
+            QVERIFY(targets.contains(formEs(k)));
+        QCOMPARE(p.programma.finestraCorrente(), menu);
+    }
+
+    void menuTabOrderAndFocus() {
+        TestBench bench;
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QList<QWidget*> expected = {menu->Command(7), menu->BottoneEsci};
+        for (int n : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15})
+            expected << menu->Command(n);
+        QCOMPARE(tabOrder(menu->Command(7)), expected);
+
+        QApplication::setActiveWindow(menu);
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QCOMPARE(QApplication::focusWidget(), menu->Command(7));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), menu->BottoneEsci);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), menu->Command(1));
+    }
+
+    void esciAnsweredNoChangesNothing() {
+        TestBench bench;
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        const QRgb colour = Colori::sfondo(*menu);
+        const int taken = bench.rnd.taken();
+        bench.messaggi.answer(MessageBoxService::Answer::No);
+        TestBench::click(menu->BottoneEsci);
+        TestBench::flush();
+
+        QCOMPARE(bench.messaggi.asked.size(), 1);
+        const Request& r = bench.messaggi.asked.first();
+        QCOMPARE(r.title, QStringLiteral("Vortelia"));
+        QCOMPARE(r.text, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(r.icon, MessageBoxService::Icon::Question);
+        QCOMPARE(r.buttons, MessageBoxService::Buttons::YesNo);
+        QCOMPARE(bench.current(), menu);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(Colori::sfondo(*menu), colour);
+        QCOMPARE(bench.rnd.taken(), taken);
+        QCOMPARE(bench.quitCalls, 0);
+    }
+
+    void esciAnsweredYesQuits() {
+        TestBench bench;
+        QPointer<FormMenu> menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        bench.messaggi.answer(MessageBoxService::Answer::Yes);
+        TestBench::click(menu->BottoneEsci);
+        TestBench::flush();
+        QCOMPARE(bench.messaggi.asked.size(), 1);
+        QCOMPARE(bench.quitCalls, 1);
+        QCOMPARE(TestBench::visibleWindows(), 0);
+        QVERIFY(menu.isNull());
+    }
+
+    void informationBox() {
+        TestBench bench;
+        Modulo1::MostraInformazioni(bench.ctx(), nullptr);
+        QCOMPARE(bench.messaggi.asked.size(), 1);
+        const Request& r = bench.messaggi.asked.first();
+        QCOMPARE(r.title, QStringLiteral("Vortelia"));
+        QCOMPARE(r.icon, MessageBoxService::Icon::Information);
+        QCOMPARE(r.buttons, MessageBoxService::Buttons::Ok);
+        QCOMPARE(r.text.count(QLatin1Char('\n')), 3);
+        QCOMPARE(r.text.count(QLatin1Char('\r')), 3);
+        const QStringList lines = r.text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(QRegularExpression(QStringLiteral("^\\S(.*\\S)?  $")).match(lines[0]).hasMatch());
+        QCOMPARE(lines[1], QLatin1Char(' ') + QString(23, QLatin1Char('-')) + QLatin1Char(' '));
+        QVERIFY2(QRegularExpression(QStringLiteral("^(https?://)?[\\w-]+(\\.[\\w-]+)+(/\\S*)?$"))
+                     .match(lines[2])
+                     .hasMatch(),
+                 qPrintable(lines[2]));
+        QVERIFY2(QRegularExpression(QStringLiteral("^mail: [\\w.+-]+@[\\w-]+(\\.[\\w-]+)+$"))
+                     .match(lines[3])
+                     .hasMatch(),
+                 qPrintable(lines[3]));
+        QCOMPARE(bench.quitCalls, 0);
+    }
+};
+
+QTEST_MAIN(tst_AppShell)
+#include "tst_AppShell.moc"
