@@ -1,0 +1,194 @@
+# shellcheck shell=bash
+# Helpers shared by the end-to-end scripts; sourced, not run.
+
+SKIP=77
+
+skip() {
+    echo "SKIP: $*"
+    exit "$SKIP"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The files an installed tree must hold, relative to its prefix, sorted.
+expected_tree() {
+    {
+        echo bin/vortelia
+        echo lib/vortelia/vortelia
+        for letter in {a..z}; do
+            for n in 1 2 3 4 5 6 7 8; do
+                echo "lib/vortelia/jpg/$letter$n.jpg"
+            done
+        done
+        for sound in si1 si2 si3 si4 no; do
+            echo "lib/vortelia/suoni/$sound.wav"
+        done
+        echo share/applications/org.vortelia.Vortelia.desktop
+        echo share/icons/hicolor/scalable/apps/org.vortelia.Vortelia.svg
+        echo share/metainfo/org.vortelia.Vortelia.metainfo.xml
+    } | LC_ALL=C sort
+}
+
+# check_tree PREFIX: exactly the expected files, the program's data beside the
+# real program file, and bin/vortelia a relative link to it.
+check_tree() {
+    local prefix=$1
+    local found
+    found=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
+    if [ "$found" != "$(expected_tree)" ]; then
+        diff <(expected_tree) <(echo "$found") >&2 || true
+        fail "the tree under $prefix is not the expected one (< expected, > found)"
+    fi
+    [ -L "$prefix/bin/vortelia" ] || fail "$prefix/bin/vortelia is not a symbolic link"
+    local target
+    target=$(readlink "$prefix/bin/vortelia")
+    [ "$target" = ../lib/vortelia/vortelia ] || fail "bin/vortelia points to '$target'"
+    [ -x "$prefix/lib/vortelia/vortelia" ] || fail "lib/vortelia/vortelia is not executable"
+    local real
+    real=$(dirname "$(readlink -f "$prefix/bin/vortelia")")
+    if [ ! -d "$real/jpg" ] || [ ! -d "$real/suoni" ]; then
+        fail "jpg/ and suoni/ are not beside $real/vortelia"
+    fi
+    echo "tree under $prefix: $(echo "$found" | wc -l) files, as expected"
+}
+
+# run_briefly PROGRAM LOG: starts it headless, checks it is still alive after
+# two seconds, ends it. The program must not complain about its data.
+run_briefly() {
+    local program=$1 log=$2
+    local runtime
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    # The caller's current folder must not matter: run from elsewhere.
+    (cd / && exec env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" "$program") \
+        >"$log" 2>&1 &
+    local pid=$!
+    sleep 2
+    if ! kill -0 "$pid" 2>/dev/null; then
+        local status=0
+        wait "$pid" || status=$?
+        rm -rf "$runtime"
+        cat "$log" >&2
+        fail "$program ended by itself within two seconds (exit status $status)"
+    fi
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    rm -rf "$runtime"
+    if grep -Eiq 'jpg|suoni|\.wav|cannot|impossibile|not found|mancan' "$log"; then
+        cat "$log" >&2
+        fail "$program complained about its data"
+    fi
+    echo "$program stayed alive until it was ended"
+}
+
+# --- A real X server -------------------------------------------------------
+
+# start_xvfb DIR: starts Xvfb on a free display and exports DISPLAY; sets
+# XVFB_PID. Returns 1, with the reason in XVFB_PROBLEM, when Xvfb or xdotool
+# is missing or the server cannot start.
+# XVFB_PROBLEM is read by the callers.
+# shellcheck disable=SC2034
+start_xvfb() {
+    local dir=$1
+    XVFB_PROBLEM=
+    if ! command -v Xvfb >/dev/null; then
+        XVFB_PROBLEM="Xvfb is not installed"
+        return 1
+    fi
+    if ! command -v xdotool >/dev/null; then
+        XVFB_PROBLEM="xdotool is not installed"
+        return 1
+    fi
+    # -displayfd picks a free display and writes its number once it is ready.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
+        3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local i
+    for ((i = 0; i < 150; i++)); do
+        [ -s "$dir/display" ] && break
+        if ! kill -0 "$XVFB_PID" 2>/dev/null; then
+            cat "$dir/xvfb.log"
+            XVFB_PID=
+            XVFB_PROBLEM="Xvfb could not start"
+            return 1
+        fi
+        sleep 0.1
+    done
+    if [ ! -s "$dir/display" ]; then
+        XVFB_PROBLEM="Xvfb did not report a display within 15 s"
+        return 1
+    fi
+    DISPLAY=:$(head -n 1 "$dir/display")
+    export DISPLAY
+    if ! timeout 10 xdotool getmouselocation >/dev/null 2>&1; then
+        XVFB_PROBLEM="xdotool cannot reach the X server on $DISPLAY"
+        return 1
+    fi
+    echo "Xvfb on display $DISPLAY"
+}
+
+# visible_windows: one line "id width height x y title" per visible window
+# with a title (the root window has none).
+visible_windows() {
+    local id
+    for id in $(timeout 10 xdotool search --onlyvisible --name . 2>/dev/null); do
+        # Set by the eval; WINDOW and SCREEN only so that they stay local.
+        # shellcheck disable=SC2034
+        local WINDOW X Y WIDTH HEIGHT SCREEN title
+        eval "$(timeout 10 xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+        title=$(timeout 10 xdotool getwindowname "$id" 2>/dev/null) || continue
+        echo "$id $WIDTH $HEIGHT $X $Y $title"
+    done
+}
+
+# wait_window TITLE SIZE [SECONDS]: waits for a visible window with exactly
+# that title whose "WIDTHxHEIGHT" matches the glob SIZE ("638x*"), or does not
+# match it when SIZE starts with "!"; prints "id width height x y".
+wait_window() {
+    local title=$1 size=$2 seconds=${3:-20}
+    local deadline=$((SECONDS + seconds))
+    local id w h x y name
+    while ((SECONDS < deadline)); do
+        while read -r id w h x y name; do
+            [ "$name" = "$title" ] || continue
+            if [ "${size:0:1}" = "!" ]; then
+                # shellcheck disable=SC2053 # the size is a glob on purpose
+                [[ ${w}x${h} != ${size:1} ]] || continue
+            else
+                # shellcheck disable=SC2053
+                [[ ${w}x${h} == $size ]] || continue
+            fi
+            echo "$id $w $h $x $y"
+            return 0
+        done < <(visible_windows)
+        sleep 0.2
+    done
+    return 1
+}
+
+# wait_gone ID [SECONDS]: waits until the window is no longer visible.
+wait_gone() {
+    local id=$1 seconds=${2:-20}
+    local deadline=$((SECONDS + seconds))
+    while ((SECONDS < deadline)); do
+        timeout 10 xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id" || return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# click X Y: a pupil's left click at a point of the screen.
+click() {
+    timeout 10 xdotool mousemove --sync "$1" "$2"
+    sleep 0.2
+    timeout 10 xdotool click 1
+}
+
+# pixel FILE X Y: "r,g,b" of one pixel of a PNG.
+pixel() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
+        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
