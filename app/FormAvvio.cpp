@@ -3,6 +3,7 @@
 #include "common/Colori.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
+#include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
 #include "common/PictureButton.h"
 #include "common/Twips.h"
@@ -10,9 +11,9 @@
 #include <QIcon>
 #include <QLabel>
 
-FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent) : AreaColorata(parent), ctx_(ctx) {
     setWindowTitle(QStringLiteral("Vortelia"));
-    setWindowIcon(QIcon(Controlli::figuraMemorizzata(QStringLiteral("avvio"))));
+    setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("avvio")));
     setFixedSize(Twips::toPixels(10515), Twips::toPixels(8355));
     setFont(Controlli::msSansSerif(8.25));
 
@@ -23,7 +24,7 @@ FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     BottoneAvvio = new PictureButton(QStringLiteral("Avvio"), this);
     BottoneAvvio->setGeometry(Twips::rect(2415, 4995, 4425, 1425));
     BottoneAvvio->setFont(Controlli::arial(24));
-    BottoneAvvio->setPicture(Controlli::figuraMemorizzata(QStringLiteral("avvio")), QSize(32, 32));
+    BottoneAvvio->setPicture(ctx_.memorizzate.icona(QStringLiteral("avvio")), QSize(32, 32));
     BottoneAvvio->setFocus();
     connect(BottoneAvvio, &QPushButton::clicked, this, &FormAvvio::BottoneAvvio_Click);
 

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "common/AreaColorata.h"
 #include <QList>
-#include <QWidget>
 
 class PictureButton;
 class QLabel;
 struct Contesto;
 
 // The start window: the program's name and the "Avvio" button.
-class FormAvvio : public QWidget {
+class FormAvvio : public AreaColorata {
     Q_OBJECT
 
-  public:
+public:
     explicit FormAvvio(Contesto& ctx, QWidget* parent = nullptr);
 
     void BottoneAvvio_Click();
@@ -19,6 +19,6 @@ class FormAvvio : public QWidget {
     QList<QLabel*> Label2; // a label array with the single element 0
     PictureButton* BottoneAvvio;
 
-  private:
+private:
     Contesto& ctx_;
 };

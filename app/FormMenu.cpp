@@ -6,6 +6,7 @@
 #include "common/Colori.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
+#include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
 #include "common/PictureButton.h"
 #include "common/Twips.h"
@@ -32,7 +33,7 @@ void adattaSottotitolo(QLabel& label, int windowWidth) {
 
 } // namespace
 
-FormMenu::FormMenu(Contesto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+FormMenu::FormMenu(Contesto& ctx, QWidget* parent) : AreaColorata(parent), ctx_(ctx) {
     setWindowTitle(QStringLiteral("Vortelia"));
     setFixedSize(Twips::toPixels(9600), Twips::toPixels(7200));
     setFont(Controlli::msSansSerif(8.25));
@@ -62,7 +63,7 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     BottoneEsci->setObjectName(QStringLiteral("BottoneEsci"));
     BottoneEsci->setGeometry(Twips::rect(5280, 5640, 3015, 735));
     BottoneEsci->setFont(Controlli::msSansSerif(13.5, false));
-    BottoneEsci->setPicture(Controlli::figuraMemorizzata(QStringLiteral("esci")), QSize(32, 32));
+    BottoneEsci->setPicture(ctx_.memorizzate.icona(QStringLiteral("esci")), QSize(32, 32));
     connect(BottoneEsci, &QPushButton::clicked, this, &FormMenu::BottoneEsci_Click);
 
     // Keyboard order; the first in it has the focus when the menu opens.

@@ -2,18 +2,18 @@
 
 #include "common/FinestraId.h"
 
+#include "common/AreaColorata.h"
 #include <QHash>
-#include <QWidget>
 
 class PictureButton;
 class QLabel;
 struct Contesto;
 
 // The main menu: fifteen exercise buttons with their sub-captions, and "Esci".
-class FormMenu : public QWidget {
+class FormMenu : public AreaColorata {
     Q_OBJECT
 
-  public:
+public:
     explicit FormMenu(Contesto& ctx, QWidget* parent = nullptr);
 
     // Command1 .. Command15 by their number.
@@ -26,7 +26,7 @@ class FormMenu : public QWidget {
     void BottoneEsci_Click();
     void CaricaColori();
 
-  private:
+private:
     Contesto& ctx_;
     QHash<int, PictureButton*> commands_;
     QHash<int, QLabel*> labels_;

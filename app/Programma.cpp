@@ -1,6 +1,11 @@
 #include "Programma.h"
 
+#include "ControlloDati.h"
+#include "Modulo1.h"
+
+#include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
+#include "common/MessageBoxService.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -28,7 +33,8 @@ void centra(QWidget& window) {
 Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
                      FigureLibrary& figure, QString cartellaApplicazione, Fabbrica fabbrica,
                      std::function<void()> esci)
-    : ctx_{rnd, messaggi, suoni, figure, stato_, *this, std::move(cartellaApplicazione)},
+    : ctx_{rnd,          messaggi, suoni, figure,
+           memorizzate_, stato_,   *this, std::move(cartellaApplicazione)},
       fabbrica_(std::move(fabbrica)), esci_(std::move(esci)) {}
 
 Programma::~Programma() {
@@ -36,6 +42,16 @@ Programma::~Programma() {
 }
 
 void Programma::mostra(FinestraId finestra) {
+    const bool esercizio = finestra != FinestraId::FormAvvio && finestra != FinestraId::FormMenu;
+    if (esercizio && !ctx_.figure.qualcheLettera()) {
+        // No figure can be shown: say so and stay where we are, rather than
+        // open a window of empty boxes.
+        ctx_.messaggi.show(corrente_,
+                           {Modulo1::titolo(),
+                            ControlloDati::messaggioNessunaFigura(ctx_.figure.folder()),
+                            MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
+        return;
+    }
     QWidget* nuova = fabbrica_(finestra, ctx_);
     if (!nuova)
         return;
@@ -48,8 +64,8 @@ void Programma::mostra(FinestraId finestra) {
     nuova->raise();
     nuova->activateWindow();
     // Activation runs once per opening, not whenever a message box closes.
-    if (auto* esercizio = qobject_cast<FinestraEsercizio*>(nuova))
-        esercizio->Form_Activate();
+    if (auto* finestraEsercizio = qobject_cast<FinestraEsercizio*>(nuova))
+        finestraEsercizio->Form_Activate();
     scarica(vecchia);
 }
 

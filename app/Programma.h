@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Contesto.h"
+#include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
 #include "common/StatoCondiviso.h"
 
@@ -11,7 +12,7 @@
 
 // Owns the shared state and the one open window, and moves between windows.
 class Programma : public Navigatore {
-  public:
+public:
     using Fabbrica = std::function<QWidget*(FinestraId, Contesto&)>;
 
     Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
@@ -28,8 +29,9 @@ class Programma : public Navigatore {
     void mostra(FinestraId finestra) override;
     void terminaProgramma() override;
 
-  private:
+private:
     StatoCondiviso stato_;
+    FigureMemorizzate memorizzate_;
     Contesto ctx_;
     Fabbrica fabbrica_;
     std::function<void()> esci_;

@@ -1,4 +1,5 @@
 #include "CatalogoFinestre.h"
+#include "ControlloDati.h"
 #include "Modulo1.h"
 #include "Programma.h"
 
@@ -10,7 +11,11 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QScreen>
+#include <QTimer>
 #include <QTranslator>
+
+#include <cmath>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,10 +32,18 @@ int main(int argc, char* argv[]) {
     QtMessageBox messaggi;
     QtSoundPlayer suoni;
     suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
-    FigureLibrary figure(folder);
+    // Boxes are 120 logical pixels: decode the pictures for this screen's density.
+    const qreal ratio = QGuiApplication::primaryScreen()
+                            ? QGuiApplication::primaryScreen()->devicePixelRatio()
+                            : 1.0;
+    FigureLibrary figure(folder, std::min(240, int(std::ceil(120 * ratio))));
 
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });
     Modulo1::Main(rnd, programma);
+    // After the start window is up, so the check never delays it.
+    QTimer::singleShot(0, &app, [&programma] {
+        ControlloDati::controlla(programma.contesto(), programma.finestraCorrente());
+    });
     return app.exec();
 }

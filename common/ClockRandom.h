@@ -7,12 +7,12 @@
 
 // The real generator, seeded from the clock so that every run differs.
 class ClockRandom : public RandomSource {
-  public:
+public:
     ClockRandom();
     void seedFromClock();
     void seed(std::uint32_t value);
     float Rnd() override;
 
-  private:
+private:
     std::mt19937 engine_;
 };

@@ -1,5 +1,6 @@
 #include "Colori.h"
 
+#include "AreaColorata.h"
 #include "RandomSource.h"
 
 #include <QPalette>
@@ -39,18 +40,18 @@ const std::array<QRgb, 14>& coloriAvvio() {
     return colours;
 }
 
-void impostaSfondo(QWidget& window, QRgb colour) {
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, QColor(colour));
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
+void impostaSfondo(AreaColorata& window, QRgb colour) {
+    window.setColore(colour);
 }
 
-QRgb sfondo(const QWidget& window) {
-    return window.palette().color(QPalette::Window).rgb();
+// A window's colour, or the background a control paints from its palette.
+QRgb sfondo(const QWidget& widget) {
+    if (auto* area = qobject_cast<const AreaColorata*>(&widget))
+        return area->colore();
+    return widget.palette().color(QPalette::Window).rgb();
 }
 
-void CaricaColori(QWidget& window, const Palette& palette, RandomSource& rnd) {
+void CaricaColori(AreaColorata& window, const Palette& palette, RandomSource& rnd) {
     const int i = rnd.draw(18) + 1;
     impostaSfondo(window, palette[static_cast<std::size_t>(i - 1)]);
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class AreaColorata;
 class QWidget;
 class RandomSource;
 
@@ -20,11 +21,11 @@ const Palette& paletteEsercizi();
 const std::array<QRgb, 14>& coloriAvvio();
 
 // Sets only the window's own background, so labels keep theirs.
-void impostaSfondo(QWidget& window, QRgb colour);
-QRgb sfondo(const QWidget& window);
+void impostaSfondo(AreaColorata& window, QRgb colour);
+QRgb sfondo(const QWidget& widget);
 
 // One value from the generator, one of the 18 entries.
-void CaricaColori(QWidget& window, const Palette& palette, RandomSource& rnd);
+void CaricaColori(AreaColorata& window, const Palette& palette, RandomSource& rnd);
 
 // Start window: 1..14, with 7 turned into 6.
 QRgb coloreAvvio(RandomSource& rnd);

@@ -3,6 +3,7 @@
 #include <QString>
 
 class FigureLibrary;
+class FigureMemorizzate;
 class MessageBoxService;
 class Navigatore;
 class RandomSource;
@@ -16,6 +17,7 @@ struct Contesto {
     MessageBoxService& messaggi;
     SoundPlayer& suoni;
     FigureLibrary& figure;
+    FigureMemorizzate& memorizzate;
     StatoCondiviso& stato;
     Navigatore& navigatore;
     QString cartellaApplicazione;

@@ -1,10 +1,8 @@
 #include "Controlli.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPalette>
-#include <QPixmap>
 
 namespace Controlli {
 
@@ -26,10 +24,6 @@ QFont msSansSerif(qreal points, bool bold) {
     return font;
 }
 
-QString figuraMemorizzata(const QString& name) {
-    return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
-}
-
 QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
                   std::optional<QRgb> background, Qt::Alignment alignment) {
     auto* label = new QLabel(caption, parent);
@@ -46,13 +40,6 @@ QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFo
     palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
     label->setPalette(palette);
     return label;
-}
-
-QCursor cursoreFreccia() {
-    const qreal ratio = qMax<qreal>(1.0, qApp ? qGuiApp->devicePixelRatio() : 1.0);
-    QPixmap pixmap =
-        QIcon(figuraMemorizzata(QStringLiteral("cursore"))).pixmap(QSize(32, 32), ratio);
-    return QCursor(pixmap, 1, 1);
 }
 
 } // namespace Controlli

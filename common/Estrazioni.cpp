@@ -7,8 +7,11 @@
 
 namespace Estrazioni {
 
-QChar lettera(RandomSource& rnd) {
-    return QChar(97 + rnd.draw(26));
+QChar lettera(RandomSource& rnd, const FigureLibrary& figure) {
+    QChar letter(97 + rnd.draw(26));
+    while (!figure.letteraUtilizzabile(letter) && figure.qualcheLettera())
+        letter = QChar(97 + rnd.draw(26));
+    return letter;
 }
 
 void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,

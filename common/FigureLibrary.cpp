@@ -4,8 +4,8 @@
 
 #include <QImageReader>
 
-FigureLibrary::FigureLibrary(QString applicationFolder)
-    : applicationFolder_(std::move(applicationFolder)) {}
+FigureLibrary::FigureLibrary(QString applicationFolder, int pixelSide)
+    : applicationFolder_(std::move(applicationFolder)), pixelSide_(pixelSide) {}
 
 QString FigureLibrary::folder() const {
     return applicationFolder_ + QStringLiteral("/jpg");
@@ -21,6 +21,11 @@ PicturePtr FigureLibrary::picture(QChar letter, int number) {
         return found.value();
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
+    // A picture larger than the boxes need is decoded straight to that size,
+    // so an oversized file costs neither time on every showing nor memory.
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > pixelSide_ || size.height() > pixelSide_))
+        reader.setScaledSize(size.scaled(pixelSide_, pixelSide_, Qt::KeepAspectRatio));
     PicturePtr picture = Picture::fromImage(reader.read());
     if (picture)
         decoded_.insert(file, picture);
@@ -32,4 +37,30 @@ void FigureLibrary::load(ImageBox& box, QChar letter, int number) {
         box.setPicture(std::move(p));
     else
         box.setMissing();
+}
+
+int FigureLibrary::verifica() {
+    int mancanti = 0;
+    inutilizzabili_.clear();
+    for (int l = 0; l < lettere; ++l) {
+        const QChar letter(u'a' + l);
+        bool completa = true;
+        for (int n = 1; n <= viste; ++n)
+            if (!picture(letter, n)) {
+                ++mancanti;
+                completa = false;
+            }
+        if (!completa)
+            inutilizzabili_ << letter;
+    }
+    verificata_ = true;
+    return mancanti;
+}
+
+bool FigureLibrary::letteraUtilizzabile(QChar letter) const {
+    return !inutilizzabili_.contains(letter);
+}
+
+bool FigureLibrary::qualcheLettera() const {
+    return !verificata_ || inutilizzabili_.size() < lettere;
 }

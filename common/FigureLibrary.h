@@ -9,10 +9,15 @@
 class ImageBox;
 
 // The figure pictures: jpg/<letter><number>.jpg in the application folder.
-// Each file is decoded once and then shared by every box that shows it.
+// Each file is decoded once, at the size the boxes need on this screen, and
+// then shared by every box that shows it.
 class FigureLibrary {
-  public:
-    explicit FigureLibrary(QString applicationFolder);
+public:
+    static constexpr int lettere = 26;
+    static constexpr int viste = 8;
+
+    // pixelSide: the side, in device pixels, of the pictures as boxes show them.
+    explicit FigureLibrary(QString applicationFolder, int pixelSide = 240);
 
     QString folder() const;
     QString path(QChar letter, int number) const;
@@ -24,7 +29,17 @@ class FigureLibrary {
     // visible placeholder rather than an empty box.
     void load(ImageBox& box, QChar letter, int number);
 
-  private:
+    // Reads every picture once; a letter with a picture that is missing or
+    // cannot be decoded is left out of the draws from then on. Returns how
+    // many pictures could not be read.
+    int verifica();
+    bool letteraUtilizzabile(QChar letter) const;
+    bool qualcheLettera() const;
+
+private:
     QString applicationFolder_;
+    int pixelSide_;
     QHash<QString, PicturePtr> decoded_;
+    QList<QChar> inutilizzabili_;
+    bool verificata_ = false;
 };

@@ -1,8 +1,10 @@
 #include "FinestraEsercizio.h"
 
+#include "AreaColorata.h"
 #include "Colori.h"
 #include "Contesto.h"
 #include "Controlli.h"
+#include "FigureMemorizzate.h"
 #include "ImageBox.h"
 #include "LineShape.h"
 #include "MessageBoxService.h"
@@ -28,10 +30,10 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     : QMainWindow(parent), ctx(context), id_(id) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(titolo);
-    setWindowIcon(QIcon(Controlli::figuraMemorizzata(QStringLiteral("faccia_si"))));
+    setWindowIcon(ctx.memorizzate.icona(QStringLiteral("faccia_si")));
     setFont(Controlli::msSansSerif(8.25));
 
-    area_ = new QWidget(this);
+    area_ = new AreaColorata(this);
     area_->setFixedSize(Twips::toPixels(larghezzaArea), Twips::toPixels(altezzaArea));
     setCentralWidget(area_);
     Colori::impostaSfondo(*area_, Controlli::ciano);
@@ -60,8 +62,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     const auto faccia = [&](const char* picture) {
         auto* button = new PictureButton(QString(), area_);
         button->setGeometry(at(layout.icone, 855, 750));
-        button->setPicture(Controlli::figuraMemorizzata(QString::fromLatin1(picture)),
-                           QSize(32, 32));
+        button->setPicture(ctx.memorizzate.icona(QString::fromLatin1(picture)), QSize(32, 32));
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     };
@@ -74,9 +75,8 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     BottoneAvanti->setGeometry(
         Twips::rect(avanti.x(), avanti.y(), avanti.width(), avanti.height()));
     BottoneAvanti->setFont(Controlli::arial(14.25));
-    BottoneAvanti->setPicture(Controlli::figuraMemorizzata(QStringLiteral("avanti")),
-                              QSize(40, 40));
-    BottoneAvanti->setCursor(Controlli::cursoreFreccia());
+    BottoneAvanti->setPicture(ctx.memorizzate.icona(QStringLiteral("avanti")), QSize(40, 40));
+    BottoneAvanti->setCursor(ctx.memorizzate.cursoreFreccia());
     BottoneAvanti->setEnabled(false);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
 }
@@ -91,7 +91,7 @@ ImageBox* FinestraEsercizio::casellaFigura(QPoint twips, std::int16_t index, boo
 ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, std::int16_t index) {
     auto* box = new ImageBox(area_, index);
     box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    box->setPicture(Picture::fromSvg(Controlli::figuraMemorizzata(picture)));
+    box->setPicture(ctx.memorizzate.disegno(picture));
     return box;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AreaColorata.h"
 #include "FinestraId.h"
 #include "LayoutCornice.h"
 
@@ -22,7 +23,7 @@ struct Contesto;
 class FinestraEsercizio : public QMainWindow {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int larghezzaArea = 9570; // client area, twips
     static constexpr int altezzaArea = 6885;
 
@@ -31,7 +32,7 @@ class FinestraEsercizio : public QMainWindow {
 
     FinestraId id() const { return id_; }
     // The client area below the menu bar; its background is the window's colour.
-    QWidget* area() const { return area_; }
+    AreaColorata* area() const { return area_; }
 
     void Form_Activate();
     virtual void Esatto();
@@ -57,7 +58,7 @@ class FinestraEsercizio : public QMainWindow {
     QAction* MenuInformazioni;
     QAction* mnuEsci;
 
-  protected:
+protected:
     Contesto& ctx;
 
     // A 1800 x 1800 twips figure box at (left, top), in twips.
@@ -71,7 +72,7 @@ class FinestraEsercizio : public QMainWindow {
     void contaEsatto();
     void abilitaRisposte(bool enabled);
 
-  private:
+private:
     FinestraId id_;
-    QWidget* area_;
+    AreaColorata* area_;
 };

@@ -7,16 +7,16 @@
 class FrameShape : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     FrameShape(QRect rect, int width, QColor colour, QWidget* parent);
 
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     int width_;
     QColor colour_;
 };

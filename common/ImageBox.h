@@ -13,7 +13,7 @@
 class ImageBox : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit ImageBox(QWidget* parent = nullptr, std::int16_t index = 0);
 
     std::int16_t index() const { return index_; }
@@ -33,16 +33,16 @@ class ImageBox : public QWidget {
     void setBordered(bool bordered);
     bool bordered() const { return bordered_; }
 
-  signals:
+signals:
     void clicked(std::int16_t index);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-  private:
+private:
     std::int16_t index_;
     PicturePtr picture_;
     bool missing_ = false;

@@ -8,7 +8,7 @@
 class LineShape : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget* parent);
 
     QPoint from() const { return from_; }
@@ -16,10 +16,10 @@ class LineShape : public QWidget {
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QPoint from_, to_;
     int width_;
     QColor colour_;

@@ -6,7 +6,7 @@ class QWidget;
 
 // A modal message box: the program's questions and its information box.
 class MessageBoxService {
-  public:
+public:
     enum class Icon { Information, Question };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };

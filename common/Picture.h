@@ -13,7 +13,7 @@ class QSvgRenderer;
 // Boxes share pictures through shared pointers, so handing a picture to
 // another box copies nothing and reads no file.
 class Picture {
-  public:
+public:
     static std::shared_ptr<const Picture> fromImage(QImage image);
     // A vector picture, for the stored pictures in the resources.
     static std::shared_ptr<const Picture> fromSvg(const QString& path);
@@ -25,7 +25,7 @@ class Picture {
     QImage image() const { return image_; }
     QString svgPath() const { return svgPath_; }
 
-  private:
+private:
     Picture() = default;
 
     QImage image_;

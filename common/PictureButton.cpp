@@ -7,8 +7,8 @@ PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushBut
     setText(caption);
 }
 
-void PictureButton::setPicture(const QString& svgPath, QSize size) {
-    picture_ = QIcon(svgPath);
+void PictureButton::setPicture(const QIcon& picture, QSize size) {
+    picture_ = picture;
     pictureSize_ = size;
     update();
 }

@@ -8,15 +8,15 @@
 class PictureButton : public QPushButton {
     Q_OBJECT
 
-  public:
+public:
     explicit PictureButton(const QString& caption, QWidget* parent = nullptr);
 
-    void setPicture(const QString& svgPath, QSize size);
+    void setPicture(const QIcon& picture, QSize size);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QIcon picture_;
     QSize pictureSize_;
 };

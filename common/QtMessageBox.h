@@ -3,6 +3,6 @@
 #include "MessageBoxService.h"
 
 class QtMessageBox : public MessageBoxService {
-  public:
+public:
     Answer show(QWidget* parent, const Request& request) override;
 };

@@ -11,7 +11,7 @@
 class QSoundEffect;
 
 class QtSoundPlayer : public QObject, public SoundPlayer {
-  public:
+public:
     using Beep = std::function<void()>;
 
     explicit QtSoundPlayer(Beep beep = {}, QObject* parent = nullptr);
@@ -20,7 +20,7 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
     void preload(const QStringList& paths);
     void play(const QString& path) override;
 
-  private:
+private:
     QSoundEffect* effectFor(const QString& path);
 
     Beep beep_;

@@ -2,7 +2,7 @@
 
 // The program's random generator: uniform single-precision values in [0, 1).
 class RandomSource {
-  public:
+public:
     virtual ~RandomSource() = default;
 
     // A fresh value in [0, 1); never 1.

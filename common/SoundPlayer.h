@@ -5,7 +5,7 @@
 // Plays a WAV file in the background: returns at once, and a new sound cuts
 // off the one still playing. A file that cannot be played gives the default beep.
 class SoundPlayer {
-  public:
+public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString& path) = 0;
 };

@@ -2,3 +2,4 @@
 include(rotation.cmake)
 vortelia_test(tst_Frame)
 vortelia_test(tst_TrovaSimmetria)
+vortelia_test(tst_Soak)

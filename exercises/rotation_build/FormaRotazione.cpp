@@ -93,7 +93,7 @@ FormaRotazione::FormaRotazione(Contesto& context, const Parametri& parametri)
 
 void FormaRotazione::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd);
+    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
     Estrazioni::distribuisci(Image1, letter, ctx.rnd, ctx.figure);
     for (int i = 1; i <= 3; ++i)
         Image2[i]->setPicture(nullptr);

@@ -13,7 +13,7 @@ class ImageBox;
 class FormaRotazione : public FinestraEsercizio {
     Q_OBJECT
 
-  public:
+public:
     // Direction code: 1 clockwise, anything else anticlockwise; drawn per
     // exercise where it has no fixed value.
     static constexpr int estratto = -1;
@@ -40,7 +40,7 @@ class FormaRotazione : public FinestraEsercizio {
     bool SensoOrario = true;
     std::int16_t ProssimaCasella = 1;
 
-  private:
+private:
     void avanzaFigura();
 
     const Parametri& parametri_;

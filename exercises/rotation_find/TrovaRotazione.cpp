@@ -74,7 +74,7 @@ TrovaRotazione::TrovaRotazione(Contesto& context, const Parametri& parametri)
 
 void TrovaRotazione::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd);
+    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
     Estrazioni::distribuisci(Image1, letter, ctx.rnd, ctx.figure);
     Image2[3]->setPicture(nullptr);
 

@@ -16,7 +16,7 @@ class ImageBox;
 class TrovaRotazione : public FinestraEsercizio {
     Q_OBJECT
 
-  public:
+public:
     enum class Senso {
         SempreOrario,  // always clockwise
         EstrattoPrima, // drawn before the first view
@@ -48,6 +48,6 @@ class TrovaRotazione : public FinestraEsercizio {
     QList<ImageBox*> Image3; // the clockwise sign, where shown
     bool SensoOrario = true;
 
-  private:
+private:
     const Parametri& parametri_;
 };

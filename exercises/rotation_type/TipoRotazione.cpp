@@ -4,6 +4,7 @@
 #include "common/Controlli.h"
 #include "common/Estrazioni.h"
 #include "common/FigureLibrary.h"
+#include "common/FigureMemorizzate.h"
 #include "common/FrameShape.h"
 #include "common/ImageBox.h"
 #include "common/ModuloColoriSuoni.h"
@@ -37,7 +38,7 @@ TipoRotazione::TipoRotazione(Contesto& context)
     Image1 = casellaSegno(rettangoloOrario, QStringLiteral("senso_orario"));
     Image3 = casellaSegno(rettangoloAntiorario, QStringLiteral("senso_antiorario"));
     for (ImageBox* sign : {Image1, Image3})
-        sign->setCursor(Controlli::cursoreFreccia());
+        sign->setCursor(ctx.memorizzate.cursoreFreccia());
     connect(Image1, &ImageBox::clicked, this, [this] { Image1_Click(); });
     connect(Image3, &ImageBox::clicked, this, [this] { Image3_Click(); });
 
@@ -57,7 +58,7 @@ TipoRotazione::TipoRotazione(Contesto& context)
 
 void TipoRotazione::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd);
+    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
     SensoOrario = ctx.rnd.draw(2) == 1;
     std::int16_t& k = ctx.stato.FiguraGiusta;
     k = std::int16_t(ctx.rnd.draw(8) + 1);

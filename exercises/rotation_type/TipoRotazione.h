@@ -14,7 +14,7 @@ class QLabel;
 class TipoRotazione : public FinestraEsercizio {
     Q_OBJECT
 
-  public:
+public:
     explicit TipoRotazione(Contesto& ctx);
 
     void NuovoEsercizio() override;

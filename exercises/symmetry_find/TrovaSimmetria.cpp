@@ -114,7 +114,7 @@ TrovaSimmetria::TrovaSimmetria(Contesto& context, const Parametri& parametri)
 
 void TrovaSimmetria::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd);
+    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
     Estrazioni::distribuisci(Image1, letter, ctx.rnd, ctx.figure);
     ctx.stato.FiguraGiusta = std::int16_t(ctx.rnd.draw(8));
     ImageBox* modello = Image1[ctx.stato.FiguraGiusta];

@@ -15,7 +15,7 @@ class ImageBox;
 class TrovaSimmetria : public FinestraEsercizio {
     Q_OBJECT
 
-  public:
+public:
     struct Parametri {
         FinestraId id;
         const char* titolo;
@@ -41,6 +41,6 @@ class TrovaSimmetria : public FinestraEsercizio {
     QList<ImageBox*> Image2; // model (0) and answer (1)
     std::int16_t FiguraSimmetrica = 0;
 
-  private:
+private:
     const Parametri& parametri_;
 };

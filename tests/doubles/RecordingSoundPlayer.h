@@ -6,7 +6,7 @@
 
 // Records every sound asked for, in order.
 class RecordingSoundPlayer : public SoundPlayer {
-  public:
+public:
     void play(const QString& path) override { played << path; }
     QStringList played;
 };

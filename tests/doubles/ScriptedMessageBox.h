@@ -7,7 +7,7 @@
 // Answers message boxes as the test scripts and records what was asked.
 // An unscripted question is answered No.
 class ScriptedMessageBox : public MessageBoxService {
-  public:
+public:
     void answer(Answer a) { answers_ << a; }
     Answer show(QWidget*, const Request& request) override {
         asked << request;
@@ -18,6 +18,6 @@ class ScriptedMessageBox : public MessageBoxService {
 
     QList<Request> asked;
 
-  private:
+private:
     QList<Answer> answers_;
 };

@@ -9,7 +9,7 @@
 // Gives the values a test scripts, then (once they run out) values from a
 // seeded generator; counts every value taken.
 class ScriptedRandom : public RandomSource {
-  public:
+public:
     // The value that makes Int(Rnd * n) equal k.
     static float forDraw(int k, int n) {
         return (static_cast<float>(k) + 0.5f) / static_cast<float>(n);
@@ -33,7 +33,7 @@ class ScriptedRandom : public RandomSource {
         return static_cast<float>(engine_() >> 8) / 16777216.0f;
     }
 
-  private:
+private:
     QList<float> script_;
     int taken_ = 0;
     std::mt19937 engine_{12345};

@@ -15,7 +15,7 @@ class QAbstractButton;
 // The whole program with scripted services: real windows, real pictures,
 // scripted random values and message boxes, recorded sounds.
 class TestBench {
-  public:
+public:
     explicit TestBench(const QString& applicationFolder = QStringLiteral(VORTELIA_APP_DIR));
 
     ScriptedRandom rnd;

@@ -23,8 +23,7 @@ constexpr double kPi = std::numbers::pi;
 
 using Buffer = std::vector<double>;
 
-std::size_t to_samples(double seconds)
-{
+std::size_t to_samples(double seconds) {
     return static_cast<std::size_t>(std::lround(seconds * kSampleRate));
 }
 
@@ -36,8 +35,7 @@ class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
-    std::uint64_t next()
-    {
+    std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
@@ -58,29 +56,25 @@ private:
 // RBJ cookbook biquad; only the two shapes we need.
 class Biquad {
 public:
-    static Biquad band_pass(double centre_hz, double q)
-    {
+    static Biquad band_pass(double centre_hz, double q) {
         const double w = 2.0 * kPi * centre_hz / kSampleRate;
         const double alpha = std::sin(w) / (2.0 * q);
         const double a0 = 1.0 + alpha;
         // Constant 0 dB peak gain, so Q changes colour, not loudness.
-        return Biquad(alpha / a0, 0.0, -alpha / a0, -2.0 * std::cos(w) / a0,
-                      (1.0 - alpha) / a0);
+        return Biquad(alpha / a0, 0.0, -alpha / a0, -2.0 * std::cos(w) / a0, (1.0 - alpha) / a0);
     }
 
-    static Biquad high_pass(double cutoff_hz)
-    {
+    static Biquad high_pass(double cutoff_hz) {
         const double w = 2.0 * kPi * cutoff_hz / kSampleRate;
         const double q = std::numbers::sqrt2 / 2.0; // Butterworth
         const double alpha = std::sin(w) / (2.0 * q);
         const double c = std::cos(w);
         const double a0 = 1.0 + alpha;
-        return Biquad((1.0 + c) / 2.0 / a0, -(1.0 + c) / a0, (1.0 + c) / 2.0 / a0,
-                      -2.0 * c / a0, (1.0 - alpha) / a0);
+        return Biquad((1.0 + c) / 2.0 / a0, -(1.0 + c) / a0, (1.0 + c) / 2.0 / a0, -2.0 * c / a0,
+                      (1.0 - alpha) / a0);
     }
 
-    double process(double x)
-    {
+    double process(double x) {
         const double y = b0_ * x + z1_;
         z1_ = b1_ * x - a1_ * y + z2_;
         z2_ = b2_ * x - a2_ * y;
@@ -89,9 +83,7 @@ public:
 
 private:
     Biquad(double b0, double b1, double b2, double a1, double a2)
-        : b0_(b0), b1_(b1), b2_(b2), a1_(a1), a2_(a2)
-    {
-    }
+        : b0_(b0), b1_(b1), b2_(b2), a1_(a1), a2_(a2) {}
 
     double b0_, b1_, b2_, a1_, a2_;
     double z1_ = 0.0, z2_ = 0.0;
@@ -110,8 +102,7 @@ struct Clap {
 
 // One hand clap: a noise burst through a band-pass, plus a little
 // high-passed noise for the crack, under a fast-attack/exponential envelope.
-void add_clap(Buffer& out, std::size_t start, const Clap& clap, Rng& rng)
-{
+void add_clap(Buffer& out, std::size_t start, const Clap& clap, Rng& rng) {
     Biquad body = Biquad::band_pass(clap.centre_hz, clap.q);
     Biquad crack = Biquad::high_pass(3000.0);
     const double tau = clap.decay_s / 3.0;
@@ -147,8 +138,7 @@ struct ApplauseStyle {
 // loudness, starts during the swell, and stops at their own moment near the
 // end, clapping more softly as they stop. Irregular timing keeps it from
 // sounding like a metronome.
-Buffer make_applause(const ApplauseStyle& style)
-{
+Buffer make_applause(const ApplauseStyle& style) {
     Rng rng(style.seed);
     Buffer out(to_samples(style.seconds), 0.0);
     const double tail_s = 0.06; // let the last claps ring out
@@ -167,8 +157,7 @@ Buffer make_applause(const ApplauseStyle& style)
         const double begin = 0.005 + style.swell_s * (c == 0 ? 0.0 : join);
         const double end = (style.seconds - tail_s) * rng.uniform(0.5, 1.0);
 
-        for (double t = begin; t < end;
-             t += period * rng.uniform(0.85, 1.15)) {
+        for (double t = begin; t < end; t += period * rng.uniform(0.85, 1.15)) {
             // Fade out over the clapper's last ~40 % of their time.
             const double left = (end - t) / (0.4 * (end - begin) + 1e-9);
             const double tiring = std::min(1.0, left);
@@ -209,8 +198,7 @@ struct Note {
 
 // Soft tone: a fundamental with a few quickly weakening harmonics (rounder
 // than a square or saw), slight vibrato, smooth attack and release.
-void add_note(Buffer& out, const Note& note)
-{
+void add_note(Buffer& out, const Note& note) {
     constexpr double harmonics[] = {1.0, 0.35, 0.12, 0.05};
     const std::size_t start = to_samples(note.start_s);
     const std::size_t length = to_samples(note.length_s);
@@ -246,13 +234,11 @@ void add_note(Buffer& out, const Note& note)
 
 // Two falling notes, "uh" then a lower "oh" that sags a little further:
 // clearly "not quite", never alarming.
-Buffer make_uh_oh()
-{
+Buffer make_uh_oh() {
     Buffer out(to_samples(0.55), 0.0);
-    add_note(out, {.start_s = 0.0, .length_s = 0.2, .from_hz = 523.0, .to_hz = 510.0,
-                   .gain = 1.0});
-    add_note(out, {.start_s = 0.22, .length_s = 0.32, .from_hz = 440.0,
-                   .to_hz = 370.0, .gain = 0.9});
+    add_note(out, {.start_s = 0.0, .length_s = 0.2, .from_hz = 523.0, .to_hz = 510.0, .gain = 1.0});
+    add_note(out,
+             {.start_s = 0.22, .length_s = 0.32, .from_hz = 440.0, .to_hz = 370.0, .gain = 0.9});
     return out;
 }
 
@@ -260,8 +246,7 @@ Buffer make_uh_oh()
 
 // Raised-cosine ramps at both ends so playback never starts or stops on a
 // step (audible click).
-void fade_ends(Buffer& buf, double in_s, double out_s)
-{
+void fade_ends(Buffer& buf, double in_s, double out_s) {
     const std::size_t n_in = std::min(buf.size(), to_samples(in_s));
     const std::size_t n_out = std::min(buf.size(), to_samples(out_s));
     for (std::size_t i = 0; i < n_in; ++i) {
@@ -273,8 +258,7 @@ void fade_ends(Buffer& buf, double in_s, double out_s)
     }
 }
 
-void normalise(Buffer& buf, double peak_dbfs)
-{
+void normalise(Buffer& buf, double peak_dbfs) {
     double peak = 0.0;
     for (double s : buf) {
         peak = std::max(peak, std::abs(s));
@@ -290,8 +274,7 @@ void normalise(Buffer& buf, double peak_dbfs)
 
 // Gentle tanh saturation: rounds off the few claps that happen to pile up,
 // so the crowd as a whole can sit louder under the same peak.
-void soft_limit(Buffer& buf, double drive)
-{
+void soft_limit(Buffer& buf, double drive) {
     normalise(buf, 0.0);
     for (double& s : buf) {
         s = std::tanh(drive * s) / std::tanh(drive);
@@ -300,14 +283,12 @@ void soft_limit(Buffer& buf, double drive)
 
 // ---------------------------------------------------------------- WAV
 
-void put_u16(std::string& out, std::uint16_t v)
-{
+void put_u16(std::string& out, std::uint16_t v) {
     out.push_back(static_cast<char>(v & 0xFF));
     out.push_back(static_cast<char>(v >> 8));
 }
 
-void put_u32(std::string& out, std::uint32_t v)
-{
+void put_u32(std::string& out, std::uint32_t v) {
     for (int shift = 0; shift < 32; shift += 8) {
         out.push_back(static_cast<char>((v >> shift) & 0xFF));
     }
@@ -315,17 +296,16 @@ void put_u32(std::string& out, std::uint32_t v)
 
 // RIFF/WAVE, 16-bit PCM mono, written byte by byte so the result is
 // little-endian whatever the host.
-bool write_wav(const std::filesystem::path& path, const Buffer& samples)
-{
+bool write_wav(const std::filesystem::path& path, const Buffer& samples) {
     const auto data_bytes = static_cast<std::uint32_t>(samples.size() * 2);
     std::string bytes;
     bytes.reserve(44 + data_bytes);
     bytes += "RIFF";
     put_u32(bytes, 36 + data_bytes);
     bytes += "WAVEfmt ";
-    put_u32(bytes, 16);              // fmt chunk size
-    put_u16(bytes, 1);               // PCM
-    put_u16(bytes, 1);               // mono
+    put_u32(bytes, 16); // fmt chunk size
+    put_u16(bytes, 1);  // PCM
+    put_u16(bytes, 1);  // mono
     put_u32(bytes, kSampleRate);
     put_u32(bytes, kSampleRate * 2); // byte rate
     put_u16(bytes, 2);               // block align
@@ -346,8 +326,7 @@ bool write_wav(const std::filesystem::path& path, const Buffer& samples)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: " << (argc > 0 ? argv[0] : "make_sounds") << " <out-dir>\n";
         return 2;
@@ -356,22 +335,37 @@ int main(int argc, char** argv)
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec) {
-        std::cerr << "make_sounds: cannot create " << dir.string() << ": " << ec.message()
-                  << '\n';
+        std::cerr << "make_sounds: cannot create " << dir.string() << ": " << ec.message() << '\n';
         return 1;
     }
 
     // Each clip gets its own crowd so repeated right answers don't sound
     // canned: size, brightness, tempo and length all differ.
     const ApplauseStyle styles[] = {
-        {.seed = 0x51A11, .seconds = 1.3, .clappers = 14, .brightness = 1.0,
-         .rate_hz = 4.5, .swell_s = 0.18},
-        {.seed = 0x51A22, .seconds = 1.6, .clappers = 24, .brightness = 1.2,
-         .rate_hz = 4.0, .swell_s = 0.25},
-        {.seed = 0x51A33, .seconds = 1.8, .clappers = 34, .brightness = 0.85,
-         .rate_hz = 3.6, .swell_s = 0.3},
-        {.seed = 0x51A44, .seconds = 1.5, .clappers = 18, .brightness = 1.35,
-         .rate_hz = 5.2, .swell_s = 0.12},
+        {.seed = 0x51A11,
+         .seconds = 1.3,
+         .clappers = 14,
+         .brightness = 1.0,
+         .rate_hz = 4.5,
+         .swell_s = 0.18},
+        {.seed = 0x51A22,
+         .seconds = 1.6,
+         .clappers = 24,
+         .brightness = 1.2,
+         .rate_hz = 4.0,
+         .swell_s = 0.25},
+        {.seed = 0x51A33,
+         .seconds = 1.8,
+         .clappers = 34,
+         .brightness = 0.85,
+         .rate_hz = 3.6,
+         .swell_s = 0.3},
+        {.seed = 0x51A44,
+         .seconds = 1.5,
+         .clappers = 18,
+         .brightness = 1.35,
+         .rate_hz = 5.2,
+         .swell_s = 0.12},
     };
 
     struct Output {

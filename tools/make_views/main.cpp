@@ -20,41 +20,37 @@ constexpr int kSide = 240;
 constexpr int kJpegQuality = 90;
 const QColor kBackground(0xFF, 0xFD, 0xF5);
 
-void fail(const QString &message)
-{
+void fail(const QString& message) {
     std::fprintf(stderr, "make_views: %s\n", qPrintable(message));
 }
 
 // Quarter turn clockwise as seen on screen: (x, y) -> (W-1-y, x).
 // Written as an explicit permutation so every view is exact before encoding.
-QImage turnClockwise(const QImage &src)
-{
+QImage turnClockwise(const QImage& src) {
     const int w = src.width();
     QImage dst(w, w, QImage::Format_RGB32);
     for (int y = 0; y < w; ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        const auto* row = reinterpret_cast<const QRgb*>(src.constScanLine(y));
         for (int x = 0; x < w; ++x)
-            reinterpret_cast<QRgb *>(dst.scanLine(x))[w - 1 - y] = row[x];
+            reinterpret_cast<QRgb*>(dst.scanLine(x))[w - 1 - y] = row[x];
     }
     return dst;
 }
 
 // Reflection in a vertical axis: (x, y) -> (W-1-x, y).
-QImage mirrorLeftRight(const QImage &src)
-{
+QImage mirrorLeftRight(const QImage& src) {
     const int w = src.width();
     QImage dst(w, w, QImage::Format_RGB32);
     for (int y = 0; y < w; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y));
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(dst.scanLine(y));
         for (int x = 0; x < w; ++x)
             out[w - 1 - x] = in[x];
     }
     return dst;
 }
 
-std::optional<QImage> render(const QString &svgPath)
-{
+std::optional<QImage> render(const QString& svgPath) {
     QSvgRenderer renderer;
     if (!renderer.load(svgPath) || !renderer.isValid())
         return std::nullopt;
@@ -68,8 +64,7 @@ std::optional<QImage> render(const QString &svgPath)
     return image;
 }
 
-bool makeViews(const QDir &figures, const QDir &out, QChar letter)
-{
+bool makeViews(const QDir& figures, const QDir& out, QChar letter) {
     const QString svgPath = figures.filePath(QString(letter) + ".svg");
     if (!QFileInfo::exists(svgPath)) {
         fail("missing drawing " + svgPath);
@@ -102,8 +97,7 @@ bool makeViews(const QDir &figures, const QDir &out, QChar letter)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3 || args.size() > 4) {

@@ -25,12 +25,12 @@
 namespace {
 
 class Silence : public SoundPlayer {
-  public:
+public:
     void play(const QString&) override {}
 };
 
 class NoQuestions : public MessageBoxService {
-  public:
+public:
     Answer show(QWidget*, const Request&) override { return Answer::No; }
 };
 

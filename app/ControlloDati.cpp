@@ -1,0 +1,40 @@
+#include "ControlloDati.h"
+
+#include "Modulo1.h"
+
+#include "common/Contesto.h"
+#include "common/FigureLibrary.h"
+#include "common/MessageBoxService.h"
+
+#include <QDir>
+
+namespace ControlloDati {
+
+QString messaggioMancanti(int mancanti, const QString& folder) {
+    const QString where = QDir::toNativeSeparators(folder);
+    if (mancanti == 1)
+        return QStringLiteral("Manca 1 immagine nella cartella %1: gli esercizi con questa figura "
+                              "non si possono svolgere.")
+            .arg(where);
+    return QStringLiteral("Mancano %1 immagini nella cartella %2: gli esercizi con queste figure "
+                          "non si possono svolgere.")
+        .arg(mancanti)
+        .arg(where);
+}
+
+QString messaggioNessunaFigura(const QString& folder) {
+    return QStringLiteral("Nella cartella %1 non ci sono le immagini delle figure: gli esercizi "
+                          "non si possono svolgere.")
+        .arg(QDir::toNativeSeparators(folder));
+}
+
+void controlla(Contesto& ctx, QWidget* parent) {
+    const int mancanti = ctx.figure.verifica();
+    if (mancanti == 0)
+        return;
+    ctx.messaggi.show(parent,
+                      {Modulo1::titolo(), messaggioMancanti(mancanti, ctx.figure.folder()),
+                       MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
+}
+
+} // namespace ControlloDati

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Picture.h"
+
+#include <QCursor>
+#include <QHash>
+#include <QIcon>
+#include <QString>
+
+#include <optional>
+
+// The pictures compiled into the program (faces, buttons, signs, cursor),
+// made once and shared by every window: a new icon per window would fill
+// Qt's pixmap cache with renderings that are never used again.
+class FigureMemorizzate {
+public:
+    static QString percorso(const QString& name);
+
+    QIcon icona(const QString& name);
+    PicturePtr disegno(const QString& name);
+    // The arrow pointer shown over "avanti" and the clickable signs.
+    QCursor cursoreFreccia();
+
+private:
+    QHash<QString, QIcon> icone_;
+    QHash<QString, PicturePtr> disegni_;
+    std::optional<QCursor> cursore_;
+};
