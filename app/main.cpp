@@ -20,6 +20,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortelia"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
 
     // Qt's own Italian strings give the standard buttons "Sì" and "No".
     QTranslator qtItalian;

@@ -98,6 +98,9 @@ int main(int argc, char* argv[]) {
         programma.mostra(id);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QWidget* window = programma.finestraCorrente();
+        // Counts start from zero in every window, as they do for a pupil.
+        if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window))
+            esercizio->MenuAzzera_Click();
         playAWhile(window, programma.stato());
         QCoreApplication::processEvents();
         const QString path = out + QLatin1Char('/') + fileName(id) + QStringLiteral(".png");
