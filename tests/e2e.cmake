@@ -22,3 +22,6 @@ add_test(NAME e2e_pupil
 
 set_tests_properties(e2e_desktop_entry e2e_metainfo e2e_install e2e_package e2e_pupil
                      PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 LABELS e2e)
+
+add_test(NAME e2e_bad_data COMMAND bash ${VORTELIA_E2E}/bad_data.sh ${VORTELIA_APP_DIR})
+set_tests_properties(e2e_bad_data PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 LABELS e2e)
