@@ -32,9 +32,11 @@ void controlla(Contesto& ctx, QWidget* parent) {
     const int mancanti = ctx.figure.verifica();
     if (mancanti == 0)
         return;
-    ctx.messaggi.show(parent,
-                      {Modulo1::titolo(), messaggioMancanti(mancanti, ctx.figure.folder()),
-                       MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
+    const QString folder = ctx.figure.folder();
+    const QString text = ctx.figure.qualcheLettera() ? messaggioMancanti(mancanti, folder)
+                                                     : messaggioNessunaFigura(folder);
+    ctx.messaggi.show(parent, {Modulo1::titolo(), text, MessageBoxService::Icon::Information,
+                               MessageBoxService::Buttons::Ok});
 }
 
 } // namespace ControlloDati

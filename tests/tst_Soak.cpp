@@ -3,18 +3,14 @@
 // and back, checking after every answer what a teacher relies on.
 // VORTELIA_SOAK_EXERCISES sets how many (10000 by default).
 
+#include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
 #include "app/FormMenu.h"
 #include "app/VociMenu.h"
 #include "common/FinestraEsercizio.h"
-#include "common/ImageBox.h"
 #include "common/NumberText.h"
 #include "common/PictureButton.h"
-#include "exercises/rotation_build/FormaRotazione.h"
-#include "exercises/rotation_find/TrovaRotazione.h"
-#include "exercises/rotation_type/TipoRotazione.h"
-#include "exercises/symmetry_find/TrovaSimmetria.h"
 
 #include <QFile>
 #include <QLabel>
@@ -36,33 +32,6 @@ long residentKb() {
 
 QString counterText(int count, bool reset) {
     return reset ? NumberText::plainForm(count) : NumberText::signedForm(count);
-}
-
-int tagOf(const ImageBox* box) {
-    return int(NumberText::toNumber(box->Tag));
-}
-
-// The controls that are right now, for the window's current question.
-QList<QWidget*> rightAnswers(FinestraEsercizio* w, const StatoCondiviso& stato) {
-    QList<QWidget*> right;
-    const auto byTag = [&](const QList<ImageBox*>& boxes, int wanted) {
-        for (ImageBox* box : boxes)
-            if (tagOf(box) == wanted)
-                right << box;
-    };
-    if (auto* f = qobject_cast<TrovaRotazione*>(w))
-        byTag(f->Image1, stato.FiguraGiusta);
-    else if (auto* b = qobject_cast<FormaRotazione*>(w))
-        byTag(b->Image1, stato.FiguraGiusta);
-    else if (auto* s = qobject_cast<TrovaSimmetria*>(w))
-        byTag(s->Image1, s->FiguraSimmetrica);
-    else if (auto* t = qobject_cast<TipoRotazione*>(w))
-        right << (t->SensoOrario ? t->Image1 : t->Image3);
-    return right;
-}
-
-int picksPerExercise(FinestraEsercizio* w) {
-    return qobject_cast<FormaRotazione*>(w) ? 3 : 1;
 }
 
 } // namespace
@@ -90,8 +59,8 @@ class TestSoak : public QObject {
     void playOne(FinestraEsercizio* w) {
         QVERIFY(!w->BottoneAvanti->isEnabled());
         const auto answers = w->controlliRisposta();
-        for (int pick = 0; pick < picksPerExercise(w); ++pick) {
-            const auto right = rightAnswers(w, bench.stato());
+        for (int pick = 0; pick < Pupil::picksPerExercise(w); ++pick) {
+            const auto right = Pupil::rightAnswers(w, bench.stato());
             QCOMPARE(right.size(), 1);
             for (int wrong = chance(3); wrong > 0; --wrong) {
                 QWidget* other = answers[chance(int(answers.size()))];

@@ -1,0 +1,48 @@
+#include "Pupil.h"
+
+#include "TestBench.h"
+
+#include "common/ImageBox.h"
+#include "common/NumberText.h"
+#include "common/PictureButton.h"
+#include "common/StatoCondiviso.h"
+#include "exercises/rotation_build/FormaRotazione.h"
+#include "exercises/rotation_find/TrovaRotazione.h"
+#include "exercises/rotation_type/TipoRotazione.h"
+#include "exercises/symmetry_find/TrovaSimmetria.h"
+
+namespace Pupil {
+
+QList<QWidget*> rightAnswers(FinestraEsercizio* w, const StatoCondiviso& stato) {
+    QList<QWidget*> right;
+    const auto byTag = [&](const QList<ImageBox*>& boxes, int wanted) {
+        for (ImageBox* box : boxes)
+            if (int(NumberText::toNumber(box->Tag)) == wanted)
+                right << box;
+    };
+    if (auto* f = qobject_cast<TrovaRotazione*>(w))
+        byTag(f->Image1, stato.FiguraGiusta);
+    else if (auto* b = qobject_cast<FormaRotazione*>(w))
+        byTag(b->Image1, stato.FiguraGiusta);
+    else if (auto* s = qobject_cast<TrovaSimmetria*>(w))
+        byTag(s->Image1, s->FiguraSimmetrica);
+    else if (auto* t = qobject_cast<TipoRotazione*>(w))
+        right << (t->SensoOrario ? t->Image1 : t->Image3);
+    return right;
+}
+
+int picksPerExercise(FinestraEsercizio* w) {
+    return qobject_cast<FormaRotazione*>(w) ? 3 : 1;
+}
+
+bool solve(FinestraEsercizio* w, const StatoCondiviso& stato) {
+    for (int pick = 0; pick < picksPerExercise(w); ++pick) {
+        const auto right = rightAnswers(w, stato);
+        if (right.size() != 1)
+            return false;
+        TestBench::click(right.first());
+    }
+    return w->BottoneAvanti->isEnabled();
+}
+
+} // namespace Pupil

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+
+class FinestraEsercizio;
+class QWidget;
+struct StatoCondiviso;
+
+// What a pupil who knows the answers would click, in any exercise window.
+namespace Pupil {
+
+// The answer controls that are right for the current question.
+QList<QWidget*> rightAnswers(FinestraEsercizio* window, const StatoCondiviso& stato);
+
+// Right clicks one exercise takes: three in the build windows, one elsewhere.
+int picksPerExercise(FinestraEsercizio* window);
+
+// Solves the open question with real clicks; false if it could not.
+bool solve(FinestraEsercizio* window, const StatoCondiviso& stato);
+
+} // namespace Pupil
