@@ -1,0 +1,658 @@
+// The benchmark: start-up, setting up an exercise, a click's feedback and peak
+// memory, each a median printed beside a plain Qt baseline measured in the
+// same run, so that the ratio holds on a busy machine.
+//
+//   vortelia_bench [--quick] [--no-targets] [--offscreen-only]
+//                  [--starts N] [--memory N] [--fresh N] [--calls N] [--clicks N]
+//                  [--checks N]
+//
+// Start-up and memory run the probes bench_vortelia (app/main.cpp itself) and
+// bench_bare_qt as whole processes, offscreen and, when DISPLAY is set, on X11.
+// The rest runs in this process, offscreen, on the real windows, pictures and
+// sounds. --quick (the CI smoke run) takes a few samples, offscreen, and
+// judges no target.
+
+#include "app/CatalogoFinestre.h"
+#include "app/ControlloDati.h"
+#include "app/Programma.h"
+#include "common/ClockRandom.h"
+#include "common/FigureLibrary.h"
+#include "common/FinestraEsercizio.h"
+#include "common/ImageBox.h"
+#include "common/ModuloColoriSuoni.h"
+#include "common/NumberText.h"
+#include "common/PictureButton.h"
+#include "common/QtMessageBox.h"
+#include "common/QtSoundPlayer.h"
+#include "common/StatoCondiviso.h"
+#include "exercises/rotation_build/FormaRotazione.h"
+#include "exercises/rotation_find/TrovaRotazione.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QLabel>
+#include <QMetaEnum>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <optional>
+
+namespace {
+
+struct Options {
+    int starts = 31;  // start-up runs of each program per platform
+    int memory = 5;   // memory runs of each program per platform
+    int fresh = 40;   // first calls, each on a fresh window and library
+    int calls = 300;  // repeated calls on one window
+    int clicks = 300; // clicks of each kind
+    int checks = 9;   // data checks, each on a fresh library
+    bool targets = true;
+    bool offscreenOnly = false;
+};
+
+// ---- statistics and the table ------------------------------------------------
+
+double median(QList<double> values) {
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Row {
+    QString measure;
+    QString unit;
+    double program = 0;
+    std::optional<double> baseline;
+    QString target; // empty: shown for information
+    std::function<bool(const Row&)> met;
+    int samples = 0;
+};
+
+QList<Row> table;
+QString soundStates; // of the QSoundEffects behind the clicks' sounds
+
+void add(Row row) {
+    std::fprintf(stderr, "  %s\n", qPrintable(row.measure));
+    table << std::move(row);
+}
+
+QString number(double value, const QString& unit) {
+    return QString::number(value, 'f', unit == QLatin1String("us") ? 1 : 2);
+}
+
+void printTable(const Options& options) {
+    const QStringList head = {
+        QStringLiteral("measure (median)"), QStringLiteral("unit"),     QStringLiteral("n"),
+        QStringLiteral("Vortelia"),         QStringLiteral("baseline"), QStringLiteral("ratio"),
+        QStringLiteral("target"),           QStringLiteral("result")};
+    QList<QStringList> lines;
+    int passed = 0;
+    int missed = 0;
+    for (const Row& r : table) {
+        QString verdict = QStringLiteral("-");
+        if (!r.target.isEmpty() && options.targets) {
+            const bool ok = r.met(r);
+            verdict = ok ? QStringLiteral("PASS") : QStringLiteral("MISS");
+            ++(ok ? passed : missed);
+        }
+        lines << QStringList{r.measure,
+                             r.unit,
+                             QString::number(r.samples),
+                             number(r.program, r.unit),
+                             r.baseline ? number(*r.baseline, r.unit) : QStringLiteral("-"),
+                             r.baseline && *r.baseline > 0
+                                 ? QString::number(r.program / *r.baseline, 'f', 2) +
+                                       QLatin1Char('x')
+                                 : QStringLiteral("-"),
+                             r.target.isEmpty() ? QStringLiteral("-") : r.target,
+                             verdict};
+    }
+    QList<qsizetype> width(head.size(), 0);
+    for (const QStringList& l : QList<QStringList>{head} + lines)
+        for (qsizetype c = 0; c < l.size(); ++c)
+            width[c] = std::max(width[c], l[c].size());
+    const auto print = [&](const QStringList& l) {
+        QString out;
+        for (qsizetype c = 0; c < l.size(); ++c) {
+            // Text left, figures right.
+            const bool left = c == 0 || c == 1 || c >= 6;
+            out += QLatin1String("| ") +
+                   (left ? l[c].leftJustified(width[c]) : l[c].rightJustified(width[c])) +
+                   QLatin1Char(' ');
+        }
+        std::printf("%s|\n", qPrintable(out));
+    };
+    print(head);
+    QStringList rule;
+    for (qsizetype w : width)
+        rule << QString(w, QLatin1Char('-'));
+    print(rule);
+    for (const QStringList& l : lines)
+        print(l);
+    if (options.targets)
+        std::printf("\ntargets: %d PASS, %d MISS\n", passed, missed);
+    std::printf(
+        "\nbaselines: start-up and memory: bench_bare_qt, a QMainWindow with a menu bar, run\n"
+        "the same way; data check: QImageReader decoding the same 208 files at the same size;\n"
+        "NuovoEsercizio first call: a bare QWidget whose N QLabels each get setPixmap of the\n"
+        "same jpg files freshly read with QImageReader; repeated: the same labels given\n"
+        "already-loaded pixmaps; click: QTest::mouseClick on a bare QWidget whose click hides a\n"
+        "label, shows another and sets a counter's text.\n"
+        "sounds during the clicks: QtSoundPlayer, effects %s.\n",
+        qPrintable(soundStates));
+}
+
+const auto ratioAtMost = [](double limit) {
+    return [limit](const Row& r) { return r.baseline && r.program <= limit * *r.baseline; };
+};
+const auto below = [](double limit) { return [limit](const Row& r) { return r.program < limit; }; };
+const auto aboveBaselineAtMost = [](double limit) {
+    return [limit](const Row& r) { return r.baseline && r.program - *r.baseline <= limit; };
+};
+
+// ---- whole processes ---------------------------------------------------------
+
+long long monotonicNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+struct Probe {
+    bool ok = false;
+    double appMs = 0;     // to the application object
+    double showMs = 0;    // to the first window shown
+    double flushedMs = 0; // to the first window painted and flushed
+    double hwmMb = 0;
+};
+
+// mode: start, memory-start or memory (see FirstPaintHook.cpp).
+Probe runProbe(const QString& program, const QString& platform, const QString& mode) {
+    const bool memory = mode != QLatin1String("start");
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    env.insert(QStringLiteral("VORTELIA_BENCH_MODE"), mode);
+    env.insert(QStringLiteral("VORTELIA_BENCH_T0"), QString::number(monotonicNs()));
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program,
+                  QStringList());
+    Probe probe;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        std::fprintf(stderr, "%s (%s) did not finish\n", qPrintable(program), qPrintable(platform));
+        return probe;
+    }
+    QHash<QByteArray, long long> values;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+        if (const qsizetype eq = line.indexOf('='); eq > 0)
+            values.insert(line.left(eq), line.mid(eq + 1).toLongLong());
+    probe.ok = process.exitCode() == 0 && values.contains("flushed_ns") &&
+               (!memory || values.value("hwm_kb") > 0);
+    if (!probe.ok)
+        std::fprintf(stderr, "%s (%s) failed: %s\n", qPrintable(program), qPrintable(platform),
+                     process.readAllStandardError().constData());
+    probe.appMs = double(values.value("app_ns")) / 1e6;
+    probe.showMs = double(values.value("show_ns")) / 1e6;
+    probe.flushedMs = double(values.value("flushed_ns")) / 1e6;
+    probe.hwmMb = double(values.value("hwm_kb")) / 1024;
+    return probe;
+}
+
+const QString programProbe = QStringLiteral("bench_vortelia");
+const QString bareProbe = QStringLiteral("bench_bare_qt");
+
+const QString start = QStringLiteral("start");
+
+void benchStartUp(const Options& o, const QString& platform, const QString& label) {
+    // Once untimed each: the files are then in the page cache for both alike.
+    runProbe(programProbe, platform, start);
+    runProbe(bareProbe, platform, start);
+    QList<double> program, bare, programApp, bareApp, programShown, bareShown;
+    for (int i = 0; i < o.starts; ++i) {
+        // Alternating order, so neither program always runs after the other.
+        for (int k = 0; k < 2; ++k) {
+            const bool first = (i + k) % 2 == 0;
+            const Probe p = runProbe(first ? programProbe : bareProbe, platform, start);
+            if (!p.ok)
+                continue;
+            (first ? program : bare) << p.flushedMs;
+            (first ? programApp : bareApp) << p.appMs;
+            (first ? programShown : bareShown) << p.flushedMs - p.showMs;
+        }
+    }
+    add({QStringLiteral("start-up to first painted window, %1").arg(label), QStringLiteral("ms"),
+         median(program), median(bare), QStringLiteral("<= 1.3x"), ratioAtMost(1.3),
+         int(program.size())});
+    add({QStringLiteral("  of which to QApplication, %1").arg(label),
+         QStringLiteral("ms"),
+         median(programApp),
+         median(bareApp),
+         QString(),
+         {},
+         int(programApp.size())});
+    add({QStringLiteral("  of which show() to painted, %1").arg(label),
+         QStringLiteral("ms"),
+         median(programShown),
+         median(bareShown),
+         QString(),
+         {},
+         int(programShown.size())});
+}
+
+void benchMemory(const Options& o, const QString& platform, const QString& label) {
+    const auto peak = [&](const QString& mode, QList<double>& program, QList<double>& bare) {
+        for (int i = 0; i < o.memory; ++i) {
+            if (const Probe p = runProbe(programProbe, platform, mode); p.ok)
+                program << p.hwmMb;
+            if (const Probe p = runProbe(bareProbe, platform, mode); p.ok)
+                bare << p.hwmMb;
+        }
+    };
+    QList<double> program, bare, programStart, bareStart;
+    peak(QStringLiteral("memory"), program, bare);
+    peak(QStringLiteral("memory-start"), programStart, bareStart);
+    add({QStringLiteral("peak resident memory, every window opened, %1").arg(label),
+         QStringLiteral("MB"), median(program), median(bare), QStringLiteral("<= baseline + 15"),
+         aboveBaselineAtMost(15), int(program.size())});
+    add({QStringLiteral("  the same, start window only, %1").arg(label),
+         QStringLiteral("MB"),
+         median(programStart),
+         median(bareStart),
+         QString(),
+         {},
+         int(programStart.size())});
+}
+
+// ---- in this process ---------------------------------------------------------
+
+template <typename F> double microseconds(F&& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    const auto end = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::micro>(end - start).count();
+}
+
+// Lets deferred deletions and pending paints happen, untimed.
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The services app/main.cpp makes, with a fixed seed so that runs compare.
+struct Services {
+    QString folder = QCoreApplication::applicationDirPath();
+    // The side app/main.cpp decodes the figure pictures at on this screen.
+    int pixelSide =
+        std::min(240, int(std::ceil(120 * QGuiApplication::primaryScreen()->devicePixelRatio())));
+    ClockRandom rnd;
+    QtMessageBox messaggi;
+    QtSoundPlayer suoni;
+
+    Services() {
+        rnd.seed(20240611);
+        suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
+        // The program has seconds between start and the first answer: let the
+        // sounds finish loading so that a click finds them as a pupil's would.
+        QElapsedTimer waited;
+        waited.start();
+        const auto loading = [this] {
+            for (QSoundEffect* e : suoni.findChildren<QSoundEffect*>())
+                if (e->status() == QSoundEffect::Loading)
+                    return true;
+            return false;
+        };
+        while (loading() && waited.elapsed() < 3000)
+            QTest::qWait(10);
+        QStringList states;
+        for (QSoundEffect* e : suoni.findChildren<QSoundEffect*>())
+            states << QString::fromLatin1(
+                QMetaEnum::fromType<QSoundEffect::Status>().valueToKey(e->status()));
+        soundStates = states.join(QLatin1Char(' '));
+    }
+};
+
+// A program: its picture library and its window keeper.
+struct Instance {
+    FigureLibrary figure;
+    Programma programma;
+
+    explicit Instance(Services& s)
+        : figure(s.folder, s.pixelSide),
+          programma(s.rnd, s.messaggi, s.suoni, figure, s.folder, creaFinestra, [] {}) {}
+
+    void decodeEveryPicture() {
+        for (char letter = 'a'; letter <= 'z'; ++letter)
+            for (int n = 1; n <= 8; ++n)
+                figure.picture(QLatin1Char(letter), n);
+    }
+
+    template <typename W> W* open(FinestraId id) {
+        programma.mostra(id);
+        settle();
+        return qobject_cast<W*>(programma.finestraCorrente());
+    }
+};
+
+// N labels the size of a figure box, as plain Qt shows N pictures.
+struct BareLabels {
+    QWidget window;
+    QList<QLabel*> labels;
+
+    explicit BareLabels(int n) {
+        for (int i = 0; i < n; ++i) {
+            auto* label = new QLabel(&window);
+            label->setGeometry(8 + (i % 4) * 128, 8 + (i / 4) * 128, 120, 120);
+            label->setScaledContents(true);
+            labels << label;
+        }
+        window.resize(8 + 4 * 128, 8 + 2 * 128);
+        window.show();
+        settle();
+    }
+};
+
+struct Family {
+    FinestraId id;
+    const char* name;
+    int pictures; // new pictures each exercise: candidates, or views in FormEs4
+};
+
+const QList<Family> families = {
+    {FinestraId::FormEs2, "FormEs2, find rotation, 4", 4},
+    {FinestraId::FormEs3, "FormEs3, find rotation, 8", 8},
+    {FinestraId::FormEs8, "FormEs8, build rotation, 4", 4},
+    {FinestraId::FormEs11, "FormEs11, build rotation, 8", 8},
+    {FinestraId::FormEs1, "FormEs1, find symmetry, 8", 8},
+    {FinestraId::FormEs4, "FormEs4, rotation type, 4 views", 4},
+};
+
+QString jpg(const QString& folder, int sample, int n) {
+    return QStringLiteral("%1/jpg/%2%3.jpg").arg(folder).arg(QChar(u'a' + sample % 26)).arg(n);
+}
+
+void benchNuovoEsercizio(const Options& o, Services& s) {
+    for (const Family& f : families) {
+        const bool eight = f.pictures == 8;
+
+        // First call: a window just opened, and a library that has decoded nothing.
+        QList<double> first, firstBare;
+        for (int i = 0; i < o.fresh; ++i) {
+            Instance p(s);
+            auto* w = qobject_cast<FinestraEsercizio*>(creaFinestra(f.id, p.programma.contesto()));
+            w->adjustSize();
+            w->show();
+            first << microseconds([&] { w->NuovoEsercizio(); });
+            settle();
+            delete w;
+        }
+        {
+            BareLabels bare(f.pictures);
+            for (int i = 0; i < o.fresh; ++i) {
+                firstBare << microseconds([&] {
+                    for (int k = 0; k < f.pictures; ++k) {
+                        QImageReader reader(jpg(s.folder, i, k + 1));
+                        bare.labels[k]->setPixmap(QPixmap::fromImage(reader.read()));
+                    }
+                });
+                settle();
+            }
+        }
+        add({QStringLiteral("NuovoEsercizio first call, not yet decoded, %1")
+                 .arg(QLatin1String(f.name)),
+             QStringLiteral("us"), median(first), median(firstBare),
+             eight ? QStringLiteral("< 2000 us") : QString(), below(2000), int(first.size())});
+
+        // Repeated calls: the window stays open, every picture already decoded.
+        QList<double> again, againBare;
+        {
+            Instance p(s);
+            p.decodeEveryPicture();
+            auto* w = p.open<FinestraEsercizio>(f.id);
+            for (int i = 0; i < o.calls; ++i) {
+                again << microseconds([&] { w->NuovoEsercizio(); });
+                settle();
+            }
+        }
+        {
+            BareLabels bare(f.pictures);
+            QList<QPixmap> loaded[2];
+            for (int set = 0; set < 2; ++set)
+                for (int k = 0; k < f.pictures; ++k)
+                    loaded[set] << QPixmap::fromImage(QImage(jpg(s.folder, set, k + 1)));
+            for (int i = 0; i < o.calls; ++i) {
+                againBare << microseconds([&] {
+                    for (int k = 0; k < f.pictures; ++k)
+                        bare.labels[k]->setPixmap(loaded[i % 2][k]);
+                });
+                settle();
+            }
+        }
+        add({QStringLiteral("NuovoEsercizio repeated, %1").arg(QLatin1String(f.name)),
+             QStringLiteral("us"), median(again), median(againBare),
+             eight ? QStringLiteral("< 2000 us") : QString(), below(2000), int(again.size())});
+    }
+}
+
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+template <typename W> ImageBox* candidate(W* w, int figure, bool right) {
+    for (ImageBox* box : w->Image1)
+        if ((int(NumberText::toNumber(box->Tag)) == figure) == right)
+            return box;
+    return nullptr;
+}
+
+// A box that reports a click as plain Qt widgets do.
+class BareBox : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { pressed_ = e->button() == Qt::LeftButton; }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (pressed_ && rect().contains(e->position().toPoint()) && onClick)
+            onClick();
+        pressed_ = false;
+    }
+
+private:
+    bool pressed_ = false;
+};
+
+QList<double> bareClicks(int n) {
+    QWidget window;
+    auto* box = new BareBox(&window);
+    box->setGeometry(8, 8, 120, 120);
+    auto* yes = new QLabel(QStringLiteral(":-)"), &window);
+    auto* no = new QLabel(QStringLiteral(":-("), &window);
+    auto* counter = new QLabel(QStringLiteral("0"), &window);
+    yes->setGeometry(136, 8, 40, 40);
+    no->setGeometry(136, 8, 40, 40);
+    counter->setGeometry(136, 56, 60, 40);
+    int count = 0;
+    box->onClick = [&] {
+        const bool right = ++count % 2 == 0;
+        yes->setVisible(right);
+        no->setVisible(!right);
+        counter->setText(QString::number(count));
+    };
+    window.resize(200, 140);
+    window.show();
+    settle();
+    QList<double> samples;
+    for (int i = 0; i < n; ++i) {
+        samples << microseconds([&] { click(box); });
+        settle();
+    }
+    return samples;
+}
+
+// The check app/main.cpp runs once the start window is shown.
+void benchDataCheck(const Options& o, Services& s) {
+    QList<double> check, bare;
+    for (int i = 0; i < o.checks; ++i) {
+        Instance p(s);
+        check << microseconds([&] { ControlloDati::controlla(p.programma.contesto(), nullptr); }) /
+                     1000;
+        bare << microseconds([&] {
+                    for (int n = 0; n < 26 * 8; ++n) {
+                        QImageReader reader(jpg(s.folder, n / 8, n % 8 + 1));
+                        reader.setScaledSize(QSize(s.pixelSide, s.pixelSide));
+                        reader.read();
+                    }
+                }) / 1000;
+    }
+    add({QStringLiteral("data check, ControlloDati::controlla"),
+         QStringLiteral("ms"),
+         median(check),
+         median(bare),
+         QString(),
+         {},
+         int(check.size())});
+}
+
+[[noreturn]] void broken(const char* what) {
+    std::fprintf(stderr, "click did not do its work: %s\n", what);
+    std::exit(1);
+}
+
+void benchClicks(const Options& o, Services& s) {
+    const double bare = median(bareClicks(o.clicks));
+    Instance p(s);
+    p.decodeEveryPicture();
+    const StatoCondiviso& stato = p.programma.stato();
+    const auto row = [&](const char* what, const QList<double>& samples) {
+        add({QStringLiteral("click to end of feedback, %1").arg(QLatin1String(what)),
+             QStringLiteral("us"), median(samples), bare, QStringLiteral("< 500 us"), below(500),
+             int(samples.size())});
+    };
+
+    QList<double> right, wrong;
+    auto* find = p.open<TrovaRotazione>(FinestraId::FormEs3);
+    for (int i = 0; i < o.clicks; ++i) {
+        ImageBox* box = candidate(find, stato.FiguraGiusta, true);
+        right << microseconds([&] { click(box); });
+        if (!find->BottoneAvanti->isEnabled())
+            broken("right pick");
+        settle();
+        find->BottoneAvanti_Click();
+        settle();
+    }
+    for (int i = 0; i < o.clicks; ++i) {
+        ImageBox* box = candidate(find, stato.FiguraGiusta, false);
+        const int errati = stato.NumeroErrati;
+        wrong << microseconds([&] { click(box); });
+        if (stato.NumeroErrati == errati)
+            broken("wrong pick");
+        settle();
+    }
+    row("Esatto (FormEs3)", right);
+    row("Errato (FormEs3)", wrong);
+
+    QList<double> pick, last;
+    auto* build = p.open<FormaRotazione>(FinestraId::FormEs11);
+    for (int i = 0; i < o.clicks; ++i) {
+        const auto next = [&] { return candidate(build, stato.FiguraGiusta, true); };
+        ImageBox* box = next();
+        pick << microseconds([&] { click(box); });
+        if (build->ProssimaCasella != 2)
+            broken("first right pick");
+        settle();
+        click(next());
+        settle();
+        box = next();
+        last << microseconds([&] { click(box); });
+        if (!build->BottoneAvanti->isEnabled())
+            broken("last right pick");
+        settle();
+        build->BottoneAvanti_Click();
+        settle();
+    }
+    row("right pick in a build window (FormEs11)", pick);
+    row("last right pick, Esatto (FormEs11)", last);
+}
+
+} // namespace
+
+// Qt's notes about the offscreen platform and the missing audio device would
+// bury the table.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quiet);
+    // The measurements made in this process run offscreen; the probes get
+    // their platform from the runner below.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    Options o;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const auto value = [&] { return i + 1 < args.size() ? args[++i].toInt() : 0; };
+        if (a == QLatin1String("--quick"))
+            o = {2, 1, 3, 5, 5, 1, false, true};
+        else if (a == QLatin1String("--no-targets"))
+            o.targets = false;
+        else if (a == QLatin1String("--offscreen-only"))
+            o.offscreenOnly = true;
+        else if (a == QLatin1String("--starts"))
+            o.starts = value();
+        else if (a == QLatin1String("--memory"))
+            o.memory = value();
+        else if (a == QLatin1String("--fresh"))
+            o.fresh = value();
+        else if (a == QLatin1String("--calls"))
+            o.calls = value();
+        else if (a == QLatin1String("--clicks"))
+            o.clicks = value();
+        else if (a == QLatin1String("--checks"))
+            o.checks = value();
+        else {
+            std::fprintf(stderr, "unknown argument %s\n", qPrintable(a));
+            return 2;
+        }
+    }
+
+    QList<std::pair<QString, QString>> platforms = {
+        {QStringLiteral("offscreen"), QStringLiteral("offscreen")}};
+    if (!o.offscreenOnly && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        platforms << std::pair{QStringLiteral("xcb"), QStringLiteral("Xvfb")};
+
+    std::fprintf(stderr, "measuring:\n");
+    for (const auto& [platform, label] : platforms)
+        benchStartUp(o, platform, label);
+    for (const auto& [platform, label] : platforms)
+        benchMemory(o, platform, label);
+    Services services;
+    benchDataCheck(o, services);
+    benchNuovoEsercizio(o, services);
+    benchClicks(o, services);
+
+    bool failed = false;
+    for (const Row& r : table)
+        failed = failed || r.samples == 0;
+    std::printf("\n");
+    printTable(o);
+    return failed ? 1 : 0;
+}
