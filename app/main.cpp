@@ -3,6 +3,7 @@
 #include "Modulo1.h"
 #include "Programma.h"
 
+#include "common/AfterFirstPaint.h"
 #include "common/ClockRandom.h"
 #include "common/FigureLibrary.h"
 #include "common/ModuloColoriSuoni.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QScreen>
-#include <QTimer>
 #include <QTranslator>
 
 #include <cmath>
@@ -32,7 +32,6 @@ int main(int argc, char* argv[]) {
     ClockRandom rnd;
     QtMessageBox messaggi;
     QtSoundPlayer suoni;
-    suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
     // Boxes are 120 logical pixels: decode the pictures for this screen's density.
     const qreal ratio = QGuiApplication::primaryScreen()
                             ? QGuiApplication::primaryScreen()->devicePixelRatio()
@@ -42,8 +41,10 @@ int main(int argc, char* argv[]) {
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });
     Modulo1::Main(rnd, programma);
-    // After the start window is up, so the check never delays it.
-    QTimer::singleShot(0, &app, [&programma] {
+    // Once the start window is on the screen: the sounds are made ready, so
+    // that the first answer is heard at once, and the pictures are checked.
+    AfterFirstPaint::run(programma.finestraCorrente(), [&programma, &suoni, folder] {
+        suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
         ControlloDati::controlla(programma.contesto(), programma.finestraCorrente());
     });
     return app.exec();

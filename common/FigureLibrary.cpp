@@ -15,10 +15,7 @@ QString FigureLibrary::path(QChar letter, int number) const {
     return folder() + QLatin1Char('/') + letter + QString::number(number) + QStringLiteral(".jpg");
 }
 
-PicturePtr FigureLibrary::picture(QChar letter, int number) {
-    const QString file = path(letter, number);
-    if (auto found = decoded_.constFind(file); found != decoded_.constEnd())
-        return found.value();
+PicturePtr FigureLibrary::decode(const QString& file) const {
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
     // A picture larger than the boxes need is decoded straight to that size,
@@ -26,7 +23,25 @@ PicturePtr FigureLibrary::picture(QChar letter, int number) {
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > pixelSide_ || size.height() > pixelSide_))
         reader.setScaledSize(size.scaled(pixelSide_, pixelSide_, Qt::KeepAspectRatio));
-    PicturePtr picture = Picture::fromImage(reader.read());
+    return Picture::fromImage(reader.read());
+}
+
+void FigureLibrary::tieni(QChar letter) {
+    recenti_.removeOne(letter);
+    recenti_.append(letter);
+    if (recenti_.size() <= lettereTenute)
+        return;
+    const QChar oldest = recenti_.takeFirst();
+    for (int n = 1; n <= viste; ++n)
+        decoded_.remove(path(oldest, n));
+}
+
+PicturePtr FigureLibrary::picture(QChar letter, int number) {
+    tieni(letter);
+    const QString file = path(letter, number);
+    if (auto found = decoded_.constFind(file); found != decoded_.constEnd())
+        return found.value();
+    PicturePtr picture = decode(file);
     if (picture)
         decoded_.insert(file, picture);
     return picture;
@@ -46,7 +61,7 @@ int FigureLibrary::verifica() {
         const QChar letter(u'a' + l);
         bool completa = true;
         for (int n = 1; n <= viste; ++n)
-            if (!picture(letter, n)) {
+            if (!decode(path(letter, n))) {
                 ++mancanti;
                 completa = false;
             }

@@ -9,8 +9,9 @@
 class ImageBox;
 
 // The figure pictures: jpg/<letter><number>.jpg in the application folder.
-// Each file is decoded once, at the size the boxes need on this screen, and
-// then shared by every box that shows it.
+// Each file is decoded at the size the boxes need on this screen and shared
+// by every box that shows it; the pictures of the last few letters are kept,
+// so memory stays small however long a class plays.
 class FigureLibrary {
 public:
     static constexpr int lettere = 26;
@@ -37,9 +38,15 @@ public:
     bool qualcheLettera() const;
 
 private:
+    static constexpr int lettereTenute = 4;
+
+    PicturePtr decode(const QString& file) const;
+    void tieni(QChar letter);
+
     QString applicationFolder_;
     int pixelSide_;
     QHash<QString, PicturePtr> decoded_;
     QList<QChar> inutilizzabili_;
+    QList<QChar> recenti_; // most recent last
     bool verificata_ = false;
 };

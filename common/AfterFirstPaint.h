@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+// Runs a task once a window has been painted for the first time, so that work
+// which can wait (checking data, opening the audio device) never delays what
+// the pupil sees first.
+class AfterFirstPaint : public QObject {
+public:
+    static void run(QWidget* widget, std::function<void()> task);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AfterFirstPaint(QWidget* widget, std::function<void()> task);
+
+    std::function<void()> task_;
+};
