@@ -19,14 +19,7 @@ work=$(mktemp -d)
 XVFB_PID=
 APP_PID=
 cleanup() {
-    local pid
-    for pid in "$APP_PID" "$XVFB_PID"; do
-        [ -n "$pid" ] || continue
-        kill "$pid" 2>/dev/null || true
-        sleep 0.3
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_processes "$APP_PID" "$XVFB_PID"
     chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
 }

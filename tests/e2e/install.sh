@@ -17,12 +17,7 @@ work=$(mktemp -d)
 XVFB_PID=
 APP_PID=
 cleanup() {
-    local pid
-    for pid in "$APP_PID" "$XVFB_PID"; do
-        [ -n "$pid" ] || continue
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_processes "$APP_PID" "$XVFB_PID"
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -192,3 +192,19 @@ pixel() {
     convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
         sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
+
+# stop_processes PID...: ends each process politely, then for certain.
+stop_processes() {
+    local pid
+    for pid in "$@"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        local i
+        for ((i = 0; i < 10; i++)); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.2
+        done
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}

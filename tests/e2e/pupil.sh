@@ -26,18 +26,7 @@ XVFB_PID=
 APP_PID=
 
 cleanup() {
-    local pid
-    for pid in "$APP_PID" "$XVFB_PID"; do
-        [ -n "$pid" ] || continue
-        kill "$pid" 2>/dev/null || true
-        # A process that ignores the polite request is ended after a while.
-        for _ in 1 2 3 4 5 6 7 8 9 10; do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.2
-        done
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_processes "$APP_PID" "$XVFB_PID"
     rm -rf "$work"
 }
 trap cleanup EXIT
