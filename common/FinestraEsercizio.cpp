@@ -28,7 +28,6 @@ constexpr int latoFigura = 1800;
 FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QString& titolo,
                                      const LayoutCornice& layout, QWidget* parent)
     : QMainWindow(parent), ctx(context), id_(id) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(titolo);
     setWindowIcon(ctx.memorizzate.icona(QStringLiteral("faccia_si")));
     setFont(Controlli::msSansSerif(8.25));
