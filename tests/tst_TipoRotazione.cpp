@@ -1,0 +1,137 @@
+// Drives the type-of-rotation window (FormEs4) with scripted draws: the four
+// views it shows for each first picture and sense, and the two signs.
+
+#include "doubles/TestBench.h"
+
+#include "common/FrameShape.h"
+#include "common/ImageBox.h"
+#include "common/PictureButton.h"
+#include "exercises/rotation_type/TipoRotazione.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <memory>
+
+class TstTipoRotazione : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestBench> banco;
+
+    TipoRotazione* apri(int lettera, bool orario, int primo) {
+        banco->rnd.scriptDraws({{0, 18}, {lettera, 26}, {orario ? 1 : 0, 2}, {primo - 1, 8}});
+        return banco->open<TipoRotazione>(FinestraId::FormEs4);
+    }
+
+private slots:
+    void init() { banco = std::make_unique<TestBench>(); }
+    void cleanup() {
+        delete banco->current();
+        banco.reset();
+        TestBench::flush();
+    }
+
+    void quattroViste_data() {
+        QTest::addColumn<bool>("orario");
+        QTest::addColumn<int>("primo");
+        QTest::addColumn<QList<int>>("viste");
+        const QList<QList<int>> orarie = {{1, 2, 3, 4}, {2, 3, 4, 1}, {3, 4, 1, 2}, {4, 1, 2, 3},
+                                          {5, 6, 7, 8}, {6, 7, 8, 5}, {7, 8, 5, 6}, {8, 5, 6, 7}};
+        const QList<QList<int>> antiorarie = {{1, 4, 3, 2}, {2, 1, 4, 3}, {3, 2, 1, 4},
+                                              {4, 3, 2, 1}, {5, 8, 7, 6}, {6, 5, 8, 7},
+                                              {7, 6, 5, 8}, {8, 7, 6, 5}};
+        for (int k = 1; k <= 8; ++k) {
+            QTest::addRow("clockwise from %d", k) << true << k << orarie[k - 1];
+            QTest::addRow("anticlockwise from %d", k) << false << k << antiorarie[k - 1];
+        }
+    }
+    void quattroViste() {
+        QFETCH(bool, orario);
+        QFETCH(int, primo);
+        QFETCH(QList<int>, viste);
+        const int lettera = (3 * primo + (orario ? 1 : 0)) % 26;
+        auto* w = apri(lettera, orario, primo);
+        QVERIFY(w);
+        QCOMPARE(banco->rnd.pending(), 0);
+        QCOMPARE(banco->rnd.taken(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(w->Image2[i]->picture());
+            QCOMPARE(w->Image2[i]->picture(),
+                     banco->figure.picture(QChar(u'a' + lettera), viste[i]));
+        }
+        QVERIFY(!w->Shape1->isVisible());
+        QVERIFY(!w->Shape2->isVisible());
+        QVERIFY(w->Image1->isEnabled());
+        QVERIFY(w->Image3->isEnabled());
+        QVERIFY(!w->BottoneAvanti->isEnabled());
+    }
+
+    // A wrong sign only counts an error; the right one frames itself in red
+    // and closes the exercise until avanti.
+    void segni_data() {
+        QTest::addColumn<bool>("orario");
+        QTest::addColumn<bool>("primaSbagliato");
+        QTest::newRow("clockwise") << true << false;
+        QTest::newRow("anticlockwise") << false << false;
+        QTest::newRow("clockwise after a wrong sign") << true << true;
+        QTest::newRow("anticlockwise after a wrong sign") << false << true;
+    }
+    void segni() {
+        QFETCH(bool, orario);
+        QFETCH(bool, primaSbagliato);
+        auto* w = apri(7, orario, orario ? 6 : 3);
+        const auto& stato = banco->stato();
+        const auto& suoni = banco->suoni.played;
+        const int errori = primaSbagliato ? 1 : 0;
+
+        if (primaSbagliato) {
+            TestBench::click(orario ? w->Image3 : w->Image1);
+            QCOMPARE(stato.NumeroErrati, 1);
+            QCOMPARE(stato.NumeroEsatti, 0);
+            QCOMPARE(w->EtichettaErrati->text(), QStringLiteral(" 1"));
+            QVERIFY(w->ComandoIconaNo->isVisible());
+            QVERIFY(!w->ComandoIconaSi->isVisible());
+            QVERIFY(!w->Shape1->isVisible());
+            QVERIFY(!w->Shape2->isVisible());
+            QVERIFY(w->Image1->isEnabled());
+            QVERIFY(w->Image3->isEnabled());
+            QVERIFY(!w->BottoneAvanti->isEnabled());
+            QCOMPARE(suoni, QStringList{banco->ctx().cartellaApplicazione + "/suoni/no.wav"});
+        }
+
+        TestBench::click(orario ? w->Image1 : w->Image3);
+        QCOMPARE(w->Shape1->isVisible(), orario);
+        QCOMPARE(w->Shape2->isVisible(), !orario);
+        QVERIFY(w->ComandoIconaSi->isVisible());
+        QVERIFY(!w->ComandoIconaNo->isVisible());
+        QCOMPARE(stato.NumeroEsatti, 1);
+        QCOMPARE(stato.NumeroErrati, errori);
+        QCOMPARE(w->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QVERIFY(w->BottoneAvanti->isEnabled());
+        QVERIFY(!w->Image1->isEnabled());
+        QVERIFY(!w->Image3->isEnabled());
+        QCOMPARE(suoni.size(), errori + 1);
+        QVERIFY(QRegularExpression(QStringLiteral("/suoni/si[1-4]\\.wav$"))
+                    .match(suoni.last())
+                    .hasMatch());
+
+        TestBench::click(w->Image1);
+        TestBench::click(w->Image3);
+        QCOMPARE(stato.NumeroEsatti, 1);
+        QCOMPARE(stato.NumeroErrati, errori);
+        QCOMPARE(suoni.size(), errori + 1);
+        QCOMPARE(w->Shape1->isVisible(), orario);
+        QCOMPARE(w->Shape2->isVisible(), !orario);
+
+        TestBench::click(w->BottoneAvanti);
+        QVERIFY(!w->Shape1->isVisible());
+        QVERIFY(!w->Shape2->isVisible());
+        QVERIFY(w->Image1->isEnabled());
+        QVERIFY(w->Image3->isEnabled());
+        QVERIFY(!w->BottoneAvanti->isEnabled());
+    }
+};
+
+QTEST_MAIN(TstTipoRotazione)
+#include "tst_TipoRotazione.moc"
