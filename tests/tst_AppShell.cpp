@@ -64,7 +64,7 @@ struct RecordingProgram {
 class tst_AppShell : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets())
             w->close();

@@ -35,18 +35,16 @@ constexpr int kClearDiff = 64;
 constexpr double kMinClearFraction = 0.08;
 
 struct Difference {
-    double meanAbs = 0;         // mean absolute difference per channel
-    double fractionAbove = 0;   // share of pixels with a channel beyond the threshold
+    double meanAbs = 0;       // mean absolute difference per channel
+    double fractionAbove = 0; // share of pixels with a channel beyond the threshold
 };
 
-QString viewPath(const QString &letter, int n)
-{
+QString viewPath(const QString& letter, int n) {
     return QStringLiteral(VORTELIA_JPG_DIR "/%1%2.jpg").arg(letter).arg(n);
 }
 
 // Index 0 is view 1; a null image means missing or undecodable.
-std::array<QImage, 8> loadViews(const QString &letter)
-{
+std::array<QImage, 8> loadViews(const QString& letter) {
     std::array<QImage, 8> views;
     for (int n = 1; n <= 8; ++n)
         views[n - 1] = QImage(viewPath(letter, n)).convertToFormat(QImage::Format_RGB32);
@@ -54,8 +52,7 @@ std::array<QImage, 8> loadViews(const QString &letter)
 }
 
 // Quarter turn clockwise on screen: (x, y) -> (W-1-y, x).
-QImage turnClockwise(const QImage &src)
-{
+QImage turnClockwise(const QImage& src) {
     QImage dst(src.height(), src.width(), QImage::Format_RGB32);
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x)
@@ -64,8 +61,7 @@ QImage turnClockwise(const QImage &src)
 }
 
 // Reflection in a vertical axis: (x, y) -> (W-1-x, y).
-QImage mirrorLeftRight(const QImage &src)
-{
+QImage mirrorLeftRight(const QImage& src) {
     QImage dst(src.size(), QImage::Format_RGB32);
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x)
@@ -74,16 +70,14 @@ QImage mirrorLeftRight(const QImage &src)
 }
 
 // Views 1-4 turn the drawing 0-3 quarter turns clockwise, 5-8 its mirror image.
-QImage expectedView(const QImage &view1, int n)
-{
+QImage expectedView(const QImage& view1, int n) {
     QImage image = n >= 5 ? mirrorLeftRight(view1) : view1;
     for (int k = 0; k < (n - 1) % 4; ++k)
         image = turnClockwise(image);
     return image;
 }
 
-Difference compare(const QImage &a, const QImage &b, int threshold)
-{
+Difference compare(const QImage& a, const QImage& b, int threshold) {
     long long sum = 0;
     long long above = 0;
     for (int y = 0; y < a.height(); ++y) {
@@ -103,21 +97,19 @@ Difference compare(const QImage &a, const QImage &b, int threshold)
 }
 
 // Equal up to JPEG noise.
-bool matches(const Difference &d)
-{
+bool matches(const Difference& d) {
     return d.meanAbs < kMatchMaxMean && d.fractionAbove < kMatchMaxStrongFraction;
 }
 
-bool allLoaded(const std::array<QImage, 8> &views)
-{
-    return std::none_of(views.begin(), views.end(),
-                        [](const QImage &v) { return v.isNull() || v.size() != QSize(kSide, kSide); });
+bool allLoaded(const std::array<QImage, 8>& views) {
+    return std::none_of(views.begin(), views.end(), [](const QImage& v) {
+        return v.isNull() || v.size() != QSize(kSide, kSide);
+    });
 }
 
 } // namespace
 
-class TestFigureLibrary : public QObject
-{
+class TestFigureLibrary : public QObject {
     Q_OBJECT
 
 private slots:
@@ -134,15 +126,13 @@ private:
     static void addLetterRows();
 };
 
-void TestFigureLibrary::addLetterRows()
-{
+void TestFigureLibrary::addLetterRows() {
     QTest::addColumn<QString>("letter");
     for (char c = 'a'; c <= 'z'; ++c)
         QTest::newRow(QByteArray(1, c).constData()) << QString(QChar(c));
 }
 
-void TestFigureLibrary::filesExistAndDecode()
-{
+void TestFigureLibrary::filesExistAndDecode() {
     QFETCH(QString, letter);
     for (int n = 1; n <= 8; ++n) {
         const QString path = viewPath(letter, n);
@@ -153,24 +143,23 @@ void TestFigureLibrary::filesExistAndDecode()
     }
 }
 
-void TestFigureLibrary::viewsFollowNumbering()
-{
+void TestFigureLibrary::viewsFollowNumbering() {
     QFETCH(QString, letter);
     const auto views = loadViews(letter);
     QVERIFY2(allLoaded(views), "views missing or of the wrong size");
     for (int n = 2; n <= 8; ++n) {
         const Difference d = compare(views[n - 1], expectedView(views[0], n), kMatchStrongDiff);
-        QVERIFY2(matches(d),
-                 qPrintable(QString("view %1 is not the expected transform of view 1 "
-                                    "(mean %2, strong %3%)")
-                                .arg(n).arg(d.meanAbs, 0, 'f', 2).arg(100 * d.fractionAbove, 0, 'f', 2)));
+        QVERIFY2(matches(d), qPrintable(QString("view %1 is not the expected transform of view 1 "
+                                                "(mean %2, strong %3%)")
+                                            .arg(n)
+                                            .arg(d.meanAbs, 0, 'f', 2)
+                                            .arg(100 * d.fractionAbove, 0, 'f', 2)));
     }
 }
 
 // Guards against a comparison that accepts anything, and against turning
 // the wrong way round.
-void TestFigureLibrary::viewTwoIsNotAnticlockwise()
-{
+void TestFigureLibrary::viewTwoIsNotAnticlockwise() {
     QFETCH(QString, letter);
     const auto views = loadViews(letter);
     QVERIFY2(allLoaded(views), "views missing or of the wrong size");
@@ -179,8 +168,7 @@ void TestFigureLibrary::viewTwoIsNotAnticlockwise()
              "view 2 equals view 1 turned anticlockwise");
 }
 
-void TestFigureLibrary::allViewsClearlyDiffer()
-{
+void TestFigureLibrary::allViewsClearlyDiffer() {
     QFETCH(QString, letter);
     const auto views = loadViews(letter);
     QVERIFY2(allLoaded(views), "views missing or of the wrong size");
@@ -188,8 +176,11 @@ void TestFigureLibrary::allViewsClearlyDiffer()
         for (int j = i + 1; j < 8; ++j) {
             const Difference d = compare(views[i], views[j], kClearDiff);
             QVERIFY2(d.fractionAbove >= kMinClearFraction,
-                     qPrintable(QString("views %1 and %2 are too alike: only %3% of pixels differ clearly")
-                                    .arg(i + 1).arg(j + 1).arg(100 * d.fractionAbove, 0, 'f', 1)));
+                     qPrintable(
+                         QString("views %1 and %2 are too alike: only %3% of pixels differ clearly")
+                             .arg(i + 1)
+                             .arg(j + 1)
+                             .arg(100 * d.fractionAbove, 0, 'f', 1)));
         }
     }
 }

@@ -2,6 +2,7 @@
 // draws: the start view, the sign, the three picks that complete the row and
 // the picks that must be refused.
 
+#include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
 #include "common/ImageBox.h"
@@ -18,17 +19,6 @@ namespace {
 
 int candidati(int es) {
     return es >= 11 ? 8 : 4;
-}
-
-int numero(const ImageBox* box) {
-    return box->Tag.trimmed().toInt();
-}
-
-ImageBox* casella(const QList<ImageBox*>& boxes, int n) {
-    for (ImageBox* box : boxes)
-        if (numero(box) == n)
-            return box;
-    return nullptr;
 }
 
 // A scrambled dealing with one draw that hits a full box.
@@ -95,7 +85,7 @@ private slots:
         QCOMPARE(banco->rnd.taken(), distribuzione(candidati(es)).size() + (senso >= 0 ? 4 : 3));
         QCOMPARE(w->Image1.size(), candidati(es));
         for (ImageBox* box : w->Image1)
-            QCOMPARE(box->picture(), banco->figure.picture(letter, numero(box)));
+            QCOMPARE(box->picture(), banco->figure.picture(letter, Pupil::tagNumber(box)));
         QVERIFY(w->Image2[0]->picture());
         QCOMPARE(w->Image2[0]->picture(), banco->figure.picture(letter, inizio));
         for (int i = 1; i <= 3; ++i)
@@ -107,12 +97,12 @@ private slots:
         const auto& stato = banco->stato();
         const auto& suoni = banco->suoni.played;
         // The start view's own candidate is not the next view.
-        TestBench::click(casella(w->Image1, inizio));
+        TestBench::click(Pupil::boxTagged(w->Image1, inizio));
         QCOMPARE(stato.NumeroErrati, 1);
         QVERIFY(!w->Image2[1]->picture());
 
         for (int k = 0; k < 3; ++k) {
-            ImageBox* scelta = casella(w->Image1, ordine[k]);
+            ImageBox* scelta = Pupil::boxTagged(w->Image1, ordine[k]);
             const PicturePtr figura = scelta->picture();
             TestBench::click(scelta);
             QCOMPARE(w->Image2[k + 1]->picture(), figura);
@@ -175,12 +165,12 @@ private slots:
         int errori = 0;
         for (int k = 0; k < 3; ++k) {
             for (int m = 5; m <= 8; ++m) {
-                TestBench::click(casella(w->Image1, m));
+                TestBench::click(Pupil::boxTagged(w->Image1, m));
                 QCOMPARE(banco->stato().NumeroErrati, ++errori);
                 QCOMPARE(w->ProssimaCasella, k + 1);
                 QVERIFY(!w->Image2[k + 1]->picture());
             }
-            TestBench::click(casella(w->Image1, ordine[k]));
+            TestBench::click(Pupil::boxTagged(w->Image1, ordine[k]));
         }
         QCOMPARE(banco->stato().NumeroEsatti, 1);
         QCOMPARE(banco->stato().NumeroErrati, 12);

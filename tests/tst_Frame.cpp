@@ -26,7 +26,7 @@ namespace {
 // An exercise with eight answer boxes and no pictures: it lets the frame be
 // driven on its own.
 class EsercizioProva : public FinestraEsercizio {
-  public:
+public:
     explicit EsercizioProva(Contesto& ctx) : FinestraEsercizio(ctx, FinestraId::FormEs11, "prova") {
         for (int i = 0; i < 8; ++i)
             boxes << casellaFigura({120 + 1920 * (i % 4), 2160 + 1920 * (i / 4)}, std::int16_t(i),
@@ -56,7 +56,7 @@ class TestFrame : public QObject {
     std::unique_ptr<TestBench> bench;
     EsercizioProva* prova = nullptr;
 
-  private slots:
+private slots:
     void init() {
         bench = std::make_unique<TestBench>();
         prova = new EsercizioProva(bench->ctx());

@@ -2,6 +2,7 @@
 // with scripted draws: the row of three views, the answer it asks for, and
 // what a right or a wrong pick does.
 
+#include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
 #include "common/ImageBox.h"
@@ -21,22 +22,11 @@ int candidati(int es) {
     return es == 3 || es == 6 ? 8 : 4;
 }
 
-int numero(const ImageBox* box) {
-    return box->Tag.trimmed().toInt();
-}
-
-ImageBox* casella(const QList<ImageBox*>& boxes, int n) {
-    for (ImageBox* box : boxes)
-        if (numero(box) == n)
-            return box;
-    return nullptr;
-}
-
 // The number of the view a box shows: the tag of the candidate showing it.
 int vista(const QList<ImageBox*>& candidates, const ImageBox* box) {
     for (const ImageBox* c : candidates)
         if (c->picture() && c->picture() == box->picture())
-            return numero(c);
+            return Pupil::tagNumber(c);
     return 0;
 }
 
@@ -124,7 +114,8 @@ private slots:
         QCOMPARE(w->Image1.size(), n);
         for (int i = 0; i < n; ++i) {
             QCOMPARE(w->Image1[i]->Tag, etichette(n)[i]);
-            QCOMPARE(w->Image1[i]->picture(), banco->figure.picture(letter, numero(w->Image1[i])));
+            QCOMPARE(w->Image1[i]->picture(),
+                     banco->figure.picture(letter, Pupil::tagNumber(w->Image1[i])));
         }
         for (int i = 0; i < 3; ++i)
             QCOMPARE(w->Image2[i]->picture(), banco->figure.picture(letter, riga[i]));
@@ -133,7 +124,7 @@ private slots:
         const auto& stato = banco->stato();
         const auto& suoni = banco->suoni.played;
 
-        TestBench::click(casella(w->Image1, sbagliata));
+        TestBench::click(Pupil::boxTagged(w->Image1, sbagliata));
         QVERIFY(!w->ComandoIconaSi->isVisible());
         QVERIFY(w->ComandoIconaNo->isVisible());
         QCOMPARE(stato.NumeroErrati, 1);
@@ -146,7 +137,7 @@ private slots:
         for (ImageBox* box : w->Image1)
             QVERIFY(box->isEnabled());
 
-        ImageBox* scelta = casella(w->Image1, giusta);
+        ImageBox* scelta = Pupil::boxTagged(w->Image1, giusta);
         TestBench::click(scelta);
         QVERIFY(w->Image2[3]->picture());
         QCOMPARE(w->Image2[3]->picture(), scelta->picture());
@@ -208,7 +199,7 @@ private slots:
             sensi << d;
             prime << v[0];
 
-            ImageBox* scelta = casella(w->Image1, giusta);
+            ImageBox* scelta = Pupil::boxTagged(w->Image1, giusta);
             w->Image1_Click(scelta->index());
             QCOMPARE(w->Image2[3]->picture(), scelta->picture());
             QCOMPARE(banco->stato().NumeroEsatti, giro + 1);

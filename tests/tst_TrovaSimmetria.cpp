@@ -1,6 +1,7 @@
 // The four find-the-symmetry windows: set-up, judging, and their partner
 // tables checked against the pictures themselves.
 
+#include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
 #include "common/ImageBox.h"
@@ -53,10 +54,6 @@ double meanDifference(const QImage& a, const QImage& b) {
     return sum / (3.0 * p.width() * p.height());
 }
 
-int tagOf(const ImageBox* box) {
-    return int(NumberText::toNumber(box->Tag));
-}
-
 // Dealing that puts picture i + 1 into box i, then the model at box index m.
 void scriptSetUp(ScriptedRandom& rnd, int letter, int modelBox) {
     rnd.scriptDraws({{0, 18}, {letter, 26}});
@@ -74,7 +71,7 @@ class TestTrovaSimmetria : public QObject {
 
     TrovaSimmetria* open(FinestraId id) { return bench->open<TrovaSimmetria>(id); }
 
-  private slots:
+private slots:
     void init() { bench = std::make_unique<TestBench>(); }
     void cleanup() {
         bench.reset();
@@ -94,7 +91,7 @@ class TestTrovaSimmetria : public QObject {
         for (int round = 0; round < 60; ++round) {
             QList<int> tags;
             for (ImageBox* box : w->Image1)
-                tags << tagOf(box);
+                tags << Pupil::tagNumber(box);
             std::sort(tags.begin(), tags.end());
             QCOMPARE(tags, QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
             ImageBox* model = w->Image1[bench->stato().FiguraGiusta];
@@ -102,14 +99,15 @@ class TestTrovaSimmetria : public QObject {
             QCOMPARE(w->Image2[0]->picture(), model->picture());
             QVERIFY(!w->Image2[1]->picture());
             const int right =
-                int(std::count_if(w->Image1.begin(), w->Image1.end(),
-                                  [&](ImageBox* b) { return tagOf(b) == w->FiguraSimmetrica; }));
+                int(std::count_if(w->Image1.begin(), w->Image1.end(), [&](ImageBox* b) {
+                    return Pupil::tagNumber(b) == w->FiguraSimmetrica;
+                }));
             QCOMPARE(right, 1);
-            QVERIFY(tagOf(model) != w->FiguraSimmetrica);
+            QVERIFY(Pupil::tagNumber(model) != w->FiguraSimmetrica);
             // Leave every other question answered, so the next set-up starts from both states.
             if (round % 2 == 0)
                 for (ImageBox* box : w->Image1)
-                    if (tagOf(box) == w->FiguraSimmetrica)
+                    if (Pupil::tagNumber(box) == w->FiguraSimmetrica)
                         w->Image1_Click(box->index());
             w->BottoneAvanti_Click();
         }

@@ -13,11 +13,22 @@
 
 namespace Pupil {
 
+int tagNumber(const ImageBox* box) {
+    return int(NumberText::toNumber(box->Tag));
+}
+
+ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n) {
+    for (ImageBox* box : boxes)
+        if (tagNumber(box) == n)
+            return box;
+    return nullptr;
+}
+
 QList<QWidget*> rightAnswers(FinestraEsercizio* w, const StatoCondiviso& stato) {
     QList<QWidget*> right;
     const auto byTag = [&](const QList<ImageBox*>& boxes, int wanted) {
         for (ImageBox* box : boxes)
-            if (int(NumberText::toNumber(box->Tag)) == wanted)
+            if (tagNumber(box) == wanted)
                 right << box;
     };
     if (auto* f = qobject_cast<TrovaRotazione*>(w))

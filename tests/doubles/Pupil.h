@@ -3,11 +3,17 @@
 #include <QList>
 
 class FinestraEsercizio;
+class ImageBox;
 class QWidget;
 struct StatoCondiviso;
 
 // What a pupil who knows the answers would click, in any exercise window.
 namespace Pupil {
+
+// The picture number a candidate's tag names.
+int tagNumber(const ImageBox* box);
+// The candidate whose tag names picture n, or nullptr.
+ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n);
 
 // The answer controls that are right for the current question.
 QList<QWidget*> rightAnswers(FinestraEsercizio* window, const StatoCondiviso& stato);
