@@ -66,7 +66,6 @@ class TstFormaRotazione : public QObject {
 private slots:
     void init() { banco = std::make_unique<TestBench>(); }
     void cleanup() {
-        delete banco->current();
         banco.reset();
         TestBench::flush();
     }
@@ -137,10 +136,7 @@ private slots:
             QRegularExpression(QStringLiteral("/suoni/si[1-4]\\.wav$")).match(suoni[2]).hasMatch());
 
         // The row is complete: every candidate ignores clicks until avanti.
-        for (ImageBox* box : w->Image1) {
-            QVERIFY(!box->isEnabled());
-            TestBench::click(box);
-        }
+        QVERIFY(Pupil::clickAllDisabled(w->Image1));
         QCOMPARE(stato.NumeroEsatti, 1);
         QCOMPARE(stato.NumeroErrati, 2);
         QCOMPARE(suoni.size(), 3);

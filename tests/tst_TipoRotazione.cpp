@@ -27,7 +27,6 @@ class TstTipoRotazione : public QObject {
 private slots:
     void init() { banco = std::make_unique<TestBench>(); }
     void cleanup() {
-        delete banco->current();
         banco.reset();
         TestBench::flush();
     }

@@ -87,7 +87,6 @@ class TstTrovaRotazione : public QObject {
 private slots:
     void init() { banco = std::make_unique<TestBench>(); }
     void cleanup() {
-        delete banco->current();
         banco.reset();
         TestBench::flush();
     }
@@ -151,10 +150,7 @@ private slots:
         QCOMPARE(suoni.size(), 2);
         QVERIFY(suonoSi.match(suoni[1]).hasMatch());
 
-        for (ImageBox* box : w->Image1) {
-            QVERIFY(!box->isEnabled());
-            TestBench::click(box);
-        }
+        QVERIFY(Pupil::clickAllDisabled(w->Image1));
         QCOMPARE(stato.NumeroEsatti, 1);
         QCOMPARE(stato.NumeroErrati, 1);
         QCOMPARE(suoni.size(), 2);

@@ -46,6 +46,15 @@ int picksPerExercise(FinestraEsercizio* w) {
     return qobject_cast<FormaRotazione*>(w) ? 3 : 1;
 }
 
+bool clickAllDisabled(const QList<ImageBox*>& boxes) {
+    bool allDisabled = true;
+    for (ImageBox* box : boxes) {
+        allDisabled = allDisabled && !box->isEnabled();
+        TestBench::click(box);
+    }
+    return allDisabled;
+}
+
 bool solve(FinestraEsercizio* w, const StatoCondiviso& stato) {
     for (int pick = 0; pick < picksPerExercise(w); ++pick) {
         const auto right = rightAnswers(w, stato);

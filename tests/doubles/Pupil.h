@@ -21,6 +21,9 @@ QList<QWidget*> rightAnswers(FinestraEsercizio* window, const StatoCondiviso& st
 // Right clicks one exercise takes: three in the build windows, one elsewhere.
 int picksPerExercise(FinestraEsercizio* window);
 
+// Clicks every box; true if all of them were disabled, so none could answer.
+bool clickAllDisabled(const QList<ImageBox*>& boxes);
+
 // Solves the open question with real clicks; false if it could not.
 bool solve(FinestraEsercizio* window, const StatoCondiviso& stato);
 

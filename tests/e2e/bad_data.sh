@@ -18,13 +18,7 @@ source_dir=${1:?usage: bad_data.sh PROGRAM-FOLDER}
 work=$(mktemp -d)
 XVFB_PID=
 APP_PID=
-cleanup() {
-    stop_processes "$APP_PID" "$XVFB_PID"
-    chmod -R u+w "$work" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+clean_up_on_exit
 
 die() {
     echo "FAIL: $*" >&2

@@ -16,12 +16,7 @@ build=${2:?usage: install.sh CMAKE BUILD-DIR}
 work=$(mktemp -d)
 XVFB_PID=
 APP_PID=
-cleanup() {
-    stop_processes "$APP_PID" "$XVFB_PID"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+clean_up_on_exit
 
 # A prefix with a blank in it, as on some school PCs.
 prefix="$work/a prefix"

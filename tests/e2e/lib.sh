@@ -208,3 +208,12 @@ stop_processes() {
         wait "$pid" 2>/dev/null || true
     done
 }
+
+# clean_up_on_exit: when the script ends, however it ends, stops the program
+# and Xvfb ($APP_PID, $XVFB_PID) and removes the work folder ($work).
+clean_up_on_exit() {
+    XVFB_PID=${XVFB_PID:-}
+    APP_PID=${APP_PID:-}
+    trap 'stop_processes "$APP_PID" "$XVFB_PID"; chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+    trap 'exit 130' INT TERM HUP
+}

@@ -24,13 +24,7 @@ rm -rf "$shots"
 mkdir -p "$shots"
 XVFB_PID=
 APP_PID=
-
-cleanup() {
-    stop_processes "$APP_PID" "$XVFB_PID"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+clean_up_on_exit
 
 step=0
 shot() {
