@@ -8,6 +8,18 @@
 #include "exercises/rotation_type/TipoRotazione.h"
 #include "exercises/symmetry_find/TrovaSimmetria.h"
 
+namespace {
+
+// A window of a family whose table lists it, built with its row of the table.
+template <typename Finestra> Finestra* dallaTabella(FinestraId id, Contesto& ctx) {
+    for (const auto& parametri : Finestra::finestre())
+        if (parametri.id == id)
+            return new Finestra(ctx, parametri);
+    return nullptr;
+}
+
+} // namespace
+
 QWidget* creaFinestra(FinestraId finestra, Contesto& ctx) {
     switch (finestra) {
     case FinestraId::FormAvvio:
@@ -19,9 +31,9 @@ QWidget* creaFinestra(FinestraId finestra, Contesto& ctx) {
     default:
         break;
     }
-    if (auto* w = TrovaRotazione::crea(finestra, ctx))
+    if (auto* w = dallaTabella<TrovaRotazione>(finestra, ctx))
         return w;
-    if (auto* w = FormaRotazione::crea(finestra, ctx))
+    if (auto* w = dallaTabella<FormaRotazione>(finestra, ctx))
         return w;
-    return TrovaSimmetria::crea(finestra, ctx);
+    return dallaTabella<TrovaSimmetria>(finestra, ctx);
 }

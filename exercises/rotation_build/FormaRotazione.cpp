@@ -67,13 +67,6 @@ const QList<FormaRotazione::Parametri>& FormaRotazione::finestre() {
     return tabella;
 }
 
-FormaRotazione* FormaRotazione::crea(FinestraId id, Contesto& ctx) {
-    for (const Parametri& p : finestre())
-        if (p.id == id)
-            return new FormaRotazione(ctx, p);
-    return nullptr;
-}
-
 FormaRotazione::FormaRotazione(Contesto& context, const Parametri& parametri)
     : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo),
                         disposizione(parametri.candidati).cornice),

@@ -26,7 +26,6 @@ public:
     };
 
     static const QList<Parametri>& finestre();
-    static FormaRotazione* crea(FinestraId id, Contesto& ctx);
 
     FormaRotazione(Contesto& ctx, const Parametri& parametri);
 

@@ -50,13 +50,6 @@ const QList<TrovaRotazione::Parametri>& TrovaRotazione::finestre() {
     return tabella;
 }
 
-TrovaRotazione* TrovaRotazione::crea(FinestraId id, Contesto& ctx) {
-    for (const Parametri& p : finestre())
-        if (p.id == id)
-            return new TrovaRotazione(ctx, p);
-    return nullptr;
-}
-
 TrovaRotazione::TrovaRotazione(Contesto& context, const Parametri& parametri)
     : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo)),
       parametri_(parametri) {

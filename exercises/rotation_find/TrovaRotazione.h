@@ -33,9 +33,8 @@ public:
         std::optional<QRect> segnoOrario; // Image3(0), when shown
     };
 
-    // The windows of the family, and a fresh one of them (nullptr for others).
+    // The windows of the family, one row each.
     static const QList<Parametri>& finestre();
-    static TrovaRotazione* crea(FinestraId id, Contesto& ctx);
 
     TrovaRotazione(Contesto& ctx, const Parametri& parametri);
 

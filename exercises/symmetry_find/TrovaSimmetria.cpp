@@ -91,13 +91,6 @@ const QList<TrovaSimmetria::Parametri>& TrovaSimmetria::finestre() {
     return tabella;
 }
 
-TrovaSimmetria* TrovaSimmetria::crea(FinestraId id, Contesto& ctx) {
-    for (const Parametri& p : finestre())
-        if (p.id == id)
-            return new TrovaSimmetria(ctx, p);
-    return nullptr;
-}
-
 TrovaSimmetria::TrovaSimmetria(Contesto& context, const Parametri& parametri)
     : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo),
                         parametri.cornice),

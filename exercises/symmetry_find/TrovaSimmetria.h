@@ -29,7 +29,6 @@ public:
     };
 
     static const QList<Parametri>& finestre();
-    static TrovaSimmetria* crea(FinestraId id, Contesto& ctx);
 
     TrovaSimmetria(Contesto& ctx, const Parametri& parametri);
 
