@@ -48,7 +48,7 @@ void Programma::mostra(FinestraId finestra) {
         // open a window of empty boxes.
         ctx_.messaggi.show(corrente_,
                            {Modulo1::titolo(),
-                            ControlloDati::messaggioNessunaFigura(ctx_.figure.folder()),
+                            ControlloDati::messaggioNessunaFigura(ctx_.figure.cartella()),
                             MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
         return;
     }
@@ -67,6 +67,15 @@ void Programma::mostra(FinestraId finestra) {
     if (auto* finestraEsercizio = qobject_cast<FinestraEsercizio*>(nuova))
         finestraEsercizio->Form_Activate();
     scarica(vecchia);
+}
+
+void Programma::figurePerse() {
+    ctx_.messaggi.show(
+        corrente_, {Modulo1::titolo(), ControlloDati::messaggioFigurePerse(ctx_.figure.cartella()),
+                    MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
+    mostra(FinestraId::FormMenu);
+    stato_.NumeroEsatti = 0;
+    stato_.NumeroErrati = 0;
 }
 
 void Programma::terminaProgramma() {

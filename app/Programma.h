@@ -27,6 +27,7 @@ public:
     QWidget* finestraCorrente() const { return corrente_; }
 
     void mostra(FinestraId finestra) override;
+    void figurePerse() override;
     void terminaProgramma() override;
 
 private:

@@ -41,11 +41,14 @@ int main(int argc, char* argv[]) {
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });
     Modulo1::Main(rnd, programma);
-    // Once the start window is on the screen: the sounds are made ready, so
-    // that the first answer is heard at once, and the pictures are checked.
-    AfterFirstPaint::run(programma.finestraCorrente(), [&programma, &suoni, folder] {
+    // Once the start window is on the screen: the pictures are checked on a
+    // thread of their own, and the sounds are made ready, so that the first
+    // answer is heard at once.
+    ControlloDati controllo(programma.contesto(),
+                            [&programma] { return programma.finestraCorrente(); });
+    AfterFirstPaint::run(programma.finestraCorrente(), [&controllo, &suoni, folder] {
+        controllo.avvia();
         suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
-        ControlloDati::controlla(programma.contesto(), programma.finestraCorrente());
     });
     return app.exec();
 }

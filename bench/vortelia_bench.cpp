@@ -337,7 +337,7 @@ struct Instance {
     void decodeEveryPicture() {
         for (char letter = 'a'; letter <= 'z'; ++letter)
             for (int n = 1; n <= 8; ++n)
-                figure.picture(QLatin1Char(letter), n);
+                figure.immagine(QLatin1Char(letter), n);
     }
 
     template <typename W> W* open(FinestraId id) {

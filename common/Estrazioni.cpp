@@ -5,13 +5,22 @@
 #include "NumberText.h"
 #include "RandomSource.h"
 
+#include <bitset>
+
 namespace Estrazioni {
 
-QChar lettera(RandomSource& rnd, const FigureLibrary& figure) {
-    QChar letter(97 + rnd.draw(26));
-    while (!figure.letteraUtilizzabile(letter) && figure.qualcheLettera())
-        letter = QChar(97 + rnd.draw(26));
-    return letter;
+QChar lettera(RandomSource& rnd, FigureLibrary& figure) {
+    std::bitset<FigureLibrary::lettere> illeggibili;
+    while (!illeggibili.all()) {
+        const int l = rnd.draw(26);
+        if (illeggibili[std::size_t(l)])
+            continue;
+        const QChar letter(97 + l);
+        if (figure.preparaLettera(letter))
+            return letter;
+        illeggibili.set(std::size_t(l));
+    }
+    return {};
 }
 
 void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
@@ -23,7 +32,7 @@ void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd
         int p = rnd.draw(n);
         while (!boxes[p]->Tag.isEmpty())
             p = rnd.draw(n);
-        figure.load(*boxes[p], letter, i + 1);
+        figure.carica(*boxes[p], letter, i + 1);
         boxes[p]->Tag = NumberText::signedForm(i + 1);
     }
 }

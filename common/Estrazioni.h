@@ -11,9 +11,10 @@ class RandomSource;
 namespace Estrazioni {
 
 // The figure letter of an exercise, "a" to "z": one value from the generator.
-// A letter whose pictures cannot all be read is drawn again, which keeps the
-// draw uniform over the letters that can be shown.
-QChar lettera(RandomSource& rnd, const FigureLibrary& figure);
+// The letter's pictures are read now; a letter whose pictures cannot all be
+// read is drawn again, which keeps the draw uniform over the letters that can
+// be shown. Null when no letter can be read any more.
+QChar lettera(RandomSource& rnd, FigureLibrary& figure);
 
 // Deals pictures 1..N of the letter into the N boxes, one per box: each
 // picture goes into the first free box that the draws hit. Empties the tags

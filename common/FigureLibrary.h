@@ -3,12 +3,20 @@
 #include "Picture.h"
 
 #include <QChar>
-#include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
 
 class ImageBox;
 
-// The figure pictures: jpg/<letter><number>.jpg in the application folder.
+// The figure pictures: jpg/<letter><number>.jpg in the application folder,
+// names matched without regard to case (a copy from a FAT stick may read
+// A1.JPG). The folder may change while the program runs (a stick pulled out,
+// a share that drops, files overwritten), so an exercise reads its letter's
+// pictures at its set-up and shows the letter only if all eight are usable.
 // Each file is decoded at the size the boxes need on this screen and shared
 // by every box that shows it; the pictures of the last few letters are kept,
 // so memory stays small however long a class plays.
@@ -16,37 +24,57 @@ class FigureLibrary {
 public:
     static constexpr int lettere = 26;
     static constexpr int viste = 8;
-
-    // pixelSide: the side, in device pixels, of the pictures as boxes show them.
-    explicit FigureLibrary(QString applicationFolder, int pixelSide = 240);
-
-    QString folder() const;
-    QString path(QChar letter, int number) const;
-
-    // Null when the file is missing or cannot be decoded.
-    PicturePtr picture(QChar letter, int number);
-
-    // Shows the picture in the box; a picture that cannot be read leaves a
-    // visible placeholder rather than an empty box.
-    void load(ImageBox& box, QChar letter, int number);
-
-    // Reads every picture once; a letter with a picture that is missing or
-    // cannot be decoded is left out of the draws from then on. Returns how
-    // many pictures could not be read.
-    int verifica();
-    bool letteraUtilizzabile(QChar letter) const;
-    bool qualcheLettera() const;
-
-private:
+    // A smaller picture, stretched to a figure box, shows nothing to tell apart.
+    static constexpr int latoMinimo = 32;
+    // How far, in pixels, the eight views of one letter may differ in size.
+    static constexpr int tolleranza = 4;
+    // How many letters keep their pictures decoded.
     static constexpr int lettereTenute = 4;
 
-    PicturePtr decode(const QString& file) const;
-    void tieni(QChar letter);
+    // What a check of the whole library found.
+    struct Esito {
+        QStringList inutilizzabili; // file names, by letter and number
+        int lettereUtilizzabili = 0;
+        bool interrotto = false;
+    };
 
-    QString applicationFolder_;
-    int pixelSide_;
-    QHash<QString, PicturePtr> decoded_;
-    QList<QChar> inutilizzabili_;
+    // latoPixel: the side, in device pixels, of the pictures as boxes show them.
+    explicit FigureLibrary(QString cartellaApplicazione, int latoPixel = 240);
+    ~FigureLibrary();
+    FigureLibrary(const FigureLibrary&) = delete;
+    FigureLibrary& operator=(const FigureLibrary&) = delete;
+
+    QString cartella() const;
+    QString percorso(QChar lettera, int numero) const;
+    int latoPixel() const { return latoPixel_; }
+
+    // Reads the letter's eight pictures for an exercise that is being set up:
+    // true when all of them can be read now, decode completely and share one
+    // size. Then immagine() and carica() give them without reading a file.
+    bool preparaLettera(QChar lettera);
+    // True when at least one letter can be shown now.
+    bool qualcheLettera();
+
+    // Null when the file is missing or cannot be decoded.
+    PicturePtr immagine(QChar lettera, int numero);
+    // Shows the picture in the box; a picture that cannot be read leaves a
+    // visible placeholder rather than an empty box.
+    void carica(ImageBox& box, QChar lettera, int numero);
+
+    // Reads every picture once, on the calling thread, and says which cannot
+    // be used. The static form touches no library, so it may run on a thread
+    // of its own; it stops early when `interrompi` becomes true.
+    Esito verifica() const;
+    static Esito verifica(const QString& cartella, int latoPixel,
+                          const std::atomic_bool* interrompi = nullptr);
+
+private:
+    struct Letture; // what has been read, and the folder's names
+
+    void tieni(QChar lettera);
+
+    QString cartellaApplicazione_;
+    int latoPixel_;
+    std::unique_ptr<Letture> letture_;
     QList<QChar> recenti_; // most recent last
-    bool verificata_ = false;
 };

@@ -4,6 +4,7 @@
 #include "Colori.h"
 #include "Contesto.h"
 #include "Controlli.h"
+#include "Estrazioni.h"
 #include "FigureMemorizzate.h"
 #include "ImageBox.h"
 #include "LineShape.h"
@@ -99,6 +100,13 @@ LineShape* FinestraEsercizio::linea(QPoint fromTwips, QPoint toTwips, int widthP
     return new LineShape(Twips::point(fromTwips.x(), fromTwips.y()),
                          Twips::point(toTwips.x(), toTwips.y()), widthPixels, QColor(colour),
                          area_);
+}
+
+QChar FinestraEsercizio::letteraEsercizio() {
+    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
+    if (letter.isNull())
+        ctx.navigatore.figurePerse();
+    return letter;
 }
 
 void FinestraEsercizio::Form_Activate() {

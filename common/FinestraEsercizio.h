@@ -67,6 +67,11 @@ protected:
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
     LineShape* linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour);
 
+    // The figure letter of a new exercise, its pictures read. Null when no
+    // figure can be read any more: the pupil has been told and the menu is
+    // back, so the set-up must stop there.
+    QChar letteraEsercizio();
+
     // The steps the feedback procedures are made of.
     void mostraVerdetto(bool giusto);
     void contaEsatto();

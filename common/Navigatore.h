@@ -8,6 +8,10 @@ class Navigatore {
 public:
     virtual ~Navigatore() = default;
     virtual void mostra(FinestraId finestra) = 0;
+    // The figure pictures can no longer be read (a stick pulled out, a share
+    // that dropped): says so once and goes back to the menu, the counts reset
+    // as "Esci" resets them.
+    virtual void figurePerse() = 0;
     // Closes every window at once; no further handler runs.
     virtual void terminaProgramma() = 0;
 };

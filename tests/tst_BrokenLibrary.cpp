@@ -3,6 +3,7 @@
 // leaves broken figures out of the draws and keeps every exercise solvable.
 
 #include "doubles/Pupil.h"
+#include "doubles/TempLibrary.h"
 #include "doubles/TestBench.h"
 
 #include "app/ControlloDati.h"
@@ -24,28 +25,6 @@
 #include <QtTest>
 
 namespace {
-
-// A copy of the real library whose damage each test chooses.
-class Library {
-public:
-    Library() {
-        QDir().mkpath(jpg());
-        QDir().mkpath(dir.path() + "/suoni");
-        const QDir source(QStringLiteral(VORTELIA_APP_DIR "/jpg"));
-        for (const QString& name : source.entryList({"*.jpg"}))
-            QFile::copy(source.filePath(name), jpg() + '/' + name);
-    }
-    QString folder() const { return dir.path(); }
-    QString jpg() const { return dir.path() + "/jpg"; }
-    QString file(const char* name) const { return jpg() + '/' + name; }
-    void write(const char* name, const QByteArray& bytes) const {
-        QFile f(file(name));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-
-    QTemporaryDir dir{QDir::tempPath() + "/Esercizi più belli XXXXXX"};
-};
 
 const QList<FinestraId> allWindows = [] {
     QList<FinestraId> ids;
@@ -69,7 +48,7 @@ class TestBrokenLibrary : public QObject {
                     QVERIFY2(!box->isMissing(), "a placeholder in a usable exercise");
                     if (!forbidden.isNull() && box->picture())
                         for (int n = 1; n <= 8; ++n)
-                            QVERIFY(box->picture() != bench.figure.picture(forbidden, n));
+                            QVERIFY(box->picture() != bench.figure.immagine(forbidden, n));
                 }
                 QVERIFY(Pupil::solve(w, bench.stato()));
                 w->BottoneAvanti_Click();
@@ -87,34 +66,37 @@ private slots:
         QTest::newRow("zero-byte file") << "empty" << 1;
         QTest::newRow("random bytes") << "random" << 1;
         QTest::newRow("png named jpg") << "png" << 0;
-        QTest::newRow("huge picture") << "huge" << 0;
+        QTest::newRow("huge pictures") << "huge" << 0;
     }
     void brokenFiles() {
         QFETCH(QString, damage);
         QFETCH(int, missing);
-        Library library;
+        TempLibrary library;
         if (damage == "missing") {
             QVERIFY(QFile::remove(library.file("x3.jpg")));
         } else if (damage == "empty") {
-            library.write("x3.jpg", {});
+            QVERIFY(library.write("x3.jpg", {}));
         } else if (damage == "random") {
             QByteArray noise(20000, '\0');
             for (char& c : noise)
                 c = char(QRandomGenerator::global()->generate());
-            library.write("x3.jpg", noise);
+            QVERIFY(library.write("x3.jpg", noise));
         } else if (damage == "png") {
             QImage image(library.file("x3.jpg"));
             QVERIFY(QFile::remove(library.file("x3.jpg")));
             QVERIFY(image.save(library.file("x3.jpg"), "PNG"));
         } else if (damage == "huge") {
-            QImage image = QImage(library.file("x3.jpg")).scaled(4000, 4000);
-            QVERIFY(image.save(library.file("x3.jpg"), "JPG", 90));
+            for (int n = 1; n <= 8; ++n) {
+                const QString name = QString("x%1.jpg").arg(n);
+                const QImage image = QImage(library.file(name)).scaled(3000, 3000);
+                QVERIFY(image.save(library.file(name), "JPG", 90));
+            }
         }
         TestBench bench(library.folder());
-        QCOMPARE(bench.figure.verifica(), missing);
-        QCOMPARE(bench.figure.letteraUtilizzabile('x'), missing == 0);
+        QCOMPARE(bench.figure.verifica().inutilizzabili.size(), missing);
+        QCOMPARE(bench.figure.preparaLettera('x'), missing == 0);
         if (missing == 0) {
-            const PicturePtr p = bench.figure.picture('x', 3);
+            const PicturePtr p = bench.figure.immagine('x', 3);
             QVERIFY(p);
             QVERIFY(p->image().width() <= 240); // a huge file is decoded to the boxes' size
         }
@@ -127,37 +109,159 @@ private slots:
             QCOMPARE(box.title, QString("Vortelia"));
             QCOMPARE(box.icon, MessageBoxService::Icon::Information);
             QVERIFY(box.text.startsWith("Manca 1 immagine nella cartella "));
+            QVERIFY(box.text.contains("(x3.jpg)"));
             QVERIFY(box.text.contains(QDir::toNativeSeparators(library.jpg())));
         }
         everyExerciseSolvable(bench, missing ? QChar('x') : QChar());
     }
 
+    // Names as a FAT stick or Windows may write them.
+    void upperCaseNames() {
+        TempLibrary library;
+        QDir jpg(library.jpg());
+        for (const QString& name : jpg.entryList({"*.jpg"})) {
+            const QString other = name.startsWith('a') ? name.toUpper() : name.chopped(3) + "JPG";
+            QVERIFY(jpg.rename(name, other));
+        }
+        // Both spellings: the exact one is read, the other is not even usable.
+        QVERIFY(QFile::copy(TempLibrary::original("b2.jpg"), library.file("b2.jpg")));
+        QVERIFY(library.write(
+            "b2.JPG", TempLibrary::encoded(QImage(TempLibrary::original("b5.jpg")).scaled(1, 1))));
+        TestBench bench(library.folder());
+        QVERIFY(bench.figure.verifica().inutilizzabili.isEmpty());
+        QVERIFY(bench.figure.preparaLettera('a'));
+        QVERIFY(bench.figure.preparaLettera('b'));
+        QCOMPARE(bench.figure.immagine('a', 1)->image(), QImage(TempLibrary::original("a1.jpg")));
+        QCOMPARE(bench.figure.immagine('b', 2)->image(), QImage(TempLibrary::original("b2.jpg")));
+        everyExerciseSolvable(bench);
+    }
+
+    // A file cut short decodes with a grey lower part: it is not a picture.
+    void truncatedPictures_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("cut in half") << "half" << false;
+        QTest::newRow("progressive, cut") << "progressive cut" << false;
+        QTest::newRow("progressive, whole") << "progressive" << true;
+        QTest::newRow("bytes after the end") << "trailing" << true;
+    }
+    void truncatedPictures() {
+        QFETCH(QString, damage);
+        QFETCH(bool, usable);
+        TempLibrary library;
+        const QImage a1(TempLibrary::original("a1.jpg"));
+        if (damage == "half") {
+            QVERIFY(library.truncate("a1.jpg"));
+        } else if (damage.startsWith("progressive")) {
+            const QByteArray bytes = TempLibrary::encoded(a1, "JPG", true);
+            QVERIFY(library.write(
+                "a1.jpg", damage == "progressive" ? bytes : bytes.left(bytes.size() * 2 / 3)));
+        } else if (damage == "trailing") {
+            QFile original(TempLibrary::original("a1.jpg"));
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            QVERIFY(library.write("a1.jpg", original.readAll() + QByteArray(5000, 'x')));
+        }
+        TestBench bench(library.folder());
+        const FigureLibrary::Esito esito = bench.figure.verifica();
+        QCOMPARE(esito.inutilizzabili, usable ? QStringList() : QStringList{"a1.jpg"});
+        QCOMPARE(bench.figure.preparaLettera('a'), usable);
+        if (!usable)
+            everyExerciseSolvable(bench, 'a');
+    }
+
+    // Pictures too small to show anything, or views of one figure that do
+    // not match, make a letter unusable; a few pixels do not.
+    void picturesOfTheWrongSize_data() {
+        QTest::addColumn<QList<int>>("views"); // which views of "a" are replaced
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QStringList>("unusable");
+        QTest::newRow("1x1") << QList<int>{1} << QSize(1, 1) << QStringList{"a1.jpg"};
+        QTest::newRow("31 pixels") << QList<int>{1} << QSize(31, 31) << QStringList{"a1.jpg"};
+        QTest::newRow("one view smaller")
+            << QList<int>{3} << QSize(200, 200) << QStringList{"a3.jpg"};
+        QTest::newRow("two views wider")
+            << QList<int>{6, 7} << QSize(300, 240) << QStringList{"a6.jpg", "a7.jpg"};
+        QTest::newRow("a few pixels off") << QList<int>{3, 8} << QSize(243, 238) << QStringList();
+        QTest::newRow("a whole letter at 64")
+            << QList<int>{1, 2, 3, 4, 5, 6, 7, 8} << QSize(64, 64) << QStringList();
+    }
+    void picturesOfTheWrongSize() {
+        QFETCH(QList<int>, views);
+        QFETCH(QSize, size);
+        QFETCH(QStringList, unusable);
+        TempLibrary library;
+        for (int n : views) {
+            const QString name = QString("a%1.jpg").arg(n);
+            const QImage scaled = QImage(TempLibrary::original(name)).scaled(size);
+            QVERIFY(library.write(name, TempLibrary::encoded(scaled)));
+        }
+        TestBench bench(library.folder());
+        QCOMPARE(bench.figure.verifica().inutilizzabili, unusable);
+        QCOMPARE(bench.figure.preparaLettera('a'), unusable.isEmpty());
+        ControlloDati::controlla(bench.ctx(), nullptr);
+        QCOMPARE(bench.messaggi.asked.size(), unusable.isEmpty() ? 0 : 1);
+        if (!unusable.isEmpty()) {
+            QVERIFY(bench.messaggi.asked[0].text.contains(
+                unusable.size() == 1 ? "Manca 1 immagine" : "Mancano 2 immagini"));
+            everyExerciseSolvable(bench, 'a');
+        }
+    }
+
+    // The message names the first five files, then how many more.
+    void messageNamesTheFiles_data() {
+        QTest::addColumn<int>("missing");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("one") << 1 << "(a1.jpg):";
+        QTest::newRow("three") << 3 << "(a1.jpg, a2.jpg, a3.jpg):";
+        QTest::newRow("five") << 5 << "(a1.jpg, a2.jpg, a3.jpg, a4.jpg, a5.jpg):";
+        QTest::newRow("six") << 6 << "(a1.jpg, a2.jpg, a3.jpg, a4.jpg, a5.jpg e un'altra):";
+        QTest::newRow("twelve") << 12 << "(a1.jpg, a2.jpg, a3.jpg, a4.jpg, a5.jpg e altre 7):";
+    }
+    void messageNamesTheFiles() {
+        QFETCH(int, missing);
+        QFETCH(QString, names);
+        TempLibrary library;
+        for (int i = 0; i < missing; ++i)
+            QVERIFY(library.remove(QString("%1%2.jpg").arg(QChar('a' + i / 8)).arg(i % 8 + 1)));
+        TestBench bench(library.folder());
+        ControlloDati::controlla(bench.ctx(), nullptr);
+        QCOMPARE(bench.messaggi.asked.size(), 1);
+        const QString text = bench.messaggi.asked[0].text;
+        const QString where = QDir::toNativeSeparators(library.jpg());
+        if (missing == 1)
+            QCOMPARE(text, "Manca 1 immagine nella cartella " + where + " " + names +
+                               " gli esercizi con questa figura non si possono svolgere.");
+        else
+            QCOMPARE(text, QString("Mancano %1 immagini nella cartella ").arg(missing) + where +
+                               " " + names +
+                               " gli esercizi con queste figure non si possono svolgere.");
+    }
+
     void brokenLetterIsDrawnAgain() {
-        Library library;
+        TempLibrary library;
         QVERIFY(QFile::remove(library.file("c3.jpg")));
         TestBench bench(library.folder());
-        bench.figure.verifica();
         // Colour, then 'c' (unusable) and 'f': one draw more than usual.
         bench.rnd.scriptDraws({{0, 18}, {2, 26}, {5, 26}, {0, 4}, {1, 4}, {2, 4}, {3, 4}, {0, 4}});
         auto* w = bench.open<TrovaRotazione>(FinestraId::FormEs2);
         QCOMPARE(bench.rnd.taken(), 8);
-        QCOMPARE(w->Image1[0]->picture(), bench.figure.picture('f', 1));
-        QCOMPARE(w->Image2[0]->picture(), bench.figure.picture('f', 1));
+        QCOMPARE(w->Image1[0]->picture(), bench.figure.immagine('f', 1));
+        QCOMPARE(w->Image2[0]->picture(), bench.figure.immagine('f', 1));
     }
 
     void completeLibraryKeepsTheUsualDraws() {
         TestBench bench;
-        QCOMPARE(bench.figure.verifica(), 0);
+        QVERIFY(bench.figure.verifica().inutilizzabili.isEmpty());
         bench.rnd.scriptDraws({{0, 18}, {2, 26}, {0, 4}, {1, 4}, {2, 4}, {3, 4}, {0, 4}});
         auto* w = bench.open<TrovaRotazione>(FinestraId::FormEs2);
         QCOMPARE(bench.rnd.taken(), 7);
-        QCOMPARE(w->Image1[0]->picture(), bench.figure.picture('c', 1));
+        QCOMPARE(w->Image1[0]->picture(), bench.figure.immagine('c', 1));
     }
 
     void noPicturesAtAll() {
         QTemporaryDir empty;
         TestBench bench(empty.path());
-        QCOMPARE(bench.figure.verifica(), 208);
+        QCOMPARE(bench.figure.verifica().inutilizzabili.size(), 208);
         QVERIFY(!bench.figure.qualcheLettera());
         ControlloDati::controlla(bench.ctx(), nullptr);
         QCOMPARE(bench.messaggi.asked.size(), 1);
@@ -174,24 +278,24 @@ private slots:
     }
 
     void pictureRemovedWhileRunning() {
-        Library library;
+        TempLibrary library;
         TestBench bench(library.folder()); // nothing decoded yet
         QVERIFY(QFile::remove(library.file("k5.jpg")));
         ImageBox box;
         box.resize(120, 120);
-        bench.figure.load(box, 'k', 5);
+        bench.figure.carica(box, 'k', 5);
         QVERIFY(box.isMissing());
         const QImage shown = box.grab().toImage();
         QVERIFY(shown.pixelColor(60, 60) != QColor(Qt::transparent)); // a visible placeholder
         ImageBox copy;
         copy.takePictureOf(box);
         QVERIFY(copy.isMissing());
-        bench.figure.load(box, 'k', 4);
+        bench.figure.carica(box, 'k', 4);
         QVERIFY(!box.isMissing() && box.picture());
     }
 
     void damagedSounds() {
-        Library library;
+        TempLibrary library;
         const QString truncated = library.folder() + "/suoni/si1.wav";
         QFile source(QStringLiteral(VORTELIA_APP_DIR "/suoni/si1.wav"));
         QVERIFY(source.open(QIODevice::ReadOnly));

@@ -84,9 +84,9 @@ private slots:
         QCOMPARE(banco->rnd.taken(), distribuzione(candidati(es)).size() + (senso >= 0 ? 4 : 3));
         QCOMPARE(w->Image1.size(), candidati(es));
         for (ImageBox* box : w->Image1)
-            QCOMPARE(box->picture(), banco->figure.picture(letter, Pupil::tagNumber(box)));
+            QCOMPARE(box->picture(), banco->figure.immagine(letter, Pupil::tagNumber(box)));
         QVERIFY(w->Image2[0]->picture());
-        QCOMPARE(w->Image2[0]->picture(), banco->figure.picture(letter, inizio));
+        QCOMPARE(w->Image2[0]->picture(), banco->figure.immagine(letter, inizio));
         for (int i = 1; i <= 3; ++i)
             QVERIFY(!w->Image2[i]->picture());
         QCOMPARE(w->Image3[0]->isVisible(), orario);

@@ -57,7 +57,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             QVERIFY(w->Image2[i]->picture());
             QCOMPARE(w->Image2[i]->picture(),
-                     banco->figure.picture(QChar(u'a' + lettera), viste[i]));
+                     banco->figure.immagine(QChar(u'a' + lettera), viste[i]));
         }
         QVERIFY(!w->Shape1->isVisible());
         QVERIFY(!w->Shape2->isVisible());

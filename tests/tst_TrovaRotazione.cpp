@@ -114,10 +114,10 @@ private slots:
         for (int i = 0; i < n; ++i) {
             QCOMPARE(w->Image1[i]->Tag, etichette(n)[i]);
             QCOMPARE(w->Image1[i]->picture(),
-                     banco->figure.picture(letter, Pupil::tagNumber(w->Image1[i])));
+                     banco->figure.immagine(letter, Pupil::tagNumber(w->Image1[i])));
         }
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(w->Image2[i]->picture(), banco->figure.picture(letter, riga[i]));
+            QCOMPARE(w->Image2[i]->picture(), banco->figure.immagine(letter, riga[i]));
         QVERIFY(!w->Image2[3]->picture());
         QCOMPARE(banco->stato().FiguraGiusta, giusta);
         const auto& stato = banco->stato();
@@ -140,7 +140,7 @@ private slots:
         TestBench::click(scelta);
         QVERIFY(w->Image2[3]->picture());
         QCOMPARE(w->Image2[3]->picture(), scelta->picture());
-        QCOMPARE(w->Image2[3]->picture(), banco->figure.picture(letter, giusta));
+        QCOMPARE(w->Image2[3]->picture(), banco->figure.immagine(letter, giusta));
         QVERIFY(w->ComandoIconaSi->isVisible());
         QVERIFY(!w->ComandoIconaNo->isVisible());
         QCOMPARE(stato.NumeroEsatti, 1);

@@ -130,7 +130,7 @@ private slots:
         auto* w = open(FinestraId(window));
         QCOMPARE(bench->stato().FiguraGiusta, std::int16_t(model - 1));
         QCOMPARE(w->FiguraSimmetrica, std::int16_t(partner));
-        QCOMPARE(w->Image2[0]->picture(), bench->figure.picture('d', model));
+        QCOMPARE(w->Image2[0]->picture(), bench->figure.immagine('d', model));
     }
 
     void wrongClicksCountAndTheRightOneFillsTheAnswer() {
@@ -166,14 +166,14 @@ private slots:
         const Reflection axis = reflection(p.id);
         for (char letter = 'a'; letter <= 'z'; ++letter) {
             for (int m = 1; m <= 8; ++m) {
-                const PicturePtr model = bench->figure.picture(letter, m);
+                const PicturePtr model = bench->figure.immagine(letter, m);
                 QVERIFY2(model, qPrintable(QString("%1%2").arg(letter).arg(m)));
                 const QImage mirror = reflected(model->image(), axis);
                 int best = 0;
                 double bestScore = 1e9;
                 for (int n = 1; n <= 8; ++n) {
                     const double score =
-                        meanDifference(mirror, bench->figure.picture(letter, n)->image());
+                        meanDifference(mirror, bench->figure.immagine(letter, n)->image());
                     if (score < bestScore) {
                         bestScore = score;
                         best = n;

@@ -86,7 +86,9 @@ FormaRotazione::FormaRotazione(Contesto& context, const Parametri& parametri)
 
 void FormaRotazione::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
+    const QChar letter = letteraEsercizio();
+    if (letter.isNull())
+        return;
     Estrazioni::distribuisci(Image1, letter, ctx.rnd, ctx.figure);
     for (int i = 1; i <= 3; ++i)
         Image2[i]->setPicture(nullptr);
@@ -101,7 +103,7 @@ void FormaRotazione::NuovoEsercizio() {
     // The start view is always of the figure itself, also with eight candidates.
     const int s = ctx.rnd.draw(4) + 1;
     ctx.stato.FiguraGiusta = std::int16_t(s);
-    ctx.figure.load(*Image2[0], letter, s);
+    ctx.figure.carica(*Image2[0], letter, s);
     avanzaFigura();
     ProssimaCasella = 1;
 }

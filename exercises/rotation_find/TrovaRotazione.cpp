@@ -67,7 +67,9 @@ TrovaRotazione::TrovaRotazione(Contesto& context, const Parametri& parametri)
 
 void TrovaRotazione::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
+    const QChar letter = letteraEsercizio();
+    if (letter.isNull())
+        return;
     Estrazioni::distribuisci(Image1, letter, ctx.rnd, ctx.figure);
     Image2[3]->setPicture(nullptr);
 
@@ -88,7 +90,7 @@ void TrovaRotazione::NuovoEsercizio() {
         break;
     }
     for (int box = 0; box < 3; ++box) {
-        ctx.figure.load(*Image2[box], letter, figura);
+        ctx.figure.carica(*Image2[box], letter, figura);
         figura = std::int16_t(Estrazioni::passo(figura, SensoOrario));
     }
     // FiguraGiusta now holds the fourth view: the right answer.

@@ -58,14 +58,16 @@ TipoRotazione::TipoRotazione(Contesto& context)
 
 void TipoRotazione::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
+    const QChar letter = letteraEsercizio();
+    if (letter.isNull())
+        return;
     SensoOrario = ctx.rnd.draw(2) == 1;
     std::int16_t& k = ctx.stato.FiguraGiusta;
     k = std::int16_t(ctx.rnd.draw(8) + 1);
-    ctx.figure.load(*Image2[0], letter, k);
+    ctx.figure.carica(*Image2[0], letter, k);
     for (int box = 1; box <= 3; ++box) {
         k = std::int16_t(Estrazioni::passo(k, SensoOrario));
-        ctx.figure.load(*Image2[box], letter, k);
+        ctx.figure.carica(*Image2[box], letter, k);
     }
 }
 

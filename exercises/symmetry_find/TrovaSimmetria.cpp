@@ -107,7 +107,9 @@ TrovaSimmetria::TrovaSimmetria(Contesto& context, const Parametri& parametri)
 
 void TrovaSimmetria::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
+    const QChar letter = letteraEsercizio();
+    if (letter.isNull())
+        return;
     Estrazioni::distribuisci(Image1, letter, ctx.rnd, ctx.figure);
     ctx.stato.FiguraGiusta = std::int16_t(ctx.rnd.draw(8));
     ImageBox* modello = Image1[ctx.stato.FiguraGiusta];

@@ -1,0 +1,276 @@
+// The picture library going wrong while the program runs, made in a
+// temporary folder for each case: a folder taken away and brought back,
+// files damaged after they were shown, a file that blocks whoever opens it,
+// hundreds of huge pictures. No exercise is ever shown with a picture that
+// cannot be read, the counters count only answers to shown exercises, and the
+// start window keeps answering while the library is checked.
+
+#include "doubles/Pupil.h"
+#include "doubles/TempLibrary.h"
+#include "doubles/TestBench.h"
+
+#include "app/ControlloDati.h"
+#include "app/FormAvvio.h"
+#include "app/FormMenu.h"
+#include "common/AfterFirstPaint.h"
+#include "common/FigureLibrary.h"
+#include "common/FinestraEsercizio.h"
+#include "common/ImageBox.h"
+#include "common/PictureButton.h"
+#include "common/StatoCondiviso.h"
+#include "exercises/rotation_find/TrovaRotazione.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+// How long a task posted now waits for the event loop, in milliseconds.
+qint64 eventLoopLatency() {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 waited = -1;
+    QTimer::singleShot(0, [&] { waited = clock.elapsed(); });
+    return QTest::qWaitFor([&] { return waited >= 0; }, 60000) ? waited : 60000;
+}
+
+// No box of the window shows a placeholder for a picture that could not be read.
+bool noPlaceholders(QWidget* window) {
+    for (auto* box : window->findChildren<ImageBox*>())
+        if (box->isMissing())
+            return false;
+    return true;
+}
+
+bool isLostMessage(const MessageBoxService::Request& r) {
+    return r.text.startsWith("Le immagini delle figure non si possono più leggere dalla cartella ");
+}
+
+// The start window as the program shows it, with the check started once it
+// is painted.
+struct StartUp {
+    explicit StartUp(TestBench& bench)
+        : controllo(bench.ctx(), [&bench] { return bench.current(); }) {
+        // As at start-up: nothing is painted before the task is in place.
+        bench.programma.mostra(FinestraId::FormAvvio);
+        start = qobject_cast<FormAvvio*>(bench.current());
+        AfterFirstPaint::run(start, [this] { controllo.avvia(); });
+    }
+    ControlloDati controllo;
+    FormAvvio* start = nullptr;
+};
+
+} // namespace
+
+class TestLibraryWhileRunning : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { TestBench::flush(); }
+
+    // Only the last few letters' pictures stay decoded.
+    void decodedPicturesOfOldLettersAreLetGo() {
+        FigureLibrary figure(QStringLiteral(VORTELIA_APP_DIR));
+        QVERIFY(figure.preparaLettera('a'));
+        const std::weak_ptr<const Picture> first = figure.immagine('a', 1);
+        QVERIFY(!first.expired());
+        for (QChar letter : {'b', 'c', 'd'})
+            QVERIFY(figure.preparaLettera(letter));
+        QVERIFY(!first.expired());
+        const std::weak_ptr<const Picture> kept = figure.immagine('b', 4);
+        QVERIFY(figure.preparaLettera('b')); // still decoded: the very same picture
+        QCOMPARE(figure.immagine('b', 4), kept.lock());
+        QVERIFY(figure.preparaLettera('e'));
+        QVERIFY(first.expired());
+        QVERIFY(!kept.expired());
+    }
+
+    // The stick is pulled out while a pupil works, then put back.
+    void libraryTakenAwayAndBroughtBack() {
+        TempLibrary library;
+        TestBench bench(library.folder());
+        auto* w = bench.open<FinestraEsercizio>(FinestraId::FormEs3);
+        QVERIFY(w && noPlaceholders(w));
+        QVERIFY(Pupil::solve(w, bench.stato()));
+        TestBench::click(w->controlliRisposta()[0]); // solved: not counted
+        QCOMPARE(bench.stato().NumeroEsatti, 1);
+
+        // The exercise on the screen was read whole: it can still be answered.
+        QVERIFY(library.takeAway());
+        w->BottoneAvanti_Click();
+        TestBench::flush();
+        QCOMPARE(bench.messaggi.asked.size(), 1);
+        QVERIFY(isLostMessage(bench.messaggi.asked[0]));
+        QVERIFY(bench.messaggi.asked[0].text.contains(QDir::toNativeSeparators(library.jpg())));
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu);
+        QCOMPARE(TestBench::visibleWindows(), 1);
+        QCOMPARE(bench.stato().NumeroEsatti, 0);
+        QCOMPARE(bench.stato().NumeroErrati, 0);
+
+        // While it is away, the menu says so and stays.
+        TestBench::click(menu->Command(11));
+        TestBench::flush();
+        QCOMPARE(bench.current(), menu);
+        QCOMPARE(bench.messaggi.asked.size(), 2);
+        QVERIFY(bench.messaggi.asked[1].text.contains("non ci sono le immagini"));
+
+        // Back again: no restart needed.
+        QVERIFY(library.bringBack());
+        TestBench::click(menu->Command(11));
+        TestBench::flush();
+        w = qobject_cast<FinestraEsercizio*>(bench.current());
+        QVERIFY(w);
+        QCOMPARE(bench.messaggi.asked.size(), 2);
+        for (int round = 0; round < 5; ++round) {
+            QVERIFY(noPlaceholders(w));
+            QVERIFY(Pupil::solve(w, bench.stato()));
+            w->BottoneAvanti_Click();
+        }
+        QCOMPARE(bench.stato().NumeroEsatti, 5);
+    }
+
+    // A window opened while every picture is gone, in the moment between the
+    // menu's look at the folder and the exercise's set-up.
+    void libraryGoneAtTheFirstSetUp() {
+        TempLibrary library;
+        TestBench bench(library.folder());
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QVERIFY(menu);
+        QVERIFY(bench.figure.qualcheLettera());
+        QVERIFY(library.takeAway());
+        TrovaRotazione window(bench.ctx(), TrovaRotazione::finestre()[0]);
+        window.show();
+        window.Form_Activate();
+        TestBench::flush();
+        QCOMPARE(bench.messaggi.asked.size(), 1);
+        QVERIFY(isLostMessage(bench.messaggi.asked[0]));
+        QVERIFY(qobject_cast<FormMenu*>(bench.current()));
+        for (ImageBox* box : window.Image1)
+            QVERIFY(!box->picture() && !box->isMissing()); // nothing was loaded
+    }
+
+    // Pictures overwritten after they were shown and kept decoded.
+    void picturesDamagedAfterTheyWereShown() {
+        TempLibrary library;
+        TestBench bench(library.folder());
+        bench.rnd.scriptDraws({{0, 18}, {2, 26}, {0, 4}, {1, 4}, {2, 4}, {3, 4}, {0, 4}});
+        auto* w = bench.open<TrovaRotazione>(FinestraId::FormEs2);
+        QCOMPARE(w->Image1[0]->picture(), bench.figure.immagine('c', 1));
+        QByteArray noise(3000, '\0');
+        for (char& c : noise)
+            c = char(QRandomGenerator::global()->generate());
+        QVERIFY(library.write("c6.jpg", noise));
+        // Colour, then 'c' (damaged now) and 'f'.
+        bench.rnd.scriptDraws({{0, 18}, {2, 26}, {5, 26}, {0, 4}, {1, 4}, {2, 4}, {3, 4}, {0, 4}});
+        bench.rnd.resetCount();
+        w->BottoneAvanti_Click();
+        QCOMPARE(bench.rnd.taken(), 8);
+        QCOMPARE(w->Image1[0]->picture(), bench.figure.immagine('f', 1));
+        QVERIFY(noPlaceholders(w));
+        // Mended, it is shown again.
+        QVERIFY(QFile::remove(library.file("c6.jpg")));
+        QVERIFY(QFile::copy(TempLibrary::original("c6.jpg"), library.file("c6.jpg")));
+        QVERIFY(bench.figure.preparaLettera('c'));
+    }
+
+    // A library copied in after the program started is used at once.
+    void libraryArrivesAfterStartUp() {
+        TempLibrary library(false);
+        TestBench bench(library.folder());
+        ControlloDati::controlla(bench.ctx(), nullptr);
+        QVERIFY(bench.messaggi.asked[0].text.contains("non ci sono le immagini"));
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        TestBench::click(menu->Command(1));
+        TestBench::flush();
+        QCOMPARE(bench.current(), menu);
+        const QDir source(QStringLiteral(VORTELIA_JPG_DIR));
+        for (const QString& name : source.entryList({"*.jpg"}))
+            QVERIFY(QFile::copy(source.filePath(name), library.file(name)));
+        TestBench::click(menu->Command(1));
+        TestBench::flush();
+        auto* w = qobject_cast<FinestraEsercizio*>(bench.current());
+        QVERIFY(w && noPlaceholders(w));
+        QVERIFY(Pupil::solve(w, bench.stato()));
+    }
+
+    // A FIFO named like a picture: whoever opens it for reading waits for a
+    // writer that never comes.
+    void fileThatBlocks() {
+        TempLibrary library;
+        QVERIFY(library.makeFifo("a1.jpg"));
+        TestBench bench(library.folder());
+        StartUp startUp(bench);
+        QVERIFY(QTest::qWaitForWindowExposed(startUp.start));
+        QVERIFY2(eventLoopLatency() < 200, "the start window does not answer");
+        QTRY_VERIFY_WITH_TIMEOUT(startUp.controllo.concluso(), 20000);
+        QCOMPARE(bench.messaggi.asked.size(), 1);
+        QVERIFY(bench.messaggi.asked[0].text.startsWith("Manca 1 immagine"));
+        QVERIFY(bench.messaggi.asked[0].text.contains("(a1.jpg)"));
+        QVERIFY(!bench.figure.preparaLettera('a'));
+
+        TestBench::click(startUp.start->BottoneAvvio);
+        TestBench::flush();
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu);
+        TestBench::click(menu->Command(3));
+        TestBench::flush();
+        auto* w = qobject_cast<FinestraEsercizio*>(bench.current());
+        QVERIFY(w);
+        for (int round = 0; round < 10; ++round) {
+            QVERIFY(noPlaceholders(w));
+            QVERIFY(Pupil::solve(w, bench.stato()));
+            w->BottoneAvanti_Click();
+        }
+    }
+
+    // 208 pictures of 10000 x 10000 pixels take many seconds to check: the
+    // start window answers meanwhile, and an exercise opened before the check
+    // has finished shows only letters whose pictures can all be read.
+    void hugePictures() {
+        TempLibrary library(false);
+        QVERIFY(library.write("huge", TempLibrary::uniformJpeg(10000, 10000)));
+        for (int l = 0; l < 26; ++l)
+            for (int n = 1; n <= 8; ++n)
+                if (!(l == 16 && n == 5)) // q5 is missing
+                    QCOMPARE(
+                        ::link(QFile::encodeName(library.file("huge")).constData(),
+                               QFile::encodeName(
+                                   library.file(QString("%1%2.jpg").arg(QChar('a' + l)).arg(n)))
+                                   .constData()),
+                        0);
+        TestBench bench(library.folder());
+        StartUp startUp(bench);
+        QVERIFY(QTest::qWaitForWindowExposed(startUp.start));
+        QVERIFY2(eventLoopLatency() < 200, "the start window does not answer");
+        QVERIFY(!startUp.controllo.concluso());
+
+        TestBench::click(startUp.start->BottoneAvvio);
+        TestBench::flush();
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu);
+        TestBench::click(menu->Command(1)); // eight candidates, every view
+        TestBench::flush();
+        auto* w = qobject_cast<FinestraEsercizio*>(bench.current());
+        QVERIFY(w);
+        for (int round = 0; round < 3; ++round) {
+            QVERIFY2(noPlaceholders(w), "a letter with a picture missing is shown");
+            for (auto* box : w->findChildren<ImageBox*>())
+                if (box->picture() && box->picture()->svgPath().isEmpty())
+                    QVERIFY(box->picture()->image().width() <= 240);
+            QVERIFY(Pupil::solve(w, bench.stato()));
+            w->BottoneAvanti_Click();
+        }
+        QVERIFY2(residentKb() < 60 * 1024, qPrintable(QString::number(residentKb())));
+        // Leaving while the check still reads is prompt.
+    }
+};
+
+QTEST_MAIN(TestLibraryWhileRunning)
+#include "tst_LibraryWhileRunning.moc"
