@@ -1,12 +1,12 @@
 #include "FormMenu.h"
 
 #include "VociMenu.h"
-#include "common/Modulo1.h"
 
 #include "common/Colori.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
 #include "common/FigureMemorizzate.h"
+#include "common/Modulo1.h"
 #include "common/Navigatore.h"
 #include "common/platform/PictureButton.h"
 #include "common/platform/Twips.h"
@@ -34,7 +34,7 @@ void adattaSottotitolo(QLabel& label, int windowWidth) {
 } // namespace
 
 FormMenu::FormMenu(Contesto& ctx, QWidget* parent) : AreaColorata(parent), ctx_(ctx) {
-    setWindowTitle(QStringLiteral("Vortelia"));
+    setWindowTitle(Modulo1::titolo());
     setFixedSize(Twips::toPixels(9600), Twips::toPixels(7200));
     setFont(Controlli::msSansSerif(8.25));
 

@@ -11,7 +11,6 @@
 #include "common/platform/AreaColorata.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/LineShape.h"
-#include "common/platform/MessageBoxService.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/Picture.h"
 #include "common/platform/PictureButton.h"
@@ -150,10 +149,7 @@ void FinestraEsercizio::MenuInformazioni_Click() {
 }
 
 void FinestraEsercizio::mnuEsci_Click() {
-    const auto answer = ctx.messaggi.show(
-        this, {Modulo1::titolo(), QStringLiteral("Vuoi tornare al menù?"),
-               MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
-    if (answer != MessageBoxService::Answer::Yes)
+    if (!Modulo1::chiedi(ctx, this, QStringLiteral("Vuoi tornare al menù?")))
         return;
     ctx.navigatore.mostra(FinestraId::FormMenu);
     ctx.stato.NumeroEsatti = 0;
