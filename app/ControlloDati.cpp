@@ -1,9 +1,7 @@
 #include "ControlloDati.h"
 
-#include "common/Modulo1.h"
-
 #include "common/Contesto.h"
-#include "common/platform/MessageBoxService.h"
+#include "common/Modulo1.h"
 
 #include <QDir>
 #include <QWidget>
@@ -75,8 +73,7 @@ void ControlloDati::riferisci(Contesto& ctx, QWidget* parent, const FigureLibrar
     const QString text = esito.lettereUtilizzabili > 0
                              ? messaggioMancanti(esito.inutilizzabili, folder)
                              : messaggioNessunaFigura(folder);
-    ctx.messaggi.show(parent, {Modulo1::titolo(), text, MessageBoxService::Icon::Information,
-                               MessageBoxService::Buttons::Ok});
+    Modulo1::informa(ctx, parent, text);
 }
 
 QString ControlloDati::messaggioMancanti(const QStringList& files, const QString& folder) {

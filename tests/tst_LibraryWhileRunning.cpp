@@ -12,12 +12,12 @@
 #include "app/ControlloDati.h"
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/platform/AfterFirstPaint.h"
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
+#include "common/StatoCondiviso.h"
+#include "common/platform/AfterFirstPaint.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
-#include "common/StatoCondiviso.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QDir>
