@@ -3,13 +3,13 @@
 
 #include "doubles/TestBench.h"
 
-#include "common/AfterFirstPaint.h"
-#include "common/AreaColorata.h"
-#include "common/ClockRandom.h"
 #include "common/Colori.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/NumberText.h"
-#include "common/QtSoundPlayer.h"
+#include "common/platform/AfterFirstPaint.h"
+#include "common/platform/AreaColorata.h"
+#include "common/platform/ClockRandom.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/QtSoundPlayer.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

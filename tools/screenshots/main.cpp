@@ -8,10 +8,10 @@
 
 #include "app/CatalogoFinestre.h"
 #include "app/Programma.h"
-#include "common/ClockRandom.h"
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
-#include "common/ImageBox.h"
+#include "common/platform/ClockRandom.h"
+#include "common/platform/ImageBox.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
