@@ -31,7 +31,7 @@ QString counterText(int count, bool reset) {
 
 } // namespace
 
-class TestSoak : public QObject {
+class tst_Soak : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestBench> bench;
@@ -238,5 +238,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSoak)
+QTEST_MAIN(tst_Soak)
 #include "tst_Soak.moc"
