@@ -290,9 +290,9 @@ void FigureLibrary::tieni(QChar lettera) {
     recenti_.append(lettera);
     if (recenti_.size() <= lettereTenute)
         return;
-    const QChar oldest = recenti_.takeFirst();
+    const QChar piuVecchia = recenti_.takeFirst();
     for (int n = 1; n <= viste; ++n)
-        letture_->decodificate.remove(percorso(oldest, n));
+        letture_->decodificate.remove(percorso(piuVecchia, n));
 }
 
 bool FigureLibrary::preparaLettera(QChar lettera) {
