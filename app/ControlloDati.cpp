@@ -2,6 +2,7 @@
 
 #include "Modulo1.h"
 
+#include "common/ApplicationFolder.h"
 #include "common/Contesto.h"
 #include "common/FigureLibrary.h"
 #include "common/MessageBoxService.h"
@@ -11,7 +12,7 @@
 namespace ControlloDati {
 
 QString messaggioMancanti(int mancanti, const QString& folder) {
-    const QString where = QDir::toNativeSeparators(folder);
+    const QString where = QDir::toNativeSeparators(ApplicationFolder::shown(folder));
     if (mancanti == 1)
         return QStringLiteral("Manca 1 immagine nella cartella %1: gli esercizi con questa figura "
                               "non si possono svolgere.")
@@ -25,7 +26,7 @@ QString messaggioMancanti(int mancanti, const QString& folder) {
 QString messaggioNessunaFigura(const QString& folder) {
     return QStringLiteral("Nella cartella %1 non ci sono le immagini delle figure: gli esercizi "
                           "non si possono svolgere.")
-        .arg(QDir::toNativeSeparators(folder));
+        .arg(QDir::toNativeSeparators(ApplicationFolder::shown(folder)));
 }
 
 void controlla(Contesto& ctx, QWidget* parent) {

@@ -4,7 +4,9 @@
 #include "Programma.h"
 
 #include "common/AfterFirstPaint.h"
+#include "common/ApplicationFolder.h"
 #include "common/ClockRandom.h"
+#include "common/DestroyedWindowWatcher.h"
 #include "common/FigureLibrary.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/QtMessageBox.h"
@@ -28,7 +30,11 @@ int main(int argc, char* argv[]) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
 
-    const QString folder = QApplication::applicationDirPath();
+    DestroyedWindowWatcher destroyedWindows;
+    app.installNativeEventFilter(&destroyedWindows);
+
+    const ApplicationFolder applicationFolder;
+    const QString folder = applicationFolder.path();
     ClockRandom rnd;
     QtMessageBox messaggi;
     QtSoundPlayer suoni;

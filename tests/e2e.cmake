@@ -25,3 +25,15 @@ set_tests_properties(e2e_desktop_entry e2e_metainfo e2e_install e2e_package e2e_
 
 add_test(NAME e2e_bad_data COMMAND bash ${VORTELIA_E2E}/bad_data.sh ${VORTELIA_APP_DIR})
 set_tests_properties(e2e_bad_data PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 LABELS e2e)
+
+add_test(NAME e2e_odd_folder COMMAND bash ${VORTELIA_E2E}/odd_folder.sh ${VORTELIA_APP_DIR})
+
+# A window destroyed by another program: a small X client does it.
+find_library(VORTELIA_XCB_LIBRARY xcb REQUIRED)
+add_executable(destroy_window ${VORTELIA_E2E}/destroy_window.cpp)
+target_link_libraries(destroy_window PRIVATE ${VORTELIA_XCB_LIBRARY})
+add_test(NAME e2e_destroyed_windows
+         COMMAND bash ${VORTELIA_E2E}/destroyed_windows.sh $<TARGET_FILE:vortelia>
+                 $<TARGET_FILE:destroy_window>)
+set_tests_properties(e2e_odd_folder e2e_destroyed_windows
+                     PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 LABELS e2e)
