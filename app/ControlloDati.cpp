@@ -1,11 +1,11 @@
 #include "ControlloDati.h"
 
-#include "Modulo1.h"
+#include "common/Modulo1.h"
 
-#include "common/ApplicationFolder.h"
+#include "common/platform/ApplicationFolder.h"
 #include "common/Contesto.h"
 #include "common/FigureLibrary.h"
-#include "common/MessageBoxService.h"
+#include "common/platform/MessageBoxService.h"
 
 #include <QDir>
 

@@ -7,12 +7,12 @@
 #include "app/CatalogoFinestre.h"
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "app/Modulo1.h"
 #include "common/Colori.h"
-#include "common/DestroyedWindowWatcher.h"
 #include "common/FinestraEsercizio.h"
-#include "common/PictureButton.h"
-#include "common/QtMessageBox.h"
+#include "common/Modulo1.h"
+#include "common/platform/DestroyedWindowWatcher.h"
+#include "common/platform/PictureButton.h"
+#include "common/platform/QtMessageBox.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,19 +4,19 @@
 #include "doubles/OpenBox.h"
 #include "doubles/TestBench.h"
 
-#include "common/ApplicationFolder.h"
-#include "common/ClockRandom.h"
 #include "common/Colori.h"
-#include "common/DestroyedWindowWatcher.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/NumberText.h"
-#include "common/QtMessageBox.h"
-#include "common/QtSoundPlayer.h"
+#include "common/platform/ApplicationFolder.h"
+#include "common/platform/ClockRandom.h"
+#include "common/platform/DestroyedWindowWatcher.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/QtMessageBox.h"
+#include "common/platform/QtSoundPlayer.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 
-#include "common/AreaColorata.h"
+#include "common/platform/AreaColorata.h"
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QSet>
