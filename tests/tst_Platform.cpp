@@ -367,6 +367,12 @@ private slots:
         int beeps = 0;
         QtSoundPlayer player([&beeps] { ++beeps; });
         player.preload(refused + QStringList{ordinary});
+        for (const QString& path : refused) {
+            const int was = beeps;
+            player.play(path);
+            QVERIFY2(beeps == was + 1, qPrintable(path));
+            QVERIFY(!effectOf(player, path));
+        }
         // Whatever the player took on has finished loading.
         QTRY_VERIFY_WITH_TIMEOUT(
             [&player] {
@@ -379,12 +385,6 @@ private slots:
         QVERIFY2(residentBytes() - before < 60 * megabyte,
                  qPrintable(QStringLiteral("%1 MB").arg((residentBytes() - before) / megabyte)));
 
-        for (const QString& path : refused) {
-            const int was = beeps;
-            player.play(path);
-            QVERIFY2(beeps == was + 1, qPrintable(path));
-            QVERIFY(!effectOf(player, path));
-        }
         player.play(ordinary);
         QCOMPARE(effectOf(player, ordinary)->status(), QSoundEffect::Ready);
         QCOMPARE(beeps, int(refused.size()));
@@ -397,6 +397,10 @@ private slots:
         QVERIFY(dir.isValid());
         const QByteArray native = QFile::encodeName(dir.path()) + "/Esercizi caff\xe9";
         QVERIFY(::mkdir(native.constData(), 0755) == 0);
+        // QTemporaryDir cannot spell the name either: it gets a plain one back.
+        const auto rename = qScopeGuard([&] {
+            ::rename(native.constData(), QFile::encodeName(dir.filePath("x")).constData());
+        });
         QVERIFY(::mkdir(QByteArray(native + "/jpg").constData(), 0755) == 0);
         QVERIFY(::mkdir(QByteArray(native + "/suoni").constData(), 0755) == 0);
         QVERIFY(copyToNative(QStringLiteral(VORTELIA_JPG_DIR "/a1.jpg"), native + "/jpg/a1.jpg"));

@@ -24,7 +24,7 @@ QByteArray linkTarget(const QByteArray& link) {
 QString readable(const QByteArray& nativePath) {
     QStringList names;
     for (const QByteArray& name : nativePath.split('/')) {
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = utf8(name);
         names << (utf8.hasError() ? QString::fromLatin1(name) : decoded);
     }
