@@ -182,7 +182,13 @@ wait_gone() {
 
 # click X Y: a pupil's left click at a point of the screen.
 click() {
-    timeout 10 xdotool mousemove --sync "$1" "$2"
+    # --sync waits for the pointer to move: not when it is there already.
+    # shellcheck disable=SC2034 # set by the eval
+    local X Y SCREEN WINDOW
+    eval "$(timeout 10 xdotool getmouselocation --shell)"
+    if [ "$X,$Y" != "$1,$2" ]; then
+        timeout 10 xdotool mousemove --sync "$1" "$2"
+    fi
     sleep 0.2
     timeout 10 xdotool click 1
 }
