@@ -4,11 +4,7 @@
 #include <QDialog>
 #include <QMetaObject>
 #include <QPointer>
-#include <QThread>
-#include <QTimer>
 #include <QWidget>
-
-#include <limits>
 
 #include <xcb/xcb.h>
 
@@ -23,17 +19,6 @@ QWidget* ourWindow(WId id) {
         if (widget->internalWinId() == id && widget->isVisible())
             return widget;
     return nullptr;
-}
-
-// Closes the window once the event loops from `level` up have ended.
-void closeOutside(QPointer<QWidget> window, int level) {
-    if (!window)
-        return;
-    if (QThread::currentThread()->loopLevel() >= level) {
-        QTimer::singleShot(10, window, [window, level] { closeOutside(window, level); });
-        return;
-    }
-    window->close();
 }
 
 } // namespace
@@ -54,30 +39,12 @@ bool DestroyedWindowWatcher::nativeEventFilter(const QByteArray& eventType, void
 }
 
 void DestroyedWindowWatcher::windowDestroyed(WId id) {
-    QWidget* window = ourWindow(id);
+    QPointer<QWidget> window = ourWindow(id);
     if (!window)
         return;
-    if (auto* dialog = qobject_cast<QDialog*>(window)) {
-        // A message box closes with its escape answer ("No", "OK").
-        QPointer<QDialog> guard = dialog;
-        dialog->close();
-        if (guard && guard->isVisible())
-            guard->reject();
-        return;
-    }
-    // A window under a message box: the box is dismissed first, and the window
-    // closed once the box's event loop has ended, so that nothing is deleted
-    // under the handler that opened the box.
-    const int level = QThread::currentThread()->loopLevel();
-    bool dismissed = false;
-    for (int i = 0; i < 8; ++i) {
-        QPointer<QDialog> modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!modal)
-            break;
-        modal->close();
-        if (modal && modal->isVisible())
-            modal->reject();
-        dismissed = true;
-    }
-    closeOutside(window, dismissed ? level : std::numeric_limits<int>::max());
+    // As its close button would; a message box closes with its escape answer
+    // ("No", "OK"), and one that will not close is dismissed all the same.
+    window->close();
+    if (auto* dialog = qobject_cast<QDialog*>(window.data()); dialog && dialog->isVisible())
+        dialog->reject();
 }

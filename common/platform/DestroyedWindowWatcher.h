@@ -12,7 +12,6 @@ class DestroyedWindowWatcher : public QAbstractNativeEventFilter {
 public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
-    // Closes the top-level widget whose native window was `id`, if any: a
-    // dialog is rejected, any other window closed.
+    // Closes the top-level widget whose native window was `id`, if any.
     static void windowDestroyed(WId id);
 };

@@ -4,7 +4,8 @@
 # 1. the exercise window: the program ends by itself, as when its last
 #    window is closed;
 # 2. the "Vuoi tornare al menù?" box: the exercise stays and answers clicks
-#    ("Esci" asks again, "Sì" goes back to the menu).
+#    ("Esci" asks again, "Sì" goes back to the menu);
+# 3. the exercise window while that box is open: the program ends too.
 # Exits 77 only when no X server can be started.
 #
 # Usage: destroyed_windows.sh PROGRAM DESTROY-TOOL
@@ -63,18 +64,22 @@ ask_esci() {
     BOX=${found%% *}
 }
 
+# ends_by_itself WHAT: the program ends within 10 s, with exit status 0.
+ends_by_itself() {
+    local started=$SECONDS status=0
+    while kill -0 "$APP_PID" 2>/dev/null; do
+        ((SECONDS - started < 10)) || die "the program still runs 10 s after $1"
+        sleep 0.2
+    done
+    wait "$APP_PID" || status=$?
+    APP_PID=
+    [ "$status" = 0 ] || die "after $1 the program ended with exit status $status"
+}
+
 # 1. The exercise window destroyed: the program ends by itself.
 open_exercise
 "$destroy" "$EXERCISE" || die "the exercise window could not be destroyed"
-started=$SECONDS
-while kill -0 "$APP_PID" 2>/dev/null; do
-    ((SECONDS - started < 10)) || die "the program still runs 10 s after its window was destroyed"
-    sleep 0.2
-done
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=
-[ "$status" = 0 ] || die "the program ended with exit status $status"
+ends_by_itself "its window was destroyed"
 echo "exercise window destroyed: the program ended by itself, exit status 0"
 
 # 2. The question destroyed: the exercise still answers.
@@ -88,4 +93,13 @@ timeout 10 xdotool key Return
 wait_window Vortelia 640x480 30 >/dev/null || die "after the destroyed question, Esci and Sì do not lead to the menu"
 wait_gone "$EXERCISE" || die "the exercise stays with the menu"
 echo "question destroyed: the exercise kept answering, Esci and Sì led to the menu"
+stop_processes "$APP_PID"
+APP_PID=
+
+# 3. The exercise window destroyed under its open question.
+open_exercise
+ask_esci
+"$destroy" "$EXERCISE" || die "the exercise window could not be destroyed"
+ends_by_itself "its window was destroyed under the question"
+echo "exercise window destroyed under its question: the program ended by itself, exit status 0"
 echo "PASS"
