@@ -33,7 +33,7 @@ die() {
     exit 1
 }
 
-start_xvfb "$work" || skip "$XVFB_PROBLEM"
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
 mkdir -m 700 "$work/runtime"
 
 # open_exercise: starts the program and opens "Indica il tipo di rotazione";

@@ -34,7 +34,7 @@ cp -r "$source_dir/jpg" "$source_dir/suoni" "$folder/"
 mkdir "$work/elsewhere"
 ln -s "$folder/vortelia" "$work/elsewhere/vortelia"
 
-start_xvfb "$work" || skip "$XVFB_PROBLEM"
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
 mkdir -m 700 "$work/runtime"
 
 # run LANG PROGRAM: the start window alone, then "Avvio" and an exercise.
