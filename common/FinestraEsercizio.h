@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class ImageBox;
+class KeyboardMenuBar;
 class LineShape;
 class PictureButton;
 class QAction;
@@ -46,6 +47,11 @@ public:
 
     // The controls the pupil answers with, walked from index 0 upwards.
     virtual QList<QWidget*> controlliRisposta() const = 0;
+    // The same controls as the pupil reads them: rows from the top, each
+    // from the left. The keyboard walks them, and number key n answers with
+    // the n-th.
+    QList<QWidget*> controlliInOrdine() const;
+    KeyboardMenuBar* barraMenu() const { return barraMenu_; }
 
     QLabel* Label1;
     QLabel* Label2;
@@ -61,9 +67,14 @@ public:
 protected:
     Contesto& ctx;
 
-    // A 1800 x 1800 twips figure box at (left, top), in twips.
-    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered);
-    // A stored picture in a box of its own, such as a rotation sign.
+    // A 1800 x 1800 twips figure box at (left, top), in twips. A screen
+    // reader names a display box by `nome`; candidates are named by place.
+    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered,
+                            const QString& nome = {});
+    // Box `place` (from 1) of the sequence row, for a screen reader.
+    static QString nomeSequenza(int place);
+    // A stored picture in a box of its own, such as a rotation sign; the
+    // signs are named by their sense of turning.
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
     LineShape* linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour);
 
@@ -72,7 +83,27 @@ protected:
     void contaEsatto();
     void abilitaRisposte(bool enabled);
 
+    // Tab and Shift+Tab walk the answer controls in reading order, then
+    // "avanti" when it is enabled.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // A counter's caption, and the name a screen reader announces with it.
+    static void scriviContatore(QLabel* etichetta, const QString& nome, const QString& testo);
+    void preparaTastiera();
+    // Answers with a control as its click does; a solved exercise then
+    // hands the keyboard to "avanti".
+    void rispondiDaTastiera(QWidget* control);
+    void avantiDaTastiera();
+    bool spostaFocus(QWidget* from, int arrowKey);
+    QList<QWidget*> cicloTab() const;
+
     FinestraId id_;
     AreaColorata* area_;
+    KeyboardMenuBar* barraMenu_;
+    bool tastieraPronta_ = false;
+    bool soloAlt_ = false;
 };

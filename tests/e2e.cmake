@@ -25,3 +25,8 @@ set_tests_properties(e2e_desktop_entry e2e_metainfo e2e_install e2e_package e2e_
 
 add_test(NAME e2e_bad_data COMMAND bash ${VORTELIA_E2E}/bad_data.sh ${VORTELIA_APP_DIR})
 set_tests_properties(e2e_bad_data PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 LABELS e2e)
+
+# A screen reader's view through AT-SPI, on a private D-Bus session.
+add_test(NAME e2e_screen_reader
+         COMMAND bash ${VORTELIA_E2E}/screen_reader.sh $<TARGET_FILE:vortelia>)
+set_tests_properties(e2e_screen_reader PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 LABELS e2e)

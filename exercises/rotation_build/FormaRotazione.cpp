@@ -73,7 +73,7 @@ FormaRotazione::FormaRotazione(Contesto& context, const Parametri& parametri)
       parametri_(parametri) {
     const Disposizione& d = disposizione(parametri.candidati);
     for (qsizetype i = 0; i < rigaSequenza.size(); ++i)
-        Image2 << casellaFigura(rigaSequenza[i], std::int16_t(i), true);
+        Image2 << casellaFigura(rigaSequenza[i], std::int16_t(i), true, nomeSequenza(int(i) + 1));
     linea(d.linea[0], d.linea[1], 3, qRgb(0, 0, 0));
     for (qsizetype i = 0; i < d.caselle.size(); ++i) {
         ImageBox* box = casellaFigura(d.caselle[i], std::int16_t(i), false);

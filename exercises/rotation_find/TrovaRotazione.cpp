@@ -54,7 +54,7 @@ TrovaRotazione::TrovaRotazione(Contesto& context, const Parametri& parametri)
     : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo)),
       parametri_(parametri) {
     for (qsizetype i = 0; i < rigaSequenza.size(); ++i)
-        Image2 << casellaFigura(rigaSequenza[i], std::int16_t(i), true);
+        Image2 << casellaFigura(rigaSequenza[i], std::int16_t(i), true, nomeSequenza(int(i) + 1));
     linea(parametri.linea[0], parametri.linea[1], 3, qRgb(0, 0, 0));
     for (qsizetype i = 0; i < parametri.caselle.size(); ++i) {
         ImageBox* box = casellaFigura(parametri.caselle[i], std::int16_t(i), false);

@@ -32,7 +32,7 @@ TipoRotazione::TipoRotazione(Contesto& context)
     : FinestraEsercizio(context, FinestraId::FormEs4,
                         QStringLiteral("Indica il tipo di rotazione")) {
     for (int i = 0; i < 4; ++i)
-        Image2 << casellaFigura({120 + 1920 * i, 600}, std::int16_t(i), true);
+        Image2 << casellaFigura({120 + 1920 * i, 600}, std::int16_t(i), true, nomeSequenza(i + 1));
     linea({120, 2640}, {7800, 2640}, 3, qRgb(0, 0, 0));
 
     Image1 = casellaSegno(rettangoloOrario, QStringLiteral("senso_orario"));
@@ -44,6 +44,8 @@ TipoRotazione::TipoRotazione(Contesto& context)
 
     Shape1 = new FrameShape(pixels(rettangoloOrario), spessoreCornice, QColor(rosso), area());
     Shape2 = new FrameShape(pixels(rettangoloAntiorario), spessoreCornice, QColor(rosso), area());
+    Shape1->setAccessibleName(QStringLiteral("Cornice rossa: senso orario"));
+    Shape2->setAccessibleName(QStringLiteral("Cornice rossa: senso antiorario"));
     Shape1->hide();
     Shape2->hide();
 

@@ -3,6 +3,7 @@
 #include "common/Contesto.h"
 #include "common/Estrazioni.h"
 #include "common/ImageBox.h"
+#include "common/LineShape.h"
 #include "common/NumberText.h"
 #include "common/RandomSource.h"
 #include "common/StatoCondiviso.h"
@@ -95,14 +96,15 @@ TrovaSimmetria::TrovaSimmetria(Contesto& context, const Parametri& parametri)
     : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo),
                         parametri.cornice),
       parametri_(parametri) {
-    Image2 << casellaFigura(parametri.modello, 0, true)
-           << casellaFigura(parametri.risposta, 1, true);
+    Image2 << casellaFigura(parametri.modello, 0, true, QStringLiteral("Modello"))
+           << casellaFigura(parametri.risposta, 1, true, QStringLiteral("Casella della risposta"));
     for (std::size_t i = 0; i < parametri.caselle.size(); ++i) {
         ImageBox* box = casellaFigura(parametri.caselle[i], std::int16_t(i), false);
         connect(box, &ImageBox::clicked, this, &TrovaSimmetria::Image1_Click);
         Image1 << box;
     }
-    linea(parametri.asse[0], parametri.asse[1], 5, rosso);
+    linea(parametri.asse[0], parametri.asse[1], 5, rosso)
+        ->setAccessibleName(QStringLiteral("Asse di simmetria"));
 }
 
 void TrovaSimmetria::NuovoEsercizio() {
