@@ -2,11 +2,11 @@
 
 #include "common/Contesto.h"
 #include "common/Estrazioni.h"
-#include "common/ImageBox.h"
-#include "common/LineShape.h"
-#include "common/NumberText.h"
-#include "common/RandomSource.h"
 #include "common/StatoCondiviso.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/LineShape.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/RandomSource.h"
 
 namespace {
 
