@@ -40,6 +40,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
     barraMenu_ = new KeyboardMenuBar(this);
+    barraMenu_->setAccessibleName(QStringLiteral("Barra dei menu"));
     setMenuBar(barraMenu_);
     // The trailing blanks belong to the captions: they widen the entries.
     MenuAzzera = menuBar()->addAction(QStringLiteral("Azzera conteggio        "));

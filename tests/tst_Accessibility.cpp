@@ -95,6 +95,21 @@ private slots:
         }
     }
 
+    // The places as the pupil sees them: FormEs11's lower row runs right to
+    // left in index order, FormEs14's boxes are scattered.
+    void placesFollowTheScreenNotTheIndices() {
+        auto* build = bench->open<FormaRotazione>(FinestraId::FormEs11);
+        QCOMPARE(name(build->Image1[7]), QStringLiteral("Figura 5"));
+        QCOMPARE(name(build->Image1[4]), QStringLiteral("Figura 8"));
+        auto* symmetry = bench->open<TrovaSimmetria>(FinestraId::FormEs14);
+        const QStringList expected = {"Figura 3", "Figura 2", "Figura 5", "Figura 4",
+                                      "Figura 1", "Figura 6", "Figura 7", "Figura 8"};
+        QStringList names;
+        for (ImageBox* box : symmetry->Image1)
+            names << name(box);
+        QCOMPARE(names, expected);
+    }
+
     void rowsModelsAndSigns() {
         auto* find = bench->open<TrovaRotazione>(FinestraId::FormEs2);
         for (int i = 0; i < 4; ++i) {

@@ -298,6 +298,14 @@ private slots:
         QCOMPARE(focus(), static_cast<QWidget*>(w->area()));
 
         key(w, Qt::Key_F10);
+        key(w, Qt::Key_F10); // F10 again leaves, as Alt does
+        QVERIFY(!w->barraMenu()->inKeyboardMode());
+        key(w, Qt::Key_Alt);
+        key(w, Qt::Key_Alt);
+        QVERIFY(!w->barraMenu()->inKeyboardMode());
+        QCOMPARE(focus(), static_cast<QWidget*>(w->area()));
+
+        key(w, Qt::Key_F10);
         key(w, Qt::Key_Right);
         key(w, Qt::Key_Return);
         QCOMPARE(bench->messaggi.asked.size(), 1);

@@ -83,6 +83,7 @@ void KeyboardMenuBar::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Escape:
     case Qt::Key_F10:
+    case Qt::Key_Alt:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         leaveKeyboardMode();
