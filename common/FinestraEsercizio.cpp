@@ -12,7 +12,6 @@
 #include "common/platform/ImageBox.h"
 #include "common/platform/KeyboardMenuBar.h"
 #include "common/platform/LineShape.h"
-#include "common/platform/MessageBoxService.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/Picture.h"
 #include "common/platform/PictureButton.h"
@@ -23,19 +22,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-namespace {
-constexpr int latoFigura = 1800;
-}
-
 FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QString& titolo,
                                      const LayoutCornice& layout, QWidget* parent)
-    : QMainWindow(parent), ctx(context), id_(id) {
+    : QMainWindow(parent), ctx_(context), id_(id), layout_(layout) {
+    const MisureCornice& misure = misureCornice;
     setWindowTitle(titolo);
-    setWindowIcon(ctx.memorizzate.icona(QStringLiteral("faccia_si")));
-    setFont(Controlli::msSansSerif(8.25));
+    setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("faccia_si")));
+    setFont(Controlli::carattere(misure.carattereFinestra));
 
     area_ = new AreaColorata(this);
-    area_->setFixedSize(Twips::toPixels(larghezzaArea), Twips::toPixels(altezzaArea));
+    area_->setFixedSize(Twips::size(misure.area));
     setCentralWidget(area_);
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
@@ -51,22 +47,23 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
             &FinestraEsercizio::MenuInformazioni_Click);
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
 
-    const auto at = [](QPoint p, int w, int h) { return Twips::rect(p.x(), p.y(), w, h); };
-    Label1 = Controlli::etichetta(area_, QStringLiteral("Esatti"), at(layout.label1, 735, 375),
-                                  Controlli::arial(12), Controlli::ciano);
-    Label2 = Controlli::etichetta(area_, QStringLiteral("Errati"), at(layout.label2, 735, 495),
-                                  Controlli::arial(12), Controlli::ciano);
-    EtichettaEsatti = Controlli::etichetta(area_, QStringLiteral("quantiesatti"),
-                                           at(layout.etichettaEsatti, 975, 615),
-                                           Controlli::arial(18), Controlli::ciano);
-    EtichettaErrati = Controlli::etichetta(area_, QStringLiteral("quantierrati"),
-                                           at(layout.etichettaErrati, 855, 615),
-                                           Controlli::arial(18), Controlli::ciano);
+    const auto etichetta = [&](const char* caption, QPoint at, QSize size,
+                               const Controlli::Carattere& carattere) {
+        return Controlli::etichetta(area_, QString::fromLatin1(caption), Twips::rect({at, size}),
+                                    Controlli::carattere(carattere), Controlli::ciano);
+    };
+    Label1 = etichetta("Esatti", layout.label1, misure.label1, misure.carattereLabel);
+    Label2 = etichetta("Errati", layout.label2, misure.label2, misure.carattereLabel);
+    EtichettaEsatti = etichetta("quantiesatti", layout.etichettaEsatti, misure.etichettaEsatti,
+                                misure.carattereContatori);
+    EtichettaErrati = etichetta("quantierrati", layout.etichettaErrati, misure.etichettaErrati,
+                                misure.carattereContatori);
 
     const auto faccia = [&](const char* picture) {
         auto* button = new PictureButton(QString(), area_);
-        button->setGeometry(at(layout.icone, 855, 750));
-        button->setPicture(ctx.memorizzate.icona(QString::fromLatin1(picture)), QSize(32, 32));
+        button->setGeometry(Twips::rect({layout.icone, misure.icone}));
+        button->setPicture(ctx_.memorizzate.icona(QString::fromLatin1(picture)),
+                           misure.disegnoFacce);
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     };
@@ -76,13 +73,12 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     ComandoIconaNo->setAccessibleName(QStringLiteral("Risposta sbagliata"));
     ComandoIconaSi->hide();
 
-    const QRect avanti = layout.bottoneAvanti;
     BottoneAvanti = new PictureButton(QStringLiteral("avanti"), area_);
-    BottoneAvanti->setGeometry(
-        Twips::rect(avanti.x(), avanti.y(), avanti.width(), avanti.height()));
-    BottoneAvanti->setFont(Controlli::arial(14.25));
-    BottoneAvanti->setPicture(ctx.memorizzate.icona(QStringLiteral("avanti")), QSize(40, 40));
-    BottoneAvanti->setCursor(ctx.memorizzate.cursoreFreccia());
+    BottoneAvanti->setGeometry(Twips::rect(layout.bottoneAvanti));
+    BottoneAvanti->setFont(Controlli::carattere(misure.carattereAvanti));
+    BottoneAvanti->setPicture(ctx_.memorizzate.icona(QStringLiteral("avanti")),
+                              misure.disegnoAvanti);
+    BottoneAvanti->setCursor(ctx_.memorizzate.cursoreFreccia());
     BottoneAvanti->setEnabled(false);
     // Reached by Tab once the exercise is solved, never by the mouse.
     BottoneAvanti->setFocusPolicy(Qt::TabFocus);
@@ -95,21 +91,38 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
 
 ImageBox* FinestraEsercizio::casellaFigura(QPoint twips, std::int16_t index, bool bordered,
                                            const QString& nome) {
+    const int lato = misureCornice.latoFigura;
     auto* box = new ImageBox(area_, index);
-    box->setGeometry(Twips::rect(twips.x(), twips.y(), latoFigura, latoFigura));
+    box->setGeometry(Twips::rect({twips, QSize(lato, lato)}));
     box->setBordered(bordered);
     box->setAccessibleName(nome);
     return box;
 }
 
-QString FinestraEsercizio::nomeSequenza(int place) {
-    return QStringLiteral("Sequenza, casella %1").arg(place);
+QList<ImageBox*> FinestraEsercizio::rigaSequenza(int topTwips) {
+    QList<ImageBox*> row;
+    for (int i = 0; i < 4; ++i) {
+        const QPoint at(misureCornice.sinistraRiga + misureCornice.passoRiga * i, topTwips);
+        row << casellaFigura(at, std::int16_t(i), true,
+                             QStringLiteral("Sequenza, casella %1").arg(i + 1));
+    }
+    return row;
+}
+
+QList<ImageBox*> FinestraEsercizio::candidati(const QList<QPoint>& twips,
+                                              std::function<void(std::int16_t)> onClick) {
+    for (qsizetype i = 0; i < twips.size(); ++i) {
+        ImageBox* box = casellaFigura(twips[i], std::int16_t(i), false);
+        connect(box, &ImageBox::clicked, this, onClick);
+        candidati_ << box;
+    }
+    return candidati_;
 }
 
 ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, std::int16_t index) {
     auto* box = new ImageBox(area_, index);
-    box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    box->setPicture(ctx.memorizzate.disegno(picture));
+    box->setGeometry(Twips::rect(twips));
+    box->setPicture(ctx_.memorizzate.disegno(picture));
     if (picture == QLatin1String("senso_orario"))
         box->setAccessibleName(QStringLiteral("Senso orario"));
     else if (picture == QLatin1String("senso_antiorario"))
@@ -117,13 +130,15 @@ ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, s
     return box;
 }
 
-LineShape* FinestraEsercizio::linea(QPoint fromTwips, QPoint toTwips, int widthPixels,
-                                    QRgb colour) {
-    auto* line =
-        new LineShape(Twips::point(fromTwips.x(), fromTwips.y()),
-                      Twips::point(toTwips.x(), toTwips.y()), widthPixels, QColor(colour), area_);
+LineShape* FinestraEsercizio::linea(const Linea& linea) {
+    auto* line = new LineShape(Twips::point(linea.da), Twips::point(linea.a), linea.spessore,
+                               QColor(linea.colore), area_);
     line->setAccessibleName(QStringLiteral("Linea di separazione"));
     return line;
+}
+
+QList<QWidget*> FinestraEsercizio::controlliRisposta() const {
+    return {candidati_.begin(), candidati_.end()};
 }
 
 void FinestraEsercizio::Form_Activate() {
@@ -166,14 +181,14 @@ void FinestraEsercizio::mostraVerdetto(bool giusto) {
 }
 
 void FinestraEsercizio::contaEsatto() {
-    StatoCondiviso::incrementa(ctx.stato.NumeroEsatti);
+    StatoCondiviso::incrementa(ctx_.stato.NumeroEsatti);
     scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"),
-                    NumberText::signedForm(ctx.stato.NumeroEsatti));
+                    NumberText::signedForm(ctx_.stato.NumeroEsatti));
 }
 
 void FinestraEsercizio::Esatto() {
     mostraVerdetto(true);
-    ModuloColoriSuoni::SuonoEsatto(ctx);
+    ModuloColoriSuoni::SuonoEsatto(ctx_);
     contaEsatto();
     BottoneAvanti->setEnabled(true);
     abilitaRisposte(false);
@@ -181,10 +196,10 @@ void FinestraEsercizio::Esatto() {
 
 void FinestraEsercizio::Errato() {
     mostraVerdetto(false);
-    ModuloColoriSuoni::SuonoErrato(ctx);
-    StatoCondiviso::incrementa(ctx.stato.NumeroErrati);
+    ModuloColoriSuoni::SuonoErrato(ctx_);
+    StatoCondiviso::incrementa(ctx_.stato.NumeroErrati);
     scriviContatore(EtichettaErrati, QStringLiteral("Errati"),
-                    NumberText::signedForm(ctx.stato.NumeroErrati));
+                    NumberText::signedForm(ctx_.stato.NumeroErrati));
 }
 
 void FinestraEsercizio::BottoneAvanti_Click() {
@@ -196,27 +211,24 @@ void FinestraEsercizio::BottoneAvanti_Click() {
 void FinestraEsercizio::MenuAzzera_Click() {
     scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), NumberText::plainForm(0));
     scriviContatore(EtichettaErrati, QStringLiteral("Errati"), NumberText::plainForm(0));
-    ctx.stato.NumeroEsatti = 0;
-    ctx.stato.NumeroErrati = 0;
+    ctx_.stato.NumeroEsatti = 0;
+    ctx_.stato.NumeroErrati = 0;
 }
 
 void FinestraEsercizio::MenuInformazioni_Click() {
-    Modulo1::MostraInformazioni(ctx, this);
+    Modulo1::MostraInformazioni(ctx_, this);
 }
 
 void FinestraEsercizio::mnuEsci_Click() {
-    const auto answer = ctx.messaggi.show(
-        this, {Modulo1::titolo(), QStringLiteral("Vuoi tornare al menù?"),
-               MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
-    if (answer != MessageBoxService::Answer::Yes)
+    if (!Modulo1::chiedi(ctx_, this, QStringLiteral("Vuoi tornare al menù?")))
         return;
-    ctx.navigatore.mostra(FinestraId::FormMenu);
-    ctx.stato.NumeroEsatti = 0;
-    ctx.stato.NumeroErrati = 0;
+    ctx_.navigatore.mostra(FinestraId::FormMenu);
+    ctx_.stato.NumeroEsatti = 0;
+    ctx_.stato.NumeroErrati = 0;
 }
 
 void FinestraEsercizio::CaricaColori() {
-    Colori::CaricaColori(*area_, Colori::paletteEsercizi(), ctx.rnd);
+    Colori::CaricaColori(*area_, Colori::paletteEsercizi(), ctx_.rnd);
 }
 
 void FinestraEsercizio::abilitaRisposte(bool enabled) {
