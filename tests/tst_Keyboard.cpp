@@ -284,8 +284,11 @@ private slots:
     void menuBarByAltLeftRightAndEscape() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs6);
         QVERIFY(w);
+        const QImage plain = w->barraMenu()->grab().toImage();
         key(w, Qt::Key_Alt);
         QVERIFY(w->barraMenu()->inKeyboardMode());
+        // The highlighted entry is seen; leaving draws the bar as before.
+        QVERIFY(w->barraMenu()->grab().toImage() != plain);
         QCOMPARE(w->barraMenu()->highlightedAction(), w->MenuAzzera);
         key(w, Qt::Key_Left);
         QCOMPARE(w->barraMenu()->highlightedAction(), w->mnuEsci);
@@ -296,6 +299,7 @@ private slots:
         QVERIFY(!w->barraMenu()->inKeyboardMode());
         QVERIFY(bench->messaggi.asked.isEmpty());
         QCOMPARE(focus(), static_cast<QWidget*>(w->area()));
+        QCOMPARE(w->barraMenu()->grab().toImage(), plain);
 
         key(w, Qt::Key_F10);
         key(w, Qt::Key_F10); // F10 again leaves, as Alt does
