@@ -7,6 +7,7 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
+#include "common/Colori.h"
 #include "common/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/FrameShape.h"
@@ -78,7 +79,7 @@ QList<QWidget*> boxes(const QList<ImageBox*>& list, std::initializer_list<int> i
 bool showsFocusFrame(ImageBox* box) {
     const QImage picture = box->grab().toImage();
     const QPoint edge(box->width() / 2, box->focusFrameWidth() / 2);
-    return picture.pixelColor(edge) == QColor(ImageBox::coloreFocus);
+    return picture.pixelColor(edge) == QColor(ImageBox::focusColour);
 }
 
 } // namespace
@@ -251,6 +252,21 @@ private slots:
         key(w, Qt::Key_Tab);
         QVERIFY(!showsFocusFrame(w->Image1[0]));
         QVERIFY(showsFocusFrame(w->Image1[1]));
+    }
+
+    // The frame's colour is none of the window colours, the counters' cyan,
+    // the black borders or FormEs4's red frame, and it grows with the box.
+    void focusFrameStandsOut() {
+        auto* w = open<TipoRotazione>(FinestraId::FormEs4);
+        QVERIFY(w);
+        QList<QRgb> used{qRgb(0, 0, 0), w->Shape1->colour().rgb(), qRgb(0, 255, 255)};
+        for (const auto* palette : {&Colori::paletteEsercizi(), &Colori::paletteMenu()})
+            used += QList<QRgb>(palette->begin(), palette->end());
+        QVERIFY(!used.contains(ImageBox::focusColour));
+        QVERIFY(w->Image1->focusFrameWidth() >= 8);
+        const int normal = w->Image1->focusFrameWidth();
+        w->Image1->resize(w->Image1->size() * 2);
+        QCOMPARE(w->Image1->focusFrameWidth(), 2 * normal);
     }
 
     void mouseAnswersLeaveTheFocusAlone() {

@@ -78,7 +78,7 @@ void ImageBox::paintEvent(QPaintEvent*) {
         const int width = focusFrameWidth();
         const qreal half = width / 2.0;
         painter.setPen(
-            QPen(QColor(coloreFocus), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            QPen(QColor(focusColour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
     }

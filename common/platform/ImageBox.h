@@ -42,7 +42,7 @@ public:
 
     // The focus frame: a colour that no window background, picture border
     // or answer frame uses, as thick as a fifteenth of the box.
-    static constexpr QRgb coloreFocus = 0x0050DC; // qRgb(0, 80, 220)
+    static constexpr QRgb focusColour = 0x0050DC; // qRgb(0, 80, 220)
     int focusFrameWidth() const;
 
 signals:
