@@ -29,7 +29,7 @@ work=$(mktemp -d)
 XVFB_PID=
 APP_PID=
 clean_up_on_exit
-start_xvfb "$work" || skip "$XVFB_PROBLEM"
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
 
 runtime=$work/runtime
 mkdir -m 700 "$runtime"
