@@ -2,6 +2,7 @@
 
 #include "common/Contesto.h"
 #include "common/Modulo1.h"
+#include "common/platform/ApplicationFolder.h"
 
 #include <QDir>
 #include <QWidget>
@@ -77,7 +78,7 @@ void ControlloDati::riferisci(Contesto& ctx, QWidget* parent, const FigureLibrar
 }
 
 QString ControlloDati::messaggioMancanti(const QStringList& files, const QString& folder) {
-    const QString where = QDir::toNativeSeparators(folder);
+    const QString where = QDir::toNativeSeparators(ApplicationFolder::shown(folder));
     const qsizetype mancanti = files.size();
     QString which = files.mid(0, fileNominati).join(QStringLiteral(", "));
     if (const qsizetype altre = mancanti - fileNominati; altre == 1)
@@ -97,12 +98,12 @@ QString ControlloDati::messaggioMancanti(const QStringList& files, const QString
 QString ControlloDati::messaggioNessunaFigura(const QString& folder) {
     return QStringLiteral("Nella cartella %1 non ci sono le immagini delle figure: gli esercizi "
                           "non si possono svolgere.")
-        .arg(QDir::toNativeSeparators(folder));
+        .arg(QDir::toNativeSeparators(ApplicationFolder::shown(folder)));
 }
 
 QString ControlloDati::messaggioFigurePerse(const QString& folder) {
     return QStringLiteral("Le immagini delle figure non si possono più leggere dalla cartella %1: "
                           "si torna al menù. Quando la cartella sarà di nuovo disponibile, gli "
                           "esercizi si potranno riaprire.")
-        .arg(QDir::toNativeSeparators(folder));
+        .arg(QDir::toNativeSeparators(ApplicationFolder::shown(folder)));
 }

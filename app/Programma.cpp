@@ -37,7 +37,21 @@ Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer
       fabbrica_(std::move(fabbrica)), esci_(std::move(esci)) {}
 
 Programma::~Programma() {
+    QObject::disconnect(sorveglianza_);
     delete corrente_.data();
+}
+
+void Programma::sorveglia(QWidget* finestra) {
+    QObject::disconnect(sorveglianza_);
+    if (finestra)
+        sorveglianza_ =
+            QObject::connect(finestra, &QObject::destroyed, [this] { finestraPersa(); });
+}
+
+void Programma::finestraPersa() {
+    sorveglianza_ = {};
+    corrente_ = nullptr;
+    esci_();
 }
 
 void Programma::mostra(FinestraId finestra) {
@@ -55,6 +69,7 @@ void Programma::mostra(FinestraId finestra) {
     nuova->setAttribute(Qt::WA_DeleteOnClose);
     QWidget* vecchia = corrente_;
     corrente_ = nuova;
+    sorveglia(nuova);
     nuova->adjustSize();
     centra(*nuova);
     nuova->show();
@@ -74,6 +89,7 @@ void Programma::figurePerse() {
 }
 
 void Programma::terminaProgramma() {
+    sorveglia(nullptr);
     scarica(corrente_);
     corrente_ = nullptr;
     esci_();
