@@ -30,7 +30,7 @@ mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 dpkg_root() {
     local force=()
     [ "$(id -u)" = 0 ] || force+=(--force-not-root)
-    dpkg --root="$root" --log="$work/dpkg.log" --force-depends --force-script-chrootless \
+    PATH=$PATH:/usr/sbin:/sbin dpkg --root="$root" --log="$work/dpkg.log" --force-depends --force-script-chrootless \
         "${force[@]}" "$@"
 }
 dpkg_root --install "$deb" >"$work/install.log" 2>&1 ||
