@@ -1,11 +1,11 @@
 #include "Programma.h"
 
 #include "ControlloDati.h"
-#include "Modulo1.h"
+#include "common/Modulo1.h"
 
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
-#include "common/MessageBoxService.h"
+#include "common/platform/MessageBoxService.h"
 
 #include <QGuiApplication>
 #include <QScreen>
