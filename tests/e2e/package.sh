@@ -38,7 +38,7 @@ depends=$(field Depends)
 echo "Depends: $depends"
 names=$(echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/|.*//; s/[[:space:]]//g' | grep .)
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6multimedia6 \
-    qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
+    fonts-liberation fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n; do
     echo "$names" | grep -qx "$needed" || fail "Depends lacks $needed"
 done
 # Every name must be a real package: installed here, or known to apt.
