@@ -24,7 +24,7 @@ Resolution expectedFor(const QFont& font) {
     if (asked == QLatin1String("Arial"))
         return {QStringLiteral("Liberation Sans"), false};
     if (asked == QLatin1String("MS Sans Serif"))
-        return {QStringLiteral("DejaVu Sans"), true};
+        return {QStringLiteral("DejaVu Sans Condensed"), true};
     return {};
 }
 
@@ -63,9 +63,10 @@ private slots:
             if (text.trimmed().isEmpty())
                 continue;
             const Resolution expected = expectedFor(w->font());
-            QVERIFY2(!expected.family.isEmpty(),
-                     qPrintable(QStringLiteral("\"%1\" asks for %2, a face the program does not use")
-                                    .arg(text, w->font().families().join(u','))));
+            QVERIFY2(
+                !expected.family.isEmpty(),
+                qPrintable(QStringLiteral("\"%1\" asks for %2, a face the program does not use")
+                               .arg(text, w->font().families().join(u','))));
             const QFontInfo info(w->font());
             const QString where = QStringLiteral("\"%1\" (%2 %3 pt%4) is drawn in %5 %6")
                                       .arg(text, w->font().families().value(0))
