@@ -60,7 +60,8 @@ while read -r command _; do
 done <<<"$execs"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ "$(echo "$icon" | wc -l)" = 1 ] || fail "the desktop entry has not one Icon: $icon"
-icons=$(find "$root/usr/share/icons" "$root/usr/share/pixmaps" -name "$icon.svg" -o -name "$icon.png" 2>/dev/null)
+icons=$(find "$root/usr/share" \( -path "$root/usr/share/icons/*" -o -path "$root/usr/share/pixmaps/*" \) \
+    \( -name "$icon.svg" -o -name "$icon.png" \))
 [ -n "$icons" ] || fail "Icon=$icon is installed under no icon folder"
 for file in $icons; do
     case $file in
@@ -74,37 +75,61 @@ echo "Icon=$icon resolves to $(echo "$icons" | sed "s|^$root||")"
 # The packages whose files the running program has mapped (libraries,
 # plugins, fonts, translations) must all be among the package's dependencies
 # or theirs. In a real X window the menu is opened too, for its sub-captions.
+# depends_closure: the package's dependencies and, recursively, theirs among
+# the installed packages (every alternative counts, a virtual package stands
+# for its providers), and every Essential package, which no package needs to
+# name; one name a line.
 depends_closure() {
-    local queue seen name deps
-    queue=$(dpkg-deb -f "$deb" Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/:.*//; s/[[:space:]]//g' | grep .)
-    seen=" "
-    while [ -n "$queue" ]; do
-        name=$(echo "$queue" | head -n 1)
-        queue=$(echo "$queue" | tail -n +2)
-        case $seen in *" $name "*) continue ;; esac
-        seen="$seen$name "
-        deps=$(dpkg-query -W -f='${Depends},${Pre-Depends}\n' "$name" 2>/dev/null |
-            tr ',|' '\n\n' | sed 's/(.*)//; s/:.*//; s/[[:space:]]//g' | grep . || true)
-        # A virtual package: whatever installed package provides it.
-        [ -n "$deps" ] || [ -n "$(dpkg-query -W "$name" 2>/dev/null)" ] ||
-            deps=$(dpkg-query -W -f='${Package} ${Provides}\n' |
-                awk -v n="$name" '{ for (i = 2; i <= NF; i++) { p = $i; sub(/,$/, "", p); if (p == n) print $1 } }')
-        [ -z "$deps" ] || queue=$(printf '%s\n%s\n' "$queue" "$deps" | grep .)
-    done
-    echo "$seen" | tr ' ' '\n' | grep . | LC_ALL=C sort -u
+    {
+        dpkg-deb -f "$deb" Depends | sed 's/^/ROOT\t/'
+        dpkg-query -W -f='${Package}\t${Depends}, ${Pre-Depends}\t${Provides}\t${Essential}\n'
+    } | awk -F '\t' '
+        function names(list, out,    n, parts, i, name) {
+            n = split(list, parts, /[,|]/)
+            for (i = 1; i <= n; i++) {
+                name = parts[i]
+                sub(/\(.*/, "", name); sub(/:.*/, "", name); gsub(/[ \t]/, "", name)
+                if (name != "") out[name] = 1
+            }
+        }
+        $1 == "ROOT" { names($2, queue); next }
+        {
+            deps[$1] = $2
+            split("", p); names($3, p)
+            for (v in p) providers[v] = providers[v] " " $1
+            if ($4 == "yes") queue[$1] = 1
+        }
+        END {
+            while (length(queue) > 0) {
+                for (name in queue) break
+                delete queue[name]
+                if (name in seen) continue
+                seen[name] = 1
+                split("", more); names(deps[name], more)
+                for (m in more) if (!(m in seen)) queue[m] = 1
+                n = split(providers[name], prov, " ")
+                for (i = 1; i <= n; i++) if (!(prov[i] in seen)) queue[prov[i]] = 1
+            }
+            for (name in seen) print name
+        }' | LC_ALL=C sort -u
 }
-owner() {
-    local file=$1
-    local candidates=("$file")
-    # Merged /usr: the database may name /lib/... for /usr/lib/... and back.
-    case $file in
-    /usr/lib/* | /usr/bin/* | /usr/sbin/*) candidates+=("${file#/usr}") ;;
-    /lib/* | /bin/* | /sbin/*) candidates+=("/usr$file") ;;
-    esac
-    local c
-    for c in "${candidates[@]}"; do
-        dpkg-query -S "$c" 2>/dev/null | grep -v '^diversion' | head -n 1 | sed 's/:.*//; s/,.*//' && return
+# owners FILE...: "package<TAB>file" for each file a package holds. Merged
+# /usr: the database may name /lib/... for /usr/lib/... and the other way.
+owners() {
+    local file variants=()
+    for file in "$@"; do
+        variants+=("$file")
+        case $file in
+        /usr/lib/* | /usr/bin/* | /usr/sbin/*) variants+=("${file#/usr}") ;;
+        /lib/* | /bin/* | /sbin/*) variants+=("/usr$file") ;;
+        esac
     done
+    { dpkg-query -S "${variants[@]}" 2>/dev/null || true; } | grep -v '^diversion' |
+        sed -E 's#^(.+): (/.*)$#\1\t\2#' | while IFS=$'\t' read -r packages path; do
+            # The file as mapped, whichever spelling the database used.
+            case $path in /usr/*) ;; *) [ -e "/usr$path" ] && path=/usr$path ;; esac
+            echo "${packages%%,*}"$'\t'"$path"
+        done
 }
 mapped_files() {
     sed -n 's|^[^/]*\(/.*\)$|\1|p' "/proc/$1/maps" | sed 's/ (deleted)$//' | LC_ALL=C sort -u
@@ -143,19 +168,19 @@ else
 fi
 mapped=$(mapped_files "$APP_PID")
 closure=$(depends_closure)
-missing=""
-used=""
+files=()
 while read -r file; do
-    case $file in "$root"/*) continue ;; esac
-    package=$(owner "$file")
-    [ -n "$package" ] || continue
-    used="$used$package"$'\n'
-    echo "$closure" | grep -qx "$package" || missing="$missing  $file ($package)"$'\n'
+    case $file in /*) [ "${file#"$root"/}" = "$file" ] && files+=("$file") ;; esac
 done <<<"$mapped"
+owned=$(owners "${files[@]}" | sed 's/:[a-z0-9]*\t/\t/' | LC_ALL=C sort -u)
+used=$(echo "$owned" | cut -f1 | LC_ALL=C sort | uniq -c)
+missing=$(echo "$owned" | while IFS=$'\t' read -r package file; do
+    echo "$closure" | grep -qx "$package" || echo "  $file ($package)"
+done)
 stop_processes "$APP_PID"
 APP_PID=
 echo "packages whose files $shown used:"
-echo "$used" | grep . | LC_ALL=C sort | uniq -c | sed 's/^/  /'
+echo "$used" | sed 's/^/  /'
 [ -z "$missing" ] || fail "the program uses files of packages it does not depend on:"$'\n'"$missing"
 echo "every one is a dependency of the package, or one of theirs"
 
