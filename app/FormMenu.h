@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/FinestraId.h"
-
 #include "common/platform/AreaColorata.h"
+
 #include <QHash>
 
 class PictureButton;
@@ -25,6 +25,10 @@ public:
     void Command_Click(int number);
     void BottoneEsci_Click();
     void CaricaColori();
+
+protected:
+    // The arrow keys move to the nearest button that way, besides Tab.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Contesto& ctx_;

@@ -1,11 +1,10 @@
 #include "Programma.h"
 
 #include "ControlloDati.h"
-#include "common/Modulo1.h"
 
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
-#include "common/platform/MessageBoxService.h"
+#include "common/Modulo1.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -38,7 +37,21 @@ Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer
       fabbrica_(std::move(fabbrica)), esci_(std::move(esci)) {}
 
 Programma::~Programma() {
+    QObject::disconnect(sorveglianza_);
     delete corrente_.data();
+}
+
+void Programma::sorveglia(QWidget* finestra) {
+    QObject::disconnect(sorveglianza_);
+    if (finestra)
+        sorveglianza_ =
+            QObject::connect(finestra, &QObject::destroyed, [this] { finestraPersa(); });
+}
+
+void Programma::finestraPersa() {
+    sorveglianza_ = {};
+    corrente_ = nullptr;
+    esci_();
 }
 
 void Programma::mostra(FinestraId finestra) {
@@ -46,10 +59,8 @@ void Programma::mostra(FinestraId finestra) {
     if (esercizio && !ctx_.figure.qualcheLettera()) {
         // No figure can be shown: say so and stay where we are, rather than
         // open a window of empty boxes.
-        ctx_.messaggi.show(corrente_,
-                           {Modulo1::titolo(),
-                            ControlloDati::messaggioNessunaFigura(ctx_.figure.folder()),
-                            MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
+        Modulo1::informa(ctx_, corrente_,
+                         ControlloDati::messaggioNessunaFigura(ctx_.figure.folder()));
         return;
     }
     QWidget* nuova = fabbrica_(finestra, ctx_);
@@ -58,6 +69,7 @@ void Programma::mostra(FinestraId finestra) {
     nuova->setAttribute(Qt::WA_DeleteOnClose);
     QWidget* vecchia = corrente_;
     corrente_ = nuova;
+    sorveglia(nuova);
     nuova->adjustSize();
     centra(*nuova);
     nuova->show();
@@ -70,6 +82,7 @@ void Programma::mostra(FinestraId finestra) {
 }
 
 void Programma::terminaProgramma() {
+    sorveglia(nullptr);
     scarica(corrente_);
     corrente_ = nullptr;
     esci_();

@@ -30,10 +30,17 @@ public:
     void terminaProgramma() override;
 
 private:
+    // A window that disappears without Programma's asking (deleted, or its
+    // native window destroyed by another program) was the last one open: the
+    // program ends, as when its last window is closed.
+    void sorveglia(QWidget* finestra);
+    void finestraPersa();
+
     StatoCondiviso stato_;
     FigureMemorizzate memorizzate_;
     Contesto ctx_;
     Fabbrica fabbrica_;
     std::function<void()> esci_;
     QPointer<QWidget> corrente_;
+    QMetaObject::Connection sorveglianza_;
 };

@@ -1,12 +1,14 @@
 #include "CatalogoFinestre.h"
 #include "ControlloDati.h"
 #include "Programma.h"
-#include "common/Modulo1.h"
 
 #include "common/FigureLibrary.h"
+#include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/platform/AfterFirstPaint.h"
+#include "common/platform/ApplicationFolder.h"
 #include "common/platform/ClockRandom.h"
+#include "common/platform/DestroyedWindowWatcher.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
 
@@ -19,7 +21,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vortelia"));
+    QApplication::setApplicationName(Modulo1::titolo());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
 
     // Qt's own Italian strings give the standard buttons "Sì" and "No".
@@ -28,7 +30,11 @@ int main(int argc, char* argv[]) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
 
-    const QString folder = QApplication::applicationDirPath();
+    DestroyedWindowWatcher destroyedWindows;
+    app.installNativeEventFilter(&destroyedWindows);
+
+    const ApplicationFolder applicationFolder;
+    const QString folder = applicationFolder.path();
     ClockRandom rnd;
     QtMessageBox messaggi;
     QtSoundPlayer suoni;

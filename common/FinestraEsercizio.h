@@ -9,8 +9,10 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 
 class ImageBox;
+class KeyboardMenuBar;
 class LineShape;
 class PictureButton;
 class QAction;
@@ -24,13 +26,12 @@ class FinestraEsercizio : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr int larghezzaArea = 9570; // client area, twips
-    static constexpr int altezzaArea = 6885;
-
     FinestraEsercizio(Contesto& ctx, FinestraId id, const QString& titolo,
                       const LayoutCornice& layout = {}, QWidget* parent = nullptr);
 
     FinestraId id() const { return id_; }
+    // Where the frame's controls stand in this window.
+    const LayoutCornice& layoutCornice() const { return layout_; }
     // The client area below the menu bar; its background is the window's colour.
     AreaColorata* area() const { return area_; }
 
@@ -44,8 +45,14 @@ public:
     void CaricaColori();
     virtual void NuovoEsercizio() = 0;
 
-    // The controls the pupil answers with, walked from index 0 upwards.
-    virtual QList<QWidget*> controlliRisposta() const = 0;
+    // The controls the pupil answers with, walked from index 0 upwards:
+    // the candidates, unless the family answers in another way.
+    virtual QList<QWidget*> controlliRisposta() const;
+    // The same controls as the pupil reads them: rows from the top, each
+    // from the left. The keyboard walks them, number key n answers with the
+    // n-th, and a screen reader names candidates by their place in it.
+    QList<QWidget*> controlliInOrdine() const;
+    KeyboardMenuBar* barraMenu() const { return barraMenu_; }
 
     QLabel* Label1;
     QLabel* Label2;
@@ -59,20 +66,51 @@ public:
     QAction* mnuEsci;
 
 protected:
-    Contesto& ctx;
+    Contesto& ctx_;
 
-    // A 1800 x 1800 twips figure box at (left, top), in twips.
-    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered);
-    // A stored picture in a box of its own, such as a rotation sign.
+    // A square figure box at (left, top), in twips. A screen reader names a
+    // display box by `nome`; candidates are named by their place.
+    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered,
+                            const QString& nome = {});
+    // The row of four bordered figure boxes of the rotation windows, at this height.
+    QList<ImageBox*> rigaSequenza(int topTwips);
+    // The candidates, Image1(0..N-1): figure boxes without a border at these
+    // places; a click on one reaches onClick with its index.
+    QList<ImageBox*> candidati(const QList<QPoint>& twips,
+                               std::function<void(std::int16_t)> onClick);
+    // A stored picture in a box of its own, such as a rotation sign; the
+    // signs are named by their sense of turning.
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
-    LineShape* linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour);
+    LineShape* linea(const Linea& linea);
 
     // The steps the feedback procedures are made of.
     void mostraVerdetto(bool giusto);
     void contaEsatto();
     void abilitaRisposte(bool enabled);
 
+    // Tab and Shift+Tab walk the answer controls in reading order, then
+    // "avanti" when it is enabled.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // A counter's caption, and the name a screen reader announces with it.
+    static void scriviContatore(QLabel* etichetta, const QString& nome, const QString& testo);
+    void preparaTastiera();
+    // Answers with a control as its click does; a solved exercise then
+    // hands the keyboard to "avanti".
+    void rispondiDaTastiera(QWidget* control);
+    void avantiDaTastiera();
+    bool spostaFocus(QWidget* from, int arrowKey);
+    QList<QWidget*> cicloTab() const;
+
     FinestraId id_;
+    LayoutCornice layout_;
     AreaColorata* area_;
+    QList<ImageBox*> candidati_;
+    KeyboardMenuBar* barraMenu_;
+    bool tastieraPronta_ = false;
+    bool soloAlt_ = false;
 };

@@ -1,5 +1,6 @@
 #include "PictureButton.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -11,6 +12,17 @@ void PictureButton::setPicture(const QIcon& picture, QSize size) {
     picture_ = picture;
     pictureSize_ = size;
     update();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

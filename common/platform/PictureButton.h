@@ -4,7 +4,8 @@
 #include <QPushButton>
 
 // A command button with an optional picture above its caption; long captions
-// wrap onto several lines, as they must on the narrow menu buttons.
+// wrap onto several lines, as they must on the narrow menu buttons. Enter
+// presses it as Space does.
 class PictureButton : public QPushButton {
     Q_OBJECT
 
@@ -15,6 +16,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QIcon picture_;

@@ -10,13 +10,14 @@ struct StatoCondiviso;
 // What a pupil who knows the answers would click, in any exercise window.
 namespace Pupil {
 
-// The picture number a candidate's tag names.
-int tagNumber(const ImageBox* box);
 // The candidate whose tag names picture n, or nullptr.
 ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n);
 
 // The answer controls that are right for the current question.
 QList<QWidget*> rightAnswers(FinestraEsercizio* window, const StatoCondiviso& stato);
+
+// The first answer control that is wrong for the current question, or nullptr.
+QWidget* wrongAnswer(FinestraEsercizio* window, const StatoCondiviso& stato);
 
 // Right clicks one exercise takes: three in the build windows, one elsewhere.
 int picksPerExercise(FinestraEsercizio* window);

@@ -90,48 +90,22 @@ run_briefly() {
 
 # --- A real X server -------------------------------------------------------
 
-# start_xvfb DIR: starts Xvfb on a free display and exports DISPLAY; sets
-# XVFB_PID. Returns 1, with the reason in XVFB_PROBLEM, when Xvfb or xdotool
-# is missing or the server cannot start.
-# XVFB_PROBLEM is read by the callers.
+# shellcheck source=../../scripts/xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+
+# start_driven_xvfb DIR: start_xvfb, for a session xdotool drives. Returns 1,
+# with the reason in XVFB_PROBLEM, when xdotool is missing or cannot reach it.
 # shellcheck disable=SC2034
-start_xvfb() {
-    local dir=$1
-    XVFB_PROBLEM=
-    if ! command -v Xvfb >/dev/null; then
-        XVFB_PROBLEM="Xvfb is not installed"
-        return 1
-    fi
+start_driven_xvfb() {
     if ! command -v xdotool >/dev/null; then
         XVFB_PROBLEM="xdotool is not installed"
         return 1
     fi
-    # -displayfd picks a free display and writes its number once it is ready.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
-        3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    local i
-    for ((i = 0; i < 150; i++)); do
-        [ -s "$dir/display" ] && break
-        if ! kill -0 "$XVFB_PID" 2>/dev/null; then
-            cat "$dir/xvfb.log"
-            XVFB_PID=
-            XVFB_PROBLEM="Xvfb could not start"
-            return 1
-        fi
-        sleep 0.1
-    done
-    if [ ! -s "$dir/display" ]; then
-        XVFB_PROBLEM="Xvfb did not report a display within 15 s"
-        return 1
-    fi
-    DISPLAY=:$(head -n 1 "$dir/display")
-    export DISPLAY
+    start_xvfb "$1" || return 1
     if ! timeout 10 xdotool getmouselocation >/dev/null 2>&1; then
         XVFB_PROBLEM="xdotool cannot reach the X server on $DISPLAY"
         return 1
     fi
-    echo "Xvfb on display $DISPLAY"
 }
 
 # visible_windows: one line "id width height x y title" per visible window
@@ -186,7 +160,13 @@ wait_gone() {
 
 # click X Y: a pupil's left click at a point of the screen.
 click() {
-    timeout 10 xdotool mousemove --sync "$1" "$2"
+    # --sync waits for the pointer to move: not when it is there already.
+    # shellcheck disable=SC2034 # set by the eval
+    local X Y SCREEN WINDOW
+    eval "$(timeout 10 xdotool getmouselocation --shell)"
+    if [ "$X,$Y" != "$1,$2" ]; then
+        timeout 10 xdotool mousemove --sync "$1" "$2"
+    fi
     sleep 0.2
     timeout 10 xdotool click 1
 }
@@ -220,4 +200,19 @@ clean_up_on_exit() {
     APP_PID=${APP_PID:-}
     trap 'stop_processes "$APP_PID" "$XVFB_PID"; chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
     trap 'exit 130' INT TERM HUP
+}
+
+# menu_bar_entry FILE X Y WIDTH HEIGHT N: "left right" of the Nth caption of
+# a menu bar drawn at X,Y (WIDTH x HEIGHT) in a screenshot, found as the Nth
+# group of dark columns.
+menu_bar_entry() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" -depth 8 txt:- |
+        awk -F'[,:() ]+' -v width="$4" -v n="$6" '
+            NR > 1 && $3 + $4 + $5 < 240 { dark[$1] = 1 }
+            END {
+                k = 0; last = -100
+                for (x = 0; x < width; x++)
+                    if (x in dark) { if (x - last > 10) { k++; from[k] = x }; to[k] = x; last = x }
+                if (k >= n) print from[n], to[n]
+            }'
 }
