@@ -146,7 +146,7 @@ fonts_mapped() {
     echo "$n"
 }
 mkdir -m 700 "$work/runtime"
-if start_xvfb "$work"; then
+if start_driven_xvfb "$work"; then
     (cd / && exec env QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$root/usr/bin/vortelia") \
         >"$work/x.log" 2>&1 &
     APP_PID=$!
