@@ -33,8 +33,9 @@ bench: deps
 	cmake --build build-release -j $(JOBS)
 	@bash scripts/run-bench build-release
 
+# Dated by the last commit, so that the same commit always gives the same package.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct)} cpack -G DEB
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/screenshots docs/screenshots

@@ -29,7 +29,9 @@ void adattaSottotitolo(QLabel& label, int windowWidth) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
         label.setFont(font);
     }
-    r.setHeight(std::clamp(label.heightForWidth(r.width()), r.height(), room));
+    // Never below the stored height, never into the next row; a stored height
+    // already taller than the room is cut to it.
+    r.setHeight(std::min(std::max(label.heightForWidth(r.width()), r.height()), room));
     label.setGeometry(r);
 }
 

@@ -27,6 +27,10 @@ expected_tree() {
             echo "lib/vortelia/suoni/$sound.wav"
         done
         echo share/applications/org.vortelia.Vortelia.desktop
+        echo share/doc/vortelia/changelog.gz
+        echo share/doc/vortelia/copyright
+        echo share/man/en/man1/vortelia.1.gz
+        echo share/man/man1/vortelia.1.gz
         echo share/icons/hicolor/scalable/apps/org.vortelia.Vortelia.svg
         echo share/metainfo/org.vortelia.Vortelia.metainfo.xml
     } | LC_ALL=C sort

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a temporary folder and checks it: its fields
 # and Depends, its files (the program and its data only, laid out as by
-# `cmake --install` under /usr), and that the unpacked program starts.
-# Exits 77 when cpack or dpkg-deb is missing.
-# Usage: package.sh CPACK BUILD-DIR
+# `cmake --install` under /usr), and that the unpacked program starts; keeps
+# the package as KEEP when given. Exits 77 when cpack or dpkg-deb is missing.
+# Usage: package.sh CPACK BUILD-DIR [KEEP]
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,6 +12,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 cpack=${1:?usage: package.sh CPACK BUILD-DIR}
 build=${2:?usage: package.sh CPACK BUILD-DIR}
+keep=${3:-}
+[ -z "$keep" ] || rm -f "$keep"
 command -v "$cpack" >/dev/null || skip "cpack is not installed"
 command -v dpkg-deb >/dev/null || skip "dpkg-deb is not installed"
 
@@ -36,7 +38,7 @@ depends=$(field Depends)
 echo "Depends: $depends"
 names=$(echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/|.*//; s/[[:space:]]//g' | grep .)
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6multimedia6 \
-    qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
+    fonts-liberation fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n; do
     echo "$names" | grep -qx "$needed" || fail "Depends lacks $needed"
 done
 # Every name must be a real package: installed here, or known to apt.
@@ -59,4 +61,8 @@ echo "package files: $(echo "$listed" | wc -l), as expected"
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root/usr"
 run_briefly "$work/root/usr/bin/vortelia" "$work/run.log"
+if [ -n "$keep" ]; then
+    mkdir -p "$(dirname "$keep")"
+    cp "$deb" "$keep"
+fi
 echo "PASS: Debian package"
