@@ -11,10 +11,10 @@
 #include <QIcon>
 #include <QLabel>
 
-FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent) : AreaColorata(parent), ctx_(ctx) {
+FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent)
+    : AreaColorata(QSize(Twips::toPixels(10515), Twips::toPixels(8355)), parent), ctx_(ctx) {
     setWindowTitle(QStringLiteral("Vortelia"));
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("avvio")));
-    setFixedSize(Twips::toPixels(10515), Twips::toPixels(8355));
     setFont(Controlli::msSansSerif(8.25));
 
     Label2 << Controlli::etichetta(this, QStringLiteral("Vortelia"),

@@ -33,9 +33,9 @@ void adattaSottotitolo(QLabel& label, int windowWidth) {
 
 } // namespace
 
-FormMenu::FormMenu(Contesto& ctx, QWidget* parent) : AreaColorata(parent), ctx_(ctx) {
+FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
+    : AreaColorata(QSize(Twips::toPixels(9600), Twips::toPixels(7200)), parent), ctx_(ctx) {
     setWindowTitle(QStringLiteral("Vortelia"));
-    setFixedSize(Twips::toPixels(9600), Twips::toPixels(7200));
     setFont(Controlli::msSansSerif(8.25));
 
     for (const VoceMenu& voce : vociMenu()) {

@@ -23,7 +23,7 @@ PicturePtr FigureLibrary::decode(const QString& file) const {
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > pixelSide_ || size.height() > pixelSide_))
         reader.setScaledSize(size.scaled(pixelSide_, pixelSide_, Qt::KeepAspectRatio));
-    return Picture::fromImage(reader.read());
+    return Picture::fromImage(reader.read(), file);
 }
 
 void FigureLibrary::tieni(QChar letter) {
@@ -36,15 +36,34 @@ void FigureLibrary::tieni(QChar letter) {
         decoded_.remove(path(oldest, n));
 }
 
-PicturePtr FigureLibrary::picture(QChar letter, int number) {
-    tieni(letter);
-    const QString file = path(letter, number);
+PicturePtr FigureLibrary::decoded(const QString& file) {
     if (auto found = decoded_.constFind(file); found != decoded_.constEnd())
         return found.value();
     PicturePtr picture = decode(file);
     if (picture)
         decoded_.insert(file, picture);
     return picture;
+}
+
+PicturePtr FigureLibrary::picture(QChar letter, int number) {
+    tieni(letter);
+    return decoded(path(letter, number));
+}
+
+void FigureLibrary::setPixelSide(int pixelSide) {
+    if (pixelSide == pixelSide_)
+        return;
+    pixelSide_ = pixelSide;
+    decoded_.clear();
+}
+
+void FigureLibrary::redecode(ImageBox& box) {
+    const PicturePtr shown = box.picture();
+    if (!shown || shown->file().isEmpty())
+        return;
+    PicturePtr again = decoded(shown->file());
+    if (again && again != shown)
+        box.setPicture(std::move(again));
 }
 
 void FigureLibrary::load(ImageBox& box, QChar letter, int number) {

@@ -26,6 +26,13 @@ public:
     // Null when the file is missing or cannot be decoded.
     PicturePtr picture(QChar letter, int number);
 
+    // The side the boxes have on the screen now; pictures decoded at another
+    // side are dropped, and boxes get the new ones through redecode().
+    void setPixelSide(int pixelSide);
+    int pixelSide() const { return pixelSide_; }
+    // Gives the box its picture again, decoded at the present side.
+    void redecode(ImageBox& box);
+
     // Shows the picture in the box; a picture that cannot be read leaves a
     // visible placeholder rather than an empty box.
     void load(ImageBox& box, QChar letter, int number);
@@ -41,6 +48,7 @@ private:
     static constexpr int lettereTenute = 4;
 
     PicturePtr decode(const QString& file) const;
+    PicturePtr decoded(const QString& file);
     void tieni(QChar letter);
 
     QString applicationFolder_;

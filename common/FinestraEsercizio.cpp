@@ -4,6 +4,7 @@
 #include "Colori.h"
 #include "Contesto.h"
 #include "Controlli.h"
+#include "FigureLibrary.h"
 #include "FigureMemorizzate.h"
 #include "ImageBox.h"
 #include "LineShape.h"
@@ -21,6 +22,9 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 constexpr int latoFigura = 1800;
 }
@@ -32,9 +36,11 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     setWindowIcon(ctx.memorizzate.icona(QStringLiteral("faccia_si")));
     setFont(Controlli::msSansSerif(8.25));
 
-    area_ = new AreaColorata(this);
-    area_->setFixedSize(Twips::toPixels(larghezzaArea), Twips::toPixels(altezzaArea));
+    area_ =
+        new AreaColorata(QSize(Twips::toPixels(larghezzaArea), Twips::toPixels(altezzaArea)), this);
     setCentralWidget(area_);
+    connect(&area_->scaler(), &UniformScaler::scaleChanged, this,
+            &FinestraEsercizio::adattaAllaScala);
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
     // The trailing blanks belong to the captions: they widen the entries.
@@ -45,6 +51,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     connect(MenuInformazioni, &QAction::triggered, this,
             &FinestraEsercizio::MenuInformazioni_Click);
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
+    altezzaMenu_ = menuBar()->sizeHint().height();
 
     const auto at = [](QPoint p, int w, int h) { return Twips::rect(p.x(), p.y(), w, h); };
     Label1 = Controlli::etichetta(area_, QStringLiteral("Esatti"), at(layout.label1, 735, 375),
@@ -75,7 +82,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
         Twips::rect(avanti.x(), avanti.y(), avanti.width(), avanti.height()));
     BottoneAvanti->setFont(Controlli::arial(14.25));
     BottoneAvanti->setPicture(ctx.memorizzate.icona(QStringLiteral("avanti")), QSize(40, 40));
-    BottoneAvanti->setCursor(ctx.memorizzate.cursoreFreccia());
+    conCursoreFreccia(BottoneAvanti);
     BottoneAvanti->setEnabled(false);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
 }
@@ -99,6 +106,49 @@ LineShape* FinestraEsercizio::linea(QPoint fromTwips, QPoint toTwips, int widthP
     return new LineShape(Twips::point(fromTwips.x(), fromTwips.y()),
                          Twips::point(toTwips.x(), toTwips.y()), widthPixels, QColor(colour),
                          area_);
+}
+
+void FinestraEsercizio::conCursoreFreccia(QWidget* control) {
+    control->setCursor(ctx.memorizzate.cursoreFreccia(area_->scaler().scale()));
+    conCursore_ << control;
+}
+
+void FinestraEsercizio::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    adattaAllaScala();
+}
+
+void FinestraEsercizio::adattaAllaScala() {
+    const qreal s = area_->scaler().scale();
+    const QCursor cursor = ctx.memorizzate.cursoreFreccia(s);
+    for (QWidget* control : std::as_const(conCursore_))
+        control->setCursor(cursor);
+    // Figure boxes are 120 pixels at the stored size: pictures are decoded
+    // for the pixels the boxes have on this screen now.
+    ctx.figure.setPixelSide(int(std::ceil(120 * s * devicePixelRatioF() - 0.01)));
+    for (ImageBox* box : area_->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly))
+        ctx.figure.redecode(*box);
+}
+
+void FinestraEsercizio::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The menu bar is not scaled with the layout: its font grows a little,
+    // in steps, up to half as large again, so "Esci" is easy to hit on a
+    // board. It follows the whole window's size, which the bar's own height
+    // does not change.
+    const qreal s =
+        UniformScaler::scaleFor(area_->scaler().storedSize() + QSize(0, altezzaMenu_), size());
+    const qreal menu = std::clamp(std::floor((1 + (s - 1) / 4) * 8) / 8, 1.0, 1.5);
+    if (menu == scalaMenu_)
+        return;
+    scalaMenu_ = menu;
+    if (menu == 1.0) {
+        menuBar()->setFont(QFont());
+    } else {
+        QFont font = this->font();
+        font.setPointSizeF(font.pointSizeF() * menu);
+        menuBar()->setFont(font);
+    }
 }
 
 void FinestraEsercizio::Form_Activate() {

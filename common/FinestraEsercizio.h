@@ -66,13 +66,24 @@ protected:
     // A stored picture in a box of its own, such as a rotation sign.
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
     LineShape* linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour);
+    // Gives the control the arrow pointer, grown with the window.
+    void conCursoreFreccia(QWidget* control);
 
     // The steps the feedback procedures are made of.
     void mostraVerdetto(bool giusto);
     void contaEsatto();
     void abilitaRisposte(bool enabled);
 
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Pictures and pointers for the scale the layout is shown at.
+    void adattaAllaScala();
+
     FinestraId id_;
     AreaColorata* area_;
+    QList<QWidget*> conCursore_;
+    int altezzaMenu_;       // of the menu bar at the stored size
+    qreal scalaMenu_ = 1.0; // of the menu bar's font
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "UniformScaler.h"
 
 #include <QString>
 #include <QWidget>
@@ -10,7 +11,7 @@
 // An image box: shows its picture stretched to its own size, keeps a free
 // text tag, and reports clicks with its index in its control array.
 // A disabled box raises no click.
-class ImageBox : public QWidget {
+class ImageBox : public QWidget, public Scalable {
     Q_OBJECT
 
 public:
@@ -33,6 +34,10 @@ public:
     void setBordered(bool bordered);
     bool bordered() const { return bordered_; }
 
+    // The border and the placeholder grow with the window.
+    void setScale(qreal scale) override;
+    qreal scale() const { return scale_; }
+
 signals:
     void clicked(std::int16_t index);
 
@@ -48,4 +53,5 @@ private:
     bool missing_ = false;
     bool bordered_ = false;
     bool pressed_ = false;
+    qreal scale_ = 1.0;
 };

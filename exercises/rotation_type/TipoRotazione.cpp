@@ -38,7 +38,7 @@ TipoRotazione::TipoRotazione(Contesto& context)
     Image1 = casellaSegno(rettangoloOrario, QStringLiteral("senso_orario"));
     Image3 = casellaSegno(rettangoloAntiorario, QStringLiteral("senso_antiorario"));
     for (ImageBox* sign : {Image1, Image3})
-        sign->setCursor(ctx.memorizzate.cursoreFreccia());
+        conCursoreFreccia(sign);
     connect(Image1, &ImageBox::clicked, this, [this] { Image1_Click(); });
     connect(Image3, &ImageBox::clicked, this, [this] { Image3_Click(); });
 
