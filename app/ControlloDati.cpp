@@ -1,10 +1,10 @@
 #include "ControlloDati.h"
 
-#include "Modulo1.h"
+#include "common/Modulo1.h"
 
 #include "common/Contesto.h"
 #include "common/FigureLibrary.h"
-#include "common/MessageBoxService.h"
+#include "common/platform/MessageBoxService.h"
 
 #include <QDir>
 

@@ -5,8 +5,8 @@
 #include "common/Controlli.h"
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
-#include "common/PictureButton.h"
-#include "common/Twips.h"
+#include "common/platform/PictureButton.h"
+#include "common/platform/Twips.h"
 
 #include <QIcon>
 #include <QLabel>

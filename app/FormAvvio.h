@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/AreaColorata.h"
+#include "common/platform/AreaColorata.h"
 #include <QList>
 
 class PictureButton;

@@ -1,15 +1,15 @@
 #include "FormMenu.h"
 
-#include "Modulo1.h"
 #include "VociMenu.h"
+#include "common/Modulo1.h"
 
 #include "common/Colori.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
-#include "common/PictureButton.h"
-#include "common/Twips.h"
+#include "common/platform/PictureButton.h"
+#include "common/platform/Twips.h"
 
 #include <QLabel>
 

@@ -2,7 +2,7 @@
 
 #include "common/FinestraId.h"
 
-#include "common/AreaColorata.h"
+#include "common/platform/AreaColorata.h"
 #include <QHash>
 
 class PictureButton;

@@ -1,13 +1,12 @@
 #include "Programma.h"
 
 #include "ControlloDati.h"
-#include "Modulo1.h"
+#include "common/Modulo1.h"
 
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
-#include "common/MessageBoxService.h"
-
-#include "common/ScreenFit.h"
+#include "common/platform/MessageBoxService.h"
+#include "common/platform/ScreenFit.h"
 
 #include <QKeySequence>
 #include <QShortcut>

@@ -1,14 +1,14 @@
 #include "CatalogoFinestre.h"
 #include "ControlloDati.h"
-#include "Modulo1.h"
 #include "Programma.h"
+#include "common/Modulo1.h"
 
-#include "common/AfterFirstPaint.h"
-#include "common/ClockRandom.h"
 #include "common/FigureLibrary.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/QtMessageBox.h"
-#include "common/QtSoundPlayer.h"
+#include "common/platform/AfterFirstPaint.h"
+#include "common/platform/ClockRandom.h"
+#include "common/platform/QtMessageBox.h"
+#include "common/platform/QtSoundPlayer.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

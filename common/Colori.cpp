@@ -1,7 +1,7 @@
 #include "Colori.h"
 
-#include "AreaColorata.h"
-#include "RandomSource.h"
+#include "common/platform/AreaColorata.h"
+#include "common/platform/RandomSource.h"
 
 #include <QPalette>
 #include <QWidget>

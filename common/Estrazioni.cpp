@@ -1,9 +1,9 @@
 #include "Estrazioni.h"
 
 #include "FigureLibrary.h"
-#include "ImageBox.h"
-#include "NumberText.h"
-#include "RandomSource.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/RandomSource.h"
 
 namespace Estrazioni {
 

@@ -1,6 +1,6 @@
 #include "FigureLibrary.h"
 
-#include "ImageBox.h"
+#include "common/platform/ImageBox.h"
 
 #include <QImageReader>
 

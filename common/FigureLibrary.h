@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Picture.h"
+#include "common/platform/Picture.h"
 
 #include <QChar>
 #include <QHash>

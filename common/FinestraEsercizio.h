@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AreaColorata.h"
 #include "FinestraId.h"
 #include "LayoutCornice.h"
+#include "common/platform/AreaColorata.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "ModuloColoriSuoni.h"
 
 #include "Contesto.h"
-#include "RandomSource.h"
-#include "SoundPlayer.h"
+#include "common/platform/RandomSource.h"
+#include "common/platform/SoundPlayer.h"
 
 namespace ModuloColoriSuoni {
 

@@ -5,9 +5,9 @@
 #include "app/CatalogoFinestre.h"
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "app/Modulo1.h"
 #include "common/Colori.h"
-#include "common/PictureButton.h"
+#include "common/Modulo1.h"
+#include "common/platform/PictureButton.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -9,9 +9,9 @@
 #include "app/FormMenu.h"
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
-#include "common/ImageBox.h"
-#include "common/PictureButton.h"
-#include "common/QtSoundPlayer.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/PictureButton.h"
+#include "common/platform/QtSoundPlayer.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QDir>

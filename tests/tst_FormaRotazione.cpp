@@ -5,8 +5,8 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
-#include "common/ImageBox.h"
-#include "common/PictureButton.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 
 #include <QLabel>

@@ -3,16 +3,16 @@
 
 #include "doubles/TestBench.h"
 
-#include "common/ClockRandom.h"
 #include "common/Colori.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/NumberText.h"
-#include "common/QtSoundPlayer.h"
+#include "common/platform/ClockRandom.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/QtSoundPlayer.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 
-#include "common/AreaColorata.h"
+#include "common/platform/AreaColorata.h"
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QSet>
@@ -123,7 +123,7 @@ private slots:
 
     void caricaColoriTakesOneValueAndKeepsLabels() {
         for (int k = 0; k < 18; ++k) {
-            AreaColorata window;
+            AreaColorata window(QSize(100, 100));
             auto* label = new QLabel(QStringLiteral("x"), &window);
             QPalette own = label->palette();
             own.setColor(QPalette::Window, QColor(1, 2, 3));

@@ -8,12 +8,12 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/AreaColorata.h"
 #include "common/FinestraEsercizio.h"
-#include "common/ImageBox.h"
-#include "common/PictureButton.h"
-#include "common/ScreenFit.h"
 #include "common/StatoCondiviso.h"
+#include "common/platform/AreaColorata.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/PictureButton.h"
+#include "common/platform/ScreenFit.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QApplication>

@@ -9,8 +9,8 @@
 #include "app/FormMenu.h"
 #include "app/VociMenu.h"
 #include "common/FinestraEsercizio.h"
-#include "common/NumberText.h"
-#include "common/PictureButton.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/PictureButton.h"
 
 #include <QFile>
 #include <QLabel>

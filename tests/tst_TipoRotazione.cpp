@@ -3,9 +3,9 @@
 
 #include "doubles/TestBench.h"
 
-#include "common/FrameShape.h"
-#include "common/ImageBox.h"
-#include "common/PictureButton.h"
+#include "common/platform/FrameShape.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/PictureButton.h"
 #include "exercises/rotation_type/TipoRotazione.h"
 
 #include <QLabel>

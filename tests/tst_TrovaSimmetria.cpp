@@ -4,9 +4,9 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
-#include "common/ImageBox.h"
-#include "common/NumberText.h"
-#include "common/PictureButton.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/PictureButton.h"
 #include "exercises/symmetry_find/TrovaSimmetria.h"
 
 #include <QLabel>

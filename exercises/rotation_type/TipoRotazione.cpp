@@ -5,13 +5,13 @@
 #include "common/Estrazioni.h"
 #include "common/FigureLibrary.h"
 #include "common/FigureMemorizzate.h"
-#include "common/FrameShape.h"
-#include "common/ImageBox.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/PictureButton.h"
-#include "common/RandomSource.h"
 #include "common/StatoCondiviso.h"
-#include "common/Twips.h"
+#include "common/platform/FrameShape.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/PictureButton.h"
+#include "common/platform/RandomSource.h"
+#include "common/platform/Twips.h"
 
 #include <QLabel>
 

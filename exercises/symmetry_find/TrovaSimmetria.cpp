@@ -2,10 +2,10 @@
 
 #include "common/Contesto.h"
 #include "common/Estrazioni.h"
-#include "common/ImageBox.h"
-#include "common/NumberText.h"
-#include "common/RandomSource.h"
 #include "common/StatoCondiviso.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/RandomSource.h"
 
 namespace {
 

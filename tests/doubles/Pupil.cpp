@@ -2,10 +2,10 @@
 
 #include "TestBench.h"
 
-#include "common/ImageBox.h"
-#include "common/NumberText.h"
-#include "common/PictureButton.h"
 #include "common/StatoCondiviso.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/NumberText.h"
+#include "common/platform/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 #include "exercises/rotation_type/TipoRotazione.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/SoundPlayer.h"
+#include "common/platform/SoundPlayer.h"
 
 #include <QStringList>
 

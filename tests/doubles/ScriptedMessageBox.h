@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/MessageBoxService.h"
+#include "common/platform/MessageBoxService.h"
 
 #include <QList>
 

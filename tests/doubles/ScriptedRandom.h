@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/RandomSource.h"
+#include "common/platform/RandomSource.h"
 
 #include <QList>
 

@@ -86,13 +86,14 @@ run_briefly() {
 
 # --- A real X server -------------------------------------------------------
 
-# start_xvfb DIR: starts Xvfb on a free display and exports DISPLAY; sets
+# start_xvfb DIR [WIDTHxHEIGHT]: starts Xvfb on a free display, 1024x768
+# unless told, and exports DISPLAY; sets
 # XVFB_PID. Returns 1, with the reason in XVFB_PROBLEM, when Xvfb or xdotool
 # is missing or the server cannot start.
 # XVFB_PROBLEM is read by the callers.
 # shellcheck disable=SC2034
 start_xvfb() {
-    local dir=$1
+    local dir=$1 size=${2:-1024x768}
     XVFB_PROBLEM=
     if ! command -v Xvfb >/dev/null; then
         XVFB_PROBLEM="Xvfb is not installed"
@@ -103,7 +104,7 @@ start_xvfb() {
         return 1
     fi
     # -displayfd picks a free display and writes its number once it is ready.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local i

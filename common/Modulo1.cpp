@@ -1,9 +1,9 @@
 #include "Modulo1.h"
 
-#include "common/ClockRandom.h"
 #include "common/Contesto.h"
-#include "common/MessageBoxService.h"
 #include "common/Navigatore.h"
+#include "common/platform/ClockRandom.h"
+#include "common/platform/MessageBoxService.h"
 
 namespace Modulo1 {
 

@@ -1,6 +1,0 @@
-# Tests of the exercise frame and the four families.
-include(rotation.cmake)
-vortelia_test(tst_Frame)
-vortelia_test(tst_TrovaSimmetria)
-vortelia_test(tst_Soak)
-vortelia_test(tst_BrokenLibrary)
