@@ -1,10 +1,8 @@
 #include "ControlloDati.h"
 
-#include "common/Modulo1.h"
-
 #include "common/Contesto.h"
 #include "common/FigureLibrary.h"
-#include "common/platform/MessageBoxService.h"
+#include "common/Modulo1.h"
 
 #include <QDir>
 
@@ -35,8 +33,7 @@ void controlla(Contesto& ctx, QWidget* parent) {
     const QString folder = ctx.figure.folder();
     const QString text = ctx.figure.qualcheLettera() ? messaggioMancanti(mancanti, folder)
                                                      : messaggioNessunaFigura(folder);
-    ctx.messaggi.show(parent, {Modulo1::titolo(), text, MessageBoxService::Icon::Information,
-                               MessageBoxService::Buttons::Ok});
+    Modulo1::informa(ctx, parent, text);
 }
 
 } // namespace ControlloDati

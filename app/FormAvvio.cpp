@@ -4,6 +4,7 @@
 #include "common/Contesto.h"
 #include "common/Controlli.h"
 #include "common/FigureMemorizzate.h"
+#include "common/Modulo1.h"
 #include "common/Navigatore.h"
 #include "common/platform/PictureButton.h"
 #include "common/platform/Twips.h"
@@ -12,19 +13,20 @@
 #include <QLabel>
 
 FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent)
-    : AreaColorata(QSize(Twips::toPixels(10515), Twips::toPixels(8355)), parent), ctx_(ctx) {
-    setWindowTitle(QStringLiteral("Vortelia"));
+    : AreaColorata(Twips::size(layoutAvvio.finestra), parent), ctx_(ctx) {
+    const LayoutAvvio& layout = layoutAvvio;
+    setWindowTitle(Modulo1::titolo());
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("avvio")));
-    setFont(Controlli::msSansSerif(8.25));
+    setFont(Controlli::carattere(layout.carattereFinestra));
 
-    Label2 << Controlli::etichetta(this, QStringLiteral("Vortelia"),
-                                   Twips::rect(840, 600, 8310, 4095), Controlli::arial(72),
-                                   Controlli::ciano, Qt::AlignHCenter | Qt::AlignTop);
+    Label2 << Controlli::etichetta(this, Modulo1::titolo(), Twips::rect(layout.titolo),
+                                   Controlli::carattere(layout.carattereTitolo), Controlli::ciano,
+                                   Qt::AlignHCenter | Qt::AlignTop);
 
     BottoneAvvio = new PictureButton(QStringLiteral("Avvio"), this);
-    BottoneAvvio->setGeometry(Twips::rect(2415, 4995, 4425, 1425));
-    BottoneAvvio->setFont(Controlli::arial(24));
-    BottoneAvvio->setPicture(ctx_.memorizzate.icona(QStringLiteral("avvio")), QSize(32, 32));
+    BottoneAvvio->setGeometry(Twips::rect(layout.bottoneAvvio));
+    BottoneAvvio->setFont(Controlli::carattere(layout.carattereAvvio));
+    BottoneAvvio->setPicture(ctx_.memorizzate.icona(QStringLiteral("avvio")), layout.disegnoAvvio);
     BottoneAvvio->setFocus();
     connect(BottoneAvvio, &QPushButton::clicked, this, &FormAvvio::BottoneAvvio_Click);
 

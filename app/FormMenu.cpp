@@ -1,12 +1,12 @@
 #include "FormMenu.h"
 
 #include "VociMenu.h"
-#include "common/Modulo1.h"
 
 #include "common/Colori.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
 #include "common/FigureMemorizzate.h"
+#include "common/Modulo1.h"
 #include "common/Navigatore.h"
 #include "common/platform/PictureButton.h"
 #include "common/platform/Twips.h"
@@ -21,7 +21,7 @@ namespace {
 void adattaSottotitolo(QLabel& label, int windowWidth) {
     QRect r = label.geometry();
     r.setWidth(std::min(r.width(), windowWidth - r.left() - 2));
-    const int room = Twips::toPixels(720) - 1;
+    const int room = Twips::toPixels(layoutMenu.spazioSottotitolo) - 1;
     QFont font = label.font();
     while (label.heightForWidth(r.width()) > room && font.pointSizeF() > 6.5) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -34,36 +34,35 @@ void adattaSottotitolo(QLabel& label, int windowWidth) {
 } // namespace
 
 FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
-    : AreaColorata(QSize(Twips::toPixels(9600), Twips::toPixels(7200)), parent), ctx_(ctx) {
-    setWindowTitle(QStringLiteral("Vortelia"));
-    setFont(Controlli::msSansSerif(8.25));
+    : AreaColorata(Twips::size(layoutMenu.finestra), parent), ctx_(ctx) {
+    const LayoutMenu& layout = layoutMenu;
+    setWindowTitle(Modulo1::titolo());
+    setFont(Controlli::carattere(layout.carattereFinestra));
 
     for (const VoceMenu& voce : vociMenu()) {
-        const int number = QByteArray(voce.nome).mid(int(sizeof("Command")) - 1).toInt();
+        const int number = voce.numero;
         auto* button = new PictureButton(QString::fromUtf8(voce.didascalia), this);
-        button->setObjectName(QString::fromLatin1(voce.nome));
-        button->setGeometry(
-            Twips::rect(voce.left, voce.top, larghezzaPulsanteMenu, altezzaPulsanteMenu));
-        button->setFont(Controlli::arial(12));
+        button->setObjectName(QStringLiteral("Command%1").arg(number));
+        button->setGeometry(Twips::rect({voce.angolo, layout.pulsante}));
+        button->setFont(Controlli::carattere(layout.caratterePulsanti));
         connect(button, &QPushButton::clicked, this, [this, number] { Command_Click(number); });
         commands_.insert(number, button);
         targets_.insert(number, voce.apre);
-        if (voce.indiceSottotitolo >= 0) {
-            const QRect r = voce.rettangoloSottotitolo;
-            QLabel* label = Controlli::etichetta(this, QString::fromUtf8(voce.sottotitolo),
-                                                 Twips::rect(r.x(), r.y(), r.width(), r.height()),
-                                                 font(), std::nullopt);
-            label->setObjectName(QStringLiteral("Label1(%1)").arg(voce.indiceSottotitolo));
+        if (const auto& sotto = voce.sottotitolo) {
+            QLabel* label =
+                Controlli::etichetta(this, QString::fromUtf8(sotto->testo),
+                                     Twips::rect(sotto->rettangolo), font(), std::nullopt);
+            label->setObjectName(QStringLiteral("Label1(%1)").arg(sotto->indice));
             adattaSottotitolo(*label, width());
-            labels_.insert(voce.indiceSottotitolo, label);
+            labels_.insert(sotto->indice, label);
         }
     }
 
     BottoneEsci = new PictureButton(QStringLiteral("Esci"), this);
     BottoneEsci->setObjectName(QStringLiteral("BottoneEsci"));
-    BottoneEsci->setGeometry(Twips::rect(5280, 5640, 3015, 735));
-    BottoneEsci->setFont(Controlli::msSansSerif(13.5, false));
-    BottoneEsci->setPicture(ctx_.memorizzate.icona(QStringLiteral("esci")), QSize(32, 32));
+    BottoneEsci->setGeometry(Twips::rect(layout.bottoneEsci));
+    BottoneEsci->setFont(Controlli::carattere(layout.carattereEsci));
+    BottoneEsci->setPicture(ctx_.memorizzate.icona(QStringLiteral("esci")), layout.disegnoEsci);
     connect(BottoneEsci, &QPushButton::clicked, this, &FormMenu::BottoneEsci_Click);
 
     // Keyboard order; the first in it has the focus when the menu opens.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/FinestraId.h"
-
 #include "common/platform/AreaColorata.h"
+
 #include <QHash>
 
 class PictureButton;

@@ -1,10 +1,10 @@
 #include "Programma.h"
 
 #include "ControlloDati.h"
-#include "common/Modulo1.h"
 
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
+#include "common/Modulo1.h"
 #include "common/platform/MessageBoxService.h"
 #include "common/platform/ScreenFit.h"
 
@@ -49,10 +49,8 @@ void Programma::mostra(FinestraId finestra) {
     if (esercizio && !ctx_.figure.qualcheLettera()) {
         // No figure can be shown: say so and stay where we are, rather than
         // open a window of empty boxes.
-        ctx_.messaggi.show(corrente_,
-                           {Modulo1::titolo(),
-                            ControlloDati::messaggioNessunaFigura(ctx_.figure.folder()),
-                            MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
+        Modulo1::informa(ctx_, corrente_,
+                         ControlloDati::messaggioNessunaFigura(ctx_.figure.folder()));
         return;
     }
     QWidget* nuova = fabbrica_(finestra, ctx_);

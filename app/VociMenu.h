@@ -1,25 +1,48 @@
 #pragma once
 
+#include "common/Controlli.h"
 #include "common/FinestraId.h"
 
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include <array>
+#include <optional>
 
-// The fifteen exercise buttons of the main menu, in twips. The button names
-// do not follow the order on screen; the windows follow the captions.
-struct VoceMenu {
-    const char* nome;       // Command1 .. Command15
-    const char* didascalia; // caption
-    int left;
-    int top;
-    FinestraId apre;
-    int indiceSottotitolo; // element of Label1, or -1 for none
-    const char* sottotitolo;
-    QRect rettangoloSottotitolo;
+// The line of text under some menu buttons: element of the Label1 array.
+struct Sottotitolo {
+    int indice;
+    const char* testo;
+    QRect rettangolo; // twips
 };
 
-inline constexpr int larghezzaPulsanteMenu = 3000;
-inline constexpr int altezzaPulsanteMenu = 615;
+// The fifteen exercise buttons of the main menu. The button numbers do not
+// follow the order on screen; the windows follow the captions.
+struct VoceMenu {
+    int numero; // Command1 .. Command15
+    const char* didascalia;
+    QPoint angolo; // top left, twips
+    FinestraId apre;
+    std::optional<Sottotitolo> sottotitolo = std::nullopt;
+};
+
+// The rest of the menu window, in twips; icons in pixels.
+struct LayoutMenu {
+    QSize finestra{9600, 7200};
+    QSize pulsante{3000, 615};
+    // A sub-caption may grow down into the free space before the next row.
+    int spazioSottotitolo = 720;
+    QRect bottoneEsci{5280, 5640, 3015, 735};
+    QSize disegnoEsci{32, 32};
+    Controlli::Carattere carattereFinestra{.faccia = Controlli::Carattere::Faccia::MsSansSerif,
+                                           .punti = 8.25};
+    Controlli::Carattere caratterePulsanti{.faccia = Controlli::Carattere::Faccia::Arial,
+                                           .punti = 12};
+    Controlli::Carattere carattereEsci{
+        .faccia = Controlli::Carattere::Faccia::MsSansSerif, .punti = 13.5, .grassetto = false};
+};
+
+inline constexpr LayoutMenu layoutMenu{};
 
 const std::array<VoceMenu, 15>& vociMenu();

@@ -1,9 +1,9 @@
 #include "CatalogoFinestre.h"
 #include "ControlloDati.h"
 #include "Programma.h"
-#include "common/Modulo1.h"
 
 #include "common/FigureLibrary.h"
+#include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/platform/AfterFirstPaint.h"
 #include "common/platform/ClockRandom.h"
@@ -16,7 +16,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vortelia"));
+    QApplication::setApplicationName(Modulo1::titolo());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
 
     // Qt's own Italian strings give the standard buttons "Sì" and "No".

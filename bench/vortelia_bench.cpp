@@ -15,13 +15,13 @@
 #include "app/CatalogoFinestre.h"
 #include "app/ControlloDati.h"
 #include "app/Programma.h"
+#include "common/Estrazioni.h"
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/ImageBox.h"
-#include "common/platform/NumberText.h"
 #include "common/platform/PictureButton.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
@@ -557,7 +557,7 @@ void click(QWidget* w) {
 
 template <typename W> ImageBox* candidate(W* w, int figure, bool right) {
     for (ImageBox* box : w->Image1)
-        if ((int(NumberText::toNumber(box->Tag)) == figure) == right)
+        if ((Estrazioni::numeroTag(*box) == figure) == right)
             return box;
     return nullptr;
 }

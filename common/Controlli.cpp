@@ -24,6 +24,11 @@ QFont msSansSerif(qreal points, bool bold) {
     return font;
 }
 
+QFont carattere(const Carattere& c) {
+    return c.faccia == Carattere::Faccia::Arial ? arial(c.punti, c.grassetto)
+                                                : msSansSerif(c.punti, c.grassetto);
+}
+
 QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
                   std::optional<QRgb> background, Qt::Alignment alignment) {
     auto* label = new QLabel(caption, parent);

@@ -16,6 +16,15 @@ namespace Controlli {
 QFont arial(qreal points, bool bold = true);
 QFont msSansSerif(qreal points, bool bold = true);
 
+// A font as the layout tables name it.
+struct Carattere {
+    enum class Faccia { Arial, MsSansSerif };
+    Faccia faccia;
+    qreal punti;
+    bool grassetto = true;
+};
+QFont carattere(const Carattere& c);
+
 // Labels wrap their captions and keep their own background when the window
 // is recoloured; without a colour they have the toolkit's label background.
 QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFont& font,

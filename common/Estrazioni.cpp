@@ -7,6 +7,19 @@
 
 namespace Estrazioni {
 
+bool sensoOrario(Senso senso, RandomSource& rnd) {
+    switch (senso) {
+    case Senso::SempreOrario:
+        return true;
+    case Senso::SempreAntiorario:
+        return false;
+    case Senso::EstrattoPrima:
+    case Senso::EstrattoDopo:
+        break;
+    }
+    return rnd.draw(2) == 1;
+}
+
 QChar lettera(RandomSource& rnd, const FigureLibrary& figure) {
     QChar letter(97 + rnd.draw(26));
     while (!figure.letteraUtilizzabile(letter) && figure.qualcheLettera())
@@ -26,6 +39,10 @@ void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd
         figure.load(*boxes[p], letter, i + 1);
         boxes[p]->Tag = NumberText::signedForm(i + 1);
     }
+}
+
+int numeroTag(const ImageBox& box) {
+    return static_cast<int>(NumberText::toNumber(box.Tag));
 }
 
 int passo(int k, bool orario) {

@@ -10,6 +10,14 @@ class RandomSource;
 // The draws and the numbering that the exercise families share.
 namespace Estrazioni {
 
+// The sense of turning of a window's exercises: fixed, or drawn anew for
+// each exercise, before or after its first view is drawn.
+enum class Senso { SempreOrario, SempreAntiorario, EstrattoPrima, EstrattoDopo };
+
+// True for clockwise: a fixed sense takes no value from the generator, a
+// drawn one takes one.
+bool sensoOrario(Senso senso, RandomSource& rnd);
+
 // The figure letter of an exercise, "a" to "z": one value from the generator.
 // A letter whose pictures cannot all be read is drawn again, which keeps the
 // draw uniform over the letters that can be shown.
@@ -20,6 +28,9 @@ QChar lettera(RandomSource& rnd, const FigureLibrary& figure);
 // first; afterwards each tag names its box's picture (" 3").
 void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
                   FigureLibrary& figure);
+
+// The picture number a candidate's tag names; 0 for an empty tag.
+int numeroTag(const ImageBox& box);
 
 // One quarter turn from picture k, clockwise or not, within its group of
 // four (1..4 the figure, 5..8 its mirror image): 4 is followed by 1, 8 by 5.

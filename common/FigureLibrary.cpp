@@ -4,6 +4,9 @@
 
 #include <QImageReader>
 
+#include <algorithm>
+#include <cmath>
+
 FigureLibrary::FigureLibrary(QString applicationFolder, int pixelSide)
     : applicationFolder_(std::move(applicationFolder)), pixelSide_(pixelSide) {}
 
@@ -15,6 +18,19 @@ QString FigureLibrary::path(QChar letter, int number) const {
     return folder() + QLatin1Char('/') + letter + QString::number(number) + QStringLiteral(".jpg");
 }
 
+QSize FigureLibrary::decodedSize(QSize stored, int side) {
+    // The JPEG decoder scales by eighths at no cost; any other size costs a
+    // second, slow resampling. So a picture is decoded at the smallest eighth
+    // of its size that covers the boxes, if that is at most a quarter larger,
+    // and the box draws it at its own size.
+    const int longest = std::max(stored.width(), stored.height());
+    const int eighths = std::clamp(int(std::ceil(8.0 * side / longest)), 1, 8);
+    const QSize eighth((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
+    if (std::max(eighth.width(), eighth.height()) * 4 <= side * 5)
+        return eighth;
+    return stored.scaled(side, side, Qt::KeepAspectRatio);
+}
+
 PicturePtr FigureLibrary::decode(const QString& file) const {
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
@@ -22,7 +38,7 @@ PicturePtr FigureLibrary::decode(const QString& file) const {
     // so an oversized file costs neither time on every showing nor memory.
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > pixelSide_ || size.height() > pixelSide_))
-        reader.setScaledSize(size.scaled(pixelSide_, pixelSide_, Qt::KeepAspectRatio));
+        reader.setScaledSize(decodedSize(size, pixelSide_));
     return Picture::fromImage(reader.read(), file);
 }
 

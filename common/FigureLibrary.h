@@ -32,6 +32,8 @@ public:
     int pixelSide() const { return pixelSide_; }
     // Gives the box its picture again, decoded at the present side.
     void redecode(ImageBox& box);
+    // The size a picture stored at that size is decoded at for boxes of that side.
+    static QSize decodedSize(QSize stored, int side);
 
     // Shows the picture in the box; a picture that cannot be read leaves a
     // visible placeholder rather than an empty box.

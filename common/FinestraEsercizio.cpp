@@ -12,7 +12,6 @@
 #include "common/platform/AreaColorata.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/LineShape.h"
-#include "common/platform/MessageBoxService.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/Picture.h"
 #include "common/platform/PictureButton.h"
@@ -25,19 +24,15 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr int latoFigura = 1800;
-}
-
 FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QString& titolo,
                                      const LayoutCornice& layout, QWidget* parent)
-    : QMainWindow(parent), ctx(context), id_(id) {
+    : QMainWindow(parent), ctx_(context), id_(id), layout_(layout) {
+    const MisureCornice& misure = misureCornice;
     setWindowTitle(titolo);
-    setWindowIcon(ctx.memorizzate.icona(QStringLiteral("faccia_si")));
-    setFont(Controlli::msSansSerif(8.25));
+    setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("faccia_si")));
+    setFont(Controlli::carattere(misure.carattereFinestra));
 
-    area_ =
-        new AreaColorata(QSize(Twips::toPixels(larghezzaArea), Twips::toPixels(altezzaArea)), this);
+    area_ = new AreaColorata(Twips::size(misure.area), this);
     setCentralWidget(area_);
     connect(&area_->scaler(), &UniformScaler::scaleChanged, this,
             &FinestraEsercizio::adattaAllaScala);
@@ -53,22 +48,23 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
     altezzaMenu_ = menuBar()->sizeHint().height();
 
-    const auto at = [](QPoint p, int w, int h) { return Twips::rect(p.x(), p.y(), w, h); };
-    Label1 = Controlli::etichetta(area_, QStringLiteral("Esatti"), at(layout.label1, 735, 375),
-                                  Controlli::arial(12), Controlli::ciano);
-    Label2 = Controlli::etichetta(area_, QStringLiteral("Errati"), at(layout.label2, 735, 495),
-                                  Controlli::arial(12), Controlli::ciano);
-    EtichettaEsatti = Controlli::etichetta(area_, QStringLiteral("quantiesatti"),
-                                           at(layout.etichettaEsatti, 975, 615),
-                                           Controlli::arial(18), Controlli::ciano);
-    EtichettaErrati = Controlli::etichetta(area_, QStringLiteral("quantierrati"),
-                                           at(layout.etichettaErrati, 855, 615),
-                                           Controlli::arial(18), Controlli::ciano);
+    const auto etichetta = [&](const char* caption, QPoint at, QSize size,
+                               const Controlli::Carattere& carattere) {
+        return Controlli::etichetta(area_, QString::fromLatin1(caption), Twips::rect({at, size}),
+                                    Controlli::carattere(carattere), Controlli::ciano);
+    };
+    Label1 = etichetta("Esatti", layout.label1, misure.label1, misure.carattereLabel);
+    Label2 = etichetta("Errati", layout.label2, misure.label2, misure.carattereLabel);
+    EtichettaEsatti = etichetta("quantiesatti", layout.etichettaEsatti, misure.etichettaEsatti,
+                                misure.carattereContatori);
+    EtichettaErrati = etichetta("quantierrati", layout.etichettaErrati, misure.etichettaErrati,
+                                misure.carattereContatori);
 
     const auto faccia = [&](const char* picture) {
         auto* button = new PictureButton(QString(), area_);
-        button->setGeometry(at(layout.icone, 855, 750));
-        button->setPicture(ctx.memorizzate.icona(QString::fromLatin1(picture)), QSize(32, 32));
+        button->setGeometry(Twips::rect({layout.icone, misure.icone}));
+        button->setPicture(ctx_.memorizzate.icona(QString::fromLatin1(picture)),
+                           misure.disegnoFacce);
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     };
@@ -76,40 +72,61 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     ComandoIconaNo = faccia("faccia_no");
     ComandoIconaSi->hide();
 
-    const QRect avanti = layout.bottoneAvanti;
     BottoneAvanti = new PictureButton(QStringLiteral("avanti"), area_);
-    BottoneAvanti->setGeometry(
-        Twips::rect(avanti.x(), avanti.y(), avanti.width(), avanti.height()));
-    BottoneAvanti->setFont(Controlli::arial(14.25));
-    BottoneAvanti->setPicture(ctx.memorizzate.icona(QStringLiteral("avanti")), QSize(40, 40));
+    BottoneAvanti->setGeometry(Twips::rect(layout.bottoneAvanti));
+    BottoneAvanti->setFont(Controlli::carattere(misure.carattereAvanti));
+    BottoneAvanti->setPicture(ctx_.memorizzate.icona(QStringLiteral("avanti")),
+                              misure.disegnoAvanti);
     conCursoreFreccia(BottoneAvanti);
     BottoneAvanti->setEnabled(false);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
 }
 
 ImageBox* FinestraEsercizio::casellaFigura(QPoint twips, std::int16_t index, bool bordered) {
+    const int lato = misureCornice.latoFigura;
     auto* box = new ImageBox(area_, index);
-    box->setGeometry(Twips::rect(twips.x(), twips.y(), latoFigura, latoFigura));
+    box->setGeometry(Twips::rect({twips, QSize(lato, lato)}));
     box->setBordered(bordered);
     return box;
 }
 
+QList<ImageBox*> FinestraEsercizio::rigaSequenza(int topTwips) {
+    QList<ImageBox*> row;
+    for (int i = 0; i < 4; ++i) {
+        const QPoint at(misureCornice.sinistraRiga + misureCornice.passoRiga * i, topTwips);
+        row << casellaFigura(at, std::int16_t(i), true);
+    }
+    return row;
+}
+
+QList<ImageBox*> FinestraEsercizio::candidati(const QList<QPoint>& twips,
+                                              std::function<void(std::int16_t)> onClick) {
+    for (qsizetype i = 0; i < twips.size(); ++i) {
+        ImageBox* box = casellaFigura(twips[i], std::int16_t(i), false);
+        connect(box, &ImageBox::clicked, this, onClick);
+        candidati_ << box;
+    }
+    return candidati_;
+}
+
 ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, std::int16_t index) {
     auto* box = new ImageBox(area_, index);
-    box->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    box->setPicture(ctx.memorizzate.disegno(picture));
+    box->setGeometry(Twips::rect(twips));
+    box->setPicture(ctx_.memorizzate.disegno(picture));
     return box;
 }
 
-LineShape* FinestraEsercizio::linea(QPoint fromTwips, QPoint toTwips, int widthPixels,
-                                    QRgb colour) {
-    return new LineShape(Twips::point(fromTwips.x(), fromTwips.y()),
-                         Twips::point(toTwips.x(), toTwips.y()), widthPixels, QColor(colour),
-                         area_);
+LineShape* FinestraEsercizio::linea(const Linea& linea) {
+    return new LineShape(Twips::point(linea.da), Twips::point(linea.a), linea.spessore,
+                         QColor(linea.colore), area_);
+}
+
+QList<QWidget*> FinestraEsercizio::controlliRisposta() const {
+    return {candidati_.begin(), candidati_.end()};
 }
 
 void FinestraEsercizio::conCursoreFreccia(QWidget* control) {
-    control->setCursor(ctx.memorizzate.cursoreFreccia(area_->scaler().scale()));
+    control->setCursor(ctx_.memorizzate.cursoreFreccia(area_->scaler().scale()));
     conCursore_ << control;
 }
 
@@ -120,14 +137,15 @@ void FinestraEsercizio::showEvent(QShowEvent* event) {
 
 void FinestraEsercizio::adattaAllaScala() {
     const qreal s = area_->scaler().scale();
-    const QCursor cursor = ctx.memorizzate.cursoreFreccia(s);
+    const QCursor cursor = ctx_.memorizzate.cursoreFreccia(s);
     for (QWidget* control : std::as_const(conCursore_))
         control->setCursor(cursor);
-    // Figure boxes are 120 pixels at the stored size: pictures are decoded
-    // for the pixels the boxes have on this screen now.
-    ctx.figure.setPixelSide(int(std::ceil(120 * s * devicePixelRatioF() - 0.01)));
+    // Pictures are decoded for the pixels the figure boxes have on this
+    // screen now.
+    const qreal side = Twips::toPixels(misureCornice.latoFigura) * s * devicePixelRatioF();
+    ctx_.figure.setPixelSide(int(std::ceil(side - 0.01)));
     for (ImageBox* box : area_->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly))
-        ctx.figure.redecode(*box);
+        ctx_.figure.redecode(*box);
 }
 
 void FinestraEsercizio::resizeEvent(QResizeEvent* event) {
@@ -163,13 +181,13 @@ void FinestraEsercizio::mostraVerdetto(bool giusto) {
 }
 
 void FinestraEsercizio::contaEsatto() {
-    StatoCondiviso::incrementa(ctx.stato.NumeroEsatti);
-    EtichettaEsatti->setText(NumberText::signedForm(ctx.stato.NumeroEsatti));
+    StatoCondiviso::incrementa(ctx_.stato.NumeroEsatti);
+    EtichettaEsatti->setText(NumberText::signedForm(ctx_.stato.NumeroEsatti));
 }
 
 void FinestraEsercizio::Esatto() {
     mostraVerdetto(true);
-    ModuloColoriSuoni::SuonoEsatto(ctx);
+    ModuloColoriSuoni::SuonoEsatto(ctx_);
     contaEsatto();
     BottoneAvanti->setEnabled(true);
     abilitaRisposte(false);
@@ -177,9 +195,9 @@ void FinestraEsercizio::Esatto() {
 
 void FinestraEsercizio::Errato() {
     mostraVerdetto(false);
-    ModuloColoriSuoni::SuonoErrato(ctx);
-    StatoCondiviso::incrementa(ctx.stato.NumeroErrati);
-    EtichettaErrati->setText(NumberText::signedForm(ctx.stato.NumeroErrati));
+    ModuloColoriSuoni::SuonoErrato(ctx_);
+    StatoCondiviso::incrementa(ctx_.stato.NumeroErrati);
+    EtichettaErrati->setText(NumberText::signedForm(ctx_.stato.NumeroErrati));
 }
 
 void FinestraEsercizio::BottoneAvanti_Click() {
@@ -191,27 +209,24 @@ void FinestraEsercizio::BottoneAvanti_Click() {
 void FinestraEsercizio::MenuAzzera_Click() {
     EtichettaEsatti->setText(NumberText::plainForm(0));
     EtichettaErrati->setText(NumberText::plainForm(0));
-    ctx.stato.NumeroEsatti = 0;
-    ctx.stato.NumeroErrati = 0;
+    ctx_.stato.NumeroEsatti = 0;
+    ctx_.stato.NumeroErrati = 0;
 }
 
 void FinestraEsercizio::MenuInformazioni_Click() {
-    Modulo1::MostraInformazioni(ctx, this);
+    Modulo1::MostraInformazioni(ctx_, this);
 }
 
 void FinestraEsercizio::mnuEsci_Click() {
-    const auto answer = ctx.messaggi.show(
-        this, {Modulo1::titolo(), QStringLiteral("Vuoi tornare al menù?"),
-               MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
-    if (answer != MessageBoxService::Answer::Yes)
+    if (!Modulo1::chiedi(ctx_, this, QStringLiteral("Vuoi tornare al menù?")))
         return;
-    ctx.navigatore.mostra(FinestraId::FormMenu);
-    ctx.stato.NumeroEsatti = 0;
-    ctx.stato.NumeroErrati = 0;
+    ctx_.navigatore.mostra(FinestraId::FormMenu);
+    ctx_.stato.NumeroEsatti = 0;
+    ctx_.stato.NumeroErrati = 0;
 }
 
 void FinestraEsercizio::CaricaColori() {
-    Colori::CaricaColori(*area_, Colori::paletteEsercizi(), ctx.rnd);
+    Colori::CaricaColori(*area_, Colori::paletteEsercizi(), ctx_.rnd);
 }
 
 void FinestraEsercizio::abilitaRisposte(bool enabled) {

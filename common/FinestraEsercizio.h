@@ -9,6 +9,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 
 class ImageBox;
 class LineShape;
@@ -24,13 +25,12 @@ class FinestraEsercizio : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr int larghezzaArea = 9570; // client area, twips
-    static constexpr int altezzaArea = 6885;
-
     FinestraEsercizio(Contesto& ctx, FinestraId id, const QString& titolo,
                       const LayoutCornice& layout = {}, QWidget* parent = nullptr);
 
     FinestraId id() const { return id_; }
+    // Where the frame's controls stand in this window.
+    const LayoutCornice& layoutCornice() const { return layout_; }
     // The client area below the menu bar; its background is the window's colour.
     AreaColorata* area() const { return area_; }
 
@@ -44,8 +44,9 @@ public:
     void CaricaColori();
     virtual void NuovoEsercizio() = 0;
 
-    // The controls the pupil answers with, walked from index 0 upwards.
-    virtual QList<QWidget*> controlliRisposta() const = 0;
+    // The controls the pupil answers with, walked from index 0 upwards:
+    // the candidates, unless the family answers in another way.
+    virtual QList<QWidget*> controlliRisposta() const;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -59,13 +60,19 @@ public:
     QAction* mnuEsci;
 
 protected:
-    Contesto& ctx;
+    Contesto& ctx_;
 
-    // A 1800 x 1800 twips figure box at (left, top), in twips.
+    // A square figure box at (left, top), in twips.
     ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered);
+    // The row of four bordered figure boxes of the rotation windows, at this height.
+    QList<ImageBox*> rigaSequenza(int topTwips);
+    // The candidates, Image1(0..N-1): figure boxes without a border at these
+    // places; a click on one reaches onClick with its index.
+    QList<ImageBox*> candidati(const QList<QPoint>& twips,
+                               std::function<void(std::int16_t)> onClick);
     // A stored picture in a box of its own, such as a rotation sign.
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
-    LineShape* linea(QPoint fromTwips, QPoint toTwips, int widthPixels, QRgb colour);
+    LineShape* linea(const Linea& linea);
     // Gives the control the arrow pointer, grown with the window.
     void conCursoreFreccia(QWidget* control);
 
@@ -82,7 +89,9 @@ private:
     void adattaAllaScala();
 
     FinestraId id_;
+    LayoutCornice layout_;
     AreaColorata* area_;
+    QList<ImageBox*> candidati_;
     QList<QWidget*> conCursore_;
     int altezzaMenu_;       // of the menu bar at the stored size
     qreal scalaMenu_ = 1.0; // of the menu bar's font

@@ -1,7 +1,7 @@
 #include "Modulo1.h"
 
-#include "common/Contesto.h"
-#include "common/Navigatore.h"
+#include "Contesto.h"
+#include "Navigatore.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/MessageBoxService.h"
 
@@ -12,7 +12,7 @@ QString titolo() {
 }
 
 QString testoInformazioni() {
-    return QStringLiteral("Vortelia  \r\n") + QLatin1Char(' ') + QString(23, QLatin1Char('-')) +
+    return titolo() + QStringLiteral("  \r\n") + QLatin1Char(' ') + QString(23, QLatin1Char('-')) +
            QStringLiteral(" \r\nhttps://www.vortelia.example\r\nmail: info@vortelia.example");
 }
 
@@ -21,16 +21,23 @@ void Main(ClockRandom& rnd, Navigatore& navigatore) {
     navigatore.mostra(FinestraId::FormAvvio);
 }
 
-void MostraInformazioni(Contesto& ctx, QWidget* parent) {
-    ctx.messaggi.show(parent, {titolo(), testoInformazioni(), MessageBoxService::Icon::Information,
+void informa(Contesto& ctx, QWidget* parent, const QString& text) {
+    ctx.messaggi.show(parent, {titolo(), text, MessageBoxService::Icon::Information,
                                MessageBoxService::Buttons::Ok});
 }
 
+bool chiedi(Contesto& ctx, QWidget* parent, const QString& text) {
+    return ctx.messaggi.show(parent, {titolo(), text, MessageBoxService::Icon::Question,
+                                      MessageBoxService::Buttons::YesNo}) ==
+           MessageBoxService::Answer::Yes;
+}
+
+void MostraInformazioni(Contesto& ctx, QWidget* parent) {
+    informa(ctx, parent, testoInformazioni());
+}
+
 void ChiediUscita(Contesto& ctx, QWidget* parent) {
-    const auto answer = ctx.messaggi.show(
-        parent, {titolo(), QStringLiteral("Vuoi uscire dal programma?"),
-                 MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
-    if (answer == MessageBoxService::Answer::Yes)
+    if (chiedi(ctx, parent, QStringLiteral("Vuoi uscire dal programma?")))
         ctx.navigatore.terminaProgramma();
 }
 

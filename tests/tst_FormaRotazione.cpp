@@ -5,6 +5,7 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
+#include "common/Estrazioni.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
@@ -84,7 +85,7 @@ private slots:
         QCOMPARE(banco->rnd.taken(), distribuzione(candidati(es)).size() + (senso >= 0 ? 4 : 3));
         QCOMPARE(w->Image1.size(), candidati(es));
         for (ImageBox* box : w->Image1)
-            QCOMPARE(box->picture(), banco->figure.picture(letter, Pupil::tagNumber(box)));
+            QCOMPARE(box->picture(), banco->figure.picture(letter, Estrazioni::numeroTag(*box)));
         QVERIFY(w->Image2[0]->picture());
         QCOMPARE(w->Image2[0]->picture(), banco->figure.picture(letter, inizio));
         for (int i = 1; i <= 3; ++i)

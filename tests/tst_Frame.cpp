@@ -185,12 +185,12 @@ private slots:
         for (const VoceMenu& voce : vociMenu()) {
             auto* menu = bench->open<FormMenu>(FinestraId::FormMenu);
             QVERIFY(menu);
-            const int number = QString(voce.nome).mid(7).toInt();
+            const int number = voce.numero;
             TestBench::click(menu->Command(number));
             TestBench::flush();
             auto* opened = qobject_cast<FinestraEsercizio*>(bench->current());
-            QVERIFY2(opened, voce.nome);
-            QVERIFY2(opened->id() == voce.apre, voce.nome);
+            QVERIFY2(opened, voce.didascalia);
+            QVERIFY2(opened->id() == voce.apre, voce.didascalia);
             QCOMPARE(TestBench::visibleWindows(), 1);
             QCOMPARE(opened->EtichettaEsatti->text(), QString("0"));
         }

@@ -8,6 +8,7 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
+#include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/AreaColorata.h"
@@ -221,8 +222,10 @@ private slots:
         QCOMPARE(sideOf(w->Image1[0]), 120);
         const QSize normal = w->size();
         QVERIFY(resizeTo(w, {1920, 1080}));
-        const int side = int(std::ceil(120 * w->area()->scaler().scale() - 0.01));
-        QVERIFY(side > 240);
+        const int box = int(std::ceil(120 * w->area()->scaler().scale() - 0.01));
+        QVERIFY(box > 240);
+        // The smallest eighth of the 480-pixel views that covers the box.
+        const int side = 60 * int(std::ceil(box / 60.0));
         for (ImageBox* box : w->Image1)
             QTRY_COMPARE(sideOf(box), side);
         QCOMPARE(sideOf(w->Image2[0]), side);
@@ -320,6 +323,18 @@ private slots:
                 QVERIFY(surface->scaler().scale() > 0.5);
             }
         }
+    }
+
+    // Pictures are decoded at what the JPEG decoder reaches by itself, an
+    // eighth of the stored side, when that is close above the boxes' side.
+    void decodedSizes() {
+        QCOMPARE(FigureLibrary::decodedSize({480, 480}, 120), QSize(120, 120));
+        QCOMPARE(FigureLibrary::decodedSize({480, 480}, 277), QSize(300, 300));
+        QCOMPARE(FigureLibrary::decodedSize({480, 480}, 300), QSize(300, 300));
+        QCOMPARE(FigureLibrary::decodedSize({480, 480}, 479), QSize(480, 480));
+        // Far above the boxes: the boxes' side, however slowly.
+        QCOMPARE(FigureLibrary::decodedSize({480, 480}, 70), QSize(70, 70));
+        QCOMPARE(FigureLibrary::decodedSize({4000, 2000}, 240), QSize(240, 120));
     }
 
     void fitToScreen() {

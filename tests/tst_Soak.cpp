@@ -112,7 +112,7 @@ private slots:
         auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
         while (exercises < target) {
             const VoceMenu& voce = vociMenu()[std::size_t(chance(15))];
-            TestBench::click(menu->Command(QString(voce.nome).mid(7).toInt()));
+            TestBench::click(menu->Command(voce.numero));
             TestBench::flush();
             auto* w = qobject_cast<FinestraEsercizio*>(bench.current());
             QVERIFY(w);

@@ -5,6 +5,7 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
+#include "common/Estrazioni.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
@@ -26,7 +27,7 @@ int candidati(int es) {
 int vista(const QList<ImageBox*>& candidates, const ImageBox* box) {
     for (const ImageBox* c : candidates)
         if (c->picture() && c->picture() == box->picture())
-            return Pupil::tagNumber(c);
+            return Estrazioni::numeroTag(*c);
     return 0;
 }
 
@@ -114,7 +115,7 @@ private slots:
         for (int i = 0; i < n; ++i) {
             QCOMPARE(w->Image1[i]->Tag, etichette(n)[i]);
             QCOMPARE(w->Image1[i]->picture(),
-                     banco->figure.picture(letter, Pupil::tagNumber(w->Image1[i])));
+                     banco->figure.picture(letter, Estrazioni::numeroTag(*w->Image1[i])));
         }
         for (int i = 0; i < 3; ++i)
             QCOMPARE(w->Image2[i]->picture(), banco->figure.picture(letter, riga[i]));

@@ -4,8 +4,8 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
+#include "common/Estrazioni.h"
 #include "common/platform/ImageBox.h"
-#include "common/platform/NumberText.h"
 #include "common/platform/PictureButton.h"
 #include "exercises/symmetry_find/TrovaSimmetria.h"
 
@@ -91,7 +91,7 @@ private slots:
         for (int round = 0; round < 60; ++round) {
             QList<int> tags;
             for (ImageBox* box : w->Image1)
-                tags << Pupil::tagNumber(box);
+                tags << Estrazioni::numeroTag(*box);
             std::sort(tags.begin(), tags.end());
             QCOMPARE(tags, QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
             ImageBox* model = w->Image1[bench->stato().FiguraGiusta];
@@ -100,14 +100,14 @@ private slots:
             QVERIFY(!w->Image2[1]->picture());
             const int right =
                 int(std::count_if(w->Image1.begin(), w->Image1.end(), [&](ImageBox* b) {
-                    return Pupil::tagNumber(b) == w->FiguraSimmetrica;
+                    return Estrazioni::numeroTag(*b) == w->FiguraSimmetrica;
                 }));
             QCOMPARE(right, 1);
-            QVERIFY(Pupil::tagNumber(model) != w->FiguraSimmetrica);
+            QVERIFY(Estrazioni::numeroTag(*model) != w->FiguraSimmetrica);
             // Leave every other question answered, so the next set-up starts from both states.
             if (round % 2 == 0)
                 for (ImageBox* box : w->Image1)
-                    if (Pupil::tagNumber(box) == w->FiguraSimmetrica)
+                    if (Estrazioni::numeroTag(*box) == w->FiguraSimmetrica)
                         w->Image1_Click(box->index());
             w->BottoneAvanti_Click();
         }

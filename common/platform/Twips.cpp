@@ -8,12 +8,18 @@ int toPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / perPixel));
 }
 
-QPoint point(int left, int top) {
-    return {toPixels(left), toPixels(top)};
+QPoint point(QPoint twips) {
+    return {toPixels(twips.x()), toPixels(twips.y())};
 }
 
-QRect rect(int left, int top, int width, int height) {
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+QSize size(QSize twips) {
+    return {toPixels(twips.width()), toPixels(twips.height())};
+}
+
+// Position and size are rounded each on its own, so a box keeps its
+// width wherever it stands.
+QRect rect(QRect twips) {
+    return {point(twips.topLeft()), size(twips.size())};
 }
 
 } // namespace Twips

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 // Window geometry is kept in twips, the unit the layouts were designed in:
 // 15 twips are one logical pixel. Qt's high-DPI scaling does the rest.
@@ -10,7 +11,8 @@ namespace Twips {
 constexpr int perPixel = 15;
 
 int toPixels(int twips);
-QPoint point(int left, int top);
-QRect rect(int left, int top, int width, int height);
+QPoint point(QPoint twips);
+QSize size(QSize twips);
+QRect rect(QRect twips);
 
 } // namespace Twips

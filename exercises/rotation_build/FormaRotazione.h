@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Estrazioni.h"
 #include "common/FinestraEsercizio.h"
 
 #include <QList>
@@ -10,28 +11,34 @@ class ImageBox;
 // the three views that continue the quarter turns in the sense of the sign.
 // FormEs8 to FormEs13 are this window with 4 or 8 candidates and a fixed or
 // drawn sense.
+// FiguraGiusta holds the picture number of the view the pupil must pick next.
 class FormaRotazione : public FinestraEsercizio {
     Q_OBJECT
 
 public:
-    // Direction code: 1 clockwise, anything else anticlockwise; drawn per
-    // exercise where it has no fixed value.
-    static constexpr int estratto = -1;
+    // Where everything stands with 4 or with 8 candidates, in twips.
+    struct Disposizione {
+        LayoutCornice cornice;
+        Linea separatore;
+        QList<QPoint> caselle; // Image1(0..N-1)
+        QRect segni;           // both signs, one over the other
+    };
 
     struct Parametri {
         FinestraId id;
         const char* titolo;
-        int candidati; // 4 or 8
-        int direzione; // 1, 0 or estratto
+        const Disposizione* disposizione; // with 4 or 8 candidates
+        Estrazioni::Senso senso;          // fixed, or drawn before the start view
     };
 
     static const QList<Parametri>& finestre();
 
     FormaRotazione(Contesto& ctx, const Parametri& parametri);
 
+    const Parametri& parametri() const { return parametri_; }
+
     void NuovoEsercizio() override;
     void Image1_Click(std::int16_t index);
-    QList<QWidget*> controlliRisposta() const override;
 
     QList<ImageBox*> Image1; // candidates
     QList<ImageBox*> Image2; // the row being built

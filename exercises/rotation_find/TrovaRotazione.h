@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Estrazioni.h"
 #include "common/FinestraEsercizio.h"
 
 #include <QList>
@@ -13,24 +14,19 @@ class ImageBox;
 // Find the rotation: three quarter-turn views of a figure and an empty fourth
 // box; the pupil picks, among 4 or 8 candidates, the view that comes next.
 // FormEs2, FormEs3, FormEs5 and FormEs6 are this window with their parameters.
+// FiguraGiusta holds the picture number of the fourth view: the right answer.
 class TrovaRotazione : public FinestraEsercizio {
     Q_OBJECT
 
 public:
-    enum class Senso {
-        SempreOrario,  // always clockwise
-        EstrattoPrima, // drawn before the first view
-        EstrattoDopo,  // drawn after the first view
-    };
-
     struct Parametri {
         FinestraId id;
         const char* titolo;
         int candidati; // N: pictures 1..N, first view from 1..N
-        Senso senso;
-        QPoint linea[2];                  // separator, twips
-        QList<QPoint> caselle;            // Image1(0..N-1), twips
-        std::optional<QRect> segnoOrario; // Image3(0), when shown
+        Estrazioni::Senso senso;
+        Linea separatore;
+        QList<QPoint> caselle;                           // Image1(0..N-1), twips
+        std::optional<QRect> segnoOrario = std::nullopt; // Image3(0), when shown, twips
     };
 
     // The windows of the family, one row each.
@@ -38,9 +34,10 @@ public:
 
     TrovaRotazione(Contesto& ctx, const Parametri& parametri);
 
+    const Parametri& parametri() const { return parametri_; }
+
     void NuovoEsercizio() override;
     void Image1_Click(std::int16_t index);
-    QList<QWidget*> controlliRisposta() const override;
 
     QList<ImageBox*> Image1; // candidates
     QList<ImageBox*> Image2; // the sequence row

@@ -15,58 +15,67 @@
 
 #include <QLabel>
 
-namespace {
-
-constexpr QRgb rosso = qRgb(255, 0, 0);
-constexpr int spessoreCornice = 9;
-const QRect rettangoloOrario{4800, 3240, 2295, 2175};
-const QRect rettangoloAntiorario{720, 3240, 2295, 2175};
-
-QRect pixels(QRect twips) {
-    return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
+const TipoRotazione::Disposizione& TipoRotazione::disposizione() {
+    static const Disposizione d = {
+        .altoRiga = 600,
+        .separatore = {.da = {120, 2640}, .a = {7800, 2640}},
+        .segnoOrario = {4800, 3240, 2295, 2175},
+        .segnoAntiorario = {720, 3240, 2295, 2175},
+        .spessoreCornice = 9,
+        .coloreCornice = qRgb(255, 0, 0),
+        .orario = {.testo = "ORARIA",
+                   .rettangolo = {4680, 5400, 2415, 495},
+                   .carattere = {.faccia = Controlli::Carattere::Faccia::Arial, .punti = 26.25}},
+        .antiorario = {.testo = "ANTIORARIA",
+                       .rettangolo = {240, 5400, 3255, 495},
+                       .carattere = {.faccia = Controlli::Carattere::Faccia::Arial,
+                                     .punti = 26.25}},
+    };
+    return d;
 }
-
-} // namespace
 
 TipoRotazione::TipoRotazione(Contesto& context)
     : FinestraEsercizio(context, FinestraId::FormEs4,
                         QStringLiteral("Indica il tipo di rotazione")) {
-    for (int i = 0; i < 4; ++i)
-        Image2 << casellaFigura({120 + 1920 * i, 600}, std::int16_t(i), true);
-    linea({120, 2640}, {7800, 2640}, 3, qRgb(0, 0, 0));
+    const Disposizione& d = disposizione();
+    Image2 = rigaSequenza(d.altoRiga);
+    linea(d.separatore);
 
-    Image1 = casellaSegno(rettangoloOrario, QStringLiteral("senso_orario"));
-    Image3 = casellaSegno(rettangoloAntiorario, QStringLiteral("senso_antiorario"));
+    Image1 = casellaSegno(d.segnoOrario, QStringLiteral("senso_orario"));
+    Image3 = casellaSegno(d.segnoAntiorario, QStringLiteral("senso_antiorario"));
     for (ImageBox* sign : {Image1, Image3})
         conCursoreFreccia(sign);
     connect(Image1, &ImageBox::clicked, this, [this] { Image1_Click(); });
     connect(Image3, &ImageBox::clicked, this, [this] { Image3_Click(); });
 
-    Shape1 = new FrameShape(pixels(rettangoloOrario), spessoreCornice, QColor(rosso), area());
-    Shape2 = new FrameShape(pixels(rettangoloAntiorario), spessoreCornice, QColor(rosso), area());
-    Shape1->hide();
-    Shape2->hide();
+    const auto cornice = [&](QRect twips) {
+        auto* shape =
+            new FrameShape(Twips::rect(twips), d.spessoreCornice, QColor(d.coloreCornice), area());
+        shape->hide();
+        return shape;
+    };
+    Shape1 = cornice(d.segnoOrario);
+    Shape2 = cornice(d.segnoAntiorario);
 
-    const auto didascalia = [this](const char* text, QRect twips) {
-        return Controlli::etichetta(area(), QString::fromLatin1(text), pixels(twips),
-                                    Controlli::arial(26.25), std::nullopt,
+    const auto didascalia = [this](const Didascalia& t) {
+        return Controlli::etichetta(area(), QString::fromLatin1(t.testo), Twips::rect(t.rettangolo),
+                                    Controlli::carattere(t.carattere), std::nullopt,
                                     Qt::AlignHCenter | Qt::AlignTop);
     };
-    Label3 << didascalia("ORARIA", {4680, 5400, 2415, 495})
-           << didascalia("ANTIORARIA", {240, 5400, 3255, 495});
+    Label3 << didascalia(d.orario) << didascalia(d.antiorario);
 }
 
 void TipoRotazione::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = Estrazioni::lettera(ctx.rnd, ctx.figure);
-    SensoOrario = ctx.rnd.draw(2) == 1;
-    std::int16_t& k = ctx.stato.FiguraGiusta;
-    k = std::int16_t(ctx.rnd.draw(8) + 1);
-    ctx.figure.load(*Image2[0], letter, k);
+    const QChar letter = Estrazioni::lettera(ctx_.rnd, ctx_.figure);
+    SensoOrario = ctx_.rnd.draw(2) == 1;
+    int figura = ctx_.rnd.draw(8) + 1;
+    ctx_.figure.load(*Image2[0], letter, figura);
     for (int box = 1; box <= 3; ++box) {
-        k = std::int16_t(Estrazioni::passo(k, SensoOrario));
-        ctx.figure.load(*Image2[box], letter, k);
+        figura = Estrazioni::passo(figura, SensoOrario);
+        ctx_.figure.load(*Image2[box], letter, figura);
     }
+    ctx_.stato.FiguraGiusta = std::int16_t(figura);
 }
 
 void TipoRotazione::Image1_Click() {
@@ -90,7 +99,7 @@ void TipoRotazione::Image3_Click() {
 // Disables the two signs before counting, unlike the other windows.
 void TipoRotazione::Esatto() {
     mostraVerdetto(true);
-    ModuloColoriSuoni::SuonoEsatto(ctx);
+    ModuloColoriSuoni::SuonoEsatto(ctx_);
     abilitaRisposte(false);
     contaEsatto();
     BottoneAvanti->setEnabled(true);

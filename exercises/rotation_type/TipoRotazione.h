@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Controlli.h"
 #include "common/FinestraEsercizio.h"
 
 #include <QList>
@@ -11,10 +12,31 @@ class QLabel;
 // Indicate the type of rotation (FormEs4): four views of a figure turning one
 // way; the pupil answers with the clockwise or the anticlockwise sign, and a
 // right answer frames that sign in red.
+// FiguraGiusta holds the picture number of the last of the four views.
 class TipoRotazione : public FinestraEsercizio {
     Q_OBJECT
 
 public:
+    struct Didascalia {
+        const char* testo;
+        QRect rettangolo; // twips
+        Controlli::Carattere carattere;
+    };
+
+    // Where everything stands, in twips; the red frames' width in pixels.
+    struct Disposizione {
+        int altoRiga;
+        Linea separatore;
+        QRect segnoOrario;     // Image1, framed by Shape1
+        QRect segnoAntiorario; // Image3, framed by Shape2
+        int spessoreCornice;
+        QRgb coloreCornice;
+        Didascalia orario;     // Label3(0)
+        Didascalia antiorario; // Label3(1)
+    };
+
+    static const Disposizione& disposizione();
+
     explicit TipoRotazione(Contesto& ctx);
 
     void NuovoEsercizio() override;
@@ -22,6 +44,7 @@ public:
     void Image3_Click();
     void Esatto() override;
     void BottoneAvanti_Click() override;
+    // The two signs.
     QList<QWidget*> controlliRisposta() const override;
 
     QList<ImageBox*> Image2; // the four views

@@ -12,6 +12,7 @@ class ImageBox;
 // showing its eight views; the pupil picks its mirror image in the axis.
 // FormEs1, FormEs7, FormEs14 and FormEs15 are this window, each with its axis,
 // its layout and its partner table.
+// FiguraGiusta holds the index of the candidate drawn as the model.
 class TrovaSimmetria : public FinestraEsercizio {
     Q_OBJECT
 
@@ -22,19 +23,20 @@ public:
         // partner[m - 1]: the picture number of model m's mirror image.
         std::array<int, 8> partner;
         LayoutCornice cornice;
-        QPoint asse[2];
-        QPoint modello;
-        QPoint risposta;
-        std::array<QPoint, 8> caselle;
+        Linea asse;
+        QPoint modello;        // Image2(0), twips
+        QPoint risposta;       // Image2(1), twips
+        QList<QPoint> caselle; // Image1(0..7), twips
     };
 
     static const QList<Parametri>& finestre();
 
     TrovaSimmetria(Contesto& ctx, const Parametri& parametri);
 
+    const Parametri& parametri() const { return parametri_; }
+
     void NuovoEsercizio() override;
     void Image1_Click(std::int16_t index);
-    QList<QWidget*> controlliRisposta() const override;
 
     QList<ImageBox*> Image1; // candidates
     QList<ImageBox*> Image2; // model (0) and answer (1)

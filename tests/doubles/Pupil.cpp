@@ -2,9 +2,9 @@
 
 #include "TestBench.h"
 
+#include "common/Estrazioni.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ImageBox.h"
-#include "common/platform/NumberText.h"
 #include "common/platform/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
@@ -13,13 +13,9 @@
 
 namespace Pupil {
 
-int tagNumber(const ImageBox* box) {
-    return int(NumberText::toNumber(box->Tag));
-}
-
 ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n) {
     for (ImageBox* box : boxes)
-        if (tagNumber(box) == n)
+        if (Estrazioni::numeroTag(*box) == n)
             return box;
     return nullptr;
 }
@@ -28,7 +24,7 @@ QList<QWidget*> rightAnswers(FinestraEsercizio* w, const StatoCondiviso& stato) 
     QList<QWidget*> right;
     const auto byTag = [&](const QList<ImageBox*>& boxes, int wanted) {
         for (ImageBox* box : boxes)
-            if (tagNumber(box) == wanted)
+            if (Estrazioni::numeroTag(*box) == wanted)
                 right << box;
     };
     if (auto* f = qobject_cast<TrovaRotazione*>(w))

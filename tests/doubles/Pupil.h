@@ -10,8 +10,6 @@ struct StatoCondiviso;
 // What a pupil who knows the answers would click, in any exercise window.
 namespace Pupil {
 
-// The picture number a candidate's tag names.
-int tagNumber(const ImageBox* box);
 // The candidate whose tag names picture n, or nullptr.
 ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n);
 

@@ -4,13 +4,13 @@
 
 #include "app/CatalogoFinestre.h"
 #include "app/Programma.h"
+#include "common/Estrazioni.h"
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/MessageBoxService.h"
-#include "common/platform/NumberText.h"
 #include "common/platform/SoundPlayer.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
@@ -35,27 +35,23 @@ public:
     Answer show(QWidget*, const Request&) override { return Answer::No; }
 };
 
-int tag(const ImageBox* box) {
-    return int(NumberText::toNumber(box->Tag));
-}
-
 // A pupil halfway through: one wrong answer, and in the build windows one
 // right pick already in the row.
 void playAWhile(QWidget* window, StatoCondiviso& stato) {
     if (auto* w = qobject_cast<TrovaRotazione*>(window)) {
         for (ImageBox* box : w->Image1)
-            if (tag(box) != stato.FiguraGiusta) {
+            if (Estrazioni::numeroTag(*box) != stato.FiguraGiusta) {
                 w->Image1_Click(box->index());
                 break;
             }
     } else if (auto* w = qobject_cast<FormaRotazione*>(window)) {
         w->Image1_Click(w->Image1.back()->index() == 7 ? 4 : 0);
         for (ImageBox* box : w->Image1)
-            if (tag(box) == stato.FiguraGiusta && w->ProssimaCasella == 1)
+            if (Estrazioni::numeroTag(*box) == stato.FiguraGiusta && w->ProssimaCasella == 1)
                 w->Image1_Click(box->index());
     } else if (auto* w = qobject_cast<TrovaSimmetria*>(window)) {
         for (ImageBox* box : w->Image1)
-            if (tag(box) == w->FiguraSimmetrica)
+            if (Estrazioni::numeroTag(*box) == w->FiguraSimmetrica)
                 w->Image1_Click(box->index());
     } else if (auto* w = qobject_cast<TipoRotazione*>(window)) {
         w->SensoOrario ? w->Image1_Click() : w->Image3_Click();
