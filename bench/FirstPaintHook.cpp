@@ -11,6 +11,7 @@
 //                      (benchOpenEveryWindow).
 
 #include "FirstPaintHook.h"
+#include "MonotonicClock.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -20,16 +21,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <unistd.h>
 
 namespace {
-
-long long monotonicNs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
 
 // The process start on the monotonic clock: from the runner, else from
 // /proc (boot-relative clock ticks, close to CLOCK_MONOTONIC on Linux).

@@ -12,16 +12,19 @@
 // sounds. --quick (the CI smoke run) takes a few samples, offscreen, and
 // judges no target.
 
+#include "MonotonicClock.h"
+
+#include "doubles/Pupil.h"
+#include "doubles/TestBench.h"
+
 #include "app/CatalogoFinestre.h"
 #include "app/ControlloDati.h"
 #include "app/Programma.h"
-#include "common/Estrazioni.h"
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ClockRandom.h"
-#include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
@@ -44,7 +47,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <optional>
 
@@ -164,12 +166,6 @@ const auto aboveBaselineAtMost = [](double limit) {
 };
 
 // ---- whole processes ---------------------------------------------------------
-
-long long monotonicNs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
 
 struct Probe {
     bool ok = false;
@@ -306,12 +302,6 @@ template <typename F> double microseconds(F&& f) {
     return std::chrono::duration<double, std::micro>(end - start).count();
 }
 
-// Lets deferred deletions and pending paints happen, untimed.
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 // The services app/main.cpp makes, with a fixed seed so that runs compare.
 struct Services {
     QString folder = QCoreApplication::applicationDirPath();
@@ -362,7 +352,7 @@ struct Instance {
 
     template <typename W> W* open(FinestraId id) {
         programma.mostra(id);
-        settle();
+        TestBench::flush();
         return qobject_cast<W*>(programma.finestraCorrente());
     }
 };
@@ -381,7 +371,7 @@ struct BareLabels {
         }
         window.resize(8 + 4 * 128, 8 + 2 * 128);
         window.show();
-        settle();
+        TestBench::flush();
     }
 };
 
@@ -416,7 +406,7 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
             w->adjustSize();
             w->show();
             first << microseconds([&] { w->NuovoEsercizio(); });
-            settle();
+            TestBench::flush();
             delete w;
         }
         {
@@ -428,7 +418,7 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
                         bare.labels[k]->setPixmap(QPixmap::fromImage(reader.read()));
                     }
                 });
-                settle();
+                TestBench::flush();
             }
         }
         add({QStringLiteral("NuovoEsercizio first call, not yet decoded, %1")
@@ -444,7 +434,7 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
             auto* w = p.open<FinestraEsercizio>(f.id);
             for (int i = 0; i < o.calls; ++i) {
                 again << microseconds([&] { w->NuovoEsercizio(); });
-                settle();
+                TestBench::flush();
             }
         }
         {
@@ -458,7 +448,7 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
                     for (int k = 0; k < f.pictures; ++k)
                         bare.labels[k]->setPixmap(loaded[i % 2][k]);
                 });
-                settle();
+                TestBench::flush();
             }
         }
         add({QStringLiteral("NuovoEsercizio repeated, %1").arg(QLatin1String(f.name)),
@@ -479,7 +469,7 @@ void benchScaled(const Options& o, Services& s) {
         QList<double> samples;
         for (int i = 0; i < o.calls; ++i) {
             samples << microseconds([&] { w->NuovoEsercizio(); });
-            settle();
+            TestBench::flush();
         }
         return samples;
     };
@@ -494,7 +484,7 @@ void benchScaled(const Options& o, Services& s) {
                     bare.labels[k]->setPixmap(QPixmap::fromImage(reader.read()));
                 }
             });
-            settle();
+            TestBench::flush();
         }
         return samples;
     };
@@ -511,7 +501,7 @@ void benchScaled(const Options& o, Services& s) {
                 w->resize(normal);
             if (!QTest::qWaitFor([&] { return w->size() == (full ? screen : normal); }))
                 broken("full screen");
-            settle();
+            TestBench::flush();
             w->repaint();
         });
     };
@@ -522,7 +512,7 @@ void benchScaled(const Options& o, Services& s) {
     w->setWindowState(Qt::WindowFullScreen);
     if (!QTest::qWaitFor([&] { return w->size() == screen; }))
         broken("full screen");
-    settle();
+    TestBench::flush();
     const int fullSide = p.figure.pixelSide();
     const QList<double> large = setUps();
 
@@ -549,17 +539,6 @@ void benchScaled(const Options& o, Services& s) {
          QStringLiteral("< 16000 us"),
          below(16000),
          int(toNormal.size())});
-}
-
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-}
-
-template <typename W> ImageBox* candidate(W* w, int figure, bool right) {
-    for (ImageBox* box : w->Image1)
-        if ((Estrazioni::numeroTag(*box) == figure) == right)
-            return box;
-    return nullptr;
 }
 
 // A box that reports a click as plain Qt widgets do.
@@ -599,11 +578,11 @@ QList<double> bareClicks(int n) {
     };
     window.resize(200, 140);
     window.show();
-    settle();
+    TestBench::flush();
     QList<double> samples;
     for (int i = 0; i < n; ++i) {
-        samples << microseconds([&] { click(box); });
-        settle();
+        samples << microseconds([&] { TestBench::click(box); });
+        TestBench::flush();
     }
     return samples;
 }
@@ -651,21 +630,21 @@ void benchClicks(const Options& o, Services& s) {
     QList<double> right, wrong;
     auto* find = p.open<TrovaRotazione>(FinestraId::FormEs3);
     for (int i = 0; i < o.clicks; ++i) {
-        ImageBox* box = candidate(find, stato.FiguraGiusta, true);
-        right << microseconds([&] { click(box); });
+        QWidget* box = Pupil::rightAnswers(find, stato).first();
+        right << microseconds([&] { TestBench::click(box); });
         if (!find->BottoneAvanti->isEnabled())
             broken("right pick");
-        settle();
+        TestBench::flush();
         find->BottoneAvanti_Click();
-        settle();
+        TestBench::flush();
     }
     for (int i = 0; i < o.clicks; ++i) {
-        ImageBox* box = candidate(find, stato.FiguraGiusta, false);
+        QWidget* box = Pupil::wrongAnswer(find, stato);
         const int errati = stato.NumeroErrati;
-        wrong << microseconds([&] { click(box); });
+        wrong << microseconds([&] { TestBench::click(box); });
         if (stato.NumeroErrati == errati)
             broken("wrong pick");
-        settle();
+        TestBench::flush();
     }
     row("Esatto (FormEs3)", right);
     row("Errato (FormEs3)", wrong);
@@ -673,21 +652,21 @@ void benchClicks(const Options& o, Services& s) {
     QList<double> pick, last;
     auto* build = p.open<FormaRotazione>(FinestraId::FormEs11);
     for (int i = 0; i < o.clicks; ++i) {
-        const auto next = [&] { return candidate(build, stato.FiguraGiusta, true); };
-        ImageBox* box = next();
-        pick << microseconds([&] { click(box); });
+        const auto next = [&] { return Pupil::rightAnswers(build, stato).first(); };
+        QWidget* box = next();
+        pick << microseconds([&] { TestBench::click(box); });
         if (build->ProssimaCasella != 2)
             broken("first right pick");
-        settle();
-        click(next());
-        settle();
+        TestBench::flush();
+        TestBench::click(next());
+        TestBench::flush();
         box = next();
-        last << microseconds([&] { click(box); });
+        last << microseconds([&] { TestBench::click(box); });
         if (!build->BottoneAvanti->isEnabled())
             broken("last right pick");
-        settle();
+        TestBench::flush();
         build->BottoneAvanti_Click();
-        settle();
+        TestBench::flush();
     }
     row("right pick in a build window (FormEs11)", pick);
     row("last right pick, Esatto (FormEs11)", last);

@@ -21,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QSoundEffect>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
@@ -56,7 +57,7 @@ const QList<FinestraId> allWindows = [] {
 
 } // namespace
 
-class TestBrokenLibrary : public QObject {
+class tst_BrokenLibrary : public QObject {
     Q_OBJECT
 
     // Opens every exercise window and solves a few exercises in each.
@@ -193,23 +194,45 @@ private slots:
     void damagedSounds() {
         Library library;
         const QString truncated = library.folder() + "/suoni/si1.wav";
+        const QString noise = library.folder() + "/suoni/si2.wav";
+        const QString missing = library.folder() + "/suoni/no.wav";
         QFile source(QStringLiteral(VORTELIA_APP_DIR "/suoni/si1.wav"));
         QVERIFY(source.open(QIODevice::ReadOnly));
         QFile out(truncated);
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(source.read(44)); // the header alone
         out.close();
+        QFile garbage(noise);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(20000, 'x'));
+        garbage.close();
+
         int beeps = 0;
         QtSoundPlayer player([&beeps] { ++beeps; });
-        player.preload({truncated, library.folder() + "/suoni/no.wav"});
+        player.preload({truncated, noise, missing});
         player.play(truncated);
-        player.play(library.folder() + "/suoni/no.wav"); // missing
+        player.play(missing);
         QCOMPARE(beeps, 1);
-        QTest::qWait(300); // the decoder's verdict, never the end of a sound
-        player.play(truncated);
-        QVERIFY(beeps >= 1);
+
+        // An undecodable file beeps once the decoder has judged it...
+        QSoundEffect* judged = nullptr;
+        for (QSoundEffect* effect : player.findChildren<QSoundEffect*>())
+            if (effect->source() == QUrl::fromLocalFile(noise))
+                judged = effect;
+        QVERIFY(judged);
+        QTRY_COMPARE(judged->status(), QSoundEffect::Error);
+        QCOMPARE(beeps, 1); // the verdict alone is silent
+        player.play(noise);
+        QCOMPARE(beeps, 2);
+
+        // ... and a play asked for before the verdict beeps when it comes.
+        int lateBeeps = 0;
+        QtSoundPlayer fresh([&lateBeeps] { ++lateBeeps; });
+        fresh.play(noise);
+        QCOMPARE(lateBeeps, 0);
+        QTRY_COMPARE(lateBeeps, 1);
     }
 };
 
-QTEST_MAIN(TestBrokenLibrary)
+QTEST_MAIN(tst_BrokenLibrary)
 #include "tst_BrokenLibrary.moc"

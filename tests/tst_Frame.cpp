@@ -1,6 +1,7 @@
 // The frame every exercise window shares: counters, faces, "avanti", the
 // menu entries, activation, and the layouts read back from the widgets.
 
+#include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
 #include "app/FormMenu.h"
@@ -50,7 +51,7 @@ bool allEnabled(const FinestraEsercizio& w, bool enabled) {
 
 } // namespace
 
-class TestFrame : public QObject {
+class tst_Frame : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestBench> bench;
@@ -241,6 +242,60 @@ private slots:
         QCOMPARE(es4->Label3[1]->text(), QString("ANTIORARIA"));
     }
 
+    // Entries 6, 7 and 10 are where the exercise windows' table differs from
+    // the menu's: every exercise window, at its opening and after "avanti",
+    // takes the colour from its own table.
+    void exerciseWindowsTakeTheirOwnColours_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("6") << 5 << qRgb(255, 255, 192);
+        QTest::newRow("7") << 6 << qRgb(255, 192, 192);
+        QTest::newRow("10") << 9 << qRgb(192, 192, 255);
+    }
+    void exerciseWindowsTakeTheirOwnColours() {
+        QFETCH(int, entry);
+        QFETCH(QRgb, colour);
+        delete prova;
+        prova = nullptr;
+        for (int n = 1; n <= 15; ++n) {
+            bench->rnd.clear();
+            bench->rnd.scriptDraws({{entry, 18}});
+            auto* w = bench->open<FinestraEsercizio>(formEs(n));
+            QVERIFY(w);
+            QCOMPARE(QColor(Colori::sfondo(*w->area())), QColor(colour));
+            QVERIFY(Pupil::solve(w, bench->stato()));
+            bench->rnd.scriptDraws({{entry, 18}});
+            TestBench::click(w->BottoneAvanti);
+            QCOMPARE(QColor(Colori::sfondo(*w->area())), QColor(colour));
+        }
+    }
+
+    // The second press of a quick double tap is no new answer: a wrong pick
+    // counts one error, and a right pick in a build window is not taken
+    // for a view already in the row.
+    void doubleTapIsJudgedOnce() {
+        delete prova;
+        prova = nullptr;
+        auto* find = bench->open<TrovaRotazione>(FinestraId::FormEs2);
+        QVERIFY(QTest::qWaitForWindowExposed(find));
+        TestBench::doubleClick(Pupil::wrongAnswer(find, bench->stato()));
+        QCOMPARE(bench->stato().NumeroErrati, 1);
+        QCOMPARE(bench->suoni.played.size(), 1);
+        TestBench::doubleClick(Pupil::rightAnswers(find, bench->stato()).first());
+        QCOMPARE(bench->stato().NumeroEsatti, 1);
+        QCOMPARE(bench->stato().NumeroErrati, 1);
+        QCOMPARE(bench->suoni.played.size(), 2);
+
+        auto* build = bench->open<FormaRotazione>(FinestraId::FormEs11);
+        QVERIFY(QTest::qWaitForWindowExposed(build));
+        const int errati = bench->stato().NumeroErrati;
+        bench->suoni.played.clear();
+        TestBench::doubleClick(Pupil::rightAnswers(build, bench->stato()).first());
+        QCOMPARE(build->ProssimaCasella, 2);
+        QCOMPARE(bench->stato().NumeroErrati, errati);
+        QVERIFY(bench->suoni.played.isEmpty()); // not the sound of an error
+    }
+
     void labelsKeepTheirCyanWhenTheWindowIsRecoloured() {
         for (int i = 0; i < 20; ++i) {
             prova->CaricaColori();
@@ -251,5 +306,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrame)
+QTEST_MAIN(tst_Frame)
 #include "tst_Frame.moc"

@@ -1,24 +1,26 @@
-// The platform layer: random values, number text, colour tables, sounds and
-// Qt's Italian strings.
+// The platform layer: random values, number text, colour tables, sounds,
+// work after the first paint and Qt's Italian strings.
 
 #include "doubles/TestBench.h"
 
 #include "common/Colori.h"
 #include "common/ModuloColoriSuoni.h"
+#include "common/platform/AfterFirstPaint.h"
+#include "common/platform/AreaColorata.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/QtSoundPlayer.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
-
-#include "common/platform/AreaColorata.h"
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QSet>
+#include <QSoundEffect>
 #include <QTranslator>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -27,16 +29,24 @@ namespace {
 // The largest float below 1, where a careless Int(Rnd * n) rounds up to n.
 constexpr float kJustBelowOne = 0.99999994f;
 
-QList<QRgb> rgbList(std::initializer_list<std::array<int, 3>> values) {
-    QList<QRgb> list;
-    for (const auto& v : values)
-        list << qRgb(v[0], v[1], v[2]);
-    return list;
+// Whether the player holds at least n sound files, each with its decoder's verdict.
+bool decoded(const QtSoundPlayer& player, int n) {
+    const auto effects = player.findChildren<QSoundEffect*>();
+    if (effects.size() < n)
+        return false;
+    return std::none_of(effects.begin(), effects.end(), [](const QSoundEffect* e) {
+        return e->status() == QSoundEffect::Null || e->status() == QSoundEffect::Loading;
+    });
 }
 
-template <typename Table> int distinct(const Table& table) {
-    return int(QSet<QRgb>(table.begin(), table.end()).size());
-}
+// A window that counts its paints.
+class PaintCounter : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
 
 } // namespace
 
@@ -84,41 +94,6 @@ private slots:
         // Tags are written by signedForm and read back by toNumber.
         for (int v : {0, 1, 8, 32767})
             QCOMPARE(NumberText::toNumber(NumberText::signedForm(v)), double(v));
-    }
-
-    void paletteTables() {
-        const QList<QRgb> menu = rgbList({{255, 192, 192},
-                                          {255, 128, 128},
-                                          {255, 192, 192},
-                                          {255, 192, 128},
-                                          {255, 128, 0},
-                                          {0, 255, 255},
-                                          {255, 255, 0},
-                                          {192, 64, 0},
-                                          {128, 255, 128},
-                                          {0, 192, 0},
-                                          {192, 255, 255},
-                                          {0, 255, 255},
-                                          {192, 192, 255},
-                                          {255, 192, 255},
-                                          {255, 192, 255},
-                                          {224, 224, 224},
-                                          {255, 192, 255},
-                                          {255, 0, 255}});
-        QList<QRgb> exercises = menu;
-        // Entries 6, 7 and 10 (counted from 1) differ in the exercise table.
-        exercises[5] = qRgb(255, 255, 192);
-        exercises[6] = qRgb(255, 192, 192);
-        exercises[9] = qRgb(192, 192, 255);
-
-        const auto& m = Colori::paletteMenu();
-        const auto& e = Colori::paletteEsercizi();
-        QCOMPARE(m.size(), std::size_t(18));
-        QCOMPARE(e.size(), std::size_t(18));
-        QCOMPARE(QList<QRgb>(m.begin(), m.end()), menu);
-        QCOMPARE(QList<QRgb>(e.begin(), e.end()), exercises);
-        QCOMPARE(distinct(m), 14);
-        QCOMPARE(distinct(e), 13);
     }
 
     void caricaColoriTakesOneValueAndKeepsLabels() {
@@ -224,12 +199,55 @@ private slots:
         const QString path = QStringLiteral(VORTELIA_APP_DIR "/suoni/si1.wav");
         player.preload({path});
         player.play(path);
-        // Let the decoder report, but never wait for the end of the sound.
-        QTest::qWait(300);
+        // The decoder's verdict, never the end of the sound.
+        QTRY_VERIFY(decoded(player, 1));
         QCOMPARE(beeps, 0);
         player.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
-        QTest::qWait(100);
+        QTRY_VERIFY(decoded(player, 2));
         QCOMPARE(beeps, 0);
+    }
+
+    // The task waits for the window's first paint, comes after it rather
+    // than inside it, and runs once however often the window is painted.
+    void afterFirstPaintRunsOnceAfterThePaint() {
+        PaintCounter window;
+        window.resize(120, 120);
+        int runs = 0;
+        int paintsBeforeRun = -1;
+        AfterFirstPaint::run(&window, [&] {
+            ++runs;
+            paintsBeforeRun = window.paints;
+        });
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 0); // never shown
+
+        // Shown but not yet painted.
+        window.setUpdatesEnabled(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        QCOMPARE(window.paints, 0);
+        QCOMPARE(runs, 0);
+
+        window.setUpdatesEnabled(true);
+        QTRY_COMPARE(runs, 1);
+        QVERIFY(paintsBeforeRun > 0);
+
+        const int paints = window.paints;
+        window.update();
+        QTRY_VERIFY(window.paints > paints);
+        window.repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
+    }
+
+    void afterFirstPaintWithoutAWindowRunsOnceFromTheEventLoop() {
+        int runs = 0;
+        AfterFirstPaint::run(nullptr, [&] { ++runs; });
+        QCOMPARE(runs, 0);
+        QTRY_COMPARE(runs, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
     }
 
     void italianTranslationGivesSi() {

@@ -36,7 +36,7 @@ QString counterText(int count, bool reset) {
 
 } // namespace
 
-class TestSoak : public QObject {
+class tst_Soak : public QObject {
     Q_OBJECT
 
     TestBench bench;
@@ -148,5 +148,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSoak)
+QTEST_MAIN(tst_Soak)
 #include "tst_Soak.moc"

@@ -14,20 +14,20 @@
 
 #include <memory>
 
-class TstTipoRotazione : public QObject {
+class tst_TipoRotazione : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestBench> banco;
+    std::unique_ptr<TestBench> bench;
 
     TipoRotazione* apri(int lettera, bool orario, int primo) {
-        banco->rnd.scriptDraws({{0, 18}, {lettera, 26}, {orario ? 1 : 0, 2}, {primo - 1, 8}});
-        return banco->open<TipoRotazione>(FinestraId::FormEs4);
+        bench->rnd.scriptDraws({{0, 18}, {lettera, 26}, {orario ? 1 : 0, 2}, {primo - 1, 8}});
+        return bench->open<TipoRotazione>(FinestraId::FormEs4);
     }
 
 private slots:
-    void init() { banco = std::make_unique<TestBench>(); }
+    void init() { bench = std::make_unique<TestBench>(); }
     void cleanup() {
-        banco.reset();
+        bench.reset();
         TestBench::flush();
     }
 
@@ -52,12 +52,12 @@ private slots:
         const int lettera = (3 * primo + (orario ? 1 : 0)) % 26;
         auto* w = apri(lettera, orario, primo);
         QVERIFY(w);
-        QCOMPARE(banco->rnd.pending(), 0);
-        QCOMPARE(banco->rnd.taken(), 4);
+        QCOMPARE(bench->rnd.pending(), 0);
+        QCOMPARE(bench->rnd.taken(), 4);
         for (int i = 0; i < 4; ++i) {
             QVERIFY(w->Image2[i]->picture());
             QCOMPARE(w->Image2[i]->picture(),
-                     banco->figure.picture(QChar(u'a' + lettera), viste[i]));
+                     bench->figure.picture(QChar(u'a' + lettera), viste[i]));
         }
         QVERIFY(!w->Shape1->isVisible());
         QVERIFY(!w->Shape2->isVisible());
@@ -80,8 +80,8 @@ private slots:
         QFETCH(bool, orario);
         QFETCH(bool, primaSbagliato);
         auto* w = apri(7, orario, orario ? 6 : 3);
-        const auto& stato = banco->stato();
-        const auto& suoni = banco->suoni.played;
+        const auto& stato = bench->stato();
+        const auto& suoni = bench->suoni.played;
         const int errori = primaSbagliato ? 1 : 0;
 
         if (primaSbagliato) {
@@ -96,7 +96,7 @@ private slots:
             QVERIFY(w->Image1->isEnabled());
             QVERIFY(w->Image3->isEnabled());
             QVERIFY(!w->BottoneAvanti->isEnabled());
-            QCOMPARE(suoni, QStringList{banco->ctx().cartellaApplicazione + "/suoni/no.wav"});
+            QCOMPARE(suoni, QStringList{bench->ctx().cartellaApplicazione + "/suoni/no.wav"});
         }
 
         TestBench::click(orario ? w->Image1 : w->Image3);
@@ -132,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstTipoRotazione)
+QTEST_MAIN(tst_TipoRotazione)
 #include "tst_TipoRotazione.moc"

@@ -61,10 +61,10 @@ const QRegularExpression suonoSi(QStringLiteral("/suoni/si[1-4]\\.wav$"));
 
 } // namespace
 
-class TstTrovaRotazione : public QObject {
+class tst_TrovaRotazione : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestBench> banco;
+    std::unique_ptr<TestBench> bench;
 
     void righe() {
         QTest::addColumn<int>("es");
@@ -86,9 +86,9 @@ class TstTrovaRotazione : public QObject {
     }
 
 private slots:
-    void init() { banco = std::make_unique<TestBench>(); }
+    void init() { bench = std::make_unique<TestBench>(); }
     void cleanup() {
-        banco.reset();
+        bench.reset();
         TestBench::flush();
     }
 
@@ -105,24 +105,24 @@ private slots:
         QFETCH(int, sbagliata);
         const int n = candidati(es);
         const QChar letter(u'a' + 25 - es);
-        scripta(banco->rnd, es, 25 - es, distribuzione(n), senso, prima);
-        const qsizetype scripted = banco->rnd.pending();
-        auto* w = banco->open<TrovaRotazione>(formEs(es));
+        scripta(bench->rnd, es, 25 - es, distribuzione(n), senso, prima);
+        const qsizetype scripted = bench->rnd.pending();
+        auto* w = bench->open<TrovaRotazione>(formEs(es));
         QVERIFY(w);
-        QCOMPARE(banco->rnd.pending(), 0);
-        QCOMPARE(banco->rnd.taken(), scripted);
+        QCOMPARE(bench->rnd.pending(), 0);
+        QCOMPARE(bench->rnd.taken(), scripted);
         QCOMPARE(w->Image1.size(), n);
         for (int i = 0; i < n; ++i) {
             QCOMPARE(w->Image1[i]->Tag, etichette(n)[i]);
             QCOMPARE(w->Image1[i]->picture(),
-                     banco->figure.picture(letter, Estrazioni::numeroTag(*w->Image1[i])));
+                     bench->figure.picture(letter, Estrazioni::numeroTag(*w->Image1[i])));
         }
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(w->Image2[i]->picture(), banco->figure.picture(letter, riga[i]));
+            QCOMPARE(w->Image2[i]->picture(), bench->figure.picture(letter, riga[i]));
         QVERIFY(!w->Image2[3]->picture());
-        QCOMPARE(banco->stato().FiguraGiusta, giusta);
-        const auto& stato = banco->stato();
-        const auto& suoni = banco->suoni.played;
+        QCOMPARE(bench->stato().FiguraGiusta, giusta);
+        const auto& stato = bench->stato();
+        const auto& suoni = bench->suoni.played;
 
         TestBench::click(Pupil::boxTagged(w->Image1, sbagliata));
         QVERIFY(!w->ComandoIconaSi->isVisible());
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(stato.NumeroEsatti, 0);
         QCOMPARE(w->EtichettaErrati->text(), QStringLiteral(" 1"));
         QCOMPARE(w->EtichettaEsatti->text(), QStringLiteral("0"));
-        QCOMPARE(suoni, QStringList{banco->ctx().cartellaApplicazione + "/suoni/no.wav"});
+        QCOMPARE(suoni, QStringList{bench->ctx().cartellaApplicazione + "/suoni/no.wav"});
         QVERIFY(!w->Image2[3]->picture());
         QVERIFY(!w->BottoneAvanti->isEnabled());
         for (ImageBox* box : w->Image1)
@@ -141,7 +141,7 @@ private slots:
         TestBench::click(scelta);
         QVERIFY(w->Image2[3]->picture());
         QCOMPARE(w->Image2[3]->picture(), scelta->picture());
-        QCOMPARE(w->Image2[3]->picture(), banco->figure.picture(letter, giusta));
+        QCOMPARE(w->Image2[3]->picture(), bench->figure.picture(letter, giusta));
         QVERIFY(w->ComandoIconaSi->isVisible());
         QVERIFY(!w->ComandoIconaNo->isVisible());
         QCOMPARE(stato.NumeroEsatti, 1);
@@ -177,7 +177,7 @@ private slots:
         QFETCH(int, es);
         QFETCH(bool, dueSensi);
         const int n = candidati(es);
-        auto* w = banco->open<TrovaRotazione>(formEs(es));
+        auto* w = bench->open<TrovaRotazione>(formEs(es));
         QSet<int> sensi, prime;
         const int giri = 150;
         for (int giro = 0; giro < giri; ++giro) {
@@ -192,17 +192,17 @@ private slots:
             QCOMPARE((v[2] - 1) / 4, gruppo);
             QCOMPARE((pos(v[2]) - pos(v[1]) + 4) % 4, d);
             const int giusta = gruppo * 4 + (pos(v[2]) + d) % 4 + 1;
-            QCOMPARE(banco->stato().FiguraGiusta, giusta);
+            QCOMPARE(bench->stato().FiguraGiusta, giusta);
             sensi << d;
             prime << v[0];
 
             ImageBox* scelta = Pupil::boxTagged(w->Image1, giusta);
             w->Image1_Click(scelta->index());
             QCOMPARE(w->Image2[3]->picture(), scelta->picture());
-            QCOMPARE(banco->stato().NumeroEsatti, giro + 1);
+            QCOMPARE(bench->stato().NumeroEsatti, giro + 1);
             w->BottoneAvanti_Click();
         }
-        QCOMPARE(banco->stato().NumeroErrati, 0);
+        QCOMPARE(bench->stato().NumeroErrati, 0);
         QCOMPARE(sensi.size(), dueSensi ? 2 : 1);
         if (!dueSensi)
             QVERIFY(sensi.contains(1));
@@ -210,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstTrovaRotazione)
+QTEST_MAIN(tst_TrovaRotazione)
 #include "tst_TrovaRotazione.moc"

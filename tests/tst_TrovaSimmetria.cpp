@@ -64,7 +64,7 @@ void scriptSetUp(ScriptedRandom& rnd, int letter, int modelBox) {
 
 } // namespace
 
-class TestTrovaSimmetria : public QObject {
+class tst_TrovaSimmetria : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestBench> bench;
@@ -187,5 +187,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTrovaSimmetria)
+QTEST_MAIN(tst_TrovaSimmetria)
 #include "tst_TrovaSimmetria.moc"

@@ -38,6 +38,14 @@ QList<QWidget*> rightAnswers(FinestraEsercizio* w, const StatoCondiviso& stato) 
     return right;
 }
 
+QWidget* wrongAnswer(FinestraEsercizio* w, const StatoCondiviso& stato) {
+    const auto right = rightAnswers(w, stato);
+    for (QWidget* control : w->controlliRisposta())
+        if (!right.contains(control))
+            return control;
+    return nullptr;
+}
+
 int picksPerExercise(FinestraEsercizio* w) {
     return qobject_cast<FormaRotazione*>(w) ? 3 : 1;
 }

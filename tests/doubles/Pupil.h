@@ -16,6 +16,9 @@ ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n);
 // The answer controls that are right for the current question.
 QList<QWidget*> rightAnswers(FinestraEsercizio* window, const StatoCondiviso& stato);
 
+// The first answer control that is wrong for the current question, or nullptr.
+QWidget* wrongAnswer(FinestraEsercizio* window, const StatoCondiviso& stato);
+
 // Right clicks one exercise takes: three in the build windows, one elsewhere.
 int picksPerExercise(FinestraEsercizio* window);
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 TestBench::TestBench(const QString& applicationFolder)
     : figure(applicationFolder), programma(rnd, messaggi, suoni, figure, applicationFolder,
@@ -24,4 +25,10 @@ int TestBench::visibleWindows() {
 
 void TestBench::click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void TestBench::doubleClick(QWidget* widget) {
+    QWindow* window = widget->window()->windowHandle();
+    const QPoint centre = widget->mapTo(widget->window(), widget->rect().center());
+    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, centre);
 }

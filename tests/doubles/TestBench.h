@@ -42,4 +42,7 @@ public:
     static int visibleWindows();
 
     static void click(QWidget* widget);
+    // A quick double tap, through the window system as a real mouse gives it:
+    // press, release, double click, release. The window must be shown.
+    static void doubleClick(QWidget* widget);
 };

@@ -35,7 +35,7 @@ chmod -R a-w "$folder"
 mkdir "$work/elsewhere"
 ln -s "$folder/vortelia" "$work/elsewhere/vortelia"
 
-start_xvfb "$work" || skip "$XVFB_PROBLEM"
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
 mkdir -m 700 "$work/runtime"
 (cd "$work/elsewhere" && exec env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb \
     XDG_RUNTIME_DIR="$work/runtime" ./vortelia) >"$work/program.log" 2>&1 &

@@ -43,7 +43,7 @@ fi
 
 # In a real X window the start window must come up alone: a missing-data
 # warning would be a second window.
-if start_xvfb "$work"; then
+if start_driven_xvfb "$work"; then
     mkdir -m 700 "$work/runtime"
     (cd / && exec env QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" \
         "$work/moved/bin/vortelia") >"$work/x.log" 2>&1 &

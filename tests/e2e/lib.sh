@@ -86,49 +86,22 @@ run_briefly() {
 
 # --- A real X server -------------------------------------------------------
 
-# start_xvfb DIR [WIDTHxHEIGHT]: starts Xvfb on a free display, 1024x768
-# unless told, and exports DISPLAY; sets
-# XVFB_PID. Returns 1, with the reason in XVFB_PROBLEM, when Xvfb or xdotool
-# is missing or the server cannot start.
-# XVFB_PROBLEM is read by the callers.
+# shellcheck source=../../scripts/xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+
+# start_driven_xvfb DIR [WIDTHxHEIGHT]: start_xvfb, for a session xdotool drives. Returns 1,
+# with the reason in XVFB_PROBLEM, when xdotool is missing or cannot reach it.
 # shellcheck disable=SC2034
-start_xvfb() {
-    local dir=$1 size=${2:-1024x768}
-    XVFB_PROBLEM=
-    if ! command -v Xvfb >/dev/null; then
-        XVFB_PROBLEM="Xvfb is not installed"
-        return 1
-    fi
+start_driven_xvfb() {
     if ! command -v xdotool >/dev/null; then
         XVFB_PROBLEM="xdotool is not installed"
         return 1
     fi
-    # -displayfd picks a free display and writes its number once it is ready.
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset \
-        3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    local i
-    for ((i = 0; i < 150; i++)); do
-        [ -s "$dir/display" ] && break
-        if ! kill -0 "$XVFB_PID" 2>/dev/null; then
-            cat "$dir/xvfb.log"
-            XVFB_PID=
-            XVFB_PROBLEM="Xvfb could not start"
-            return 1
-        fi
-        sleep 0.1
-    done
-    if [ ! -s "$dir/display" ]; then
-        XVFB_PROBLEM="Xvfb did not report a display within 15 s"
-        return 1
-    fi
-    DISPLAY=:$(head -n 1 "$dir/display")
-    export DISPLAY
+    start_xvfb "$@" || return 1
     if ! timeout 10 xdotool getmouselocation >/dev/null 2>&1; then
         XVFB_PROBLEM="xdotool cannot reach the X server on $DISPLAY"
         return 1
     fi
-    echo "Xvfb on display $DISPLAY"
 }
 
 # visible_windows: one line "id width height x y title" per visible window

@@ -96,7 +96,7 @@ frames_after() {
     echo nessuno
 }
 
-start_xvfb "$work" || skip "$XVFB_PROBLEM"
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
 
 # The program under test: a real X window, not ctest's offscreen platform, and
 # a runtime folder of its own.

@@ -79,7 +79,7 @@ colour_at() {
     pixel "$1" "$AT_X" "$AT_Y"
 }
 
-start_xvfb "$work" ${W}x${H} || skip "$XVFB_PROBLEM"
+start_driven_xvfb "$work" ${W}x${H} || skip "$XVFB_PROBLEM"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 WM_PID=$!
 for _ in $(seq 50); do

@@ -2,20 +2,19 @@
 // middle of an exercise, to PNG files: `screenshots <out-dir> [scale | WIDTHxHEIGHT]`
 // (a display scale factor, or every window resized to that size).
 
+#include "doubles/Pupil.h"
+#include "doubles/RecordingSoundPlayer.h"
+#include "doubles/ScriptedMessageBox.h"
+#include "doubles/TestBench.h"
+
 #include "app/CatalogoFinestre.h"
 #include "app/Programma.h"
-#include "common/Estrazioni.h"
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
-#include "common/StatoCondiviso.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/ImageBox.h"
-#include "common/platform/MessageBoxService.h"
-#include "common/platform/SoundPlayer.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
-#include "exercises/rotation_type/TipoRotazione.h"
-#include "exercises/symmetry_find/TrovaSimmetria.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,36 +24,19 @@
 
 namespace {
 
-class Silence : public SoundPlayer {
-public:
-    void play(const QString&) override {}
-};
-
-class NoQuestions : public MessageBoxService {
-public:
-    Answer show(QWidget*, const Request&) override { return Answer::No; }
-};
-
-// A pupil halfway through: one wrong answer, and in the build windows one
-// right pick already in the row.
-void playAWhile(QWidget* window, StatoCondiviso& stato) {
-    if (auto* w = qobject_cast<TrovaRotazione*>(window)) {
-        for (ImageBox* box : w->Image1)
-            if (Estrazioni::numeroTag(*box) != stato.FiguraGiusta) {
-                w->Image1_Click(box->index());
-                break;
-            }
-    } else if (auto* w = qobject_cast<FormaRotazione*>(window)) {
-        w->Image1_Click(w->Image1.back()->index() == 7 ? 4 : 0);
-        for (ImageBox* box : w->Image1)
-            if (Estrazioni::numeroTag(*box) == stato.FiguraGiusta && w->ProssimaCasella == 1)
-                w->Image1_Click(box->index());
-    } else if (auto* w = qobject_cast<TrovaSimmetria*>(window)) {
-        for (ImageBox* box : w->Image1)
-            if (Estrazioni::numeroTag(*box) == w->FiguraSimmetrica)
-                w->Image1_Click(box->index());
-    } else if (auto* w = qobject_cast<TipoRotazione*>(window)) {
-        w->SensoOrario ? w->Image1_Click() : w->Image3_Click();
+// A pupil halfway through: one wrong answer in the find-the-rotation windows,
+// the right one elsewhere, and in the build windows a pick of a fixed box and,
+// unless that was right, one right pick already in the row.
+void playAWhile(FinestraEsercizio* w, const StatoCondiviso& stato) {
+    if (qobject_cast<TrovaRotazione*>(w)) {
+        TestBench::click(Pupil::wrongAnswer(w, stato));
+    } else if (auto* build = qobject_cast<FormaRotazione*>(w)) {
+        // A fixed box: the pictures of every window show the same state.
+        build->Image1_Click(build->Image1.back()->index() == 7 ? 4 : 0);
+        if (build->ProssimaCasella == 1)
+            TestBench::click(Pupil::rightAnswers(w, stato).first());
+    } else {
+        TestBench::click(Pupil::rightAnswers(w, stato).first());
     }
 }
 
@@ -88,8 +70,8 @@ int main(int argc, char* argv[]) {
 
     ClockRandom rnd;
     rnd.seed(20261208);
-    NoQuestions messaggi;
-    Silence suoni;
+    ScriptedMessageBox messaggi; // no question is asked here
+    RecordingSoundPlayer suoni;
     const QString folder = QApplication::applicationDirPath();
     FigureLibrary figure(folder);
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra, [] {});
@@ -105,10 +87,11 @@ int main(int argc, char* argv[]) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             QCoreApplication::sendPostedEvents();
         }
-        // Counts start from zero in every window, as they do for a pupil.
-        if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window))
+        if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window)) {
+            // Counts start from zero in every window, as they do for a pupil.
             esercizio->MenuAzzera_Click();
-        playAWhile(window, programma.stato());
+            playAWhile(esercizio, programma.stato());
+        }
         QCoreApplication::processEvents();
         const QString path = out + QLatin1Char('/') + fileName(id) + QStringLiteral(".png");
         if (!window->grab().save(path)) {

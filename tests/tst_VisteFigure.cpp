@@ -109,7 +109,7 @@ bool allLoaded(const std::array<QImage, 8>& views) {
 
 } // namespace
 
-class TestFigureLibrary : public QObject {
+class tst_VisteFigure : public QObject {
     Q_OBJECT
 
 private slots:
@@ -126,13 +126,13 @@ private:
     static void addLetterRows();
 };
 
-void TestFigureLibrary::addLetterRows() {
+void tst_VisteFigure::addLetterRows() {
     QTest::addColumn<QString>("letter");
     for (char c = 'a'; c <= 'z'; ++c)
         QTest::newRow(QByteArray(1, c).constData()) << QString(QChar(c));
 }
 
-void TestFigureLibrary::filesExistAndDecode() {
+void tst_VisteFigure::filesExistAndDecode() {
     QFETCH(QString, letter);
     for (int n = 1; n <= 8; ++n) {
         const QString path = viewPath(letter, n);
@@ -143,7 +143,7 @@ void TestFigureLibrary::filesExistAndDecode() {
     }
 }
 
-void TestFigureLibrary::viewsFollowNumbering() {
+void tst_VisteFigure::viewsFollowNumbering() {
     QFETCH(QString, letter);
     const auto views = loadViews(letter);
     QVERIFY2(allLoaded(views), "views missing or of the wrong size");
@@ -159,7 +159,7 @@ void TestFigureLibrary::viewsFollowNumbering() {
 
 // Guards against a comparison that accepts anything, and against turning
 // the wrong way round.
-void TestFigureLibrary::viewTwoIsNotAnticlockwise() {
+void tst_VisteFigure::viewTwoIsNotAnticlockwise() {
     QFETCH(QString, letter);
     const auto views = loadViews(letter);
     QVERIFY2(allLoaded(views), "views missing or of the wrong size");
@@ -168,7 +168,7 @@ void TestFigureLibrary::viewTwoIsNotAnticlockwise() {
              "view 2 equals view 1 turned anticlockwise");
 }
 
-void TestFigureLibrary::allViewsClearlyDiffer() {
+void tst_VisteFigure::allViewsClearlyDiffer() {
     QFETCH(QString, letter);
     const auto views = loadViews(letter);
     QVERIFY2(allLoaded(views), "views missing or of the wrong size");
@@ -185,5 +185,5 @@ void TestFigureLibrary::allViewsClearlyDiffer() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestFigureLibrary)
-#include "tst_FigureLibrary.moc"
+QTEST_GUILESS_MAIN(tst_VisteFigure)
+#include "tst_VisteFigure.moc"
