@@ -519,7 +519,7 @@ void benchScaled(const Options& o, Services& s) {
     add({QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), normal size"),
          QStringLiteral("us"), median(small), median(bareSetUps(normalSide)),
          QStringLiteral("< 1500 us"), below(1500), int(small.size())});
-    add({QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), full screen %1x%2, %3 px pictures")
+    add({QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), full screen %1x%2, %3 px boxes")
              .arg(w->width())
              .arg(w->height())
              .arg(fullSide),
