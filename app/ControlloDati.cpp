@@ -3,13 +3,14 @@
 #include "common/Contesto.h"
 #include "common/FigureLibrary.h"
 #include "common/Modulo1.h"
+#include "common/platform/ApplicationFolder.h"
 
 #include <QDir>
 
 namespace ControlloDati {
 
 QString messaggioMancanti(int mancanti, const QString& folder) {
-    const QString where = QDir::toNativeSeparators(folder);
+    const QString where = QDir::toNativeSeparators(ApplicationFolder::shown(folder));
     if (mancanti == 1)
         return QStringLiteral("Manca 1 immagine nella cartella %1: gli esercizi con questa figura "
                               "non si possono svolgere.")
@@ -23,7 +24,7 @@ QString messaggioMancanti(int mancanti, const QString& folder) {
 QString messaggioNessunaFigura(const QString& folder) {
     return QStringLiteral("Nella cartella %1 non ci sono le immagini delle figure: gli esercizi "
                           "non si possono svolgere.")
-        .arg(QDir::toNativeSeparators(folder));
+        .arg(QDir::toNativeSeparators(ApplicationFolder::shown(folder)));
 }
 
 void controlla(Contesto& ctx, QWidget* parent) {

@@ -9,8 +9,10 @@
 #include "common/Modulo1.h"
 #include "common/Navigatore.h"
 #include "common/platform/PictureButton.h"
+#include "common/platform/ReadingOrder.h"
 #include "common/platform/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -72,9 +74,25 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
                                    Command(12), Command(13), Command(14), Command(15)};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    for (QWidget* button : order)
+        button->installEventFilter(this);
     Command(7)->setFocus();
 
     CaricaColori();
+}
+
+bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return AreaColorata::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return AreaColorata::eventFilter(watched, event);
+    QList<QWidget*> buttons{BottoneEsci};
+    for (PictureButton* command : std::as_const(commands_))
+        buttons << command;
+    if (QWidget* to = ReadingOrder::nearest(buttons, qobject_cast<QWidget*>(watched), key))
+        to->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void FormMenu::CaricaColori() {

@@ -26,6 +26,10 @@ public:
     void BottoneEsci_Click();
     void CaricaColori();
 
+protected:
+    // The arrow keys move to the nearest button that way, besides Tab.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Contesto& ctx_;
     QHash<int, PictureButton*> commands_;

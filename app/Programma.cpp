@@ -41,7 +41,21 @@ Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer
       fabbrica_(std::move(fabbrica)), esci_(std::move(esci)) {}
 
 Programma::~Programma() {
+    QObject::disconnect(sorveglianza_);
     delete corrente_.data();
+}
+
+void Programma::sorveglia(QWidget* finestra) {
+    QObject::disconnect(sorveglianza_);
+    if (finestra)
+        sorveglianza_ =
+            QObject::connect(finestra, &QObject::destroyed, [this] { finestraPersa(); });
+}
+
+void Programma::finestraPersa() {
+    sorveglianza_ = {};
+    corrente_ = nullptr;
+    esci_();
 }
 
 void Programma::mostra(FinestraId finestra) {
@@ -59,6 +73,7 @@ void Programma::mostra(FinestraId finestra) {
     nuova->setAttribute(Qt::WA_DeleteOnClose);
     QWidget* vecchia = corrente_;
     corrente_ = nuova;
+    sorveglia(nuova);
     // A teacher who set full screen once keeps it from window to window.
     const Qt::WindowStates stato =
         (vecchia ? vecchia->windowState() : statoIniziale_) & statiTrasmessi;
@@ -76,6 +91,7 @@ void Programma::mostra(FinestraId finestra) {
 }
 
 void Programma::terminaProgramma() {
+    sorveglia(nullptr);
     scarica(corrente_);
     corrente_ = nullptr;
     esci_();

@@ -34,6 +34,12 @@ public:
     void terminaProgramma() override;
 
 private:
+    // A window that disappears without Programma's asking (deleted, or its
+    // native window destroyed by another program) was the last one open: the
+    // program ends, as when its last window is closed.
+    void sorveglia(QWidget* finestra);
+    void finestraPersa();
+
     StatoCondiviso stato_;
     FigureMemorizzate memorizzate_;
     Contesto ctx_;
@@ -41,4 +47,5 @@ private:
     std::function<void()> esci_;
     QPointer<QWidget> corrente_;
     Qt::WindowStates statoIniziale_ = Qt::WindowNoState;
+    QMetaObject::Connection sorveglianza_;
 };

@@ -6,7 +6,9 @@
 #include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/platform/AfterFirstPaint.h"
+#include "common/platform/ApplicationFolder.h"
 #include "common/platform/ClockRandom.h"
+#include "common/platform/DestroyedWindowWatcher.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
 
@@ -25,7 +27,11 @@ int main(int argc, char* argv[]) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
 
-    const QString folder = QApplication::applicationDirPath();
+    DestroyedWindowWatcher destroyedWindows;
+    app.installNativeEventFilter(&destroyedWindows);
+
+    const ApplicationFolder applicationFolder;
+    const QString folder = applicationFolder.path();
     ClockRandom rnd;
     QtMessageBox messaggi;
     QtSoundPlayer suoni;

@@ -11,15 +11,17 @@
 #include "StatoCondiviso.h"
 #include "common/platform/AreaColorata.h"
 #include "common/platform/ImageBox.h"
+#include "common/platform/KeyboardMenuBar.h"
 #include "common/platform/LineShape.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/Picture.h"
 #include "common/platform/PictureButton.h"
+#include "common/platform/ReadingOrder.h"
 #include "common/platform/Twips.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMenuBar>
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +40,9 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
             &FinestraEsercizio::adattaAllaScala);
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
+    barraMenu_ = new KeyboardMenuBar(this);
+    barraMenu_->setAccessibleName(QStringLiteral("Barra dei menu"));
+    setMenuBar(barraMenu_);
     // The trailing blanks belong to the captions: they widen the entries.
     MenuAzzera = menuBar()->addAction(QStringLiteral("Azzera conteggio        "));
     MenuInformazioni = menuBar()->addAction(QStringLiteral("Informazioni          "));
@@ -70,6 +75,8 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     };
     ComandoIconaSi = faccia("faccia_si");
     ComandoIconaNo = faccia("faccia_no");
+    ComandoIconaSi->setAccessibleName(QStringLiteral("Risposta giusta"));
+    ComandoIconaNo->setAccessibleName(QStringLiteral("Risposta sbagliata"));
     ComandoIconaSi->hide();
 
     BottoneAvanti = new PictureButton(QStringLiteral("avanti"), area_);
@@ -79,14 +86,22 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
                               misure.disegnoAvanti);
     conCursoreFreccia(BottoneAvanti);
     BottoneAvanti->setEnabled(false);
+    // Reached by Tab once the exercise is solved, never by the mouse.
+    BottoneAvanti->setFocusPolicy(Qt::TabFocus);
+    BottoneAvanti->installEventFilter(this);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
+
+    // The window opens with no answer control framed; Tab goes to the first.
+    area_->setFocus();
 }
 
-ImageBox* FinestraEsercizio::casellaFigura(QPoint twips, std::int16_t index, bool bordered) {
+ImageBox* FinestraEsercizio::casellaFigura(QPoint twips, std::int16_t index, bool bordered,
+                                           const QString& nome) {
     const int lato = misureCornice.latoFigura;
     auto* box = new ImageBox(area_, index);
     box->setGeometry(Twips::rect({twips, QSize(lato, lato)}));
     box->setBordered(bordered);
+    box->setAccessibleName(nome);
     return box;
 }
 
@@ -94,7 +109,8 @@ QList<ImageBox*> FinestraEsercizio::rigaSequenza(int topTwips) {
     QList<ImageBox*> row;
     for (int i = 0; i < 4; ++i) {
         const QPoint at(misureCornice.sinistraRiga + misureCornice.passoRiga * i, topTwips);
-        row << casellaFigura(at, std::int16_t(i), true);
+        row << casellaFigura(at, std::int16_t(i), true,
+                             QStringLiteral("Sequenza, casella %1").arg(i + 1));
     }
     return row;
 }
@@ -113,12 +129,18 @@ ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, s
     auto* box = new ImageBox(area_, index);
     box->setGeometry(Twips::rect(twips));
     box->setPicture(ctx_.memorizzate.disegno(picture));
+    if (picture == QLatin1String("senso_orario"))
+        box->setAccessibleName(QStringLiteral("Senso orario"));
+    else if (picture == QLatin1String("senso_antiorario"))
+        box->setAccessibleName(QStringLiteral("Senso antiorario"));
     return box;
 }
 
 LineShape* FinestraEsercizio::linea(const Linea& linea) {
-    return new LineShape(Twips::point(linea.da), Twips::point(linea.a), linea.spessore,
-                         QColor(linea.colore), area_);
+    auto* line = new LineShape(Twips::point(linea.da), Twips::point(linea.a), linea.spessore,
+                               QColor(linea.colore), area_);
+    line->setAccessibleName(QStringLiteral("Linea di separazione"));
+    return line;
 }
 
 QList<QWidget*> FinestraEsercizio::controlliRisposta() const {
@@ -170,9 +192,37 @@ void FinestraEsercizio::resizeEvent(QResizeEvent* event) {
 }
 
 void FinestraEsercizio::Form_Activate() {
-    EtichettaEsatti->setText(NumberText::plainForm(0));
-    EtichettaErrati->setText(NumberText::plainForm(0));
+    preparaTastiera();
+    scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), NumberText::plainForm(0));
+    scriviContatore(EtichettaErrati, QStringLiteral("Errati"), NumberText::plainForm(0));
     NuovoEsercizio();
+}
+
+void FinestraEsercizio::scriviContatore(QLabel* etichetta, const QString& nome,
+                                        const QString& testo) {
+    etichetta->setText(testo);
+    // Setting the name tells a screen reader that it changed.
+    etichetta->setAccessibleName(nome + QStringLiteral(": ") + testo.trimmed());
+}
+
+// Candidates are named by their place only: a name from the picture would
+// give the answer away.
+void FinestraEsercizio::preparaTastiera() {
+    if (tastieraPronta_)
+        return;
+    tastieraPronta_ = true;
+    int place = 0;
+    for (QWidget* control : controlliInOrdine()) {
+        ++place;
+        if (auto* box = qobject_cast<ImageBox*>(control))
+            box->setPressable(true);
+        if (control->accessibleName().isEmpty())
+            control->setAccessibleName(QStringLiteral("Figura %1").arg(place));
+    }
+}
+
+QList<QWidget*> FinestraEsercizio::controlliInOrdine() const {
+    return ReadingOrder::sorted(controlliRisposta());
 }
 
 void FinestraEsercizio::mostraVerdetto(bool giusto) {
@@ -182,7 +232,8 @@ void FinestraEsercizio::mostraVerdetto(bool giusto) {
 
 void FinestraEsercizio::contaEsatto() {
     StatoCondiviso::incrementa(ctx_.stato.NumeroEsatti);
-    EtichettaEsatti->setText(NumberText::signedForm(ctx_.stato.NumeroEsatti));
+    scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"),
+                    NumberText::signedForm(ctx_.stato.NumeroEsatti));
 }
 
 void FinestraEsercizio::Esatto() {
@@ -197,7 +248,8 @@ void FinestraEsercizio::Errato() {
     mostraVerdetto(false);
     ModuloColoriSuoni::SuonoErrato(ctx_);
     StatoCondiviso::incrementa(ctx_.stato.NumeroErrati);
-    EtichettaErrati->setText(NumberText::signedForm(ctx_.stato.NumeroErrati));
+    scriviContatore(EtichettaErrati, QStringLiteral("Errati"),
+                    NumberText::signedForm(ctx_.stato.NumeroErrati));
 }
 
 void FinestraEsercizio::BottoneAvanti_Click() {
@@ -207,8 +259,8 @@ void FinestraEsercizio::BottoneAvanti_Click() {
 }
 
 void FinestraEsercizio::MenuAzzera_Click() {
-    EtichettaEsatti->setText(NumberText::plainForm(0));
-    EtichettaErrati->setText(NumberText::plainForm(0));
+    scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), NumberText::plainForm(0));
+    scriviContatore(EtichettaErrati, QStringLiteral("Errati"), NumberText::plainForm(0));
     ctx_.stato.NumeroEsatti = 0;
     ctx_.stato.NumeroErrati = 0;
 }
@@ -230,6 +282,161 @@ void FinestraEsercizio::CaricaColori() {
 }
 
 void FinestraEsercizio::abilitaRisposte(bool enabled) {
-    for (QWidget* control : controlliRisposta())
+    const QList<QWidget*> controls = controlliRisposta();
+    // A focused control that is disabled would pass the focus along the
+    // others as they are disabled in turn: park it on the window first.
+    if (!enabled && controls.contains(focusWidget()))
+        area_->setFocus(Qt::OtherFocusReason);
+    for (QWidget* control : controls)
         control->setEnabled(enabled);
+}
+
+// --- Keyboard ----------------------------------------------------------------
+
+QList<QWidget*> FinestraEsercizio::cicloTab() const {
+    QList<QWidget*> ciclo;
+    for (QWidget* control : controlliInOrdine())
+        if (control->isEnabled() && !control->isHidden())
+            ciclo << control;
+    if (BottoneAvanti->isEnabled())
+        ciclo << BottoneAvanti;
+    return ciclo;
+}
+
+bool FinestraEsercizio::focusNextPrevChild(bool next) {
+    const QList<QWidget*> ciclo = cicloTab();
+    if (ciclo.isEmpty())
+        return false;
+    const qsizetype at = ciclo.indexOf(focusWidget());
+    const qsizetype n = ciclo.size();
+    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
+    ciclo[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool FinestraEsercizio::spostaFocus(QWidget* from, int arrowKey) {
+    QList<QWidget*> abilitati;
+    for (QWidget* control : controlliInOrdine())
+        if (control->isEnabled() && !control->isHidden())
+            abilitati << control;
+    if (abilitati.isEmpty())
+        return false;
+    QWidget* to = nullptr;
+    if (from == BottoneAvanti || abilitati.contains(from))
+        to = ReadingOrder::nearest(abilitati, from, arrowKey);
+    else
+        to = abilitati.first(); // nothing focused yet: start where Tab starts
+    if (to)
+        to->setFocus(Qt::TabFocusReason);
+    return to != nullptr;
+}
+
+void FinestraEsercizio::rispondiDaTastiera(QWidget* control) {
+    auto* box = qobject_cast<ImageBox*>(control);
+    if (!box || !box->isEnabled())
+        return;
+    box->press();
+    if (BottoneAvanti->isEnabled())
+        BottoneAvanti->setFocus(Qt::TabFocusReason);
+}
+
+void FinestraEsercizio::avantiDaTastiera() {
+    if (!BottoneAvanti->isEnabled())
+        return;
+    BottoneAvanti->click();
+    for (QWidget* control : controlliInOrdine())
+        if (control->isEnabled() && !control->isHidden()) {
+            control->setFocus(Qt::TabFocusReason);
+            break;
+        }
+}
+
+void FinestraEsercizio::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Alt) {
+        // Alt alone, pressed and released with nothing in between, opens the bar.
+        soloAlt_ = !event->isAutoRepeat() &&
+                   (event->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) == 0;
+        event->accept();
+        return;
+    }
+    soloAlt_ = false;
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    QWidget* focus = focusWidget();
+    switch (key) {
+    case Qt::Key_Escape:
+        mnuEsci_Click();
+        break;
+    case Qt::Key_F1:
+        MenuInformazioni_Click();
+        break;
+    case Qt::Key_F10:
+        barraMenu_->enterKeyboardMode();
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat() && controlliRisposta().contains(focus))
+            rispondiDaTastiera(focus);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        spostaFocus(focus, key);
+        break;
+    default:
+        if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+            const QList<QWidget*> ordine = controlliInOrdine();
+            const qsizetype place = key - Qt::Key_1;
+            if (!event->isAutoRepeat() && place < ordine.size())
+                rispondiDaTastiera(ordine[place]);
+            break;
+        }
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void FinestraEsercizio::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Alt && soloAlt_) {
+        soloAlt_ = false;
+        barraMenu_->enterKeyboardMode();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyReleaseEvent(event);
+}
+
+// "avanti" answers Enter as well as Space, and its arrows lead back to the
+// answer controls.
+bool FinestraEsercizio::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == BottoneAvanti &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+                avantiDaTastiera();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (event->type() == QEvent::KeyPress)
+                spostaFocus(BottoneAvanti, key->key());
+            return true;
+        default:
+            return false;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

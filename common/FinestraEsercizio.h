@@ -12,6 +12,7 @@
 #include <functional>
 
 class ImageBox;
+class KeyboardMenuBar;
 class LineShape;
 class PictureButton;
 class QAction;
@@ -47,6 +48,11 @@ public:
     // The controls the pupil answers with, walked from index 0 upwards:
     // the candidates, unless the family answers in another way.
     virtual QList<QWidget*> controlliRisposta() const;
+    // The same controls as the pupil reads them: rows from the top, each
+    // from the left. The keyboard walks them, number key n answers with the
+    // n-th, and a screen reader names candidates by their place in it.
+    QList<QWidget*> controlliInOrdine() const;
+    KeyboardMenuBar* barraMenu() const { return barraMenu_; }
 
     QLabel* Label1;
     QLabel* Label2;
@@ -62,15 +68,18 @@ public:
 protected:
     Contesto& ctx_;
 
-    // A square figure box at (left, top), in twips.
-    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered);
+    // A square figure box at (left, top), in twips. A screen reader names a
+    // display box by `nome`; candidates are named by their place.
+    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered,
+                            const QString& nome = {});
     // The row of four bordered figure boxes of the rotation windows, at this height.
     QList<ImageBox*> rigaSequenza(int topTwips);
     // The candidates, Image1(0..N-1): figure boxes without a border at these
     // places; a click on one reaches onClick with its index.
     QList<ImageBox*> candidati(const QList<QPoint>& twips,
                                std::function<void(std::int16_t)> onClick);
-    // A stored picture in a box of its own, such as a rotation sign.
+    // A stored picture in a box of its own, such as a rotation sign; the
+    // signs are named by their sense of turning.
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
     LineShape* linea(const Linea& linea);
     // Gives the control the arrow pointer, grown with the window.
@@ -81,12 +90,27 @@ protected:
     void contaEsatto();
     void abilitaRisposte(bool enabled);
 
+    // Tab and Shift+Tab walk the answer controls in reading order, then
+    // "avanti" when it is enabled.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Pictures and pointers for the scale the layout is shown at.
     void adattaAllaScala();
+    // A counter's caption, and the name a screen reader announces with it.
+    static void scriviContatore(QLabel* etichetta, const QString& nome, const QString& testo);
+    void preparaTastiera();
+    // Answers with a control as its click does; a solved exercise then
+    // hands the keyboard to "avanti".
+    void rispondiDaTastiera(QWidget* control);
+    void avantiDaTastiera();
+    bool spostaFocus(QWidget* from, int arrowKey);
+    QList<QWidget*> cicloTab() const;
 
     FinestraId id_;
     LayoutCornice layout_;
@@ -95,4 +119,7 @@ private:
     QList<QWidget*> conCursore_;
     int altezzaMenu_;       // of the menu bar at the stored size
     qreal scalaMenu_ = 1.0; // of the menu bar's font
+    KeyboardMenuBar* barraMenu_;
+    bool tastieraPronta_ = false;
+    bool soloAlt_ = false;
 };

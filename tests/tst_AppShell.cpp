@@ -1,16 +1,22 @@
 // The start window, the main menu and the moves between them.
 
+#include "doubles/OpenBox.h"
+#include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
 #include "app/CatalogoFinestre.h"
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
 #include "common/Colori.h"
+#include "common/FinestraEsercizio.h"
 #include "common/Modulo1.h"
+#include "common/platform/DestroyedWindowWatcher.h"
 #include "common/platform/PictureButton.h"
+#include "common/platform/QtMessageBox.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QtTest>
@@ -58,6 +64,31 @@ struct RecordingProgram {
                         },
                         [] {}};
 };
+
+// The program with real message boxes, to be dismissed or destroyed.
+struct ProgramWithRealBoxes {
+    ScriptedRandom rnd;
+    QtMessageBox messaggi;
+    RecordingSoundPlayer suoni;
+    FigureLibrary figure{QStringLiteral(VORTELIA_APP_DIR)};
+    int quitCalls = 0;
+    Programma programma{
+        rnd, messaggi, suoni, figure, QStringLiteral(VORTELIA_APP_DIR), creaFinestra, [this] {
+            ++quitCalls;
+        }};
+
+    FinestraEsercizio* openExercise() {
+        programma.mostra(FinestraId::FormEs2);
+        TestBench::flush();
+        return qobject_cast<FinestraEsercizio*>(programma.finestraCorrente());
+    }
+};
+
+// "Esci" in the window's menu bar, clicked as a pupil would.
+void clickEsci(FinestraEsercizio* window) {
+    QTest::mouseClick(window->menuBar(), Qt::LeftButton, Qt::NoModifier,
+                      window->menuBar()->actionGeometry(window->mnuEsci).center());
+}
 
 } // namespace
 
@@ -272,6 +303,71 @@ private slots:
         QCOMPARE(bench.quitCalls, 1);
         QCOMPARE(TestBench::visibleWindows(), 0);
         QVERIFY(menu.isNull());
+    }
+
+    // A window that disappears without the program's asking (deleted, or its
+    // native window destroyed by another program) was the only one open: the
+    // program ends, as when its last window is closed.
+    void windowGoneFromOutsideEndsTheProgram_data() {
+        QTest::addColumn<int>("finestra");
+        QTest::addColumn<bool>("nativeOnly");
+        QTest::newRow("start window deleted") << int(FinestraId::FormAvvio) << false;
+        QTest::newRow("menu deleted") << int(FinestraId::FormMenu) << false;
+        QTest::newRow("exercise deleted") << int(FinestraId::FormEs2) << false;
+        QTest::newRow("menu's window destroyed") << int(FinestraId::FormMenu) << true;
+        QTest::newRow("exercise's window destroyed") << int(FinestraId::FormEs2) << true;
+    }
+    void windowGoneFromOutsideEndsTheProgram() {
+        QFETCH(int, finestra);
+        QFETCH(bool, nativeOnly);
+        TestBench bench;
+        QPointer<QWidget> window = bench.open<QWidget>(FinestraId(finestra));
+        QVERIFY(window);
+        if (nativeOnly)
+            DestroyedWindowWatcher::windowDestroyed(window->internalWinId());
+        else
+            delete window.data();
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(bench.current(), nullptr);
+        QCOMPARE(bench.quitCalls, 1);
+        QCOMPARE(TestBench::visibleWindows(), 0);
+    }
+
+    // "Vuoi tornare al menù?" destroyed from outside counts as "No": the
+    // exercise goes on and answers clicks.
+    void esciBoxDestroyedLeavesTheExerciseAnswering() {
+        ProgramWithRealBoxes p;
+        FinestraEsercizio* window = p.openExercise();
+        QVERIFY(window);
+        bool stuck = false;
+        OpenBox::whenShown(
+            [](QWidget* box) { DestroyedWindowWatcher::windowDestroyed(box->internalWinId()); },
+            &stuck);
+        clickEsci(window);
+        QVERIFY(!stuck);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(p.programma.finestraCorrente(), window);
+        QVERIFY(window->isVisible());
+        QVERIFY(Pupil::solve(window, p.programma.stato()));
+        QCOMPARE(window->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(p.quitCalls, 0);
+    }
+
+    // The exercise window destroyed while its question is open: the question
+    // is dismissed and the program ends, with nothing deleted under the
+    // handler that asked.
+    void windowDestroyedUnderItsOpenBoxEndsTheProgram() {
+        ProgramWithRealBoxes p;
+        QPointer<FinestraEsercizio> window = p.openExercise();
+        QVERIFY(window);
+        bool stuck = false;
+        const WId id = window->internalWinId();
+        OpenBox::whenShown([id](QWidget*) { DestroyedWindowWatcher::windowDestroyed(id); }, &stuck);
+        clickEsci(window);
+        QVERIFY(!stuck);
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(p.quitCalls, 1);
+        QCOMPARE(TestBench::visibleWindows(), 0);
     }
 
     void informationBox() {

@@ -1,14 +1,19 @@
 // The platform layer: random values, number text, colour tables, sounds,
-// work after the first paint and Qt's Italian strings.
+// message boxes, the application folder, work after the first paint and Qt's
+// Italian strings.
 
+#include "doubles/OpenBox.h"
 #include "doubles/TestBench.h"
 
 #include "common/Colori.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/platform/AfterFirstPaint.h"
+#include "common/platform/ApplicationFolder.h"
 #include "common/platform/AreaColorata.h"
 #include "common/platform/ClockRandom.h"
+#include "common/platform/DestroyedWindowWatcher.h"
 #include "common/platform/NumberText.h"
+#include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
 
 #include <QDialogButtonBox>
@@ -18,11 +23,17 @@
 #include <QSet>
 #include <QSoundEffect>
 #include <QTranslator>
+#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -47,6 +58,88 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override { ++paints; }
 };
+
+QString soundPath(const char* name) {
+    return ModuloColoriSuoni::percorsoSuono(QStringLiteral(VORTELIA_APP_DIR),
+                                            QString::fromLatin1(name));
+}
+
+// The effect the player keeps for a file; nullptr when it refused the file.
+QSoundEffect* effectOf(const QtSoundPlayer& player, const QString& path) {
+    for (QSoundEffect* effect : player.findChildren<QSoundEffect*>())
+        if (effect->source() == QUrl::fromLocalFile(path))
+            return effect;
+    return nullptr;
+}
+
+// A WAV file of 16-bit mono sound at `rate` whose header claims `claimed`
+// bytes of sound; `size` bytes in all, the rest a hole that takes no disk.
+bool writeWav(const QString& path, quint32 rate, quint32 claimed, qint64 size) {
+    QByteArray header("RIFF....WAVEfmt ....ppccrrrrbbbbaaBBdata....");
+    qToLittleEndian<quint32>(quint32(std::min<qint64>(size - 8, 0xffffffff)), header.data() + 4);
+    qToLittleEndian<quint32>(16, header.data() + 16);
+    qToLittleEndian<quint16>(1, header.data() + 20);        // PCM
+    qToLittleEndian<quint16>(1, header.data() + 22);        // mono
+    qToLittleEndian<quint32>(rate, header.data() + 24);     // samples per second
+    qToLittleEndian<quint32>(rate * 2, header.data() + 28); // bytes per second
+    qToLittleEndian<quint16>(2, header.data() + 32);
+    qToLittleEndian<quint16>(16, header.data() + 34);
+    qToLittleEndian<quint32>(claimed, header.data() + 40);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
+           file.resize(size);
+}
+
+qint64 residentBytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
+
+// Copies a file to a path given by its bytes, which QFile cannot spell when
+// they are not valid UTF-8.
+bool copyToNative(const QString& from, const QByteArray& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    return ::close(fd) == 0 && written;
+}
+
+enum class Gone { Deleted, WindowDestroyed, DestroyNotice };
+
+// A box's native window destroyed by another program, as the X server
+// reports it.
+void sendDestroyNotice(WId id) {
+    xcb_destroy_notify_event_t event{};
+    event.response_type = XCB_DESTROY_NOTIFY;
+    event.event = xcb_window_t(id);
+    event.window = xcb_window_t(id);
+    DestroyedWindowWatcher watcher;
+    watcher.nativeEventFilter("xcb_generic_event_t", &event, nullptr);
+}
+
+void makeGone(QWidget* box, Gone how) {
+    switch (how) {
+    case Gone::Deleted:
+        delete box;
+        break;
+    case Gone::WindowDestroyed:
+        DestroyedWindowWatcher::windowDestroyed(box->internalWinId());
+        break;
+    case Gone::DestroyNotice:
+        sendDestroyNotice(box->internalWinId());
+        break;
+    }
+}
 
 } // namespace
 
@@ -205,6 +298,158 @@ private slots:
         player.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
         QTRY_VERIFY(decoded(player, 2));
         QCOMPARE(beeps, 0);
+    }
+
+    // Only one sound at a time: a new applause cuts off the one still playing,
+    // and so does the wrong-answer sound.
+    void newSoundCutsOffThePlayingOne() {
+        QtSoundPlayer player([] {});
+        const QStringList paths = {soundPath("si1.wav"), soundPath("si2.wav"), soundPath("no.wav")};
+        player.preload(paths);
+        QSoundEffect* previous = nullptr;
+        for (const QString& path : paths) {
+            player.play(path);
+            QSoundEffect* effect = effectOf(player, path);
+            QVERIFY(effect);
+            if (previous)
+                QVERIFY2(!previous->isPlaying(), qPrintable(previous->source().toString()));
+            QTRY_VERIFY(effect->isPlaying());
+            previous = effect;
+        }
+    }
+
+    // Sound effects are held whole in memory: huge or long files are refused
+    // unread and beep, as a missing file does.
+    void oversizedSoundsBeepAndStayUnread() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        constexpr qint64 megabyte = 1024 * 1024;
+        QStringList refused;
+        for (int i = 1; i <= 5; ++i) {
+            refused << dir.filePath(QStringLiteral("grande%1.wav").arg(i));
+            QVERIFY(writeWav(refused.last(), 44100, 0xfffffff0u, 200 * megabyte));
+        }
+        // 11 s at 16 kB/s: small, but too long.
+        refused << dir.filePath(QStringLiteral("lungo.wav"));
+        QVERIFY(writeWav(refused.last(), 8000, 11 * 16000, 44 + 11 * 16000));
+        const QString ordinary = dir.filePath(QStringLiteral("breve.wav"));
+        QVERIFY(writeWav(ordinary, 8000, 9 * 16000, 44 + 9 * 16000));
+
+        const qint64 before = residentBytes();
+        int beeps = 0;
+        QtSoundPlayer player([&beeps] { ++beeps; });
+        player.preload(refused + QStringList{ordinary});
+        for (const QString& path : refused) {
+            const int was = beeps;
+            player.play(path);
+            QVERIFY2(beeps == was + 1, qPrintable(path));
+            QVERIFY(!effectOf(player, path));
+        }
+        // Whatever the player took on has finished loading.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&player] {
+                const auto effects = player.findChildren<QSoundEffect*>();
+                return std::none_of(effects.begin(), effects.end(), [](QSoundEffect* e) {
+                    return e->status() == QSoundEffect::Loading;
+                });
+            }(),
+            30000);
+        QVERIFY2(residentBytes() - before < 60 * megabyte,
+                 qPrintable(QStringLiteral("%1 MB").arg((residentBytes() - before) / megabyte)));
+
+        player.play(ordinary);
+        QCOMPARE(effectOf(player, ordinary)->status(), QSoundEffect::Ready);
+        QCOMPARE(beeps, int(refused.size()));
+    }
+
+    // A folder name in Latin-1 from an old stick or share, which Qt cannot
+    // spell as text: the pictures and sounds are still found in it.
+    void applicationFolderWhoseNameIsNotUtf8() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray native = QFile::encodeName(dir.path()) + "/Esercizi caff\xe9";
+        QVERIFY(::mkdir(native.constData(), 0755) == 0);
+        // QTemporaryDir cannot spell the name either: it gets a plain one back.
+        const auto rename = qScopeGuard([&] {
+            ::rename(native.constData(), QFile::encodeName(dir.filePath("x")).constData());
+        });
+        QVERIFY(::mkdir(QByteArray(native + "/jpg").constData(), 0755) == 0);
+        QVERIFY(::mkdir(QByteArray(native + "/suoni").constData(), 0755) == 0);
+        QVERIFY(copyToNative(QStringLiteral(VORTELIA_JPG_DIR "/a1.jpg"), native + "/jpg/a1.jpg"));
+        QVERIFY(copyToNative(soundPath("si1.wav"), native + "/suoni/si1.wav"));
+        // What Qt makes of the name leads nowhere.
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(native) + QStringLiteral("/jpg/a1.jpg")));
+
+        const ApplicationFolder folder(native);
+        QVERIFY(!QImage(folder.path() + QStringLiteral("/jpg/a1.jpg")).isNull());
+        int beeps = 0;
+        QtSoundPlayer player([&beeps] { ++beeps; });
+        const QString sound =
+            ModuloColoriSuoni::percorsoSuono(folder.path(), QStringLiteral("si1.wav"));
+        player.play(sound);
+        QVERIFY(effectOf(player, sound));
+        QTRY_COMPARE(effectOf(player, sound)->status(), QSoundEffect::Ready);
+        QCOMPARE(beeps, 0);
+        // Messages name the folder as a person reads it.
+        QCOMPARE(ApplicationFolder::shown(folder.path() + QStringLiteral("/jpg")),
+                 dir.path() + QStringLiteral("/Esercizi caffé/jpg"));
+    }
+
+    void applicationFolderWithAUtf8Name() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString name = dir.filePath(QStringLiteral("Esercizi più belli"));
+        QVERIFY(QDir().mkdir(name));
+        const ApplicationFolder folder(QFile::encodeName(name));
+        QCOMPARE(folder.path(), name);
+        QCOMPARE(ApplicationFolder::shown(folder.path()), name);
+        // The running program's own folder, found from the program file.
+        QCOMPARE(ApplicationFolder().path(), QCoreApplication::applicationDirPath());
+    }
+
+    // A message box that disappears without an answer (deleted, or its window
+    // destroyed by another program) counts as closed: "No" to a question.
+    void messageBoxGoneWithoutAnAnswer_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("deleted") << int(Gone::Deleted);
+        QTest::newRow("window destroyed") << int(Gone::WindowDestroyed);
+        QTest::newRow("destroy notice") << int(Gone::DestroyNotice);
+    }
+    void messageBoxGoneWithoutAnAnswer() {
+        QFETCH(int, how);
+        QtMessageBox boxes;
+        using MB = MessageBoxService;
+        for (MB::Buttons buttons : {MB::Buttons::YesNo, MB::Buttons::Ok}) {
+            bool stuck = false;
+            QPointer<QWidget> shown;
+            OpenBox::whenShown(
+                [&shown, how](QWidget* box) {
+                    shown = box;
+                    makeGone(box, Gone(how));
+                },
+                &stuck);
+            const MB::Answer answer = boxes.show(nullptr, {QStringLiteral("Vortelia"),
+                                                           QStringLiteral("Vuoi tornare al menù?"),
+                                                           MB::Icon::Question, buttons});
+            QVERIFY(!stuck);
+            QCOMPARE(answer, buttons == MB::Buttons::Ok ? MB::Answer::Ok : MB::Answer::No);
+            QVERIFY(shown.isNull());
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+    }
+
+    void parentDeletedUnderAnOpenBox() {
+        QPointer<QWidget> parent = new QWidget;
+        parent->show();
+        bool stuck = false;
+        OpenBox::whenShown([parent](QWidget*) { delete parent.data(); }, &stuck);
+        QtMessageBox boxes;
+        const auto answer = boxes.show(
+            parent, {QStringLiteral("Vortelia"), QStringLiteral("Vuoi uscire dal programma?"),
+                     MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
+        QVERIFY(!stuck);
+        QCOMPARE(answer, MessageBoxService::Answer::No);
+        QVERIFY(parent.isNull());
     }
 
     // The task waits for the window's first paint, comes after it rather

@@ -1,11 +1,14 @@
 #include "FrameShape.h"
 
+#include "Accessibility.h"
+
 #include <QPainter>
 
 #include <cmath>
 
 FrameShape::FrameShape(QRect rect, int width, QColor colour, QWidget* parent)
     : QWidget(parent), width_(width), colour_(colour) {
+    Accessibility::install();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(rect);
 }

@@ -1,11 +1,41 @@
 #include "ImageBox.h"
 
+#include "Accessibility.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 
-ImageBox::ImageBox(QWidget* parent, std::int16_t index) : QWidget(parent), index_(index) {}
+ImageBox::ImageBox(QWidget* parent, std::int16_t index) : QWidget(parent), index_(index) {
+    Accessibility::install();
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageBox::setPressable(bool pressable) {
+    pressable_ = pressable;
+    // The mouse never gives a box the focus, so it never shows the frame.
+    setFocusPolicy(pressable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ImageBox::press() {
+    if (isEnabled())
+        emit clicked(index_);
+}
+
+int ImageBox::focusFrameWidth() const {
+    return std::max(3, qRound(width() / 15.0));
+}
+
+void ImageBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImageBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
 
 void ImageBox::setPicture(PicturePtr picture) {
     picture_ = std::move(picture);
@@ -59,6 +89,14 @@ void ImageBox::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
     }
+    if (pressable_ && hasFocus()) {
+        const int width = focusFrameWidth();
+        const qreal half = width / 2.0;
+        painter.setPen(
+            QPen(QColor(focusColour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    }
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
@@ -71,8 +109,8 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click && isEnabled())
-        emit clicked(index_);
+    if (click)
+        press();
 }
 
 void ImageBox::mouseDoubleClickEvent(QMouseEvent*) {

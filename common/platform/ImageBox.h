@@ -10,7 +10,9 @@
 
 // An image box: shows its picture stretched to its own size, keeps a free
 // text tag, and reports clicks with its index in its control array.
-// A disabled box raises no click.
+// A disabled box raises no click. A pressable box is a button for the
+// keyboard and for screen readers: it takes the focus by the keyboard only,
+// shows it with a thick frame, and is pressed as it is clicked.
 class ImageBox : public QWidget, public Scalable {
     Q_OBJECT
 
@@ -38,6 +40,16 @@ public:
     void setScale(qreal scale) override;
     qreal scale() const { return scale_; }
 
+    void setPressable(bool pressable);
+    bool pressable() const { return pressable_; }
+    // What a click does: raises clicked if the box is enabled.
+    void press();
+
+    // The focus frame: a colour that no window background, picture border
+    // or answer frame uses, as thick as a fifteenth of the box.
+    static constexpr QRgb focusColour = 0x0050DC; // qRgb(0, 80, 220)
+    int focusFrameWidth() const;
+
 signals:
     void clicked(std::int16_t index);
 
@@ -46,6 +58,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::int16_t index_;
@@ -54,4 +68,5 @@ private:
     bool bordered_ = false;
     bool pressed_ = false;
     qreal scale_ = 1.0;
+    bool pressable_ = false;
 };

@@ -1,9 +1,12 @@
 #include "LineShape.h"
 
+#include "Accessibility.h"
+
 #include <QPainter>
 
 LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)
     : QWidget(parent), from_(from), to_(to), width_(width), colour_(colour) {
+    Accessibility::install();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int margin = width / 2 + 1;
     setGeometry(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin));

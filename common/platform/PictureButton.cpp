@@ -1,5 +1,6 @@
 #include "PictureButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -30,6 +31,17 @@ void PictureButton::setScale(qreal scale) {
 
 void PictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

@@ -6,7 +6,8 @@
 #include <QPushButton>
 
 // A command button with an optional picture above its caption; long captions
-// wrap onto several lines, as they must on the narrow menu buttons.
+// wrap onto several lines, as they must on the narrow menu buttons. Enter
+// presses it as Space does.
 class PictureButton : public QPushButton, public Scalable {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // The second press of a double click (or a double tap) is not a second click.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QIcon picture_;

@@ -14,6 +14,11 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
 public:
     using Beep = std::function<void()>;
 
+    // A sound effect is held whole in memory: a file larger than this, or a
+    // sound longer than this, is refused and beeps like a missing one.
+    static constexpr qint64 largestFileBytes = 4 * 1024 * 1024;
+    static constexpr int longestSeconds = 10;
+
     explicit QtSoundPlayer(Beep beep = {}, QObject* parent = nullptr);
 
     // Decodes the files ahead, so that the first answer is heard at once.

@@ -56,6 +56,8 @@ TipoRotazione::TipoRotazione(Contesto& context)
     };
     Shape1 = cornice(d.segnoOrario);
     Shape2 = cornice(d.segnoAntiorario);
+    Shape1->setAccessibleName(QStringLiteral("Cornice rossa: senso orario"));
+    Shape2->setAccessibleName(QStringLiteral("Cornice rossa: senso antiorario"));
 
     const auto didascalia = [this](const Didascalia& t) {
         return Controlli::etichetta(area(), QString::fromLatin1(t.testo), Twips::rect(t.rettangolo),

@@ -4,6 +4,7 @@
 #include "common/Estrazioni.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ImageBox.h"
+#include "common/platform/LineShape.h"
 #include "common/platform/RandomSource.h"
 
 namespace {
@@ -89,10 +90,10 @@ TrovaSimmetria::TrovaSimmetria(Contesto& context, const Parametri& parametri)
     : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo),
                         parametri.cornice),
       parametri_(parametri) {
-    Image2 << casellaFigura(parametri.modello, 0, true)
-           << casellaFigura(parametri.risposta, 1, true);
+    Image2 << casellaFigura(parametri.modello, 0, true, QStringLiteral("Modello"))
+           << casellaFigura(parametri.risposta, 1, true, QStringLiteral("Casella della risposta"));
     Image1 = candidati(parametri.caselle, [this](std::int16_t index) { Image1_Click(index); });
-    linea(parametri.asse);
+    linea(parametri.asse)->setAccessibleName(QStringLiteral("Asse di simmetria"));
 }
 
 void TrovaSimmetria::NuovoEsercizio() {

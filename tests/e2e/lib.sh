@@ -156,7 +156,13 @@ wait_gone() {
 
 # click X Y: a pupil's left click at a point of the screen.
 click() {
-    timeout 10 xdotool mousemove --sync "$1" "$2"
+    # --sync waits for the pointer to move: not when it is there already.
+    # shellcheck disable=SC2034 # set by the eval
+    local X Y SCREEN WINDOW
+    eval "$(timeout 10 xdotool getmouselocation --shell)"
+    if [ "$X,$Y" != "$1,$2" ]; then
+        timeout 10 xdotool mousemove --sync "$1" "$2"
+    fi
     sleep 0.2
     timeout 10 xdotool click 1
 }
@@ -190,4 +196,19 @@ clean_up_on_exit() {
     APP_PID=${APP_PID:-}
     trap 'stop_processes "$APP_PID" "$XVFB_PID"; chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
     trap 'exit 130' INT TERM HUP
+}
+
+# menu_bar_entry FILE X Y WIDTH HEIGHT N: "left right" of the Nth caption of
+# a menu bar drawn at X,Y (WIDTH x HEIGHT) in a screenshot, found as the Nth
+# group of dark columns.
+menu_bar_entry() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" -depth 8 txt:- |
+        awk -F'[,:() ]+' -v width="$4" -v n="$6" '
+            NR > 1 && $3 + $4 + $5 < 240 { dark[$1] = 1 }
+            END {
+                k = 0; last = -100
+                for (x = 0; x < width; x++)
+                    if (x in dark) { if (x - last > 10) { k++; from[k] = x }; to[k] = x; last = x }
+                if (k >= n) print from[n], to[n]
+            }'
 }

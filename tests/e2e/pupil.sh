@@ -174,14 +174,7 @@ done
 # the screen as the third group of dark columns in the bar.
 timeout 20 import -window root "$work/bar.png"
 read -r esci_left esci_right < <(
-    convert "$work/bar.png" -crop "${WW}x${menubar}+${WX}+${WY}" -depth 8 txt:- |
-        awk -F'[,:() ]+' 'NR > 1 && $3 + $4 + $5 < 240 { dark[$1] = 1 }
-            END {
-                n = 0; last = -100
-                for (x = 0; x < '"$WW"'; x++)
-                    if (x in dark) { if (x - last > 10) { n++; from[n] = x }; to[n] = x; last = x }
-                if (n >= 3) print from[3], to[3]
-            }'
+    menu_bar_entry "$work/bar.png" "$WX" "$WY" "$WW" "$menubar" 3
 ) || die "the menu bar has no third entry"
 echo "menu bar: \"Esci\" spans x $esci_left..$esci_right"
 click $((WX + (esci_left + esci_right) / 2)) $((WY + menubar / 2))

@@ -1,0 +1,11 @@
+#pragma once
+
+// What a screen reader is told about the program's own kinds of controls:
+// image boxes are buttons when they can be pressed and pictures otherwise,
+// lines are separators, frame shapes are pictures. Qt's own controls need
+// nothing. Safe to call any number of times.
+namespace Accessibility {
+
+void install();
+
+} // namespace Accessibility

@@ -1,0 +1,71 @@
+#include "ReadingOrder.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+namespace ReadingOrder {
+
+QList<QWidget*> sorted(QList<QWidget*> controls) {
+    std::stable_sort(controls.begin(), controls.end(), [](const QWidget* a, const QWidget* b) {
+        return a->geometry().top() < b->geometry().top();
+    });
+    QList<QWidget*> result;
+    result.reserve(controls.size());
+    for (qsizetype start = 0; start < controls.size();) {
+        const QRect first = controls[start]->geometry();
+        qsizetype end = start + 1;
+        while (end < controls.size() &&
+               controls[end]->geometry().top() - first.top() < std::max(1, first.height() / 2))
+            ++end;
+        QList<QWidget*> row = controls.mid(start, end - start);
+        std::stable_sort(row.begin(), row.end(), [](const QWidget* a, const QWidget* b) {
+            return a->geometry().left() < b->geometry().left();
+        });
+        result << row;
+        start = end;
+    }
+    return result;
+}
+
+QWidget* nearest(const QList<QWidget*>& controls, const QWidget* from, int arrowKey) {
+    if (!from)
+        return nullptr;
+    const QPoint origin = from->geometry().center();
+    QWidget* best = nullptr;
+    long bestScore = std::numeric_limits<long>::max();
+    for (QWidget* control : controls) {
+        if (control == from)
+            continue;
+        const QPoint d = control->geometry().center() - origin;
+        long along = 0;
+        long across = 0;
+        switch (arrowKey) {
+        case Qt::Key_Right:
+            along = d.x(), across = d.y();
+            break;
+        case Qt::Key_Left:
+            along = -d.x(), across = d.y();
+            break;
+        case Qt::Key_Down:
+            along = d.y(), across = d.x();
+            break;
+        case Qt::Key_Up:
+            along = -d.y(), across = d.x();
+            break;
+        default:
+            return nullptr;
+        }
+        if (along <= 0)
+            continue;
+        const long score = along + 2 * std::abs(across);
+        if (score < bestScore) {
+            bestScore = score;
+            best = control;
+        }
+    }
+    return best;
+}
+
+} // namespace ReadingOrder

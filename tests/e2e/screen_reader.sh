@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# A screen reader's view of the program: under a private D-Bus session and a
+# real X server, the pupil reaches "Trova la rotazione - 4" with the keyboard
+# alone, and screen_reader.py reads the window's tree through AT-SPI and
+# presses a candidate as an assistant would. Exits 77 only when the tools are
+# missing (Xvfb, xdotool, dbus-run-session, the AT-SPI bus, python3-pyatspi).
+#
+# Usage: screen_reader.sh PROGRAM
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+
+program=${1:?usage: screen_reader.sh PROGRAM}
+[ -x "$program" ] || fail "no program at $program"
+case $program in /*) ;; *) program=$PWD/$program ;; esac
+
+command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
+[ -x /usr/libexec/at-spi-bus-launcher ] || skip "the AT-SPI bus (at-spi2-core) is not installed"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+
+# Everything below runs on a D-Bus session bus of its own.
+if [ -z "${VORTELIA_PRIVATE_BUS:-}" ]; then
+    VORTELIA_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+work=$(mktemp -d)
+XVFB_PID=
+APP_PID=
+clean_up_on_exit
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
+
+runtime=$work/runtime
+mkdir -m 700 "$runtime"
+(cd "$work" && exec env XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program") >"$work/program.log" 2>&1 &
+APP_PID=$!
+
+die() {
+    echo "FAIL: $*" >&2
+    echo "--- program output ---" >&2
+    tail -n 40 "$work/program.log" >&2 || true
+    exit 1
+}
+
+# press TITLE KEY: gives the window the keyboard and presses a key; sets WIN.
+press() {
+    local found
+    found=$(wait_window "$1" "*" 30) || die "no window \"$1\""
+    read -r WIN _ <<<"$found"
+    timeout 10 xdotool windowactivate --sync "$WIN" 2>/dev/null ||
+        timeout 10 xdotool windowfocus --sync "$WIN" || true
+    sleep 0.5
+    timeout 10 xdotool key --clearmodifiers "$2"
+    echo "\"$1\": $2"
+}
+
+press Vortelia Return # "Avvio" has the focus
+wait_gone "$WIN" 30 || die "the start window stayed"
+press Vortelia Return # the menu opens on "Trova la rotazione - 4"
+title="Trova la rotazione - 4"
+wait_window "$title" "*" 30 >/dev/null || die "\"$title\" did not open"
+
+/usr/bin/python3 "$here/screen_reader.py" "$title" read || die "reading the tree"
+/usr/bin/python3 "$here/screen_reader.py" "$title" answer || die "answering through AT-SPI"
+echo "PASS"

@@ -1,0 +1,198 @@
+// What a screen reader is told, read through Qt's accessibility interfaces:
+// names and roles of every kind of control, the counters' names following
+// their values, and a candidate pressed as a screen reader presses it.
+
+#include "doubles/Pupil.h"
+#include "doubles/TestBench.h"
+
+#include "app/FormAvvio.h"
+#include "app/FormMenu.h"
+#include "common/FinestraEsercizio.h"
+#include "common/platform/FrameShape.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/LineShape.h"
+#include "common/platform/PictureButton.h"
+#include "exercises/rotation_build/FormaRotazione.h"
+#include "exercises/rotation_find/TrovaRotazione.h"
+#include "exercises/rotation_type/TipoRotazione.h"
+#include "exercises/symmetry_find/TrovaSimmetria.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+QAccessibleInterface* of(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString name(QObject* object) {
+    return of(object)->text(QAccessible::Name);
+}
+
+QAccessible::Role role(QObject* object) {
+    return of(object)->role();
+}
+
+const QList<FinestraId>& exerciseWindows() {
+    static const QList<FinestraId> all = [] {
+        QList<FinestraId> ids;
+        for (int k = 0; k < 15; ++k)
+            ids << FinestraId(int(FinestraId::FormEs1) + k);
+        return ids;
+    }();
+    return all;
+}
+
+} // namespace
+
+class TstAccessibility : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestBench> bench;
+
+    // The frame's controls, the same in every exercise window.
+    void checkFrame(FinestraEsercizio* w) {
+        QCOMPARE(name(w->BottoneAvanti), QStringLiteral("avanti"));
+        QCOMPARE(role(w->BottoneAvanti), QAccessible::Button);
+        QCOMPARE(name(w->ComandoIconaSi), QStringLiteral("Risposta giusta"));
+        QCOMPARE(name(w->ComandoIconaNo), QStringLiteral("Risposta sbagliata"));
+        // Only the face on show is there for a screen reader.
+        QVERIFY(of(w->ComandoIconaSi)->state().invisible);
+        QVERIFY(!of(w->ComandoIconaNo)->state().invisible);
+        QCOMPARE(name(w->EtichettaEsatti), QStringLiteral("Esatti: 0"));
+        QCOMPARE(name(w->EtichettaErrati), QStringLiteral("Errati: 0"));
+        QCOMPARE(role(w->EtichettaEsatti), QAccessible::StaticText);
+        QCOMPARE(name(w->Label1), QStringLiteral("Esatti"));
+        QCOMPARE(name(w->Label2), QStringLiteral("Errati"));
+        QCOMPARE(name(w), w->windowTitle());
+    }
+
+private slots:
+    void init() { bench = std::make_unique<TestBench>(); }
+    void cleanup() {
+        bench.reset();
+        TestBench::flush();
+    }
+
+    // Candidates are buttons named by their place in reading order; the
+    // picture they show never appears in the name.
+    void candidatesAreNamedByPlace() {
+        for (FinestraId id : exerciseWindows()) {
+            auto* w = bench->open<FinestraEsercizio>(id);
+            QVERIFY(w);
+            checkFrame(w);
+            const auto ordered = w->controlliInOrdine();
+            for (qsizetype i = 0; i < ordered.size(); ++i) {
+                QWidget* control = ordered[i];
+                QCOMPARE(role(control), QAccessible::Button);
+                QVERIFY(of(control)->state().focusable);
+                if (id == FinestraId::FormEs4)
+                    continue;
+                QCOMPARE(name(control), QStringLiteral("Figura %1").arg(i + 1));
+            }
+        }
+    }
+
+    // The places as the pupil sees them: FormEs11's lower row runs right to
+    // left in index order, FormEs14's boxes are scattered.
+    void placesFollowTheScreenNotTheIndices() {
+        auto* build = bench->open<FormaRotazione>(FinestraId::FormEs11);
+        QCOMPARE(name(build->Image1[7]), QStringLiteral("Figura 5"));
+        QCOMPARE(name(build->Image1[4]), QStringLiteral("Figura 8"));
+        auto* symmetry = bench->open<TrovaSimmetria>(FinestraId::FormEs14);
+        const QStringList expected = {"Figura 3", "Figura 2", "Figura 5", "Figura 4",
+                                      "Figura 1", "Figura 6", "Figura 7", "Figura 8"};
+        QStringList names;
+        for (ImageBox* box : symmetry->Image1)
+            names << name(box);
+        QCOMPARE(names, expected);
+    }
+
+    void rowsModelsAndSigns() {
+        auto* find = bench->open<TrovaRotazione>(FinestraId::FormEs2);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(name(find->Image2[i]), QStringLiteral("Sequenza, casella %1").arg(i + 1));
+            QCOMPARE(role(find->Image2[i]), QAccessible::Graphic);
+            QVERIFY(!of(find->Image2[i])->state().focusable);
+        }
+        QCOMPARE(name(find->Image3[0]), QStringLiteral("Senso orario"));
+        QCOMPARE(role(find->Image3[0]), QAccessible::Graphic);
+
+        auto* build = bench->open<FormaRotazione>(FinestraId::FormEs13);
+        QCOMPARE(name(build->Image3[0]), QStringLiteral("Senso orario"));
+        QCOMPARE(name(build->Image3[1]), QStringLiteral("Senso antiorario"));
+        // Of the two signs on one rectangle only the one shown is there.
+        QCOMPARE(of(build->Image3[0])->state().invisible, !build->SensoOrario);
+        QCOMPARE(of(build->Image3[1])->state().invisible, build->SensoOrario);
+
+        auto* type = bench->open<TipoRotazione>(FinestraId::FormEs4);
+        QCOMPARE(name(type->Image1), QStringLiteral("Senso orario"));
+        QCOMPARE(name(type->Image3), QStringLiteral("Senso antiorario"));
+        QCOMPARE(role(type->Image1), QAccessible::Button);
+        QCOMPARE(name(type->Image2[3]), QStringLiteral("Sequenza, casella 4"));
+        QCOMPARE(role(type->Shape1), QAccessible::Graphic);
+        QCOMPARE(name(type->Label3[1]), QStringLiteral("ANTIORARIA"));
+
+        auto* symmetry = bench->open<TrovaSimmetria>(FinestraId::FormEs15);
+        QCOMPARE(name(symmetry->Image2[0]), QStringLiteral("Modello"));
+        QCOMPARE(name(symmetry->Image2[1]), QStringLiteral("Casella della risposta"));
+        const auto lines = symmetry->findChildren<LineShape*>();
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(name(lines.first()), QStringLiteral("Asse di simmetria"));
+        QCOMPARE(role(lines.first()), QAccessible::Separator);
+    }
+
+    // A counter's name follows its value. (That setting the name announces
+    // it is Qt's part, checked through AT-SPI by the end-to-end test.)
+    void countersNameTheirValues() {
+        auto* w = bench->open<TrovaSimmetria>(FinestraId::FormEs1);
+        const auto right = Pupil::rightAnswers(w, bench->stato());
+        ImageBox* wrong = nullptr;
+        for (ImageBox* box : w->Image1)
+            if (!right.contains(box))
+                wrong = box;
+        TestBench::click(wrong);
+        QCOMPARE(name(w->EtichettaErrati), QStringLiteral("Errati: 1"));
+        TestBench::click(wrong);
+        QVERIFY(Pupil::solve(w, bench->stato()));
+        QCOMPARE(name(w->EtichettaErrati), QStringLiteral("Errati: 2"));
+        QCOMPARE(name(w->EtichettaEsatti), QStringLiteral("Esatti: 1"));
+        QVERIFY(!of(w->ComandoIconaSi)->state().invisible);
+        QVERIFY(of(w->ComandoIconaNo)->state().invisible);
+        w->MenuAzzera_Click();
+        QCOMPARE(name(w->EtichettaEsatti), QStringLiteral("Esatti: 0"));
+        QCOMPARE(name(w->EtichettaErrati), QStringLiteral("Errati: 0"));
+    }
+
+    // A screen reader's "press" answers exactly as a click; not once solved.
+    void pressActionAnswersAsAClick() {
+        auto* w = bench->open<TrovaRotazione>(FinestraId::FormEs3);
+        ImageBox* right = Pupil::boxTagged(w->Image1, bench->stato().FiguraGiusta);
+        QAccessibleActionInterface* action = of(right)->actionInterface();
+        QVERIFY(action);
+        QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(w->EtichettaEsatti->text(), QString(" 1"));
+        QCOMPARE(w->Image2[3]->picture(), right->picture());
+        QVERIFY(of(right)->state().disabled);
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(w->EtichettaEsatti->text(), QString(" 1"));
+    }
+
+    void startWindowAndMenuByCaption() {
+        auto* avvio = bench->open<FormAvvio>(FinestraId::FormAvvio);
+        QCOMPARE(name(avvio->BottoneAvvio), QStringLiteral("Avvio"));
+        QCOMPARE(role(avvio->BottoneAvvio), QAccessible::Button);
+        auto* menu = bench->open<FormMenu>(FinestraId::FormMenu);
+        QCOMPARE(name(menu->Command(7)), QStringLiteral("Trova la rotazione - 4"));
+        QCOMPARE(name(menu->Command(14)),
+                 QStringLiteral("Trova la simmetria - asse diagonale - 1"));
+        QCOMPARE(name(menu->BottoneEsci), QStringLiteral("Esci"));
+        QCOMPARE(role(menu->BottoneEsci), QAccessible::Button);
+    }
+};
+
+QTEST_MAIN(TstAccessibility)
+#include "tst_Accessibility.moc"
