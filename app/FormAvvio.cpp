@@ -12,11 +12,11 @@
 #include <QIcon>
 #include <QLabel>
 
-FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent) : AreaColorata(parent), ctx_(ctx) {
+FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent)
+    : AreaColorata(Twips::size(layoutAvvio.finestra), parent), ctx_(ctx) {
     const LayoutAvvio& layout = layoutAvvio;
     setWindowTitle(Modulo1::titolo());
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("avvio")));
-    setFixedSize(Twips::size(layout.finestra));
     setFont(Controlli::carattere(layout.carattereFinestra));
 
     Label2 << Controlli::etichetta(this, Modulo1::titolo(), Twips::rect(layout.titolo),

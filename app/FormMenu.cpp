@@ -37,10 +37,10 @@ void adattaSottotitolo(QLabel& label, int windowWidth) {
 
 } // namespace
 
-FormMenu::FormMenu(Contesto& ctx, QWidget* parent) : AreaColorata(parent), ctx_(ctx) {
+FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
+    : AreaColorata(Twips::size(layoutMenu.finestra), parent), ctx_(ctx) {
     const LayoutMenu& layout = layoutMenu;
     setWindowTitle(Modulo1::titolo());
-    setFixedSize(Twips::size(layout.finestra));
     setFont(Controlli::carattere(layout.carattereFinestra));
 
     for (const VoceMenu& voce : vociMenu()) {

@@ -5,9 +5,11 @@
 #include "common/FigureLibrary.h"
 #include "common/FinestraEsercizio.h"
 #include "common/Modulo1.h"
+#include "common/platform/MessageBoxService.h"
+#include "common/platform/ScreenFit.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace {
 
@@ -19,12 +21,14 @@ void scarica(QWidget* window) {
     window->deleteLater();
 }
 
-void centra(QWidget& window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
+constexpr Qt::WindowStates statiTrasmessi = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// F11 puts the window in full screen and back, to the state it had before.
+void conSchermoIntero(QWidget& window) {
+    auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), &window);
+    QObject::connect(f11, &QShortcut::activated, &window, [&window] {
+        window.setWindowState(window.windowState() ^ Qt::WindowFullScreen);
+    });
 }
 
 } // namespace
@@ -70,8 +74,13 @@ void Programma::mostra(FinestraId finestra) {
     QWidget* vecchia = corrente_;
     corrente_ = nuova;
     sorveglia(nuova);
+    // A teacher who set full screen once keeps it from window to window.
+    const Qt::WindowStates stato =
+        (vecchia ? vecchia->windowState() : statoIniziale_) & statiTrasmessi;
     nuova->adjustSize();
-    centra(*nuova);
+    ScreenFit::place(*nuova, vecchia);
+    conSchermoIntero(*nuova);
+    nuova->setWindowState(stato);
     nuova->show();
     nuova->raise();
     nuova->activateWindow();

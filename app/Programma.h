@@ -26,6 +26,10 @@ public:
     StatoCondiviso& stato() { return stato_; }
     QWidget* finestraCorrente() const { return corrente_; }
 
+    // The state (normal, maximised, full screen) the first window opens in;
+    // every later window takes the state of the one it replaces.
+    void setStatoIniziale(Qt::WindowStates stato) { statoIniziale_ = stato; }
+
     void mostra(FinestraId finestra) override;
     void figurePerse() override;
     void terminaProgramma() override;
@@ -43,5 +47,6 @@ private:
     Fabbrica fabbrica_;
     std::function<void()> esci_;
     QPointer<QWidget> corrente_;
+    Qt::WindowStates statoIniziale_ = Qt::WindowNoState;
     QMetaObject::Connection sorveglianza_;
 };

@@ -14,10 +14,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QTranslator>
-
-#include <cmath>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -38,14 +35,14 @@ int main(int argc, char* argv[]) {
     ClockRandom rnd;
     QtMessageBox messaggi;
     QtSoundPlayer suoni;
-    // Boxes are 120 logical pixels: decode the pictures for this screen's density.
-    const qreal ratio = QGuiApplication::primaryScreen()
-                            ? QGuiApplication::primaryScreen()->devicePixelRatio()
-                            : 1.0;
-    FigureLibrary figure(folder, std::min(240, int(std::ceil(120 * ratio))));
+    // Each window tells the library the size its boxes have on the screen.
+    FigureLibrary figure(folder);
 
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });
+    // For the whiteboard: every window in full screen from the start.
+    if (app.arguments().contains(QStringLiteral("--schermo-intero")))
+        programma.setStatoIniziale(Qt::WindowFullScreen);
     Modulo1::Main(rnd, programma);
     // Once the start window is on the screen: the pictures are checked on a
     // thread of their own, and the sounds are made ready, so that the first

@@ -18,6 +18,9 @@ int main(int argc, char* argv[]) {
     window.menuBar()->addAction(QStringLiteral("Esci"));
     window.setCentralWidget(new QWidget);
     window.resize(701, 557);
-    window.show();
+    if (app.arguments().contains(QStringLiteral("--schermo-intero")))
+        window.showFullScreen();
+    else
+        window.show();
     return app.exec();
 }

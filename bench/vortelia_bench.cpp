@@ -40,6 +40,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSoundEffect>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <algorithm>
@@ -175,7 +176,8 @@ struct Probe {
 };
 
 // mode: start, memory-start or memory (see FirstPaintHook.cpp).
-Probe runProbe(const QString& program, const QString& platform, const QString& mode) {
+Probe runProbe(const QString& program, const QString& platform, const QString& mode,
+               const QStringList& arguments = {}) {
     const bool memory = mode != QLatin1String("start");
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -183,8 +185,7 @@ Probe runProbe(const QString& program, const QString& platform, const QString& m
     env.insert(QStringLiteral("VORTELIA_BENCH_MODE"), mode);
     env.insert(QStringLiteral("VORTELIA_BENCH_T0"), QString::number(monotonicNs()));
     process.setProcessEnvironment(env);
-    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program,
-                  QStringList());
+    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program, arguments);
     Probe probe;
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -273,6 +274,25 @@ void benchMemory(const Options& o, const QString& platform, const QString& label
          int(programStart.size())});
 }
 
+// Every window opened in full screen on a 1920x1080 screen (offscreen).
+void benchMemoryFullScreen(const Options& o, const QString& platform) {
+    const QStringList full = {QStringLiteral("--schermo-intero")};
+    QList<double> program, bare;
+    for (int i = 0; i < o.memory; ++i) {
+        if (const Probe p = runProbe(programProbe, platform, QStringLiteral("memory"), full); p.ok)
+            program << p.hwmMb;
+        if (const Probe p = runProbe(bareProbe, platform, QStringLiteral("memory"), full); p.ok)
+            bare << p.hwmMb;
+    }
+    add({QStringLiteral("  the same, every window in full screen 1920x1080, offscreen"),
+         QStringLiteral("MB"),
+         median(program),
+         median(bare),
+         QString(),
+         {},
+         int(program.size())});
+}
+
 // ---- in this process ---------------------------------------------------------
 
 template <typename F> double microseconds(F&& f) {
@@ -285,7 +305,7 @@ template <typename F> double microseconds(F&& f) {
 // The services app/main.cpp makes, with a fixed seed so that runs compare.
 struct Services {
     QString folder = QCoreApplication::applicationDirPath();
-    // The side app/main.cpp decodes the figure pictures at on this screen.
+    // The side figure boxes need at the normal size on this screen.
     int pixelSide =
         std::min(240, int(std::ceil(120 * QGuiApplication::primaryScreen()->devicePixelRatio())));
     ClockRandom rnd;
@@ -437,6 +457,90 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
     }
 }
 
+[[noreturn]] void broken(const char* what);
+
+// An exercise window at the normal size and in full screen on the 1920x1080
+// screen: the set-up with eight candidates, and the new layout when the
+// window changes between the two (pictures decoded again included).
+void benchScaled(const Options& o, Services& s) {
+    Instance p(s);
+    auto* w = p.open<FinestraEsercizio>(FinestraId::FormEs3);
+    const auto setUps = [&] {
+        QList<double> samples;
+        for (int i = 0; i < o.calls; ++i) {
+            samples << microseconds([&] { w->NuovoEsercizio(); });
+            TestBench::flush();
+        }
+        return samples;
+    };
+    const auto bareSetUps = [&](int side) {
+        BareLabels bare(8);
+        QList<double> samples;
+        for (int i = 0; i < o.calls; ++i) {
+            samples << microseconds([&] {
+                for (int k = 0; k < 8; ++k) {
+                    QImageReader reader(jpg(s.folder, i, k + 1));
+                    reader.setScaledSize(QSize(side, side));
+                    bare.labels[k]->setPixmap(QPixmap::fromImage(reader.read()));
+                }
+            });
+            TestBench::flush();
+        }
+        return samples;
+    };
+    const QSize normal = w->size();
+    const QSize screen = w->screen()->geometry().size();
+    const int normalSide = p.figure.latoPixel();
+    const QList<double> small = setUps();
+
+    QList<double> toFull, toNormal;
+    const auto change = [&](bool full) {
+        return microseconds([&] {
+            w->setWindowState(full ? Qt::WindowFullScreen : Qt::WindowNoState);
+            if (!full)
+                w->resize(normal);
+            if (!QTest::qWaitFor([&] { return w->size() == (full ? screen : normal); }))
+                broken("full screen");
+            TestBench::flush();
+            w->repaint();
+        });
+    };
+    for (int i = 0; i < std::max(3, o.calls / 10); ++i) {
+        toFull << change(true);
+        toNormal << change(false);
+    }
+    w->setWindowState(Qt::WindowFullScreen);
+    if (!QTest::qWaitFor([&] { return w->size() == screen; }))
+        broken("full screen");
+    TestBench::flush();
+    const int fullSide = p.figure.latoPixel();
+    const QList<double> large = setUps();
+
+    add({QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), normal size"),
+         QStringLiteral("us"), median(small), median(bareSetUps(normalSide)),
+         QStringLiteral("< 1500 us"), below(1500), int(small.size())});
+    add({QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), full screen %1x%2, %3 px boxes")
+             .arg(w->width())
+             .arg(w->height())
+             .arg(fullSide),
+         QStringLiteral("us"), median(large), median(bareSetUps(fullSide)),
+         QStringLiteral("< 3000 us"), below(3000), int(large.size())});
+    add({QStringLiteral("new layout, FormEs3 normal size to full screen, painted"),
+         QStringLiteral("us"),
+         median(toFull),
+         {},
+         QStringLiteral("< 16000 us"),
+         below(16000),
+         int(toFull.size())});
+    add({QStringLiteral("new layout, FormEs3 full screen to normal size, painted"),
+         QStringLiteral("us"),
+         median(toNormal),
+         {},
+         QStringLiteral("< 16000 us"),
+         below(16000),
+         int(toNormal.size())});
+}
+
 // A box that reports a click as plain Qt widgets do.
 class BareBox : public QWidget {
 public:
@@ -579,9 +683,17 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(quiet);
-    // The measurements made in this process run offscreen; the probes get
-    // their platform from the runner below.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The measurements made in this process run offscreen, on a 1920x1080
+    // screen for the full-screen rows; the probes get their platform from the
+    // runner below.
+    QTemporaryFile screens;
+    if (screens.open()) {
+        screens.write(R"({"screens": [{"name": "board", "x": 0, "y": 0, "width": 1920,
+                          "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screens.flush();
+    }
+    const QString fullHd = QStringLiteral("offscreen:configfile=") + screens.fileName();
+    qputenv("QT_QPA_PLATFORM", fullHd.toLocal8Bit());
     QApplication app(argc, argv);
 
     Options o;
@@ -623,9 +735,11 @@ int main(int argc, char* argv[]) {
         benchStartUp(o, platform, label);
     for (const auto& [platform, label] : platforms)
         benchMemory(o, platform, label);
+    benchMemoryFullScreen(o, fullHd);
     Services services;
     benchDataCheck(o, services);
     benchNuovoEsercizio(o, services);
+    benchScaled(o, services);
     benchClicks(o, services);
 
     bool failed = false;

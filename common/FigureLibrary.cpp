@@ -4,11 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QSize>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -90,19 +93,21 @@ private:
 // The one place where a file becomes a picture: decoded straight to the side
 // the boxes need, so an oversized file costs neither time on every showing
 // nor memory. Null picture when the file cannot be decoded completely.
-Voce decodifica(FileAperto aperto, int lato) {
+// `chiave` is the picture's path as the program names it, kept with the
+// picture so that it can be decoded again at another size.
+Voce decodifica(FileAperto aperto, int lato, const QString& chiave) {
     LetturaSorvegliata sorgente(*aperto.file);
     QImageReader reader(&sorgente);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > lato || size.height() > lato))
-        reader.setScaledSize(size.scaled(lato, lato, Qt::KeepAspectRatio));
+        reader.setScaledSize(FigureLibrary::misuraDecodificata(size, lato));
     const bool jpeg = reader.format() == "jpeg"; // asked before reading: afterwards it is not known
     QImage image = reader.read();
     if (image.isNull() || (jpeg && sorgente.oltreLaFine()))
         return {nullptr, {}, aperto.firma};
     const QSize originale = size.isValid() ? size : image.size();
-    return {Picture::fromImage(std::move(image)), originale, aperto.firma};
+    return {Picture::fromImage(std::move(image), chiave), originale, aperto.firma};
 }
 
 // The sides of a picture, longer first: a view turned a quarter turn swaps
@@ -239,7 +244,9 @@ LetturaLettera leggiLettera(Nomi& nomi, QChar lettera, int lato, bool tutte, Gia
         if (const Voce* voce = gia(i + 1, aperti[i]->firma))
             esito.voci[i] = *voce;
         else
-            esito.voci[i] = decodifica(std::move(*aperti[i]), lato);
+            esito.voci[i] = decodifica(std::move(*aperti[i]), lato,
+                                       nomi.cartella() + QLatin1Char('/') +
+                                           nomeFile(lettera, i + 1));
         if (!esito.voci[i].immagine) {
             esito.inutilizzabili << i + 1;
             esito.illeggibili << i + 1;
@@ -342,10 +349,45 @@ PicturePtr FigureLibrary::immagine(QChar lettera, int numero) {
     auto aperto = letture_->nomi.apri(lettera, numero);
     if (!aperto)
         return nullptr;
-    Voce voce = decodifica(std::move(*aperto), latoPixel_);
+    Voce voce = decodifica(std::move(*aperto), latoPixel_, path);
     if (voce.immagine)
         letture_->decodificate.insert(path, voce);
     return voce.immagine;
+}
+
+QSize FigureLibrary::misuraDecodificata(QSize stored, int lato) {
+    // The JPEG decoder scales by eighths at no cost; any other size costs a
+    // second, slow resampling. So a picture is decoded at the smallest eighth
+    // of its size that covers the boxes, if that is at most a quarter larger,
+    // and the box draws it at its own size.
+    const int longest = std::max(stored.width(), stored.height());
+    const int eighths = std::clamp(int(std::ceil(8.0 * lato / longest)), 1, 8);
+    const QSize eighth((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
+    if (std::max(eighth.width(), eighth.height()) * 4 <= lato * 5)
+        return eighth;
+    return stored.scaled(lato, lato, Qt::KeepAspectRatio);
+}
+
+void FigureLibrary::impostaLatoPixel(int lato) {
+    if (lato == latoPixel_)
+        return;
+    latoPixel_ = lato;
+    letture_->decodificate.clear();
+}
+
+void FigureLibrary::ridecodifica(ImageBox& box) {
+    const PicturePtr shown = box.picture();
+    if (!shown || shown->file().isEmpty())
+        return;
+    // The key is the program's own name of the file: <letter><number>.jpg.
+    const QString nome = QFileInfo(shown->file()).completeBaseName();
+    bool ok = false;
+    const int numero = nome.mid(1).toInt(&ok);
+    if (nome.isEmpty() || !ok)
+        return;
+    PicturePtr again = immagine(nome.at(0), numero);
+    if (again && again != shown)
+        box.setPicture(std::move(again));
 }
 
 void FigureLibrary::carica(ImageBox& box, QChar lettera, int numero) {

@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,15 @@ public:
     QString cartella() const;
     QString percorso(QChar lettera, int numero) const;
     int latoPixel() const { return latoPixel_; }
+
+    // The side the boxes have on the screen now; pictures decoded at another
+    // side are dropped, and boxes get the new ones through ridecodifica().
+    void impostaLatoPixel(int lato);
+    // Gives the box its picture again, decoded at the present side; a box
+    // whose file cannot be read now keeps the picture it shows.
+    void ridecodifica(ImageBox& box);
+    // The size a picture stored at that size is decoded at for boxes of that side.
+    static QSize misuraDecodificata(QSize stored, int lato);
 
     // Reads the letter's eight pictures for an exercise that is being set up:
     // true when all of them can be read now, decode completely and share one

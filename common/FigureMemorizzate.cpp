@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QPixmap>
 
+#include <algorithm>
+#include <cmath>
+
 QString FigureMemorizzate::percorso(const QString& name) {
     return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
 }
@@ -21,11 +24,15 @@ PicturePtr FigureMemorizzate::disegno(const QString& name) {
     return found.value();
 }
 
-QCursor FigureMemorizzate::cursoreFreccia() {
-    if (!cursore_) {
+QCursor FigureMemorizzate::cursoreFreccia(qreal scale) {
+    // Cursors much larger than this are not shown by every X server.
+    const int side = int(std::lround(32 * std::clamp(scale, 0.5, 4.0)));
+    auto found = cursori_.find(side);
+    if (found == cursori_.end()) {
         const qreal ratio = qMax<qreal>(1.0, qGuiApp->devicePixelRatio());
-        const QPixmap pixmap = icona(QStringLiteral("cursore")).pixmap(QSize(32, 32), ratio);
-        cursore_ = QCursor(pixmap, 1, 1);
+        const QPixmap pixmap = icona(QStringLiteral("cursore")).pixmap(QSize(side, side), ratio);
+        const int hotSpot = int(std::lround(side / 32.0));
+        found = cursori_.insert(side, QCursor(pixmap, hotSpot, hotSpot));
     }
-    return *cursore_;
+    return found.value();
 }

@@ -7,8 +7,6 @@
 #include <QIcon>
 #include <QString>
 
-#include <optional>
-
 // The pictures compiled into the program (faces, buttons, signs, cursor),
 // made once and shared by every window: a new icon per window would fill
 // Qt's pixmap cache with renderings that are never used again.
@@ -18,11 +16,12 @@ public:
 
     QIcon icona(const QString& name);
     PicturePtr disegno(const QString& name);
-    // The arrow pointer shown over "avanti" and the clickable signs.
-    QCursor cursoreFreccia();
+    // The arrow pointer shown over "avanti" and the clickable signs, for a
+    // window shown at that scale.
+    QCursor cursoreFreccia(qreal scale = 1.0);
 
 private:
     QHash<QString, QIcon> icone_;
     QHash<QString, PicturePtr> disegni_;
-    std::optional<QCursor> cursore_;
+    QHash<int, QCursor> cursori_; // by side in pixels
 };

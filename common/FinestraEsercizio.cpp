@@ -4,6 +4,7 @@
 #include "Contesto.h"
 #include "Controlli.h"
 #include "Estrazioni.h"
+#include "FigureLibrary.h"
 #include "FigureMemorizzate.h"
 #include "Modulo1.h"
 #include "ModuloColoriSuoni.h"
@@ -23,6 +24,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
+#include <cmath>
+
 FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QString& titolo,
                                      const LayoutCornice& layout, QWidget* parent)
     : QMainWindow(parent), ctx_(context), id_(id), layout_(layout) {
@@ -31,9 +35,10 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("faccia_si")));
     setFont(Controlli::carattere(misure.carattereFinestra));
 
-    area_ = new AreaColorata(this);
-    area_->setFixedSize(Twips::size(misure.area));
+    area_ = new AreaColorata(Twips::size(misure.area), this);
     setCentralWidget(area_);
+    connect(&area_->scaler(), &UniformScaler::scaleChanged, this,
+            &FinestraEsercizio::adattaAllaScala);
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
     barraMenu_ = new KeyboardMenuBar(this);
@@ -47,6 +52,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     connect(MenuInformazioni, &QAction::triggered, this,
             &FinestraEsercizio::MenuInformazioni_Click);
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
+    altezzaMenu_ = menuBar()->sizeHint().height();
 
     const auto etichetta = [&](const char* caption, QPoint at, QSize size,
                                const Controlli::Carattere& carattere) {
@@ -79,7 +85,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     BottoneAvanti->setFont(Controlli::carattere(misure.carattereAvanti));
     BottoneAvanti->setPicture(ctx_.memorizzate.icona(QStringLiteral("avanti")),
                               misure.disegnoAvanti);
-    BottoneAvanti->setCursor(ctx_.memorizzate.cursoreFreccia());
+    conCursoreFreccia(BottoneAvanti);
     BottoneAvanti->setEnabled(false);
     // Reached by Tab once the exercise is solved, never by the mouse.
     BottoneAvanti->setFocusPolicy(Qt::TabFocus);
@@ -147,6 +153,50 @@ QChar FinestraEsercizio::letteraEsercizio() {
     if (letter.isNull())
         ctx_.navigatore.figurePerse();
     return letter;
+}
+
+void FinestraEsercizio::conCursoreFreccia(QWidget* control) {
+    control->setCursor(ctx_.memorizzate.cursoreFreccia(area_->scaler().scale()));
+    conCursore_ << control;
+}
+
+void FinestraEsercizio::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    adattaAllaScala();
+}
+
+void FinestraEsercizio::adattaAllaScala() {
+    const qreal s = area_->scaler().scale();
+    const QCursor cursor = ctx_.memorizzate.cursoreFreccia(s);
+    for (QWidget* control : std::as_const(conCursore_))
+        control->setCursor(cursor);
+    // Pictures are decoded for the pixels the figure boxes have on this
+    // screen now.
+    const qreal side = Twips::toPixels(misureCornice.latoFigura) * s * devicePixelRatioF();
+    ctx_.figure.impostaLatoPixel(int(std::ceil(side - 0.01)));
+    for (ImageBox* box : area_->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly))
+        ctx_.figure.ridecodifica(*box);
+}
+
+void FinestraEsercizio::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The menu bar is not scaled with the layout: its font grows a little,
+    // in steps, up to half as large again, so "Esci" is easy to hit on a
+    // board. It follows the whole window's size, which the bar's own height
+    // does not change.
+    const qreal s =
+        UniformScaler::scaleFor(area_->scaler().storedSize() + QSize(0, altezzaMenu_), size());
+    const qreal menu = std::clamp(std::floor((1 + (s - 1) / 4) * 8) / 8, 1.0, 1.5);
+    if (menu == scalaMenu_)
+        return;
+    scalaMenu_ = menu;
+    if (menu == 1.0) {
+        menuBar()->setFont(QFont());
+    } else {
+        QFont font = this->font();
+        font.setPointSizeF(font.pointSizeF() * menu);
+        menuBar()->setFont(font);
+    }
 }
 
 void FinestraEsercizio::Form_Activate() {

@@ -82,6 +82,8 @@ protected:
     // signs are named by their sense of turning.
     ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
     LineShape* linea(const Linea& linea);
+    // Gives the control the arrow pointer, grown with the window.
+    void conCursoreFreccia(QWidget* control);
 
     // The figure letter of a new exercise, its pictures read. Null when no
     // figure can be read any more: the pupil has been told and the menu is
@@ -99,8 +101,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Pictures and pointers for the scale the layout is shown at.
+    void adattaAllaScala();
     // A counter's caption, and the name a screen reader announces with it.
     static void scriviContatore(QLabel* etichetta, const QString& nome, const QString& testo);
     void preparaTastiera();
@@ -115,6 +121,9 @@ private:
     LayoutCornice layout_;
     AreaColorata* area_;
     QList<ImageBox*> candidati_;
+    QList<QWidget*> conCursore_;
+    int altezzaMenu_;       // of the menu bar at the stored size
+    qreal scalaMenu_ = 1.0; // of the menu bar's font
     KeyboardMenuBar* barraMenu_;
     bool tastieraPronta_ = false;
     bool soloAlt_ = false;

@@ -1,13 +1,14 @@
 # shellcheck shell=bash
 # The one way the scripts start a private X server; sourced, not run.
 
-# start_xvfb DIR: starts Xvfb on a free display, its log in DIR, and exports
+# start_xvfb DIR [WIDTHxHEIGHT]: starts Xvfb on a free display (1024x768
+# unless told), its log in DIR, and exports
 # DISPLAY; sets XVFB_PID, which the caller ends. Returns 1, with the reason
 # in XVFB_PROBLEM, when Xvfb is missing or cannot start.
 # XVFB_PROBLEM is read by the callers.
 # shellcheck disable=SC2034
 start_xvfb() {
-    local dir=$1
+    local dir=$1 size=${2:-1024x768}
     XVFB_PROBLEM=
     XVFB_PID=
     if ! command -v Xvfb >/dev/null; then
@@ -16,7 +17,7 @@ start_xvfb() {
     fi
     # -displayfd picks a free display and writes its number once it is ready;
     # -noreset keeps the server up while no client is connected.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local i

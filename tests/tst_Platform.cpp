@@ -191,7 +191,7 @@ private slots:
 
     void caricaColoriTakesOneValueAndKeepsLabels() {
         for (int k = 0; k < 18; ++k) {
-            AreaColorata window;
+            AreaColorata window(QSize(100, 100));
             auto* label = new QLabel(QStringLiteral("x"), &window);
             QPalette own = label->palette();
             own.setColor(QPalette::Window, QColor(1, 2, 3));

@@ -3,8 +3,19 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-AreaColorata::AreaColorata(QWidget* parent) : QWidget(parent) {
+namespace {
+// How far a window may be made smaller than its stored size.
+constexpr qreal smallest = 0.25;
+} // namespace
+
+AreaColorata::AreaColorata(QSize stored, QWidget* parent) : QWidget(parent), scaler_(this, stored) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize((QSizeF(stored) * smallest).toSize());
+    resize(stored);
+}
+
+QSize AreaColorata::sizeHint() const {
+    return scaler_.storedSize();
 }
 
 void AreaColorata::setColore(QRgb colour) {

@@ -1,23 +1,34 @@
 #pragma once
 
+#include "UniformScaler.h"
+
 #include <QColor>
 #include <QWidget>
 
-// A window surface that paints its own background colour. Recolouring it
-// touches no palette, so the controls on it keep theirs and nothing is
-// redrawn but the surface: the palette would travel down to every child.
+// A window surface that paints its own background colour and shows its
+// controls at their stored layout, scaled to whatever size it is given; the
+// margins left over are the same colour. Recolouring it touches no palette,
+// so the controls on it keep theirs and nothing is redrawn but the surface:
+// the palette would travel down to every child.
 class AreaColorata : public QWidget {
     Q_OBJECT
 
 public:
-    explicit AreaColorata(QWidget* parent = nullptr);
+    // stored: the client area the controls are laid out in, in pixels.
+    explicit AreaColorata(QSize stored, QWidget* parent = nullptr);
 
     void setColore(QRgb colour);
     QRgb colore() const { return colore_; }
+
+    UniformScaler& scaler() { return scaler_; }
+    const UniformScaler& scaler() const { return scaler_; }
+
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QRgb colore_ = qRgb(0, 255, 255);
+    UniformScaler scaler_;
 };

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 FrameShape::FrameShape(QRect rect, int width, QColor colour, QWidget* parent)
     : QWidget(parent), width_(width), colour_(colour) {
     Accessibility::install();
@@ -11,9 +13,18 @@ FrameShape::FrameShape(QRect rect, int width, QColor colour, QWidget* parent)
     setGeometry(rect);
 }
 
+void FrameShape::setScale(qreal scale) {
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    update();
+}
+
 void FrameShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const qreal half = width_ / 2.0;
-    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    // Whole pixels, so the frame's inner edge stays sharp.
+    const qreal width = std::max(1.0, std::round(width_ * scale_));
+    const qreal half = width / 2.0;
+    painter.setPen(QPen(colour_, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }

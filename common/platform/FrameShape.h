@@ -1,17 +1,22 @@
 #pragma once
 
+#include "UniformScaler.h"
+
 #include <QColor>
 #include <QWidget>
 
 // A rectangle outline laid over another control; clicks pass through it.
-class FrameShape : public QWidget {
+class FrameShape : public QWidget, public Scalable {
     Q_OBJECT
 
 public:
     FrameShape(QRect rect, int width, QColor colour, QWidget* parent);
 
+    // The stored width, in the window's stored layout.
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
+
+    void setScale(qreal scale) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -19,4 +24,5 @@ protected:
 private:
     int width_;
     QColor colour_;
+    qreal scale_ = 1.0;
 };

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 ImageBox::ImageBox(QWidget* parent, std::int16_t index) : QWidget(parent), index_(index) {
     Accessibility::install();
     setFocusPolicy(Qt::NoFocus);
@@ -58,21 +60,34 @@ void ImageBox::setBordered(bool bordered) {
     update();
 }
 
+void ImageBox::setScale(qreal scale) {
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    update();
+}
+
 void ImageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRectF inside = bordered_ ? QRectF(rect()).adjusted(1, 1, -1, -1) : QRectF(rect());
+    // A single-line border of whole pixels: one at the stored size.
+    const qreal border = std::max(1.0, std::round(scale_));
+    const QRectF inside =
+        bordered_ ? QRectF(rect()).adjusted(border, border, -border, -border) : QRectF(rect());
     if (picture_) {
         picture_->paint(painter, inside);
     } else if (missing_) {
+        const qreal s = scale_;
         painter.fillRect(inside, QColor(225, 225, 225));
-        painter.setPen(QPen(QColor(150, 150, 150), 2, Qt::DashLine));
-        painter.drawRect(inside.adjusted(6, 6, -6, -6));
-        painter.drawLine(inside.center() - QPointF(12, 0), inside.center() + QPointF(12, 0));
+        painter.setPen(QPen(QColor(150, 150, 150), 2 * s, Qt::DashLine));
+        painter.drawRect(inside.adjusted(6 * s, 6 * s, -6 * s, -6 * s));
+        painter.drawLine(inside.center() - QPointF(12 * s, 0),
+                         inside.center() + QPointF(12 * s, 0));
     }
     if (bordered_) {
-        painter.setPen(QPen(Qt::black, 1));
+        const qreal half = border / 2;
+        painter.setPen(QPen(Qt::black, border));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
     }
     if (pressable_ && hasFocus()) {
         const int width = focusFrameWidth();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "UniformScaler.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,7 +13,7 @@
 // A disabled box raises no click. A pressable box is a button for the
 // keyboard and for screen readers: it takes the focus by the keyboard only,
 // shows it with a thick frame, and is pressed as it is clicked.
-class ImageBox : public QWidget {
+class ImageBox : public QWidget, public Scalable {
     Q_OBJECT
 
 public:
@@ -34,6 +35,10 @@ public:
 
     void setBordered(bool bordered);
     bool bordered() const { return bordered_; }
+
+    // The border and the placeholder grow with the window.
+    void setScale(qreal scale) override;
+    qreal scale() const { return scale_; }
 
     void setPressable(bool pressable);
     bool pressable() const { return pressable_; }
@@ -62,5 +67,6 @@ private:
     bool missing_ = false;
     bool bordered_ = false;
     bool pressed_ = false;
+    qreal scale_ = 1.0;
     bool pressable_ = false;
 };

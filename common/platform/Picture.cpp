@@ -3,11 +3,12 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-std::shared_ptr<const Picture> Picture::fromImage(QImage image) {
+std::shared_ptr<const Picture> Picture::fromImage(QImage image, QString file) {
     if (image.isNull())
         return nullptr;
     std::shared_ptr<Picture> picture(new Picture);
     picture->image_ = std::move(image);
+    picture->file_ = std::move(file);
     return picture;
 }
 

@@ -14,7 +14,8 @@ class QSvgRenderer;
 // another box copies nothing and reads no file.
 class Picture {
 public:
-    static std::shared_ptr<const Picture> fromImage(QImage image);
+    // file: where the image was read from, so it can be read again at another size.
+    static std::shared_ptr<const Picture> fromImage(QImage image, QString file = {});
     // A vector picture, for the stored pictures in the resources.
     static std::shared_ptr<const Picture> fromSvg(const QString& path);
 
@@ -24,11 +25,13 @@ public:
     void paint(QPainter& painter, const QRectF& target) const;
     QImage image() const { return image_; }
     QString svgPath() const { return svgPath_; }
+    QString file() const { return file_; }
 
 private:
     Picture() = default;
 
     QImage image_;
+    QString file_;
     QString svgPath_;
     std::unique_ptr<QSvgRenderer> svg_;
 };

@@ -1,8 +1,11 @@
 #include "PictureButton.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <cmath>
 
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
     setText(caption);
@@ -12,6 +15,22 @@ void PictureButton::setPicture(const QIcon& picture, QSize size) {
     picture_ = picture;
     pictureSize_ = size;
     update();
+}
+
+QSize PictureButton::pictureSize() const {
+    return QSize(int(std::lround(pictureSize_.width() * scale_)),
+                 int(std::lround(pictureSize_.height() * scale_)));
+}
+
+void PictureButton::setScale(qreal scale) {
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    update();
+}
+
+void PictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event) {
@@ -43,12 +62,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
         caption.isEmpty() ? QRect() : fontMetrics().boundingRect(area, flags, caption);
 
     if (!picture_.isNull()) {
-        const int gap = caption.isEmpty() ? 0 : 2;
+        const int gap = caption.isEmpty() ? 0 : int(std::lround(2 * scale_));
         // On a low button the picture gives way, so the caption stays whole.
-        QSize size = pictureSize_;
+        QSize size = pictureSize();
         const int room = area.height() - gap - textBounds.height();
         if (room < size.height())
-            size.scale(size.width(), std::max(12, room), Qt::KeepAspectRatio);
+            size.scale(size.width(), std::max(int(std::lround(12 * scale_)), room),
+                       Qt::KeepAspectRatio);
         const int top =
             area.top() +
             std::max(0, (area.height() - size.height() - gap - textBounds.height()) / 2);

@@ -44,7 +44,7 @@ TipoRotazione::TipoRotazione(Contesto& context)
     Image1 = casellaSegno(d.segnoOrario, QStringLiteral("senso_orario"));
     Image3 = casellaSegno(d.segnoAntiorario, QStringLiteral("senso_antiorario"));
     for (ImageBox* sign : {Image1, Image3})
-        sign->setCursor(ctx_.memorizzate.cursoreFreccia());
+        conCursoreFreccia(sign);
     connect(Image1, &ImageBox::clicked, this, [this] { Image1_Click(); });
     connect(Image3, &ImageBox::clicked, this, [this] { Image3_Click(); });
 

@@ -93,7 +93,7 @@ run_briefly() {
 # shellcheck source=../../scripts/xvfb.sh
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
-# start_driven_xvfb DIR: start_xvfb, for a session xdotool drives. Returns 1,
+# start_driven_xvfb DIR [WIDTHxHEIGHT]: start_xvfb, for a session xdotool drives. Returns 1,
 # with the reason in XVFB_PROBLEM, when xdotool is missing or cannot reach it.
 # shellcheck disable=SC2034
 start_driven_xvfb() {
@@ -101,7 +101,7 @@ start_driven_xvfb() {
         XVFB_PROBLEM="xdotool is not installed"
         return 1
     fi
-    start_xvfb "$1" || return 1
+    start_xvfb "$@" || return 1
     if ! timeout 10 xdotool getmouselocation >/dev/null 2>&1; then
         XVFB_PROBLEM="xdotool cannot reach the X server on $DISPLAY"
         return 1

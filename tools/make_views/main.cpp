@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kSide = 240;
+constexpr int kSide = 480;
 constexpr int kJpegQuality = 90;
 const QColor kBackground(0xFF, 0xFD, 0xF5);
 

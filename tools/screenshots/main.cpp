@@ -1,5 +1,6 @@
 // Renders the start window, the menu and every exercise window, each in the
-// middle of an exercise, to PNG files: `screenshots <out-dir> [scale]`.
+// middle of an exercise, to PNG files: `screenshots <out-dir> [scale | WIDTHxHEIGHT]`
+// (a display scale factor, or every window resized to that size).
 
 #include "doubles/Pupil.h"
 #include "doubles/RecordingSoundPlayer.h"
@@ -54,11 +55,15 @@ QString fileName(FinestraId id) {
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: screenshots <out-dir> [scale]\n");
+        std::fprintf(stderr, "usage: screenshots <out-dir> [scale | WIDTHxHEIGHT]\n");
         return 2;
     }
-    if (argc > 2)
-        qputenv("QT_SCALE_FACTOR", argv[2]);
+    const QByteArray option = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    QSize size;
+    if (const QList<QByteArray> wh = option.split('x'); wh.size() == 2)
+        size = QSize(wh[0].toInt(), wh[1].toInt());
+    else if (!option.isEmpty())
+        qputenv("QT_SCALE_FACTOR", option);
     QApplication app(argc, argv);
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
@@ -76,6 +81,12 @@ int main(int argc, char* argv[]) {
         programma.mostra(id);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QWidget* window = programma.finestraCorrente();
+        if (size.isValid()) {
+            window->resize(size);
+            for (int k = 0; k < 100 && window->size() != size; ++k)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QCoreApplication::sendPostedEvents();
+        }
         if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window)) {
             // Counts start from zero in every window, as they do for a pupil.
             esercizio->MenuAzzera_Click();

@@ -1,0 +1,220 @@
+#!/usr/bin/env bash
+# A pupil's session on a 1920x1080 whiteboard, in full screen: F11 on the
+# start window with a window manager running, then every next window opens in
+# full screen too; the pupil clicks at the places the scaled layout puts the
+# controls: "Avvio", "Indica il tipo di rotazione", a sign, "Esci" in the menu
+# bar, the menu's "Esci". Then the program is started again with
+# --schermo-intero. Only the screen is looked at. Exits 77 when no X server or
+# no window manager can be started.
+#
+# Usage: whiteboard.sh PROGRAM [SHOTS-DIR]   (a screenshot of every step goes there)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+
+program=${1:?usage: whiteboard.sh PROGRAM [SHOTS-DIR]}
+[ -x "$program" ] || fail "no program at $program"
+case $program in /*) ;; *) program=$PWD/$program ;; esac
+command -v import >/dev/null || skip "ImageMagick's import is not installed"
+command -v openbox >/dev/null || skip "openbox is not installed: X honours full screen only with a window manager"
+
+W=1920
+H=1080
+work=$(mktemp -d)
+shots=${2:-$work/shots}
+rm -rf "$shots"
+mkdir -p "$shots"
+XVFB_PID=
+APP_PID=
+WM_PID=
+trap 'stop_processes "$APP_PID" "$WM_PID" "$XVFB_PID"; rm -rf "$work"' EXIT
+trap 'exit 130' INT TERM HUP
+
+step=0
+shot() {
+    step=$((step + 1))
+    SHOT=$(printf '%s/%02d-%s.png' "$shots" "$step" "$1")
+    timeout 20 import -window root "$SHOT"
+    echo "  screenshot $SHOT"
+}
+
+die() {
+    echo "FAIL: $*" >&2
+    visible_windows >&2 || true
+    timeout 20 import -window root "$shots/failure.png" 2>/dev/null || true
+    tail -n 40 "$work/program.log" >&2 || true
+    exit 1
+}
+
+expect() {
+    local found
+    found=$(wait_window "$1" "$2" 30) || die "$3: no visible window \"$1\" of size $2"
+    read -r WIN WW WH WX WY <<<"$found"
+    echo "$3: window \"$1\" ${WW}x${WH} at $WX,$WY"
+}
+
+# layout STORED-W STORED-H AREA-TOP: the scale and the offsets of a layout
+# shown as large as fits below AREA-TOP, centred (S, OX, OY).
+layout() {
+    read -r S OX OY < <(awk -v sw="$1" -v sh="$2" -v top="$3" -v w=$W -v h=$H 'BEGIN {
+        ah = h - top; s = w / sw; if (ah / sh < s) s = ah / sh
+        printf "%.6f %.3f %.3f\n", s, (w - sw * s) / 2, top + (ah - sh * s) / 2 }')
+}
+
+# at X Y: the screen point of a stored point of the present layout (AT_X, AT_Y).
+at() {
+    read -r AT_X AT_Y < <(awk -v x="$1" -v y="$2" -v s="$S" -v ox="$OX" -v oy="$OY" \
+        'BEGIN { printf "%d %d\n", x * s + ox + 0.5, y * s + oy + 0.5 }')
+}
+
+click_stored() {
+    at "$1" "$2"
+    click "$AT_X" "$AT_Y"
+}
+
+colour_at() {
+    at "$2" "$3"
+    pixel "$1" "$AT_X" "$AT_Y"
+}
+
+start_driven_xvfb "$work" ${W}x${H} || skip "$XVFB_PROBLEM"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+WM_PID=$!
+for _ in $(seq 50); do
+    timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+    sleep 0.2
+done
+
+start_program() {
+    mkdir -p -m 700 "$work/runtime"
+    (cd "$work" && exec env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$program" "$@") \
+        >"$work/program.log" 2>&1 &
+    APP_PID=$!
+}
+
+# 1. The start window at its stored size; F11 puts it in full screen.
+start_program
+expect Vortelia 701x557 "start"
+timeout 10 xdotool windowactivate --sync "$WIN" 2>/dev/null || timeout 10 xdotool windowfocus --sync "$WIN"
+timeout 10 xdotool key F11
+expect Vortelia ${W}x${H} "start in full screen"
+sleep 1
+shot avvio
+layout 701 557 0
+# The margins left and right are the window's colour; the title is on cyan.
+margin=$(pixel "$SHOT" 5 540)
+[ "$(pixel "$SHOT" $((W - 5)) 540)" = "$margin" ] || die "the two margins differ"
+[ "$(colour_at "$SHOT" -2 300)" = "$margin" ] || die "the left margin is not the window's colour"
+[ "$(colour_at "$SHOT" 60 200)" = "0,255,255" ] || die "no cyan title where the layout puts it"
+start_window=$WIN
+
+# 2. "Avvio": the menu opens in full screen.
+click_stored $((161 + 147)) $((333 + 47))
+expect Vortelia ${W}x${H} "menu"
+wait_gone "$start_window" || die "the start window is still shown with the menu"
+menu_window=$WIN
+sleep 1
+shot menu
+layout 640 480 0
+
+# 3. "Indica il tipo di rotazione": the exercise opens in full screen.
+click_stored $((8 + 100)) $((296 + 20))
+expect "Indica il tipo di rotazione" ${W}x${H} "exercise"
+wait_gone "$menu_window" || die "the menu is still shown with the exercise"
+exercise=$WIN
+sleep 1
+shot esercizio
+# The menu bar ends where the window's colour starts at the bottom right.
+area=$(pixel "$SHOT" $((W - 3)) $((H - 3)))
+menubar=0
+for ((y = 0; y < 120; y++)); do
+    if [ "$(pixel "$SHOT" $((W - 3)) "$y")" = "$area" ]; then
+        menubar=$y
+        break
+    fi
+done
+((menubar >= 10 && menubar <= 60)) || die "no menu bar of a sensible height above the area ($menubar)"
+echo "menu bar: $menubar pixels"
+layout 638 459 "$menubar"
+
+# red_frame FILE LEFT: the red frame of the sign whose stored box starts at
+# LEFT (top 216, 153x145, 9 pixels wide) is drawn on all four sides.
+red_frame() {
+    local file=$1 left=$2
+    [ "$(colour_at "$file" $((left + 4)) 288)" = "255,0,0" ] &&
+        [ "$(colour_at "$file" $((left + 148)) 288)" = "255,0,0" ] &&
+        [ "$(colour_at "$file" $((left + 76)) 220)" = "255,0,0" ] &&
+        [ "$(colour_at "$file" $((left + 76)) 356)" = "255,0,0" ]
+}
+wait_frame() {
+    local deadline=$((SECONDS + 10))
+    while ((SECONDS < deadline)); do
+        timeout 20 import -window root "$work/now.png"
+        red_frame "$work/now.png" "$1" && return 0
+        sleep 0.3
+    done
+    return 1
+}
+
+timeout 20 import -window root "$work/now.png"
+red_frame "$work/now.png" 320 && die "a sign is framed before any answer"
+# 4. The clockwise sign, and if it was wrong the anticlockwise one.
+click_stored $((320 + 76)) $((216 + 72))
+if wait_frame 320; then
+    echo "the clockwise sign was right and is framed"
+    shot giusta-oraria
+else
+    click_stored $((48 + 76)) $((216 + 72))
+    wait_frame 48 || die "neither sign got its red frame"
+    echo "the anticlockwise sign was right and is framed"
+    shot giusta-antioraria
+fi
+
+# 5. "Esci" of the menu bar: the third group of dark columns in the bar.
+timeout 20 import -window root "$work/bar.png"
+read -r esci_left esci_right < <(
+    convert "$work/bar.png" -crop "${W}x${menubar}+0+0" -depth 8 txt:- |
+        awk -F'[,:() ]+' 'NR > 1 && $3 + $4 + $5 < 240 { dark[$1] = 1 }
+            END {
+                n = 0; last = -100
+                for (x = 0; x < '"$W"'; x++)
+                    if (x in dark) { if (x - last > 14) { n++; from[n] = x }; to[n] = x; last = x }
+                if (n >= 3) print from[3], to[3]
+            }'
+) || die "the menu bar has no third entry"
+echo "menu bar: \"Esci\" spans x $esci_left..$esci_right"
+click $(((esci_left + esci_right) / 2)) $((menubar / 2))
+expect Vortelia "!${W}x${H}" "question to go back"
+shot domanda-menu
+timeout 10 xdotool windowfocus --sync "$WIN" || true
+timeout 10 xdotool key Return
+expect Vortelia ${W}x${H} "menu again, in full screen"
+wait_gone "$exercise" || die "the exercise is still shown with the menu"
+sleep 1
+shot menu-di-nuovo
+layout 640 480 0
+
+# 6. The menu's "Esci", "Sì", and the program ends.
+click_stored $((352 + 100)) $((376 + 24))
+expect Vortelia "!${W}x${H}" "question to quit"
+timeout 10 xdotool windowfocus --sync "$WIN" || true
+timeout 10 xdotool key Return
+started=$SECONDS
+while kill -0 "$APP_PID" 2>/dev/null; do
+    ((SECONDS - started < 10)) || die "the program is still running 10 s after \"Sì\""
+    sleep 0.2
+done
+wait "$APP_PID" || die "the program ended with an error"
+APP_PID=
+
+# 7. --schermo-intero: the start window opens in full screen at once.
+start_program --schermo-intero
+expect Vortelia ${W}x${H} "start with --schermo-intero"
+sleep 1
+shot schermo-intero
+stop_processes "$APP_PID"
+APP_PID=
+echo "PASS: a pupil's session in full screen, screenshots in $shots"
