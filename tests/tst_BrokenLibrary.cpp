@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QSoundEffect>
@@ -33,6 +34,15 @@ const QList<FinestraId> allWindows = [] {
         ids << formEs(n);
     return ids;
 }();
+
+// A stored view as the library decodes it for boxes of that side.
+QImage decodedAt(const QString& name, int lato) {
+    QImageReader reader(TempLibrary::original(name));
+    const QSize size = reader.size();
+    if (size.width() > lato || size.height() > lato)
+        reader.setScaledSize(FigureLibrary::misuraDecodificata(size, lato));
+    return reader.read();
+}
 
 } // namespace
 
@@ -132,8 +142,9 @@ private slots:
         QVERIFY(bench.figure.verifica().inutilizzabili.isEmpty());
         QVERIFY(bench.figure.preparaLettera('a'));
         QVERIFY(bench.figure.preparaLettera('b'));
-        QCOMPARE(bench.figure.immagine('a', 1)->image(), QImage(TempLibrary::original("a1.jpg")));
-        QCOMPARE(bench.figure.immagine('b', 2)->image(), QImage(TempLibrary::original("b2.jpg")));
+        const int lato = bench.figure.latoPixel();
+        QCOMPARE(bench.figure.immagine('a', 1)->image(), decodedAt("a1.jpg", lato));
+        QCOMPARE(bench.figure.immagine('b', 2)->image(), decodedAt("b2.jpg", lato));
         everyExerciseSolvable(bench);
     }
 
@@ -176,13 +187,17 @@ private slots:
         QTest::addColumn<QList<int>>("views"); // which views of "a" are replaced
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QStringList>("unusable");
+        // Sizes beside the stored views' own.
+        const QSize stored = QImage(TempLibrary::original("a1.jpg")).size();
+        const int w = stored.width(), h = stored.height();
         QTest::newRow("1x1") << QList<int>{1} << QSize(1, 1) << QStringList{"a1.jpg"};
         QTest::newRow("31 pixels") << QList<int>{1} << QSize(31, 31) << QStringList{"a1.jpg"};
         QTest::newRow("one view smaller")
-            << QList<int>{3} << QSize(200, 200) << QStringList{"a3.jpg"};
+            << QList<int>{3} << QSize(w * 5 / 6, h * 5 / 6) << QStringList{"a3.jpg"};
         QTest::newRow("two views wider")
-            << QList<int>{6, 7} << QSize(300, 240) << QStringList{"a6.jpg", "a7.jpg"};
-        QTest::newRow("a few pixels off") << QList<int>{3, 8} << QSize(243, 238) << QStringList();
+            << QList<int>{6, 7} << QSize(w * 5 / 4, h) << QStringList{"a6.jpg", "a7.jpg"};
+        QTest::newRow("a few pixels off")
+            << QList<int>{3, 8} << QSize(w + 3, h - 2) << QStringList();
         QTest::newRow("a whole letter at 64")
             << QList<int>{1, 2, 3, 4, 5, 6, 7, 8} << QSize(64, 64) << QStringList();
     }
