@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands do everything on a fresh Debian machine: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)

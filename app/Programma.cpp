@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Programma.h"
 
 #include "ControlloDati.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline for start-up and memory: a bare Qt Widgets program, a main
 // window with a menu bar, the start window's size and nothing else.
 

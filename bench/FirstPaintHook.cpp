@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A start-up probe linked into an unchanged main(): it hooks into the
 // application object as it is built, so the program under test needs no
 // bench code of its own.

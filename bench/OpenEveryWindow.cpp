@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's walk for the memory probe: from the start window to the menu,
 // then every exercise window in turn and back to the menu through "Esci",
 // answering its question with "Sì" as a pupil would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark: start-up, setting up an exercise, a click's feedback and peak
 // memory, each a median printed beside a plain Qt baseline measured in the
 // same run, so that the ratio holds on a busy machine.

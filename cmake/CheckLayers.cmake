@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file includes a header from a layer above its own.
 # The layers, lowest first: common/platform/, common/, exercises/, app/.
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake

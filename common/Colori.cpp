@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Colori.h"
 
 #include "common/platform/AreaColorata.h"

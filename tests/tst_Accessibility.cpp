@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told, read through Qt's accessibility interfaces:
 // names and roles of every kind of control, the counters' names following
 // their values, and a candidate pressed as a screen reader presses it.

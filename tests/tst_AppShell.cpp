@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window, the main menu and the moves between them.
 
 #include "doubles/OpenBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program does with a damaged picture or sound library, made in a
 // temporary folder for each case: it never crashes, says what is missing,
 // leaves broken figures out of the draws and keeps every exercise solvable.

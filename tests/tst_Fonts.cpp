@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The face each caption is really drawn in, as the font system resolves it on
 // this machine: the faces the program asks for must be installed (the package
 // depends on the fonts that hold them) and must be the ones it gets, not a

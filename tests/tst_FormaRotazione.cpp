@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the build-the-rotation windows (FormEs8 to FormEs13) with scripted
 // draws: the start view, the sign, the three picks that complete the row and
 // the picks that must be refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every exercise window shares: counters, faces, "avanti", the
 // menu entries, activation, and the layouts read back from the widgets.
 

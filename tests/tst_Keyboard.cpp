@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil with the keyboard alone: number keys, Tab and Space, "avanti" by
 // Enter, the arrows, the menu bar by F10 and Alt, Escape and F1, the start
 // window and the menu. No mouse event is sent here unless a test says why.

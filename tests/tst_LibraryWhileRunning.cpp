@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture library going wrong while the program runs, made in a
 // temporary folder for each case: a folder taken away and brought back,
 // files damaged after they were shown, a file that blocks whoever opens it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform layer: random values, number text, colour tables, sounds,
 // message boxes, the application folder, work after the first paint and Qt's
 // Italian strings.

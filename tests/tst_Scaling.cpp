@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window at any size: the stored layout scaled uniformly, centred, the
 // margins in the window's colour, clicks reaching the scaled controls; the
 // state that travels from window to window; windows that fit the screen;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A class of pupils at work: thousands of exercises across all fifteen
 // windows, with right and wrong clicks, "avanti", "Azzera conteggio", "Esci"
 // and back, checking after every answer what a teacher relies on. A second

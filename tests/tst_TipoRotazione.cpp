@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the type-of-rotation window (FormEs4) with scripted draws: the four
 // views it shows for each first picture and sense, and the two signs.
 

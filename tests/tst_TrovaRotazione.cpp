@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the find-the-rotation windows (FormEs2, FormEs3, FormEs5, FormEs6)
 // with scripted draws: the row of three views, the answer it asks for, and
 // what a right or a wrong pick does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four find-the-symmetry windows: set-up, judging, and their partner
 // tables checked against the pictures themselves.
 

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Contact sheet of the generated figure views: one row per letter a..z,
 # views 1..8 left to right, each tile labelled with its file name.
 # Usage: tools/contact_sheet.sh <jpg-dir> <out.png>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program in a real X window with no figure pictures at all, started
 # through a symbolic link from a read-only folder whose name has a blank and
 # an accented letter: it says what is missing, stays responsive, opens no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // destroy_window ID: destroys an X window of another program, as a window
 // manager's "kill window" or a careless tool would (XDestroyWindow; the
 // program's connection stays open). Exits 1 when the server refuses.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Windows destroyed by another program (XDestroyWindow, as a window manager's
 # "kill" or a tool does), in a real X session:
 # 1. the exercise window: the program ends by itself, as when its last

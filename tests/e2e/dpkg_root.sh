@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package with dpkg into a scratch root, as a school's
 # technician would on a PC, and checks what the PC gets: the program starts
 # through /usr/bin/vortelia, the desktop entry's Exec and Icon resolve, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` lays out a tree that works from any prefix: the program
 # file with jpg/ and suoni/ beside it, a relative link in bin/, the desktop
 # entry, icon and metadata, and nothing else. The installed program is started

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Helpers shared by the end-to-end scripts; sourced, not run.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # lintian, Debian's package checker, finds no error and no warning in the
 # package; its informational notes are shown but allowed. Exits 77 when
 # lintian is not installed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program copied into a folder whose name is not valid UTF-8 (a Latin-1
 # "é", as an old stick or share gives it) and started, directly and through
 # a link from elsewhere, with LANG=C and with a UTF-8 locale: it finds its

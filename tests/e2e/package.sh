@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a temporary folder and checks it: its fields
 # and Depends, its files (the program and its data only, laid out as by
 # `cmake --install` under /usr), and that the unpacked program starts; keeps

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A pupil's session in a real X window, driven with xdotool: the start window,
 # the menu, "Indica il tipo di rotazione" with a wrong and a right answer, back
 # to the menu and out of the program. It only looks at the screen, never at

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two builds of the same commit in two different folders give byte-identical
 # Debian packages when SOURCE_DATE_EPOCH is the time of the last commit, as
 # reproducible-build checkers do it. Only the program and its data are built.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads an exercise window the way a screen reader does, through AT-SPI.
 
 Usage: screen_reader.py TITLE STEP

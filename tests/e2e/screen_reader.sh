@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader's view of the program: under a private D-Bus session and a
 # real X server, the pupil reaches "Trova la rotazione - 4" with the keyboard
 # alone, and screen_reader.py reads the window's tree through AT-SPI and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the desktop entry or the AppStream metadata with the distribution's
 # own validator; exits 77 when that validator is not installed.
 # Usage: validate.sh desktop FILE | validate.sh metainfo FILE

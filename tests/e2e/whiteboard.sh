@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A pupil's session on a 1920x1080 whiteboard, in full screen: F11 on the
 # start window with a window manager running, then every next window opens in
 # full screen too; the pupil clicks at the places the scaled layout puts the

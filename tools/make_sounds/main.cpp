@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_sounds <out-dir>
 //
 // Writes the feedback sounds used by the program: four different applause

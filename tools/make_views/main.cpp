@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_views: renders each figure drawing once and writes its eight views
 // (four quarter turns of the drawing and four of its mirror image) as JPEG.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the start window, the menu and every exercise window, each in the
 // middle of an exercise, to PNG files: `screenshots <out-dir> [scale | WIDTHxHEIGHT]`
 // (a display scale factor, or every window resized to that size).
