@@ -16,17 +16,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source_dir=${1:?usage: bad_data.sh PROGRAM-FOLDER}
 [ -x "$source_dir/vortelia" ] || fail "no program in $source_dir"
 
-work=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-clean_up_on_exit
+new_work_folder
 
-die() {
-    echo "FAIL: $*" >&2
-    visible_windows >&2 || true
-    tail -n 40 "$work/program.log" >&2 || true
-    exit 1
-}
 
 folder="$work/Esercizi più belli"
 mkdir -p "$folder"

@@ -22,17 +22,8 @@ destroy=${2:?usage: destroyed_windows.sh PROGRAM DESTROY-TOOL}
 [ -x "$destroy" ] || fail "no tool at $destroy"
 command -v import >/dev/null || skip "ImageMagick's import is not installed"
 
-work=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-clean_up_on_exit
+new_work_folder
 
-die() {
-    echo "FAIL: $*" >&2
-    visible_windows >&2 || true
-    tail -n 40 "$work/program.log" >&2 || true
-    exit 1
-}
 
 start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
 mkdir -m 700 "$work/runtime"

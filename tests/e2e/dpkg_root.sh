@@ -17,10 +17,7 @@ deb=${1:?usage: dpkg_root.sh DEB}
 command -v dpkg >/dev/null || skip "dpkg is not installed"
 command -v dpkg-deb >/dev/null || skip "dpkg-deb is not installed"
 
-work=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-clean_up_on_exit
+new_work_folder
 
 # A root with an empty package database. The package's dependencies are on
 # this machine, not in the scratch root: dpkg is told so, nothing else is forced.

@@ -14,10 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 cmake=${1:?usage: install.sh CMAKE BUILD-DIR}
 build=${2:?usage: install.sh CMAKE BUILD-DIR}
 
-work=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-clean_up_on_exit
+new_work_folder
 
 # A prefix with a blank in it, as on some school PCs.
 prefix="$work/a prefix"

@@ -194,6 +194,28 @@ stop_processes() {
     done
 }
 
+# new_work_folder: makes the work folder ($work) and arranges its clean-up.
+new_work_folder() {
+    work=$(mktemp -d)
+    XVFB_PID=
+    APP_PID=
+    clean_up_on_exit
+}
+
+# die MESSAGE: fails with what is on the screen and the program's last words
+# ($work/program.log); a screenshot goes to $shots when the script keeps one.
+die() {
+    echo "FAIL: $*" >&2
+    echo "visible windows (id width height x y title):" >&2
+    visible_windows >&2 || true
+    if [ -n "${shots:-}" ] && timeout 20 import -window root "$shots/failure.png" 2>/dev/null; then
+        echo "screenshot of the failure: $shots/failure.png" >&2
+    fi
+    echo "--- program output ---" >&2
+    tail -n 40 "$work/program.log" >&2 || true
+    exit 1
+}
+
 # clean_up_on_exit: when the script ends, however it ends, stops the program
 # and Xvfb ($APP_PID, $XVFB_PID) and removes the work folder ($work).
 clean_up_on_exit() {

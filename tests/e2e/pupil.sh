@@ -36,16 +36,6 @@ shot() {
     echo "  screenshot $file"
 }
 
-die() {
-    echo "FAIL: $*" >&2
-    echo "visible windows (id width height x y title):" >&2
-    visible_windows >&2 || true
-    timeout 20 import -window root "$shots/failure.png" 2>/dev/null &&
-        echo "screenshot of the failure: $shots/failure.png" >&2
-    echo "--- program output ---" >&2
-    tail -n 40 "$work/program.log" >&2 || true
-    exit 1
-}
 
 # expect TITLE SIZE WHAT: waits for the window and sets WIN, WX, WY, WW, WH.
 expect() {

@@ -26,10 +26,7 @@ if [ -z "${VORTELIA_PRIVATE_BUS:-}" ]; then
     VORTELIA_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 
-work=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-clean_up_on_exit
+new_work_folder
 start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
 
 runtime=$work/runtime
@@ -38,12 +35,6 @@ mkdir -m 700 "$runtime"
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program") >"$work/program.log" 2>&1 &
 APP_PID=$!
 
-die() {
-    echo "FAIL: $*" >&2
-    echo "--- program output ---" >&2
-    tail -n 40 "$work/program.log" >&2 || true
-    exit 1
-}
 
 # press TITLE KEY: gives the window the keyboard and presses a key; sets WIN.
 press() {

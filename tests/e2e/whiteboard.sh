@@ -41,13 +41,6 @@ shot() {
     echo "  screenshot $SHOT"
 }
 
-die() {
-    echo "FAIL: $*" >&2
-    visible_windows >&2 || true
-    timeout 20 import -window root "$shots/failure.png" 2>/dev/null || true
-    tail -n 40 "$work/program.log" >&2 || true
-    exit 1
-}
 
 expect() {
     local found
