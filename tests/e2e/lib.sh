@@ -216,6 +216,23 @@ die() {
     exit 1
 }
 
+# shot NAME: a numbered screenshot of the whole screen in $shots; SHOT names it.
+step=0
+shot() {
+    step=$((step + 1))
+    SHOT=$(printf '%s/%02d-%s.png' "$shots" "$step" "$1")
+    timeout 20 import -window root "$SHOT"
+    echo "  screenshot $SHOT"
+}
+
+# expect TITLE SIZE WHAT: waits for the window and sets WIN, WX, WY, WW, WH.
+expect() {
+    local found
+    found=$(wait_window "$1" "$2" 30) || die "$3: no visible window \"$1\" of size $2"
+    read -r WIN WW WH WX WY <<<"$found"
+    echo "$3: window \"$1\" ${WW}x${WH} at $WX,$WY"
+}
+
 # clean_up_on_exit: when the script ends, however it ends, stops the program
 # and Xvfb ($APP_PID, $XVFB_PID) and removes the work folder ($work).
 clean_up_on_exit() {

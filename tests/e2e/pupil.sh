@@ -27,24 +27,6 @@ XVFB_PID=
 APP_PID=
 clean_up_on_exit
 
-step=0
-shot() {
-    step=$((step + 1))
-    local file
-    file=$(printf '%s/%02d-%s.png' "$shots" "$step" "$1")
-    timeout 20 import -window root "$file"
-    echo "  screenshot $file"
-}
-
-
-# expect TITLE SIZE WHAT: waits for the window and sets WIN, WX, WY, WW, WH.
-expect() {
-    local found
-    found=$(wait_window "$1" "$2" 30) || die "$3: no visible window \"$1\" of size $2"
-    read -r WIN WW WH WX WY <<<"$found"
-    echo "$3: window \"$1\" ${WW}x${WH} at $WX,$WY"
-}
-
 # only_window ID WHAT: no other titled window is shown, e.g. a warning box.
 only_window() {
     local others

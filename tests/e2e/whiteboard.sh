@@ -33,22 +33,6 @@ WM_PID=
 trap 'stop_processes "$APP_PID" "$WM_PID" "$XVFB_PID"; rm -rf "$work"' EXIT
 trap 'exit 130' INT TERM HUP
 
-step=0
-shot() {
-    step=$((step + 1))
-    SHOT=$(printf '%s/%02d-%s.png' "$shots" "$step" "$1")
-    timeout 20 import -window root "$SHOT"
-    echo "  screenshot $SHOT"
-}
-
-
-expect() {
-    local found
-    found=$(wait_window "$1" "$2" 30) || die "$3: no visible window \"$1\" of size $2"
-    read -r WIN WW WH WX WY <<<"$found"
-    echo "$3: window \"$1\" ${WW}x${WH} at $WX,$WY"
-}
-
 # layout STORED-W STORED-H AREA-TOP: the scale and the offsets of a layout
 # shown as large as fits below AREA-TOP, centred (S, OX, OY).
 layout() {
