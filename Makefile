@@ -24,10 +24,11 @@ test: build
 	@bash scripts/run-tests $(BUILD)
 
 # The same tests built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
+# The reproducibility test builds its own release trees, so `make test` alone runs it.
 test-sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVORTELIA_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build build-sanitize -j $(JOBS)
-	@bash scripts/run-tests build-sanitize
+	@bash scripts/run-tests build-sanitize -LE long
 
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
