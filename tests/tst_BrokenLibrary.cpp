@@ -345,12 +345,14 @@ private slots:
         player.play(noise);
         QCOMPARE(beeps, 2);
 
-        // ... and a play asked for before the verdict beeps when it comes.
+        // ... and a play asked for before the verdict beeps once, when it
+        // comes (on a slow machine the verdict may already be there).
         int lateBeeps = 0;
         QtSoundPlayer fresh([&lateBeeps] { ++lateBeeps; });
         fresh.play(noise);
-        QCOMPARE(lateBeeps, 0);
         QTRY_COMPARE(lateBeeps, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(lateBeeps, 1);
     }
 };
 
