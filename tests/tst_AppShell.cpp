@@ -97,11 +97,7 @@ class tst_AppShell : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        TestBench::flush();
-    }
+    void cleanup() { TestBench::closeAll(); }
 
     void startWindowLayout() {
         TestBench bench;

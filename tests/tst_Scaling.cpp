@@ -88,11 +88,7 @@ class tst_Scaling : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        TestBench::flush();
-    }
+    void cleanup() { TestBench::closeAll(); }
 
     void everyWindowFillsItsSize_data() {
         QTest::addColumn<int>("window");

@@ -16,6 +16,12 @@ void TestBench::flush() {
     QCoreApplication::processEvents();
 }
 
+void TestBench::closeAll() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    flush();
+}
+
 int TestBench::visibleWindows() {
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets())

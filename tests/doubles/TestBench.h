@@ -39,6 +39,8 @@ public:
 
     // Lets deferred deletions of unloaded windows happen.
     static void flush();
+    // Closes every window a test left open, and lets them go.
+    static void closeAll();
     // The program's windows on screen.
     static int visibleWindows();
 
