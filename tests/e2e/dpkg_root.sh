@@ -173,7 +173,7 @@ done <<<"$mapped"
 owned=$(owners "${files[@]}" | sed 's/:[a-z0-9]*\t/\t/' | LC_ALL=C sort -u)
 used=$(echo "$owned" | cut -f1 | LC_ALL=C sort | uniq -c)
 missing=$(echo "$owned" | while IFS=$'\t' read -r package file; do
-    echo "$closure" | grep -qx "$package" || echo "  $file ($package)"
+    grep -qxF "$package" <<<"$closure" || echo "  $file ($package)"
 done)
 stop_processes "$APP_PID"
 APP_PID=

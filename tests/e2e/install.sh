@@ -47,7 +47,7 @@ if start_driven_xvfb "$work"; then
         "$work/moved/bin/vortelia") >"$work/x.log" 2>&1 &
     APP_PID=$!
     found=$(wait_window Vortelia 701x557 30) || { cat "$work/x.log"; fail "no start window"; }
-    sleep 2
+    wait_settled "$APP_PID" || true
     kill -0 "$APP_PID" 2>/dev/null || fail "the installed program ended by itself"
     windows=$(visible_windows)
     [ "$(echo "$windows" | wc -l)" = 1 ] ||

@@ -60,8 +60,39 @@ check_tree() {
     echo "tree under $prefix: $(echo "$found" | wc -l) files, as expected"
 }
 
-# run_briefly PROGRAM LOG: starts it headless, checks it is still alive after
-# two seconds, ends it. The program must not complain about its data.
+# cpu_ticks PID: the CPU time the process has used so far, all its threads
+# together, in clock ticks.
+cpu_ticks() {
+    local stat fields
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    # The command name in parentheses may hold blanks.
+    read -r -a fields <<<"${stat##*) }"
+    echo $((fields[11] + fields[12]))
+}
+
+# wait_settled PID [SECONDS]: waits until the process has used no CPU for a
+# second: its start-up work is done (the check of the pictures, the sounds
+# made ready) and a message it had to give is on the screen. Returns 1 when
+# the process ends or keeps working past the deadline (30 s unless told).
+wait_settled() {
+    local pid=$1 deadline=$((SECONDS + ${2:-30})) last=-1 now quiet=0
+    while ((SECONDS < deadline)); do
+        now=$(cpu_ticks "$pid") || return 1
+        if [ "$now" = "$last" ]; then
+            quiet=$((quiet + 1))
+            ((quiet < 4)) || return 0
+        else
+            quiet=0
+        fi
+        last=$now
+        sleep 0.25
+    done
+    return 1
+}
+
+# run_briefly PROGRAM LOG: starts it headless, checks it is still alive once
+# it has drawn its start window and settled, ends it. The program must not
+# complain about its data.
 run_briefly() {
     local program=$1 log=$2
     local runtime
@@ -71,14 +102,25 @@ run_briefly() {
     (cd / && exec env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" "$program") \
         >"$log" 2>&1 &
     local pid=$!
-    sleep 2
+    # Text drawn in a face maps the face's file.
+    local deadline=$((SECONDS + 60))
+    until grep -Eq '\.(ttf|otf|ttc)$' "/proc/$pid/maps" 2>/dev/null; do
+        kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)) || break
+        sleep 0.2
+    done
+    wait_settled "$pid" 60 || true
     if ! kill -0 "$pid" 2>/dev/null; then
         local status=0
         wait "$pid" || status=$?
         rm -rf "$runtime"
         cat "$log" >&2
-        fail "$program ended by itself within two seconds (exit status $status)"
+        fail "$program ended by itself during its start (exit status $status)"
     fi
+    grep -Eq '\.(ttf|otf|ttc)$' "/proc/$pid/maps" || {
+        kill "$pid"
+        cat "$log" >&2
+        fail "$program drew no text within 60 s"
+    }
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     rm -rf "$runtime"
@@ -153,7 +195,9 @@ wait_gone() {
     local id=$1 seconds=${2:-20}
     local deadline=$((SECONDS + seconds))
     while ((SECONDS < deadline)); do
-        timeout 10 xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id" || return 0
+        local shown
+        shown=$(timeout 10 xdotool search --onlyvisible --name . 2>/dev/null) || true
+        grep -qxF "$id" <<<"$shown" || return 0
         sleep 0.2
     done
     return 1

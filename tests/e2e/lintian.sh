@@ -16,7 +16,7 @@ command -v lintian >/dev/null || skip "lintian is not installed"
 
 out=$(lintian --display-info --fail-on none "$deb" 2>&1) || fail "lintian could not run: $out"
 echo "$out"
-if echo "$out" | grep -q '^[EW]: '; then
+if grep -q '^[EW]: ' <<<"$out"; then
     fail "lintian reports errors or warnings"
 fi
 echo "PASS: lintian reports no error and no warning"

@@ -39,8 +39,8 @@ run() {
     local found start menu others
     found=$(wait_window Vortelia 701x557 30) || die "LANG=$lang: no start window"
     read -r start _ _ SX SY <<<"$found"
-    # A message about missing pictures would come up within this time.
-    sleep 2
+    # A message about missing pictures is up once the program has settled.
+    wait_settled "$APP_PID" || die "LANG=$lang: the program does not settle after its start"
     others=$(visible_windows | awk -v id="$start" '$1 != id')
     [ -z "$others" ] || die "LANG=$lang: a message with the start window: $others"
 

@@ -40,11 +40,11 @@ echo "Depends: $depends"
 names=$(echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/|.*//; s/[[:space:]]//g' | grep .)
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6multimedia6 \
     fonts-liberation fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n; do
-    echo "$names" | grep -qx "$needed" || fail "Depends lacks $needed"
+    grep -qxF "$needed" <<<"$names" || fail "Depends lacks $needed"
 done
 # Every name must be a real package: installed here, or known to apt.
 for name in $names; do
-    dpkg-query -W -f='${Status}\n' "$name" 2>/dev/null | grep -q 'install ok installed' ||
+    [ "$(dpkg-query -W -f='${Status}' "$name" 2>/dev/null)" = "install ok installed" ] ||
         apt-cache show "$name" >/dev/null 2>&1 ||
         fail "Depends names '$name', which is no package known here"
 done

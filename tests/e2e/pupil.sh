@@ -17,7 +17,7 @@ program=${1:?usage: pupil.sh PROGRAM [SHOTS-DIR]}
 # The program is started from a folder of its own.
 case $program in /*) ;; *) program=$PWD/$program ;; esac
 command -v import >/dev/null || skip "ImageMagick's import is not installed"
-convert -version 2>/dev/null | grep -q ImageMagick || skip "ImageMagick's convert is not installed"
+[[ $(convert -version 2>/dev/null) == *ImageMagick* ]] || skip "ImageMagick's convert is not installed"
 
 work=$(mktemp -d)
 shots=${2:-$work/shots}
@@ -82,7 +82,7 @@ echo "program $program started, pid $APP_PID"
 
 # 1. The start window, alone: a box about missing data would show here.
 expect Vortelia 701x557 "start"
-sleep 2
+wait_settled "$APP_PID" || die "the program does not settle after its start"
 only_window "$WIN" "start"
 shot avvio
 start_window=$WIN
@@ -123,8 +123,7 @@ for round in 1 2 3 4 5 6 7 8; do
         shot giusta-oraria
         [ "$round" -lt 8 ] || break
         click $((AX + 520 + 47)) $((AY + 336 + 36))
-        sleep 0.5
-        [ "$(frames_after 0)" = nessuno ] || sleep 2
+        wait_settled "$APP_PID" || die "the program does not settle after \"avanti\""
         [ "$(frames_after 0)" = nessuno ] || die "after \"avanti\" a sign is still framed"
         ;;
     nessuno)

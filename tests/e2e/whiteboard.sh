@@ -61,7 +61,7 @@ start_driven_xvfb "$work" ${W}x${H} || skip "$XVFB_PROBLEM"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 WM_PID=$!
 for _ in $(seq 50); do
-    timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+    [[ $(timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *window* ]] && break
     sleep 0.2
 done
 
@@ -79,7 +79,7 @@ expect Vortelia 701x557 "start"
 timeout 10 xdotool windowactivate --sync "$WIN" 2>/dev/null || timeout 10 xdotool windowfocus --sync "$WIN"
 timeout 10 xdotool key F11
 expect Vortelia ${W}x${H} "start in full screen"
-sleep 1
+wait_settled "$APP_PID" || die "the program does not settle"
 shot avvio
 layout 701 557 0
 # The margins left and right are the window's colour; the title is on cyan.
@@ -94,7 +94,7 @@ click_stored $((161 + 147)) $((333 + 47))
 expect Vortelia ${W}x${H} "menu"
 wait_gone "$start_window" || die "the start window is still shown with the menu"
 menu_window=$WIN
-sleep 1
+wait_settled "$APP_PID" || die "the program does not settle"
 shot menu
 layout 640 480 0
 
@@ -103,7 +103,7 @@ click_stored $((8 + 100)) $((296 + 20))
 expect "Indica il tipo di rotazione" ${W}x${H} "exercise"
 wait_gone "$menu_window" || die "the menu is still shown with the exercise"
 exercise=$WIN
-sleep 1
+wait_settled "$APP_PID" || die "the program does not settle"
 shot esercizio
 # The menu bar ends where the window's colour starts at the bottom right.
 area=$(pixel "$SHOT" $((W - 3)) $((H - 3)))
@@ -171,7 +171,7 @@ timeout 10 xdotool windowfocus --sync "$WIN" || true
 timeout 10 xdotool key Return
 expect Vortelia ${W}x${H} "menu again, in full screen"
 wait_gone "$exercise" || die "the exercise is still shown with the menu"
-sleep 1
+wait_settled "$APP_PID" || die "the program does not settle"
 shot menu-di-nuovo
 layout 640 480 0
 
@@ -191,7 +191,7 @@ APP_PID=
 # 7. --schermo-intero: the start window opens in full screen at once.
 start_program --schermo-intero
 expect Vortelia ${W}x${H} "start with --schermo-intero"
-sleep 1
+wait_settled "$APP_PID" || die "the program does not settle"
 shot schermo-intero
 stop_processes "$APP_PID"
 APP_PID=
