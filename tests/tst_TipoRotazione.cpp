@@ -2,6 +2,7 @@
 // Drives the type-of-rotation window (FormEs4) with scripted draws: the four
 // views it shows for each first picture and sense, and the two signs.
 
+#include "doubles/SeeingPupil.h"
 #include "doubles/TestBench.h"
 
 #include "common/platform/FrameShape.h"
@@ -130,6 +131,28 @@ private slots:
         QVERIFY(w->Image1->isEnabled());
         QVERIFY(w->Image3->isEnabled());
         QVERIFY(!w->BottoneAvanti->isEnabled());
+    }
+
+    // A pupil who only looks at the four views sees which way they turn, and
+    // the sign for that sense is the one the window accepts, in both senses.
+    void guardandoLeFigure() {
+        auto* w = bench->open<TipoRotazione>(FinestraId::FormEs4);
+        int orarie = 0;
+        const int giri = 60;
+        for (int giro = 0; giro < giri; ++giro) {
+            ImageBox* segno = SeeingPupil::answer(w);
+            QVERIFY2(segno, qPrintable(QString("round %1: the views turn no clear way").arg(giro)));
+            // Each view follows the one before it in the same sense.
+            for (int i = 1; i < 3; ++i)
+                QCOMPARE(SeeingPupil::senseOfRow(w->Image2.mid(i)),
+                         SeeingPupil::senseOfRow(w->Image2));
+            orarie += segno == w->Image1;
+            TestBench::click(segno);
+            QVERIFY2(w->BottoneAvanti->isEnabled(), qPrintable(QString("round %1").arg(giro)));
+            TestBench::click(w->BottoneAvanti);
+        }
+        QCOMPARE(bench->stato().NumeroErrati, 0);
+        QVERIFY(orarie > 0 && orarie < giri);
     }
 };
 

@@ -4,6 +4,7 @@
 // what a right or a wrong pick does.
 
 #include "doubles/Pupil.h"
+#include "doubles/SeeingPupil.h"
 #include "doubles/TestBench.h"
 
 #include "common/Estrazioni.h"
@@ -208,6 +209,31 @@ private slots:
         if (!dueSensi)
             QVERIFY(sensi.contains(1));
         QCOMPARE(prime.size(), n);
+    }
+
+    // A pupil who only looks at the pictures, turning the views in the mind,
+    // always finds the answer the window accepts, and only one candidate looks
+    // right: the key agrees with the pictures shown.
+    void guardandoLeFigure_data() { casuali_data(); }
+    void guardandoLeFigure() {
+        QFETCH(int, es);
+        auto* w = bench->open<TrovaRotazione>(formEs(es));
+        QSet<QChar> lettere;
+        const int giri = 60;
+        for (int giro = 0; giro < giri; ++giro) {
+            lettere << QFileInfo(w->Image2[0]->picture()->file()).baseName().at(0);
+            ImageBox* scelta = SeeingPupil::answer(w);
+            QVERIFY2(scelta, qPrintable(QString("round %1: no candidate, or more than one, "
+                                                "continues the row")
+                                            .arg(giro)));
+            TestBench::click(scelta);
+            QVERIFY2(w->BottoneAvanti->isEnabled(), qPrintable(QString("round %1").arg(giro)));
+            QCOMPARE(w->Image2[3]->picture(), scelta->picture());
+            w->BottoneAvanti_Click();
+        }
+        QCOMPARE(bench->stato().NumeroEsatti, giri);
+        QCOMPARE(bench->stato().NumeroErrati, 0);
+        QVERIFY2(lettere.size() > 15, "too few figures were seen");
     }
 };
 
