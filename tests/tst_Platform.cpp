@@ -20,6 +20,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QSoundEffect>
@@ -28,6 +29,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -50,6 +52,25 @@ bool decoded(const QtSoundPlayer& player, int n) {
         return e->status() == QSoundEffect::Null || e->status() == QSoundEffect::Loading;
     });
 }
+
+// A colour as the design writes it, &H00BBGGRR.
+QRgb fromBgr(quint32 bgr) {
+    return qRgb(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
+}
+
+// The two eighteen-colour tables of the design, index 1 to 18.
+constexpr std::array<quint32, 18> menuColours = {
+    0x00C0C0FF, 0x008080FF, 0x00C0C0FF, 0x0080C0FF, 0x000080FF, 0x00FFFF00,
+    0x0000FFFF, 0x000040C0, 0x0080FF80, 0x0000C000, 0x00FFFFC0, 0x00FFFF00,
+    0x00FFC0C0, 0x00FFC0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FFC0FF, 0x00FF00FF};
+constexpr std::array<quint32, 18> exerciseColours = {
+    0x00C0C0FF, 0x008080FF, 0x00C0C0FF, 0x0080C0FF, 0x000080FF, 0x00C0FFFF,
+    0x00C0C0FF, 0x000040C0, 0x0080FF80, 0x00FFC0C0, 0x00FFFFC0, 0x00FFFF00,
+    0x00FFC0C0, 0x00FFC0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FFC0FF, 0x00FF00FF};
+// The start window's colours 1 to 14 (7 is never used).
+constexpr std::array<quint32, 14> startColours = {
+    0x00800000, 0x00008000, 0x00808000, 0x00000080, 0x00800080, 0x00008080, 0x00C0C0C0,
+    0x00808080, 0x00FF0000, 0x0000FF00, 0x00FFFF00, 0x000000FF, 0x00FF00FF, 0x0000FFFF};
 
 // A window that counts its paints.
 class PaintCounter : public QWidget {
@@ -190,7 +211,17 @@ private slots:
             QCOMPARE(NumberText::toNumber(NumberText::signedForm(v)), double(v));
     }
 
+    // Each draw gives the colour the design's table holds at that index, in
+    // the menu and in the exercise windows, and labels keep their own.
+    void caricaColoriTakesOneValueAndKeepsLabels_data() {
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("menu") << true;
+        QTest::newRow("exercises") << false;
+    }
     void caricaColoriTakesOneValueAndKeepsLabels() {
+        QFETCH(bool, menu);
+        const auto& palette = menu ? Colori::paletteMenu() : Colori::paletteEsercizi();
+        const auto& design = menu ? menuColours : exerciseColours;
         for (int k = 0; k < 18; ++k) {
             AreaColorata window(QSize(100, 100));
             auto* label = new QLabel(QStringLiteral("x"), &window);
@@ -201,9 +232,9 @@ private slots:
 
             ScriptedRandom rnd;
             rnd.scriptDraws({{k, 18}});
-            Colori::CaricaColori(window, Colori::paletteEsercizi(), rnd);
+            Colori::CaricaColori(window, palette, rnd);
             QCOMPARE(rnd.taken(), 1);
-            QCOMPARE(Colori::sfondo(window), Colori::paletteEsercizi()[std::size_t(k)]);
+            QCOMPARE(QColor(Colori::sfondo(window)), QColor(fromBgr(design[std::size_t(k)])));
             QCOMPARE(label->palette().color(QPalette::Window), QColor(1, 2, 3));
         }
     }
@@ -223,6 +254,11 @@ private slots:
         }
         QCOMPARE(int(seen.size()), 13);
         QCOMPARE(seen.count(qRgb(192, 192, 192)), std::size_t(0));
+        for (int k = 0; k < 14; ++k) {
+            rnd.scriptDraws({{k, 14}});
+            const std::size_t entry = k == 6 ? 5 : std::size_t(k);
+            QCOMPARE(QColor(Colori::coloreAvvio(rnd)), QColor(fromBgr(startColours[entry])));
+        }
         QCOMPARE(seen[entry6], 2);
         QCOMPARE(seen[qRgb(0, 0, 128)], 1);
         QCOMPARE(seen[qRgb(255, 255, 0)], 1);
@@ -437,6 +473,58 @@ private slots:
             QVERIFY(shown.isNull());
             QVERIFY(!QApplication::activeModalWidget());
         }
+    }
+
+    // Return answers a question with "Sì", the box's default button, and the
+    // information box with its one button; the boxes are as asked.
+    void returnAnswersTheDefaultButton() {
+        QTranslator italian;
+        QVERIFY(italian.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"),
+                             QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QVERIFY(QCoreApplication::installTranslator(&italian));
+        QtMessageBox boxes;
+        using MB = MessageBoxService;
+        for (MB::Buttons buttons : {MB::Buttons::YesNo, MB::Buttons::Ok}) {
+            const bool question = buttons == MB::Buttons::YesNo;
+            bool stuck = false;
+            QString defaultCaption, title, text;
+            QStringList captions;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            OpenBox::whenShown(
+                [&](QWidget* shown) {
+                    auto* box = qobject_cast<QMessageBox*>(shown);
+                    if (!box)
+                        return;
+                    title = box->windowTitle();
+                    text = box->text();
+                    icon = box->icon();
+                    if (box->defaultButton())
+                        defaultCaption = box->defaultButton()->text().remove(QLatin1Char('&'));
+                    for (QAbstractButton* b : box->buttons())
+                        captions << b->text().remove(QLatin1Char('&'));
+                    QTest::keyClick(box, Qt::Key_Return);
+                },
+                &stuck);
+            const MB::Answer answer = boxes.show(
+                nullptr, {QStringLiteral("Vortelia"), QStringLiteral("Vuoi uscire dal programma?"),
+                          question ? MB::Icon::Question : MB::Icon::Information, buttons});
+            QVERIFY(!stuck);
+            QCOMPARE(title, QStringLiteral("Vortelia"));
+            QCOMPARE(text, QStringLiteral("Vuoi uscire dal programma?"));
+            captions.sort();
+            if (question) {
+                QCOMPARE(answer, MB::Answer::Yes);
+                QCOMPARE(defaultCaption, QStringLiteral("Sì"));
+                QCOMPARE(captions, QStringList({QStringLiteral("No"), QStringLiteral("Sì")}));
+                QCOMPARE(icon, QMessageBox::Question);
+            } else {
+                QCOMPARE(answer, MB::Answer::Ok);
+                QCOMPARE(captions.size(), 1);
+                QCOMPARE(icon, QMessageBox::Information);
+            }
+        }
+        QCoreApplication::removeTranslator(&italian);
     }
 
     void parentDeletedUnderAnOpenBox() {
