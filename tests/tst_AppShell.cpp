@@ -32,6 +32,32 @@ void checkFont(const QWidget* w, const QString& family, int points, bool bold) {
     QCOMPARE(w->font().bold(), bold);
 }
 
+// The fifteen menu buttons as the design lists them: the button, its caption,
+// its top left corner in twips and the window it opens.
+struct MenuEntry {
+    int command;
+    const char* caption;
+    QPoint twips;
+    FinestraId opens;
+};
+const MenuEntry menuDesign[] = {
+    {8, "Forma la rotazione - 1", {120, 120}, FinestraId::FormEs8},
+    {9, "Forma la rotazione - 2", {120, 840}, FinestraId::FormEs9},
+    {10, "Forma la rotazione - 3", {120, 1560}, FinestraId::FormEs10},
+    {13, "Forma la rotazione - 4", {120, 2280}, FinestraId::FormEs11},
+    {12, "Forma la rotazione - 5", {120, 3000}, FinestraId::FormEs12},
+    {11, "Forma la rotazione - 6", {120, 3720}, FinestraId::FormEs13},
+    {4, "Indica il tipo di rotazione", {120, 4440}, FinestraId::FormEs4},
+    {1, "Trova la rotazione - 1", {120, 5160}, FinestraId::FormEs2},
+    {2, "Trova la rotazione - 2", {120, 5880}, FinestraId::FormEs3},
+    {3, "Trova la rotazione - 3", {5160, 240}, FinestraId::FormEs5},
+    {7, "Trova la rotazione - 4", {5160, 960}, FinestraId::FormEs6},
+    {5, "Trova la simmetria - asse verticale", {5160, 2280}, FinestraId::FormEs1},
+    {6, "Trova la simmetria - asse orizzontale", {5160, 3000}, FinestraId::FormEs7},
+    {14, "Trova la simmetria - asse diagonale - 1", {5160, 3720}, FinestraId::FormEs14},
+    {15, "Trova la simmetria - asse diagonale - 2", {5160, 4440}, FinestraId::FormEs15},
+};
+
 // Tab-reachable controls from first, in keyboard order.
 QList<QWidget*> tabOrder(QWidget* first) {
     QList<QWidget*> order;
@@ -176,21 +202,10 @@ private slots:
             QCOMPARE(b->size(), QSize(200, 41));
             checkFont(b, QStringLiteral("Arial"), 12, true);
         }
-        struct Expected {
-            int n;
-            const char* caption;
-            QPoint pos;
-        };
-        for (const Expected& e :
-             {Expected{8, "Forma la rotazione - 1", {8, 8}},
-              Expected{13, "Forma la rotazione - 4", {8, 152}},
-              Expected{11, "Forma la rotazione - 6", {8, 248}},
-              Expected{7, "Trova la rotazione - 4", {344, 64}},
-              Expected{15, "Trova la simmetria - asse diagonale - 2", {344, 296}}}) {
-            QCOMPARE(menu->Command(e.n)->text(), QString::fromUtf8(e.caption));
-            QCOMPARE(menu->Command(e.n)->pos(), e.pos);
+        for (const MenuEntry& e : menuDesign) {
+            QCOMPARE(menu->Command(e.command)->text(), QString::fromUtf8(e.caption));
+            QCOMPARE(menu->Command(e.command)->pos(), e.twips / 15);
         }
-        QCOMPARE(menu->Command(1)->text(), QStringLiteral("Trova la rotazione - 1"));
 
         QCOMPARE(menu->BottoneEsci->text(), QStringLiteral("Esci"));
         QCOMPARE(menu->BottoneEsci->geometry(), QRect(352, 376, 201, 49));
@@ -225,30 +240,36 @@ private slots:
         QVERIFY(!menu->Label1(10));
     }
 
+    // Each button asks for its own window and nothing else, and what opens
+    // is that window, titled with the button's caption, alone on the screen
+    // and with both counters at "0".
     void menuButtonsOpenTheirWindows() {
         RecordingProgram p;
         p.programma.mostra(FinestraId::FormMenu);
-        auto* menu = qobject_cast<FormMenu*>(p.programma.finestraCorrente());
-        QVERIFY(menu);
-        const auto clicked = [&](int n) {
+        auto* recording = qobject_cast<FormMenu*>(p.programma.finestraCorrente());
+        QVERIFY(recording);
+        for (const MenuEntry& e : menuDesign) {
             p.asked.clear();
-            TestBench::click(menu->Command(n));
-            return p.asked.size() == 1 ? p.asked.first() : FinestraId::FormAvvio;
-        };
-        QCOMPARE(clicked(13), FinestraId::FormEs11);
-        QCOMPARE(clicked(11), FinestraId::FormEs13);
-        QCOMPARE(clicked(7), FinestraId::FormEs6);
-        QCOMPARE(clicked(15), FinestraId::FormEs15);
-        QCOMPARE(clicked(1), FinestraId::FormEs2);
+            TestBench::click(recording->Command(e.command));
+            QCOMPARE(p.asked, QList<FinestraId>{e.opens});
+        }
+        QCOMPARE(p.programma.finestraCorrente(), recording);
+        TestBench::closeAll();
 
-        // Each exercise window has exactly one button.
-        QSet<FinestraId> targets;
-        for (int n = 1; n <= 15; ++n)
-            targets.insert(clicked(n));
-        QCOMPARE(targets.size(), 15);
-        for (int k = 1; k <= 15; ++k)
-            QVERIFY(targets.contains(formEs(k)));
-        QCOMPARE(p.programma.finestraCorrente(), menu);
+        TestBench bench;
+        for (const MenuEntry& e : menuDesign) {
+            auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+            QVERIFY(menu);
+            TestBench::click(menu->Command(e.command));
+            TestBench::flush();
+            auto* opened = qobject_cast<FinestraEsercizio*>(bench.current());
+            QVERIFY2(opened, e.caption);
+            QVERIFY2(opened->id() == e.opens, e.caption);
+            QCOMPARE(opened->windowTitle(), QString::fromUtf8(e.caption));
+            QCOMPARE(TestBench::visibleWindows(), 1);
+            QCOMPARE(opened->EtichettaEsatti->text(), QStringLiteral("0"));
+            QCOMPARE(opened->EtichettaErrati->text(), QStringLiteral("0"));
+        }
     }
 
     void menuTabOrderAndFocus() {

@@ -6,7 +6,6 @@
 #include "doubles/TestBench.h"
 
 #include "app/FormMenu.h"
-#include "app/VociMenu.h"
 #include "common/Colori.h"
 #include "common/FinestraEsercizio.h"
 #include "common/platform/FrameShape.h"
@@ -179,23 +178,6 @@ private slots:
         QCOMPARE(again->EtichettaEsatti->text(), QString("0"));
         QVERIFY(again->ComandoIconaNo->isVisible());
         QVERIFY(!again->BottoneAvanti->isEnabled());
-    }
-
-    void everyMenuButtonOpensItsWindow() {
-        delete prova;
-        prova = nullptr;
-        for (const VoceMenu& voce : vociMenu()) {
-            auto* menu = bench->open<FormMenu>(FinestraId::FormMenu);
-            QVERIFY(menu);
-            const int number = voce.numero;
-            TestBench::click(menu->Command(number));
-            TestBench::flush();
-            auto* opened = qobject_cast<FinestraEsercizio*>(bench->current());
-            QVERIFY2(opened, voce.didascalia);
-            QVERIFY2(opened->id() == voce.apre, voce.didascalia);
-            QCOMPARE(TestBench::visibleWindows(), 1);
-            QCOMPARE(opened->EtichettaEsatti->text(), QString("0"));
-        }
     }
 
     void menuBarCaptionsKeepTheirBlanks() {
