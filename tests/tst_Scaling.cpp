@@ -18,7 +18,9 @@
 #include "common/platform/ScreenFit.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointingDevice>
 #include <QScreen>
@@ -155,6 +157,63 @@ private slots:
         QVERIFY(allOfColour(surface, QRect(area.width() - left, 0, left, area.height())));
         QVERIFY(allOfColour(surface, QRect(0, 0, area.width(), top)));
         QVERIFY(allOfColour(surface, QRect(0, area.height() - top, area.width(), top)));
+    }
+
+    // Every caption's font is its stored size times the present scale (or a
+    // little less, where the caption would not fit its box), however often
+    // the window is resized, and back at the stored size it is the stored one.
+    void captionFontsFollowTheScaleBothWays_data() {
+        QTest::addColumn<int>("window");
+        for (int id = int(FinestraId::FormAvvio); id <= int(FinestraId::FormEs15); ++id)
+            QTest::addRow("%d", id) << id;
+    }
+    void captionFontsFollowTheScaleBothWays() {
+        QFETCH(int, window);
+        TestBench bench;
+        bench.programma.mostra(FinestraId(window));
+        TestBench::flush();
+        QWidget* shown = bench.current();
+        AreaColorata* surface = surfaceOf(shown);
+        QVERIFY(surface);
+        const QSize storedWindow = shown->size();
+        const QSize stored = surface->scaler().storedSize();
+
+        QHash<QWidget*, QFont> storedFonts;
+        for (QWidget* control : controlsOf(surface)) {
+            const auto* label = qobject_cast<QLabel*>(control);
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            if ((label && !label->text().isEmpty()) || (button && !button->text().isEmpty()))
+                storedFonts.insert(control, control->font());
+        }
+        QVERIFY(!storedFonts.isEmpty());
+
+        const QList<QSize> steps = {{1920, 1080}, {1280, 1024}, {3840, 2160},
+                                    {1920, 1080}, {1024, 768},  storedWindow};
+        for (QSize size : steps) {
+            QVERIFY(resizeTo(shown, size));
+            const qreal scale = std::min(qreal(surface->width()) / stored.width(),
+                                         qreal(surface->height()) / stored.height());
+            for (auto it = storedFonts.cbegin(); it != storedFonts.cend(); ++it) {
+                const qreal points = it.key()->font().pointSizeF();
+                const qreal full = it.value().pointSizeF() * scale;
+                // A caption that would lose a line is made up to four steps smaller.
+                bool allowed = false;
+                for (qreal factor : {1.0, 0.96, 0.92, 0.88, 0.84})
+                    allowed = allowed || std::abs(points - full * factor) < 0.01;
+                QVERIFY2(allowed, qPrintable(QStringLiteral("%1x%2: \"%3\" at %4 pt, stored %5 pt "
+                                                            "times %6")
+                                                 .arg(size.width())
+                                                 .arg(size.height())
+                                                 .arg(it.key()->property("text").toString())
+                                                 .arg(points)
+                                                 .arg(it.value().pointSizeF())
+                                                 .arg(scale)));
+                QCOMPARE(it.key()->font().family(), it.value().family());
+                QCOMPARE(it.key()->font().bold(), it.value().bold());
+            }
+        }
+        for (auto it = storedFonts.cbegin(); it != storedFonts.cend(); ++it)
+            QCOMPARE(it.key()->font(), it.value());
     }
 
     void clicksReachTheScaledControls_data() {
