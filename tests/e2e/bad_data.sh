@@ -53,7 +53,7 @@ found=$(wait_window Vortelia '!640x480' 30) || die "no message when opening an e
 read -r box _ _ _ _ <<<"$found"
 timeout 10 xdotool key Return
 wait_gone "$box" || die "the message box does not close"
-sleep 0.5
+wait_settled "$APP_PID" || die "the program does not settle after the message"
 others=$(visible_windows | awk -v id="$menu" '$1 != id')
 [ -z "$others" ] || die "other windows than the menu: $others"
 

@@ -43,7 +43,7 @@ press() {
     read -r WIN _ <<<"$found"
     timeout 10 xdotool windowactivate --sync "$WIN" 2>/dev/null ||
         timeout 10 xdotool windowfocus --sync "$WIN" || true
-    sleep 0.5
+    wait_settled "$APP_PID" || die "the program does not settle"
     timeout 10 xdotool key --clearmodifiers "$2"
     echo "\"$1\": $2"
 }
