@@ -45,9 +45,11 @@ bool isLostMessage(const MessageBoxService::Request& r) {
 
 // The start window as the program shows it, with the check started once it
 // is painted. Right after starting the check, a task is posted to the
-// window's event loop: the check can only report through that same loop,
-// after the task, so a check that keeps the window from answering until it
-// is done is seen concluded by the task, whatever the speed of the machine.
+// window's event loop: the check reports through that same loop, so a check
+// that keeps the window from answering until it is done is always seen
+// concluded by the task. A check that runs beside the window is seen still
+// running, as long as it takes longer than posting one task: many seconds
+// with the huge pictures below.
 struct StartUp {
     explicit StartUp(TestBench& bench, std::function<void()> whileChecking = {})
         : controllo(bench.ctx(), [&bench] { return bench.current(); }) {
@@ -215,8 +217,6 @@ private slots:
         TestBench bench(library.folder());
         StartUp startUp(bench);
         QVERIFY(QTest::qWaitForWindowExposed(startUp.start));
-        QTRY_VERIFY_WITH_TIMEOUT(startUp.answered, 60000);
-        QVERIFY2(startUp.answeredWhileChecking, "the start window waits for the check");
         QTRY_VERIFY_WITH_TIMEOUT(startUp.controllo.concluso(), 60000);
         QCOMPARE(bench.messaggi.asked.size(), 1);
         QVERIFY(bench.messaggi.asked[0].text.startsWith("Manca 1 immagine"));
