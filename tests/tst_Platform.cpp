@@ -330,10 +330,10 @@ private slots:
         player.preload({path});
         player.play(path);
         // The decoder's verdict, never the end of the sound.
-        QTRY_VERIFY(decoded(player, 1));
+        QTRY_VERIFY_WITH_TIMEOUT(decoded(player, 1), TestBench::backgroundDeadline);
         QCOMPARE(beeps, 0);
         player.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
-        QTRY_VERIFY(decoded(player, 2));
+        QTRY_VERIFY_WITH_TIMEOUT(decoded(player, 2), TestBench::backgroundDeadline);
         QCOMPARE(beeps, 0);
     }
 
@@ -350,7 +350,7 @@ private slots:
             QVERIFY(effect);
             if (previous)
                 QVERIFY2(!previous->isPlaying(), qPrintable(previous->source().toString()));
-            QTRY_VERIFY(effect->isPlaying());
+            QTRY_VERIFY_WITH_TIMEOUT(effect->isPlaying(), TestBench::backgroundDeadline);
             previous = effect;
         }
     }
@@ -425,7 +425,8 @@ private slots:
             ModuloColoriSuoni::percorsoSuono(folder.path(), QStringLiteral("si1.wav"));
         player.play(sound);
         QVERIFY(effectOf(player, sound));
-        QTRY_COMPARE(effectOf(player, sound)->status(), QSoundEffect::Ready);
+        QTRY_COMPARE_WITH_TIMEOUT(effectOf(player, sound)->status(), QSoundEffect::Ready,
+                                  TestBench::backgroundDeadline);
         QCOMPARE(beeps, 0);
         // Messages name the folder as a person reads it.
         QCOMPARE(ApplicationFolder::shown(folder.path() + QStringLiteral("/jpg")),

@@ -283,13 +283,13 @@ private slots:
         // The smallest eighth of the 480-pixel views that covers the box.
         const int side = 60 * int(std::ceil(box / 60.0));
         for (ImageBox* box : w->Image1)
-            QTRY_COMPARE(sideOf(box), side);
+            QTRY_COMPARE_WITH_TIMEOUT(sideOf(box), side, TestBench::backgroundDeadline);
         QCOMPARE(sideOf(w->Image2[0]), side);
         // A new exercise at this size gets pictures of this size too.
         w->NuovoEsercizio();
         QCOMPARE(sideOf(w->Image1[7]), side);
         QVERIFY(resizeTo(w, normal));
-        QTRY_COMPARE(sideOf(w->Image1[3]), 120);
+        QTRY_COMPARE_WITH_TIMEOUT(sideOf(w->Image1[3]), 120, TestBench::backgroundDeadline);
     }
 
     // The menu bar is not scaled with the layout; its font grows a little.

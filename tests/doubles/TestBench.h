@@ -44,6 +44,10 @@ public:
     // The program's windows on screen.
     static int visibleWindows();
 
+    // How long a test waits for work done beside it (decoding pictures and
+    // sounds): generous, since only a failing test waits that long.
+    static constexpr int backgroundDeadline = 30000;
+
     static void click(QWidget* widget);
     // A quick double tap, through the window system as a real mouse gives it:
     // press, release, double click, release. The window must be shown.
