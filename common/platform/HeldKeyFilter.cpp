@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HeldKeyFilter.h"
+
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <memory>
+
+HeldKeyFilter::HeldKeyFilter(QObject* parent, Clock clock)
+    : QObject(parent), clock_(std::move(clock)) {
+    if (!clock_) {
+        auto timer = std::make_shared<QElapsedTimer>();
+        timer->start();
+        clock_ = [timer] { return timer->elapsed(); };
+    }
+}
+
+bool HeldKeyFilter::repeats(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int HeldKeyFilter::physicalKey(const QKeyEvent& event) {
+    // The scan code names the key whatever the modifiers make of it (Shift+1
+    // pressed, 1 released); synthetic events have none.
+    const quint32 scan = event.nativeScanCode();
+    return scan != 0 ? int(0x40000000u | (scan & 0x3fffffffu)) : event.key();
+}
+
+bool HeldKeyFilter::isRepeat(const QKeyEvent& event) {
+    const int key = physicalKey(event);
+    const qint64 now = clock_();
+    const auto held = held_.find(key);
+    const bool repeat =
+        event.isAutoRepeat() || (held != held_.end() && now - held.value() < forgetAfterMs);
+    held_.insert(key, now);
+    return repeat;
+}
+
+bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        break;
+    default:
+        return false;
+    }
+    // Each key event reaches the window first, then the widgets in it: judge
+    // it there, once.
+    if (!watched->isWindowType())
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int physical = physicalKey(*key);
+    if (event->type() == QEvent::KeyRelease) {
+        // X sends a repeat as a release and a press with the same time;
+        // only the last release lets the key go.
+        if (key->isAutoRepeat())
+            return !repeats(key->key());
+        held_.remove(physical);
+        judgedKey_ = 0;
+        return false;
+    }
+    bool repeat = false;
+    if (event->type() == QEvent::KeyPress && judgedKey_ == physical) {
+        repeat = judgedRepeat_;
+        judgedKey_ = 0;
+    } else {
+        repeat = isRepeat(*key);
+        if (event->type() == QEvent::ShortcutOverride) {
+            judgedKey_ = physical;
+            judgedRepeat_ = repeat;
+        }
+    }
+    if (!repeat || repeats(key->key()))
+        return false;
+    // A repeat overrides every shortcut and then is dropped.
+    event->accept();
+    return true;
+}
