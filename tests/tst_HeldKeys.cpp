@@ -22,28 +22,50 @@
 
 namespace {
 
-// How X delivers a key held for about a second and a half: one press, then
-// repeats with no release, then the release.
-constexpr int repeatsHeld = 40;
-
 QWindow* handle(QWidget* w) {
     return w->window()->windowHandle();
 }
 
+// Key events as the window system gives them, each at its own time: a
+// finger never presses a key in the same millisecond as it lets it go.
+ulong keyboardTime = 100000;
+
+void send(QWidget* w, QEvent::Type type, Qt::Key key, bool autoRepeat = false, ulong after = 40) {
+    keyboardTime += after;
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+    event.setTimestamp(keyboardTime);
+    QApplication::sendEvent(handle(w), &event);
+}
+
+// A key held for about a second and a half, as X delivers it to a program
+// that tells repeats apart: one press, repeats as presses with no release,
+// then the release.
+constexpr int repeatsHeld = 40;
+
 void hold(QWidget* w, Qt::Key key, int repeats = repeatsHeld) {
-    for (int i = 0; i <= repeats; ++i)
-        QTest::keyPress(handle(w), key);
-    QTest::keyRelease(handle(w), key);
+    send(w, QEvent::KeyPress, key, false, 1000);
+    for (int i = 0; i < repeats; ++i)
+        send(w, QEvent::KeyPress, key, false, i == 0 ? 660 : 40);
+    send(w, QEvent::KeyRelease, key);
 }
 
 // The same held key, the repeats marked as such.
 void holdMarked(QWidget* w, Qt::Key key, int repeats = repeatsHeld) {
-    QTest::keyPress(handle(w), key);
+    send(w, QEvent::KeyPress, key, false, 1000);
+    for (int i = 0; i < repeats; ++i)
+        send(w, QEvent::KeyPress, key, true, i == 0 ? 660 : 40);
+    send(w, QEvent::KeyRelease, key);
+}
+
+// The same held key as X gives most programs: after the repeat delay, a
+// release and a press at the same instant for every repeat, none marked.
+void holdAsX(QWidget* w, Qt::Key key, int repeats = repeatsHeld) {
+    send(w, QEvent::KeyPress, key, false, 1000);
     for (int i = 0; i < repeats; ++i) {
-        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(handle(w), &repeat);
+        send(w, QEvent::KeyRelease, key, false, i == 0 ? 660 : 40);
+        send(w, QEvent::KeyPress, key, false, 0);
     }
-    QTest::keyRelease(handle(w), key);
+    send(w, QEvent::KeyRelease, key, false, 15);
 }
 
 int placeOf(FinestraEsercizio* w, QWidget* control) {
@@ -136,12 +158,24 @@ private slots:
     void findTheSymmetry() { holdThroughOneFamily(open<TrovaSimmetria>(FinestraId::FormEs1)); }
     void typeOfRotation() { holdThroughOneFamily(open<TipoRotazione>(FinestraId::FormEs4)); }
 
-    // Repeats marked as such answer no more than unmarked ones.
+    // Repeats marked as such, and repeats as X sends them, answer once.
     void markedRepeatsAnswerOnce() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
         holdMarked(w, Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato()))));
         QCOMPARE(counts(), std::make_pair(0, 1));
+    }
+    void repeatsAsXSendsThemAnswerOnce() {
+        auto* w = open<TrovaSimmetria>(FinestraId::FormEs7);
+        QVERIFY(w);
+        holdAsX(w, Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato()))));
+        QCOMPARE(counts(), std::make_pair(0, 1));
+        QTest::keyClick(handle(w), Qt::Key_Tab);
+        holdAsX(w, Qt::Key_Space);
+        QCOMPARE(counts().first + counts().second, 2);
+        // A second press, later, is a press.
+        holdAsX(w, Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato()))), 0);
+        QCOMPARE(counts().first + counts().second, 3);
     }
 
     // Pressed again after its release, a key answers again; so does a key
@@ -154,12 +188,12 @@ private slots:
         hold(w, wrong, 0);
         QCOMPARE(counts(), std::make_pair(0, 2));
 
-        QTest::keyPress(handle(w), wrong); // its release is lost
+        send(w, QEvent::KeyPress, wrong); // its release is lost
         now += HeldKeyFilter::forgetAfterMs - 1;
-        QTest::keyPress(handle(w), wrong);
+        send(w, QEvent::KeyPress, wrong);
         QCOMPARE(counts(), std::make_pair(0, 3));
         now += HeldKeyFilter::forgetAfterMs;
-        QTest::keyPress(handle(w), wrong);
+        send(w, QEvent::KeyPress, wrong);
         QCOMPARE(counts(), std::make_pair(0, 4));
     }
 
@@ -170,13 +204,14 @@ private slots:
         QTest::keyClick(handle(w), Qt::Key_Tab);
         QWidget* first = QApplication::focusWidget();
         QCOMPARE(first, w->controlliInOrdine().first());
-        QTest::keyPress(handle(w), Qt::Key_Right);
-        QTest::keyPress(handle(w), Qt::Key_Right);
-        QTest::keyRelease(handle(w), Qt::Key_Right);
+        hold(w, Qt::Key_Right, 1);
         QCOMPARE(QApplication::focusWidget(), w->controlliInOrdine().at(2));
 
+        // Through the shortcut check, as the window system's keys go.
         QVERIFY(!(w->windowState() & Qt::WindowFullScreen));
-        hold(w, Qt::Key_F11, 5);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyPress(handle(w), Qt::Key_F11);
+        QTest::keyRelease(handle(w), Qt::Key_F11);
         QVERIFY(w->windowState() & Qt::WindowFullScreen);
     }
 };

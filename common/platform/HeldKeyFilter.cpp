@@ -44,8 +44,13 @@ bool HeldKeyFilter::isRepeat(const QKeyEvent& event) {
     const int key = physicalKey(event);
     const qint64 now = clock_();
     const auto held = held_.find(key);
-    const bool repeat =
-        event.isAutoRepeat() || (held != held_.end() && now - held.value() < forgetAfterMs);
+    // A press at the very instant of the key's release comes from the
+    // keyboard's repeat, not from a finger.
+    const auto released = released_.find(key);
+    const bool sameInstant = released != released_.end() && event.timestamp() != 0 &&
+                             released.value() == event.timestamp();
+    const bool repeat = event.isAutoRepeat() || sameInstant ||
+                        (held != held_.end() && now - held.value() < forgetAfterMs);
     held_.insert(key, now);
     return repeat;
 }
@@ -71,6 +76,7 @@ bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (key->isAutoRepeat())
             return !repeats(key->key());
         held_.remove(physical);
+        released_.insert(physical, key->timestamp());
         judgedKey_ = 0;
         return false;
     }

@@ -10,8 +10,9 @@ class QKeyEvent;
 
 // One physical press is one press: while a key is held, the repeats the
 // keyboard sends are kept from the program, whether the window system marks
-// them as repeats or (as X does for programs that ask to tell them apart)
-// sends them as fresh presses with no release in between. Only the keys that
+// them as repeats, sends them as fresh presses with no release in between,
+// or (as X does) as a release and a press at the same instant that the
+// toolkit does not always recognise. Only the keys that
 // move the focus keep repeating. Installed on the application, it judges
 // each key event once, where it reaches a top-level window.
 class HeldKeyFilter : public QObject {
@@ -39,7 +40,8 @@ private:
     static int physicalKey(const QKeyEvent& event);
 
     Clock clock_;
-    QHash<int, qint64> held_; // physical key -> when it last came down or repeated
+    QHash<int, qint64> held_;      // physical key -> when it last came down or repeated
+    QHash<int, quint64> released_; // physical key -> the window system's time of its release
     // The shortcut check sees a press before the press itself: its verdict
     // stands for the press that follows.
     int judgedKey_ = 0;
