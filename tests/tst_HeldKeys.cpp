@@ -88,6 +88,7 @@ class TstHeldKeys : public QObject {
     std::unique_ptr<TestBench> bench;
     std::unique_ptr<HeldKeyFilter> filter;
     qint64 now = 0;
+    bool keyIsDown = true;
 
     template <typename W> W* open(FinestraId id) {
         auto* w = bench->open<W>(id);
@@ -143,8 +144,10 @@ class TstHeldKeys : public QObject {
 private slots:
     void init() {
         now = 0;
+        keyIsDown = true;
         bench = std::make_unique<TestBench>();
-        filter = std::make_unique<HeldKeyFilter>(nullptr, [this] { return now; });
+        filter = std::make_unique<HeldKeyFilter>(
+            nullptr, [this] { return now; }, [this](quint32) { return keyIsDown; });
         qApp->installEventFilter(filter.get());
     }
     void cleanup() {
@@ -195,6 +198,27 @@ private slots:
         now += HeldKeyFilter::forgetAfterMs;
         send(w, QEvent::KeyPress, wrong);
         QCOMPARE(counts(), std::make_pair(0, 4));
+    }
+
+    // A key let go while no window had the keyboard (the one it was pressed
+    // in had closed) is forgotten when a window gets the keyboard; one still
+    // held is not.
+    void aKeyLetGoElsewhereIsForgotten() {
+        auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
+        QVERIFY(w);
+        const Qt::Key wrong = Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato())));
+        const auto windowGetsTheKeyboard = [w] {
+            QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(handle(w), &focus);
+        };
+        send(w, QEvent::KeyPress, wrong); // its release is lost
+        windowGetsTheKeyboard();
+        send(w, QEvent::KeyPress, wrong);
+        QCOMPARE(counts(), std::make_pair(0, 1));
+        keyIsDown = false;
+        windowGetsTheKeyboard();
+        send(w, QEvent::KeyPress, wrong);
+        QCOMPARE(counts(), std::make_pair(0, 2));
     }
 
     // A held arrow walks on; a held F11 toggles full screen once.

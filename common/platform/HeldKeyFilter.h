@@ -21,8 +21,14 @@ class HeldKeyFilter : public QObject {
 public:
     // Milliseconds from any fixed start.
     using Clock = std::function<qint64()>;
+    // Whether the key with this scan code is down on the keyboard now.
+    using KeyDown = std::function<bool(quint32 scanCode)>;
 
-    explicit HeldKeyFilter(QObject* parent = nullptr, Clock clock = {});
+    explicit HeldKeyFilter(QObject* parent = nullptr, Clock clock = {}, KeyDown keyDown = {});
+
+    // Under X, asks the server; elsewhere, or without a scan code, a key is
+    // taken to be down.
+    static bool keyDownOnX(quint32 scanCode);
 
     // A key silent this long was let go although its release never came
     // (it went to another program): its next press is a new one.
@@ -38,8 +44,13 @@ private:
     // True if this press is a repeat of a key already down; notes the key.
     bool isRepeat(const QKeyEvent& event);
     static int physicalKey(const QKeyEvent& event);
+    // A key let go while no window of the program had the keyboard never
+    // sends its release here: when a window gets the keyboard, the keys that
+    // are up are forgotten.
+    void forgetKeysLetGo();
 
     Clock clock_;
+    KeyDown keyDown_;
     QHash<int, qint64> held_;      // physical key -> when it last came down or repeated
     QHash<int, quint64> released_; // physical key -> the window system's time of its release
     // The shortcut check sees a press before the press itself: its verdict
