@@ -2,15 +2,12 @@
 #include "QtMessageBox.h"
 
 #include "AreaColorata.h"
+#include "GrowingMessageBox.h"
 
-#include <QAbstractButton>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QScreen>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -35,48 +32,11 @@ qreal QtMessageBox::scaleFor(const QWidget* window) {
     return surface ? std::max(1.0, surface->scaler().scale()) : 1.0;
 }
 
-void QtMessageBox::scale(QMessageBox& box, qreal factor) {
-    if (factor <= 1.0)
-        return;
-    const QScreen* screen = box.parentWidget() ? box.parentWidget()->screen() : box.screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() : QSize();
-    const QFont font = box.font();
-    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-    const QMessageBox::Icon icon = box.icon();
-    const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-    // Buttons keep a least width of their own, which grows too.
-    QList<std::pair<QAbstractButton*, QSize>> buttons;
-    for (QAbstractButton* button : box.buttons())
-        buttons.append({button, button->sizeHint()});
-    for (qreal f = factor;; f = std::max(1.0, f * 0.9)) {
-        QFont grown = font;
-        grown.setPointSizeF(points * f);
-        box.setFont(grown);
-        if (icon != QMessageBox::NoIcon) {
-            const auto standard = icon == QMessageBox::Question ? QStyle::SP_MessageBoxQuestion
-                                                                : QStyle::SP_MessageBoxInformation;
-            const int grownSide = qRound(side * f);
-            box.setIconPixmap(box.style()
-                                  ->standardIcon(standard, nullptr, &box)
-                                  .pixmap(QSize(grownSide, grownSide), box.devicePixelRatioF()));
-        }
-        for (const auto& [button, usual] : std::as_const(buttons))
-            button->setMinimumSize((QSizeF(usual) * f).toSize());
-        box.adjustSize();
-        const QSize size = box.sizeHint().expandedTo(box.size());
-        if (f == 1.0 || room.isEmpty() ||
-            (size.width() <= room.width() && size.height() <= room.height()))
-            return;
-    }
-}
-
 MessageBoxService::Answer QtMessageBox::show(QWidget* parent, const Request& request) {
     // The box may be destroyed while it waits (with its window, by another
     // program, or with its parent): it lives on the heap and is watched, and
     // a box that is gone counts as closed without an answer.
-    QPointer<QMessageBox> box = new QMessageBox(parent);
+    QPointer<GrowingMessageBox> box = new GrowingMessageBox(parent);
     box->setWindowTitle(request.title);
     box->setText(request.text);
     const QString spoken = spokenText(request.text);
@@ -92,7 +52,7 @@ MessageBoxService::Answer QtMessageBox::show(QWidget* parent, const Request& req
     } else {
         box->setStandardButtons(QMessageBox::Ok);
     }
-    scale(*box, scaleFor(parent));
+    box->grow(scaleFor(parent));
     const int pressed = box->exec();
     const bool answered = !box.isNull();
     delete box.data();

@@ -5,8 +5,6 @@
 
 #include <QtGlobal>
 
-class QMessageBox;
-
 class QtMessageBox : public MessageBoxService {
 public:
     Answer show(QWidget* parent, const Request& request) override;
@@ -15,11 +13,8 @@ public:
     // hyphens) left out, no blanks at the ends of lines.
     static QString spokenText(const QString& text);
 
-    // The factor a box for this window is drawn at: the window's own layout
+    // The factor a box for this window grows by: the window's own layout
     // scale, so that on a big board the box is not a postcard; 1 at the
     // stored size.
     static qreal scaleFor(const QWidget* window);
-    // Grows the box's text, buttons and icon by that factor, or by as much
-    // of it as the screen holds.
-    static void scale(QMessageBox& box, qreal factor);
 };
