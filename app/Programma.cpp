@@ -25,11 +25,10 @@ void scarica(QWidget* window) {
 constexpr Qt::WindowStates statiTrasmessi = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 // F11 puts the window in full screen and back, to the state it had before.
-void conSchermoIntero(QWidget& window) {
+void conSchermoIntero(QWidget& window, FullScreen schermoIntero) {
     auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), &window);
-    QObject::connect(f11, &QShortcut::activated, &window, [&window] {
-        window.setWindowState(window.windowState() ^ Qt::WindowFullScreen);
-    });
+    QObject::connect(f11, &QShortcut::activated, &window,
+                     [&window, schermoIntero] { schermoIntero.toggle(window); });
 }
 
 } // namespace
@@ -80,8 +79,8 @@ void Programma::mostra(FinestraId finestra) {
         (vecchia ? vecchia->windowState() : statoIniziale_) & statiTrasmessi;
     nuova->adjustSize();
     ScreenFit::place(*nuova, vecchia);
-    conSchermoIntero(*nuova);
-    nuova->setWindowState(stato);
+    conSchermoIntero(*nuova, schermoIntero_);
+    schermoIntero_.prepare(*nuova, stato);
     nuova->show();
     nuova->raise();
     nuova->activateWindow();

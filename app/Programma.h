@@ -5,6 +5,7 @@
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
 #include "common/StatoCondiviso.h"
+#include "common/platform/FullScreen.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -30,6 +31,11 @@ public:
     // The state (normal, maximised, full screen) the first window opens in;
     // every later window takes the state of the one it replaces.
     void setStatoIniziale(Qt::WindowStates stato) { statoIniziale_ = stato; }
+    // Whether a window manager gives full screen; without one the program
+    // gives it itself.
+    void setGestoreFinestre(std::function<bool()> presente) {
+        schermoIntero_ = FullScreen(std::move(presente));
+    }
 
     void mostra(FinestraId finestra) override;
     void figurePerse() override;
@@ -49,5 +55,6 @@ private:
     std::function<void()> esci_;
     QPointer<QWidget> corrente_;
     Qt::WindowStates statoIniziale_ = Qt::WindowNoState;
+    FullScreen schermoIntero_;
     QMetaObject::Connection sorveglianza_;
 };

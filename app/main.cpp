@@ -10,6 +10,8 @@
 #include "common/platform/ApplicationFolder.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/DestroyedWindowWatcher.h"
+#include "common/platform/FullScreen.h"
+#include "common/platform/HeldKeyFilter.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
 
@@ -28,6 +30,10 @@ int main(int argc, char* argv[]) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
 
+    // A pupil who leans on a key gives one answer, not one per repeat.
+    HeldKeyFilter heldKeys;
+    app.installEventFilter(&heldKeys);
+
     DestroyedWindowWatcher destroyedWindows;
     app.installNativeEventFilter(&destroyedWindows);
 
@@ -44,6 +50,7 @@ int main(int argc, char* argv[]) {
     // For the whiteboard: every window in full screen from the start.
     if (app.arguments().contains(QStringLiteral("--schermo-intero")))
         programma.setStatoIniziale(Qt::WindowFullScreen);
+    programma.setGestoreFinestre(&FullScreen::windowManagerAnswers);
     Modulo1::Main(rnd, programma);
     // Once the start window is on the screen: the pictures are checked on a
     // thread of their own, and the sounds are made ready, so that the first

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Controlli.h"
 
+#include "common/platform/FitLabel.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
@@ -30,9 +32,10 @@ QFont carattere(const Carattere& c) {
                                                 : msSansSerif(c.punti, c.grassetto);
 }
 
-QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
-                  std::optional<QRgb> background, Qt::Alignment alignment) {
-    auto* label = new QLabel(caption, parent);
+namespace {
+
+QLabel* prepara(QLabel* label, QRect rect, const QFont& font, std::optional<QRgb> background,
+                Qt::Alignment alignment) {
     label->setGeometry(rect);
     label->setFont(font);
     label->setWordWrap(true);
@@ -46,6 +49,18 @@ QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFo
     palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
     label->setPalette(palette);
     return label;
+}
+
+} // namespace
+
+QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
+                  std::optional<QRgb> background, Qt::Alignment alignment) {
+    return prepara(new QLabel(caption, parent), rect, font, background, alignment);
+}
+
+QLabel* etichettaNumero(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
+                        std::optional<QRgb> background, Qt::Alignment alignment) {
+    return prepara(new FitLabel(caption, parent), rect, font, background, alignment);
 }
 
 } // namespace Controlli

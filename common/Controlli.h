@@ -32,6 +32,11 @@ QLabel* etichetta(QWidget* parent, const QString& caption, QRect rect, const QFo
                   std::optional<QRgb> background,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
+// A label for a count: the same, but its number is always drawn whole.
+QLabel* etichettaNumero(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
+                        std::optional<QRgb> background,
+                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
 constexpr QRgb ciano = 0x00FFFF; // qRgb(0, 255, 255)
 
 } // namespace Controlli

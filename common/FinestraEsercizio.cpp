@@ -56,16 +56,19 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     altezzaMenu_ = menuBar()->sizeHint().height();
 
     const auto etichetta = [&](const char* caption, QPoint at, QSize size,
-                               const Controlli::Carattere& carattere) {
-        return Controlli::etichetta(area_, QString::fromLatin1(caption), Twips::rect({at, size}),
-                                    Controlli::carattere(carattere), Controlli::ciano);
+                               const Controlli::Carattere& carattere, bool numero = false) {
+        // A count may have five digits: it is drawn whole in its own box.
+        const auto crea = numero ? Controlli::etichettaNumero : Controlli::etichetta;
+        return crea(area_, QString::fromLatin1(caption), Twips::rect({at, size}),
+                    Controlli::carattere(carattere), Controlli::ciano,
+                    Qt::AlignLeft | Qt::AlignTop);
     };
     Label1 = etichetta("Esatti", layout.label1, misure.label1, misure.carattereLabel);
     Label2 = etichetta("Errati", layout.label2, misure.label2, misure.carattereLabel);
     EtichettaEsatti = etichetta("quantiesatti", layout.etichettaEsatti, misure.etichettaEsatti,
-                                misure.carattereContatori);
+                                misure.carattereContatori, true);
     EtichettaErrati = etichetta("quantierrati", layout.etichettaErrati, misure.etichettaErrati,
-                                misure.carattereContatori);
+                                misure.carattereContatori, true);
 
     const auto faccia = [&](const char* picture) {
         auto* button = new PictureButton(QString(), area_);
@@ -73,6 +76,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
         button->setPicture(ctx_.memorizzate.icona(QString::fromLatin1(picture)),
                            misure.disegnoFacce);
         button->setFocusPolicy(Qt::NoFocus);
+        button->setDecorative(true);
         return button;
     };
     ComandoIconaSi = faccia("faccia_si");

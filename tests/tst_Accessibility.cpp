@@ -3,23 +3,30 @@
 // names and roles of every kind of control, the counters' names following
 // their values, and a candidate pressed as a screen reader presses it.
 
+#include "doubles/OpenBox.h"
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
 #include "common/FinestraEsercizio.h"
+#include "common/Modulo1.h"
 #include "common/platform/FrameShape.h"
 #include "common/platform/ImageBox.h"
+#include "common/platform/KeyboardMenuBar.h"
 #include "common/platform/LineShape.h"
 #include "common/platform/PictureButton.h"
+#include "common/platform/QtMessageBox.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 #include "exercises/rotation_type/TipoRotazione.h"
 #include "exercises/symmetry_find/TrovaSimmetria.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QtTest>
 
 namespace {
@@ -192,6 +199,98 @@ private slots:
                  QStringLiteral("Trova la simmetria - asse diagonale - 1"));
         QCOMPARE(name(menu->BottoneEsci), QStringLiteral("Esci"));
         QCOMPARE(role(menu->BottoneEsci), QAccessible::Button);
+    }
+
+    // The start window and the menu are windows, as the exercise windows are.
+    void everyWindowIsAWindow() {
+        QCOMPARE(role(bench->open<FormAvvio>(FinestraId::FormAvvio)), QAccessible::Window);
+        QCOMPARE(role(bench->open<FormMenu>(FinestraId::FormMenu)), QAccessible::Window);
+        auto* w = bench->open<FinestraEsercizio>(FinestraId::FormEs6);
+        QCOMPARE(role(w), QAccessible::Window);
+        // The surface inside an exercise window is not a second window.
+        QVERIFY(role(w->area()) != QAccessible::Window);
+    }
+
+    // The faces are pictures: nothing to press.
+    void facesArePicturesWithoutActions() {
+        auto* w = bench->open<FinestraEsercizio>(FinestraId::FormEs2);
+        for (QWidget* face :
+             {static_cast<QWidget*>(w->ComandoIconaSi), static_cast<QWidget*>(w->ComandoIconaNo)}) {
+            QCOMPARE(role(face), QAccessible::Graphic);
+            QAccessibleActionInterface* actions = of(face)->actionInterface();
+            QVERIFY(!actions || actions->actionNames().isEmpty());
+        }
+    }
+
+    // The menu bar's entries: named without the blanks that widen them, and
+    // pressed as a screen reader presses them, the press returning before the
+    // entry runs (it may open a message box that waits for the pupil).
+    void menuBarEntriesNamedAndPressedAtOnce() {
+        auto* w = bench->open<FinestraEsercizio>(FinestraId::FormEs5);
+        QAccessibleInterface* bar = of(w->barraMenu());
+        QCOMPARE(bar->role(), QAccessible::MenuBar);
+        QCOMPARE(bar->childCount(), 3);
+        const QStringList expected = {"Azzera conteggio", "Informazioni", "Esci"};
+        QList<QAccessibleActionInterface*> press;
+        for (int i = 0; i < 3; ++i) {
+            QAccessibleInterface* entry = bar->child(i);
+            QVERIFY(entry);
+            QCOMPARE(entry->text(QAccessible::Name), expected[i]);
+            QCOMPARE(entry->role(), QAccessible::MenuItem);
+            QCOMPARE(bar->indexOfChild(entry), i);
+            QCOMPARE(entry->parent(), bar);
+            QVERIFY(entry->rect().contains(entry->rect().center()));
+            QCOMPARE(bar->childAt(entry->rect().center().x(), entry->rect().center().y()), entry);
+            QVERIFY(entry->actionInterface());
+            QCOMPARE(entry->actionInterface()->actionNames(),
+                     QStringList{QAccessibleActionInterface::pressAction()});
+            press << entry->actionInterface();
+        }
+        // The same entry each time it is asked for, and the captions unchanged.
+        QCOMPARE(bar->child(1), bar->child(1));
+        QCOMPARE(w->MenuAzzera->text(), QStringLiteral("Azzera conteggio        "));
+
+        QVERIFY(Pupil::solve(w, bench->stato()));
+        press[0]->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(bench->stato().NumeroEsatti, std::int16_t(1));
+        QTRY_COMPARE(bench->stato().NumeroEsatti, std::int16_t(0));
+        QCOMPARE(w->EtichettaEsatti->text(), QStringLiteral("0"));
+
+        const qsizetype asked = bench->messaggi.asked.size();
+        press[1]->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(bench->messaggi.asked.size(), asked);
+        QTRY_COMPARE(bench->messaggi.asked.size(), asked + 1);
+        QCOMPARE(bench->messaggi.asked.last().text, Modulo1::testoInformazioni());
+
+        press[2]->doAction(QAccessibleActionInterface::pressAction()); // answered No
+        QCOMPARE(bench->messaggi.asked.size(), asked + 1);
+        QTRY_COMPARE(bench->messaggi.asked.size(), asked + 2);
+        QCOMPARE(bench->messaggi.asked.last().text, QStringLiteral("Vuoi tornare al menù?"));
+        QCOMPARE(bench->current(), static_cast<QWidget*>(w));
+    }
+
+    // The information box is read without its row of hyphens.
+    void informationReadWithoutItsRule() {
+        const QString spoken = QtMessageBox::spokenText(Modulo1::testoInformazioni());
+        QCOMPARE(spoken, QStringLiteral("Vortelia\nhttps://www.vortelia.example\n"
+                                        "mail: info@vortelia.example"));
+        QCOMPARE(QtMessageBox::spokenText(QStringLiteral("Vuoi tornare al menù?")),
+                 QStringLiteral("Vuoi tornare al menù?"));
+
+        QtMessageBox boxes;
+        QString read;
+        bool stuck = false;
+        OpenBox::whenShown(
+            [&read](QWidget* box) {
+                if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                    read = name(label);
+                box->close();
+            },
+            &stuck);
+        boxes.show(nullptr, {Modulo1::titolo(), Modulo1::testoInformazioni(),
+                             MessageBoxService::Icon::Information, MessageBoxService::Buttons::Ok});
+        QVERIFY(!stuck);
+        QCOMPARE(read, spoken);
     }
 };
 

@@ -43,6 +43,33 @@ public:
     int setups = 0;
 };
 
+// The groups of dark columns (the digits) a counter shows, and whether any
+// dark pixel touches the label's right or bottom edge, where a cut would be.
+struct Cifre {
+    int gruppi = 0;
+    bool tagliate = false;
+};
+
+Cifre cifreMostrate(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    const auto dark = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
+    Cifre cifre;
+    bool inGroup = false;
+    for (int x = 0; x < image.width(); ++x) {
+        bool column = false;
+        for (int y = 0; y < image.height(); ++y)
+            column = column || dark(x, y);
+        if (column && !inGroup)
+            ++cifre.gruppi;
+        inGroup = column;
+    }
+    for (int y = 0; y < image.height(); ++y)
+        cifre.tagliate = cifre.tagliate || dark(image.width() - 1, y);
+    for (int x = 0; x < image.width(); ++x)
+        cifre.tagliate = cifre.tagliate || dark(x, image.height() - 1);
+    return cifre;
+}
+
 bool allEnabled(const FinestraEsercizio& w, bool enabled) {
     const auto controls = w.controlliRisposta();
     return std::all_of(controls.begin(), controls.end(),
@@ -138,6 +165,57 @@ private slots:
         QCOMPARE(bench->stato().NumeroErrati, std::int16_t(32767));
         QCOMPARE(prova->EtichettaEsatti->text(), QString(" 32767"));
         QCOMPARE(prova->EtichettaErrati->text(), QString(" 32767"));
+    }
+
+    // Four and five digits are read whole in the counter's own box; a
+    // count that fits looks as it always did.
+    void fiveDigitCountsReadWhole() {
+        prova->resize(prova->sizeHint());
+        QTRY_COMPARE(prova->area()->scaler().scale(), 1.0);
+        const QRect esatti = prova->EtichettaEsatti->geometry();
+        const QRect errati = prova->EtichettaErrati->geometry();
+        const QFont font = prova->EtichettaErrati->font();
+        for (std::int16_t before :
+             {std::int16_t(998), std::int16_t(9998), std::int16_t(9999), std::int16_t(32766)}) {
+            bench->stato().NumeroEsatti = before;
+            bench->stato().NumeroErrati = before;
+            prova->Esatto();
+            prova->Errato();
+            const int digits = int(QString::number(before + 1).size());
+            for (QLabel* label : {prova->EtichettaEsatti, prova->EtichettaErrati}) {
+                const Cifre cifre = cifreMostrate(label);
+                QVERIFY2(cifre.gruppi == digits && !cifre.tagliate,
+                         qPrintable(QStringLiteral("%1 shows %2 digits%3")
+                                        .arg(label->text())
+                                        .arg(cifre.gruppi)
+                                        .arg(cifre.tagliate ? ", cut" : "")));
+            }
+            if (digits <= 3) {
+                // Drawn as a plain label draws it.
+                QLabel plain(prova->EtichettaErrati->text());
+                plain.setFont(font);
+                plain.setWordWrap(true);
+                plain.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                plain.setPalette(prova->EtichettaErrati->palette());
+                plain.setAutoFillBackground(true);
+                plain.resize(errati.size());
+                QCOMPARE(prova->EtichettaErrati->grab().toImage(), plain.grab().toImage());
+            }
+        }
+        QCOMPARE(prova->EtichettaEsatti->text(), QString(" 32767"));
+        QCOMPARE(prova->EtichettaEsatti->geometry(), esatti);
+        QCOMPARE(prova->EtichettaErrati->geometry(), errati);
+        QCOMPARE(prova->EtichettaErrati->font(), font);
+
+        // Larger windows: still whole.
+        for (QSize size : {QSize(1280, 960), QSize(3840, 2160)}) {
+            prova->resize(size);
+            QTRY_VERIFY(prova->area()->scaler().scale() > 1.5);
+            for (QLabel* label : {prova->EtichettaEsatti, prova->EtichettaErrati}) {
+                const Cifre cifre = cifreMostrate(label);
+                QVERIFY(cifre.gruppi == 5 && !cifre.tagliate);
+            }
+        }
     }
 
     void messageBoxesDoNotStartANewExercise() {

@@ -4,9 +4,12 @@
 #include "FrameShape.h"
 #include "ImageBox.h"
 #include "LineShape.h"
+#include "MenuBarAccessible.h"
+#include "PictureButton.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QMenuBar>
 
 namespace {
 
@@ -43,6 +46,14 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("LineShape"))
         return new QAccessibleWidget(widget, QAccessible::Separator);
     if (className == QLatin1String("FrameShape"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("KeyboardMenuBar"))
+        return new MenuBarAccessible(static_cast<QMenuBar*>(widget));
+    // A surface that is a whole window is one for a screen reader too.
+    if (className == QLatin1String("AreaColorata") && widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("PictureButton") &&
+        static_cast<PictureButton*>(widget)->isDecorative())
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
 }

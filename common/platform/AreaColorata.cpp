@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AreaColorata.h"
 
+#include "Accessibility.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -10,6 +12,7 @@ constexpr qreal smallest = 0.25;
 } // namespace
 
 AreaColorata::AreaColorata(QSize stored, QWidget* parent) : QWidget(parent), scaler_(this, stored) {
+    Accessibility::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize((QSizeF(stored) * smallest).toSize());
     resize(stored);

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardMenuBar.h"
 
+#include "Accessibility.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QStyleOptionMenuItem>
 #include <QStylePainter>
 
-KeyboardMenuBar::KeyboardMenuBar(QWidget* parent) : QMenuBar(parent) {}
+KeyboardMenuBar::KeyboardMenuBar(QWidget* parent) : QMenuBar(parent) {
+    Accessibility::install();
+}
 
 QAction* KeyboardMenuBar::highlightedAction() const {
     const auto entries = actions();

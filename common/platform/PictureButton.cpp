@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureButton.h"
 
+#include "Accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -9,6 +11,7 @@
 #include <cmath>
 
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
+    Accessibility::install();
     setText(caption);
 }
 

@@ -21,6 +21,11 @@ public:
 
     void setScale(qreal scale) override;
 
+    // A button that only shows: a screen reader meets a picture, with no
+    // action to offer.
+    void setDecorative(bool decorative) { decorative_ = decorative; }
+    bool isDecorative() const { return decorative_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     // The second press of a double click (or a double tap) is not a second click.
@@ -31,4 +36,5 @@ private:
     QIcon picture_;
     QSize pictureSize_;
     qreal scale_ = 1.0;
+    bool decorative_ = false;
 };

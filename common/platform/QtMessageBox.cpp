@@ -1,16 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtMessageBox.h"
 
+#include "AreaColorata.h"
+#include "GrowingMessageBox.h"
+
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+QString QtMessageBox::spokenText(const QString& text) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    static const QRegularExpression drawing(QStringLiteral("^[\\s\\-_=*~.]*$"));
+    QStringList spoken;
+    for (const QString& line : text.split(lineBreak)) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty() && !drawing.match(trimmed).hasMatch())
+            spoken << trimmed;
+    }
+    return spoken.join(QLatin1Char('\n'));
+}
+
+qreal QtMessageBox::scaleFor(const QWidget* window) {
+    if (!window)
+        return 1.0;
+    auto* surface = qobject_cast<const AreaColorata*>(window);
+    if (!surface)
+        surface = window->findChild<const AreaColorata*>();
+    return surface ? std::max(1.0, surface->scaler().scale()) : 1.0;
+}
 
 MessageBoxService::Answer QtMessageBox::show(QWidget* parent, const Request& request) {
     // The box may be destroyed while it waits (with its window, by another
     // program, or with its parent): it lives on the heap and is watched, and
     // a box that is gone counts as closed without an answer.
-    QPointer<QMessageBox> box = new QMessageBox(parent);
+    QPointer<GrowingMessageBox> box = new GrowingMessageBox(parent);
     box->setWindowTitle(request.title);
     box->setText(request.text);
+    const QString spoken = spokenText(request.text);
+    if (spoken != request.text) {
+        box->setAccessibleDescription(spoken);
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            label->setAccessibleName(spoken);
+    }
     box->setIcon(request.icon == Icon::Question ? QMessageBox::Question : QMessageBox::Information);
     if (request.buttons == Buttons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -18,6 +52,7 @@ MessageBoxService::Answer QtMessageBox::show(QWidget* parent, const Request& req
     } else {
         box->setStandardButtons(QMessageBox::Ok);
     }
+    box->grow(scaleFor(parent));
     const int pressed = box->exec();
     const bool answered = !box.isNull();
     delete box.data();

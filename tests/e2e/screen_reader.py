@@ -6,6 +6,10 @@ Usage: screen_reader.py TITLE STEP
   STEP "read":   the window's tree before any answer.
   STEP "answer": presses "Figura 1" through its AT-SPI action and checks that
                  a counter's new name is announced and the right face shows.
+  STEP "menu":   presses the menu bar's "Informazioni" and "Esci": each call
+                 returns while its message box is up; the box is read and
+                 closed through AT-SPI.
+  STEP "role":   the window is a frame.
 Exits 1 with the reason on a failure.
 """
 import sys
@@ -64,6 +68,71 @@ def showing(found, name):
     return named(found, name)[2]
 
 
+def action_names(node):
+    try:
+        action = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [action.getName(i) for i in range(action.nActions)]
+
+
+def press(node):
+    """Runs the node's "press" action; returns the seconds the call took."""
+    names = [n.lower() for n in action_names(node)]
+    if "press" not in names:
+        fail("'%s' offers no 'press' action, only %s" % (node.name, names))
+    start = time.monotonic()
+    node.queryAction().doAction(names.index("press"))
+    return time.monotonic() - start
+
+
+def message_box(app, present, seconds=20):
+    """The program's message box once it is up (present) or None once gone."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        boxes = [w for w in app if w is not None and w.name == "Vortelia" and
+                 w.getRoleName() in ("dialog", "alert") and
+                 w.getState().contains(pyatspi.STATE_SHOWING)]
+        if present and boxes:
+            return boxes[0]
+        if not present and not boxes:
+            return None
+        time.sleep(0.1)
+    fail("the message box is %s after %d s" % ("not up" if present else "still up", seconds))
+
+
+def menu_entries(window):
+    """Presses "Informazioni" and "Esci" through AT-SPI: each call must return
+    while the message box it opens waits for the pupil."""
+    app = window.getApplication()
+    for entry, answer, text in (("Informazioni", "OK", None),
+                                ("Esci", "No", "Vuoi tornare al menù?")):
+        took = press(named(controls(window), entry)[5])
+        box = message_box(app, True)
+        print("'%s': the press returned in %d ms, its box then up" % (entry, took * 1000))
+        # Generous: a call that waited for the box would take until D-Bus gives up.
+        if took > 5:
+            fail("pressing '%s' took %.1f s: it waited for the box" % (entry, took))
+        found = controls(box)
+        texts = [c[1] for c in found if c[0] == "label"]
+        if text is not None and text not in texts:
+            fail("the box reads %s, not '%s'" % (texts, text))
+        if any("---" in t for t in texts):
+            fail("the box reads a row of hyphens aloud: %s" % texts)
+        buttons = [c for c in found if c[0] == "push button" and c[1] == answer]
+        if len(buttons) != 1:
+            fail("the box has no single button '%s': %s" % (answer, [c[1] for c in found]))
+        press(buttons[0][5])
+        message_box(app, False)
+    print("the menu bar's entries answer at once")
+
+
+def check_role(window):
+    if window.getRoleName() not in ("frame", "window"):
+        fail("the window '%s' is a %s" % (window.name, window.getRoleName()))
+    print("'%s' is a %s" % (window.name, window.getRoleName()))
+
+
 def check_tree(window):
     found = controls(window)
     print("%d controls:" % len(found))
@@ -90,6 +159,14 @@ def check_tree(window):
         named(found, label)
     if not showing(found, "Risposta sbagliata") or showing(found, "Risposta giusta"):
         fail("the sad face should be the only face shown")
+    for face in ("Risposta giusta", "Risposta sbagliata"):
+        node = named(found, face)
+        if node[0] != "image" or action_names(node[5]):
+            fail("'%s' is a %s with actions %s, not a picture" %
+                 (face, node[0], action_names(node[5])))
+    entries = [c[1] for c in found if c[0] == "menu item"]
+    if entries != ["Azzera conteggio", "Informazioni", "Esci"]:
+        fail("the menu bar's entries read %s" % entries)
     print("the tree reads as a pupil's assistant expects")
 
 
@@ -147,6 +224,10 @@ def main():
         check_tree(window)
     elif step == "answer":
         answer(window)
+    elif step == "menu":
+        menu_entries(window)
+    elif step == "role":
+        check_role(window)
     else:
         fail("unknown step " + step)
 

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader's view of the program: under a private D-Bus session and a
 # real X server, the pupil reaches "Trova la rotazione - 4" with the keyboard
-# alone, and screen_reader.py reads the window's tree through AT-SPI and
-# presses a candidate as an assistant would. Exits 77 only when the tools are
+# alone, and screen_reader.py reads the window's tree through AT-SPI, presses
+# the menu bar's entries and a candidate as an assistant would. Exits 77 only when the tools are
 # missing (Xvfb, xdotool, dbus-run-session, the AT-SPI bus, python3-pyatspi).
 #
 # Usage: screen_reader.sh PROGRAM
@@ -48,12 +48,17 @@ press() {
     echo "\"$1\": $2"
 }
 
+wait_window Vortelia "*" 30 >/dev/null || die "no start window"
+/usr/bin/python3 "$here/screen_reader.py" Vortelia role || die "the start window's role"
 press Vortelia Return # "Avvio" has the focus
 wait_gone "$WIN" 30 || die "the start window stayed"
+wait_window Vortelia "*" 30 >/dev/null || die "no menu"
+/usr/bin/python3 "$here/screen_reader.py" Vortelia role || die "the menu's role"
 press Vortelia Return # the menu opens on "Trova la rotazione - 4"
 title="Trova la rotazione - 4"
 wait_window "$title" "*" 30 >/dev/null || die "\"$title\" did not open"
 
 /usr/bin/python3 "$here/screen_reader.py" "$title" read || die "reading the tree"
+/usr/bin/python3 "$here/screen_reader.py" "$title" menu || die "the menu bar through AT-SPI"
 /usr/bin/python3 "$here/screen_reader.py" "$title" answer || die "answering through AT-SPI"
 echo "PASS"

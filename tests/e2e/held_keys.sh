@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A pupil who leans on a key: in one window of each family, under a real X
+# server whose keyboard repeats a held key, a digit, Space on a candidate and
+# Enter are each held for three seconds; each hold counts one answer at most.
+# A held arrow shows that the keyboard did repeat. The counters are read
+# through AT-SPI, as a screen reader reads them. Exits 77 only when the
+# tools are missing (Xvfb, xdotool, dbus-run-session, the AT-SPI bus,
+# python3-pyatspi).
+#
+# Usage: held_keys.sh PROGRAM
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+
+program=${1:?usage: held_keys.sh PROGRAM}
+[ -x "$program" ] || fail "no program at $program"
+case $program in /*) ;; *) program=$PWD/$program ;; esac
+
+command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
+[ -x /usr/libexec/at-spi-bus-launcher ] || skip "the AT-SPI bus (at-spi2-core) is not installed"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+
+if [ -z "${VORTELIA_PRIVATE_BUS:-}" ]; then
+    VORTELIA_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+new_work_folder
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
+
+runtime=$work/runtime
+mkdir -m 700 "$runtime"
+(cd "$work" && exec env XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program") >"$work/program.log" 2>&1 &
+APP_PID=$!
+
+atspi() {
+    timeout 60 /usr/bin/python3 "$here/held_keys.py" "$@"
+}
+
+# focus_window TITLE: gives the window the keyboard; sets WIN.
+focus_window() {
+    local found
+    found=$(wait_window "$1" "*" 30) || die "no window \"$1\""
+    read -r WIN _ <<<"$found"
+    timeout 10 xdotool windowactivate --sync "$WIN" 2>/dev/null ||
+        timeout 10 xdotool windowfocus --sync "$WIN" || true
+    sleep 0.5
+}
+
+# hold KEY: down for three seconds, then up.
+hold() {
+    timeout 10 xdotool keydown "$1"
+    sleep 3
+    timeout 10 xdotool keyup "$1"
+    sleep 0.5
+}
+
+focus_window Vortelia
+timeout 10 xdotool key Return # "Avvio"
+wait_gone "$WIN" 30 || die "the start window stayed"
+
+back_to_menu() {
+    timeout 10 xdotool key Escape
+    sleep 0.5
+    timeout 10 xdotool key Return # "Sì"
+    wait_gone "$WIN" 30 || die "\"$1\" stayed open"
+}
+
+repeated=0
+for title in "Trova la rotazione - 4" "Indica il tipo di rotazione" \
+    "Forma la rotazione - 4" "Trova la simmetria - asse verticale"; do
+    wait_window Vortelia "*" 30 >/dev/null || die "no menu"
+    atspi open "$title" || die "opening \"$title\""
+    focus_window "$title"
+    before=$(atspi answers "$title") || die "reading the counters"
+    [ "$before" = 0 ] || die "\"$title\" opened with $before answers"
+    for key in 1 Tab:space Return; do
+        if [ "${key%%:*}" = Tab ]; then
+            timeout 10 xdotool key Tab
+            key=${key#*:}
+        fi
+        hold "$key"
+        after=$(atspi answers "$title") || die "reading the counters"
+        echo "\"$title\": $key held 3 s, answers $before -> $after"
+        ((after - before <= 1)) || die "holding $key for 3 s in \"$title\" counted $((after - before)) answers"
+        before=$after
+    done
+    # The keyboard did repeat: a held arrow walks on from the first candidate.
+    if [ "$title" = "Trova la rotazione - 4" ]; then
+        timeout 10 xdotool key Tab
+        first=$(atspi focus "$title")
+        hold Right
+        last=$(atspi focus "$title")
+        echo "Right held 3 s: from \"$first\" to \"$last\""
+        # Two steps or more: the arrow repeated (the row has four).
+        if [[ $first == "Figura "? && $last == "Figura "? ]] && ((${last#Figura } - ${first#Figura } >= 2)); then
+            repeated=1
+        fi
+    fi
+    back_to_menu "$title"
+done
+((repeated)) || die "a held arrow moved the focus once at most: the keyboard does not repeat here"
+echo "PASS"
