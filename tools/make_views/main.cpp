@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// make_views: renders each figure drawing once and writes its eight views
-// (four quarter turns of the drawing and four of its mirror image) as JPEG.
+// make_views: renders each figure drawing and writes its eight views (four
+// quarter turns of the drawing and four of its mirror image) as JPEG, at the
+// full size and as smaller copies in the folders 120/, 240/ and 320/, which
+// the program decodes for boxes no larger than that: a small file decodes
+// many times faster than a large one scaled down. Each copy carries the
+// fingerprint of the view it was made beside.
 //
 // Usage: make_views <figures-dir> <out-dir> [letter]
 
+#include "common/ImprontaVista.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -19,6 +26,10 @@ namespace {
 
 constexpr int kSide = 480;
 constexpr int kJpegQuality = 90;
+// The copies keep more of their few pixels, so they look as the full view
+// scaled down does.
+constexpr int kCopySides[] = {VORTELIA_VIEW_COPIES};
+constexpr int kCopyQuality = 95;
 const QColor kBackground(0xFF, 0xFD, 0xF5);
 
 void fail(const QString& message) {
@@ -51,27 +62,25 @@ QImage mirrorLeftRight(const QImage& src) {
     return dst;
 }
 
-std::optional<QImage> render(const QString& svgPath) {
+std::optional<QImage> render(const QString& svgPath, int side) {
     QSvgRenderer renderer;
     if (!renderer.load(svgPath) || !renderer.isValid())
         return std::nullopt;
-    QImage image(kSide, kSide, QImage::Format_RGB32);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    renderer.render(&painter, QRectF(0, 0, kSide, kSide));
+    renderer.render(&painter, QRectF(0, 0, side, side));
     painter.end();
     return image;
 }
 
-bool makeViews(const QDir& figures, const QDir& out, QChar letter) {
-    const QString svgPath = figures.filePath(QString(letter) + ".svg");
-    if (!QFileInfo::exists(svgPath)) {
-        fail("missing drawing " + svgPath);
-        return false;
-    }
-    const auto drawn = render(svgPath);
+// `full`: the folder of the full views, whose fingerprints the copies carry;
+// empty when writing the full views themselves.
+bool writeViews(const QString& svgPath, const QDir& out, QChar letter, int side, int quality,
+                const QString& full = {}) {
+    const auto drawn = render(svgPath, side);
     if (!drawn) {
         fail("invalid SVG " + svgPath);
         return false;
@@ -87,12 +96,36 @@ bool makeViews(const QDir& figures, const QDir& out, QChar letter) {
             views[base + k] = turnClockwise(views[base + k - 1]);
 
     for (int i = 0; i < 8; ++i) {
-        const QString path = out.filePath(QString("%1%2.jpg").arg(letter).arg(i + 1));
-        if (!views[i].save(path, "JPEG", kJpegQuality)) {
+        const QString name = QString("%1%2.jpg").arg(letter).arg(i + 1);
+        const QString path = out.filePath(name);
+        if (!full.isEmpty()) {
+            QFile view(QDir(full).filePath(name));
+            if (!view.open(QIODevice::ReadOnly)) {
+                fail("cannot read " + view.fileName());
+                return false;
+            }
+            views[i].setText(ImprontaVista::chiave, ImprontaVista::di(view.readAll()));
+        }
+        if (!views[i].save(path, "JPEG", quality)) {
             fail("cannot write " + path);
             return false;
         }
     }
+    return true;
+}
+
+bool makeViews(const QDir& figures, const QDir& out, QChar letter) {
+    const QString svgPath = figures.filePath(QString(letter) + ".svg");
+    if (!QFileInfo::exists(svgPath)) {
+        fail("missing drawing " + svgPath);
+        return false;
+    }
+    if (!writeViews(svgPath, out, letter, kSide, kJpegQuality))
+        return false;
+    for (int side : kCopySides)
+        if (!writeViews(svgPath, QDir(out.filePath(QString::number(side))), letter, side,
+                        kCopyQuality, out.path()))
+            return false;
     return true;
 }
 
@@ -118,10 +151,14 @@ int main(int argc, char* argv[]) {
 
     const QDir figures(args.at(1));
     const QDir out(args.at(2));
-    if (!QDir().mkpath(out.path())) {
-        fail("cannot create output folder " + out.path());
-        return 1;
-    }
+    QStringList folders = {out.path()};
+    for (int side : kCopySides)
+        folders << out.filePath(QString::number(side));
+    for (const QString& path : folders)
+        if (!QDir().mkpath(path)) {
+            fail("cannot create output folder " + path);
+            return 1;
+        }
 
     for (QChar letter : letters)
         if (!makeViews(figures, out, letter))
