@@ -53,9 +53,9 @@ public:
     // The side the boxes have on the screen now; pictures decoded at another
     // side are dropped, and boxes get the new ones through ridecodifica().
     void impostaLatoPixel(int lato);
-    // Gives the box its picture again, decoded at the present side; a box
-    // whose file cannot be read now keeps the picture it shows.
-    void ridecodifica(ImageBox& box);
+    // Gives the boxes their pictures again, decoded at the present side; a
+    // box whose file cannot be read now keeps the picture it shows.
+    void ridecodifica(const QList<ImageBox*>& boxes);
     // The size a picture stored at that size is decoded at for boxes of that side.
     static QSize misuraDecodificata(QSize stored, int lato);
 
@@ -83,6 +83,8 @@ private:
     struct Letture; // what has been read, and the folder's names
 
     void tieni(QChar lettera);
+    // Decodes those of the pictures that are not decoded yet, side by side.
+    void decodificaMancanti(const QList<std::pair<QChar, int>>& quali);
 
     QString cartellaApplicazione_;
     int latoPixel_;

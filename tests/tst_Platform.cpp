@@ -14,6 +14,7 @@
 #include "common/platform/ClockRandom.h"
 #include "common/platform/DestroyedWindowWatcher.h"
 #include "common/platform/NumberText.h"
+#include "common/platform/ParallelFor.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
 
@@ -21,6 +22,9 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 #include <QSet>
 #include <QSoundEffect>
 #include <QTranslator>
@@ -28,8 +32,10 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <map>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -509,6 +515,27 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(QString(yes).remove(QLatin1Char('&')), QStringLiteral("Sì"));
         QCOMPARE(QString(no).remove(QLatin1Char('&')), QStringLiteral("No"));
+    }
+
+    // Every job runs once, on this thread and the pool's idle ones, and all
+    // have run when the call returns; a busy pool leaves them all to this thread.
+    void parallelJobsEachRunOnce() {
+        for (int count : {0, 1, 2, 8, 100}) {
+            std::vector<std::atomic_int> runs(std::size_t(count));
+            ParallelFor::run(count, [&](int i) { ++runs[std::size_t(i)]; });
+            for (const std::atomic_int& r : runs)
+                QCOMPARE(r.load(), 1);
+        }
+        QThreadPool* global = QThreadPool::globalInstance();
+        QSemaphore release;
+        const int busy = global->maxThreadCount();
+        for (int k = 0; k < busy; ++k)
+            global->start([&release] { release.acquire(); });
+        QSet<Qt::HANDLE> threads;
+        ParallelFor::run(8, [&](int) { threads.insert(QThread::currentThreadId()); });
+        release.release(busy);
+        global->waitForDone();
+        QCOMPARE(threads, QSet<Qt::HANDLE>{QThread::currentThreadId()});
     }
 };
 
