@@ -17,7 +17,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <malloc.h>
+
 int main(int argc, char* argv[]) {
+    // Pictures are decoded on worker threads too: with a heap of their own
+    // each, they would keep megabytes of freed pictures to themselves.
+    mallopt(M_ARENA_MAX, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(Modulo1::titolo());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
