@@ -281,11 +281,23 @@ QString FigureLibrary::percorso(QChar lettera, int numero) const {
 void FigureLibrary::tieni(QChar lettera) {
     recenti_.removeOne(lettera);
     recenti_.append(lettera);
-    if (recenti_.size() <= lettereTenute)
-        return;
-    const QChar piuVecchia = recenti_.takeFirst();
-    for (int n = 1; n <= viste; ++n)
-        letture_->decodificate.remove(percorso(piuVecchia, n));
+    const auto byteDi = [this](QChar l) {
+        qsizetype n = 0;
+        for (int numero = 1; numero <= viste; ++numero)
+            if (auto found = letture_->decodificate.constFind(percorso(l, numero));
+                found != letture_->decodificate.constEnd() && found->immagine)
+                n += found->immagine->image().sizeInBytes();
+        return n;
+    };
+    qsizetype prima = 0; // the letters before the last one
+    for (qsizetype i = 0; i + 1 < recenti_.size(); ++i)
+        prima += byteDi(recenti_[i]);
+    while (recenti_.size() > 1 && (recenti_.size() > lettereTenute || prima > byteTenuti)) {
+        const QChar piuVecchia = recenti_.takeFirst();
+        prima -= byteDi(piuVecchia);
+        for (int n = 1; n <= viste; ++n)
+            letture_->decodificate.remove(percorso(piuVecchia, n));
+    }
 }
 
 bool FigureLibrary::preparaLettera(QChar lettera) {

@@ -30,8 +30,11 @@ public:
     static constexpr int latoMinimo = 32;
     // How far, in pixels, the eight views of one letter may differ in size.
     static constexpr int tolleranza = 4;
-    // How many letters keep their pictures decoded.
+    // How many letters keep their pictures decoded, and how much memory the
+    // letters before the last one may take: in full screen their pictures are
+    // large, and decoding them again is quick.
     static constexpr int lettereTenute = 4;
+    static constexpr qsizetype byteTenuti = 6 * 1024 * 1024;
 
     // What a check of the whole library found.
     struct Esito {

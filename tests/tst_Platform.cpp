@@ -23,10 +23,10 @@
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QSemaphore>
-#include <QThread>
-#include <QThreadPool>
 #include <QSet>
 #include <QSoundEffect>
+#include <QThread>
+#include <QThreadPool>
 #include <QTranslator>
 #include <QtEndian>
 #include <QtTest>
@@ -521,7 +521,7 @@ private slots:
     // have run when the call returns; a busy pool leaves them all to this thread.
     void parallelJobsEachRunOnce() {
         for (int count : {0, 1, 2, 8, 100}) {
-            std::vector<std::atomic_int> runs(std::size_t(count));
+            std::vector<std::atomic_int> runs(static_cast<std::size_t>(count));
             ParallelFor::run(count, [&](int i) { ++runs[std::size_t(i)]; });
             for (const std::atomic_int& r : runs)
                 QCOMPARE(r.load(), 1);
