@@ -148,6 +148,15 @@ struct LetturaLettera {
 // Runs decodifica(0) ... decodifica(count - 1): on the idle threads too with
 // `parallelo`, else one after the other, checking `interrompi` before each.
 // False when interrupted.
+// Views larger than this are decoded one at a time: decoding one takes
+// several times its decoded size in memory for a while.
+constexpr qint64 pixelInParallelo = 1024 * 1024;
+
+bool piccole(const QList<QSize>& misure) {
+    return std::all_of(misure.begin(), misure.end(),
+                       [](QSize m) { return qint64(m.width()) * m.height() <= pixelInParallelo; });
+}
+
 template <typename Decodifica>
 bool decodificaTutte(int count, bool parallelo, const std::atomic_bool* interrompi,
                      Decodifica decodifica) {
@@ -235,9 +244,13 @@ LetturaLettera leggiLettera(Nomi& nomi, QChar lettera, int lato, bool tutte, boo
             VistaFigura::decodifica(*aperti[i], misure[i], std::move(copie[i]), lato,
                                     nomi.chiave(lettera, i + 1), verificate);
     };
-    for (int i : std::as_const(lavori))
+    QList<QSize> daLeggere;
+    for (int i : std::as_const(lavori)) {
         copie[i] = nomi.apriCopia(lettera, i + 1, lato);
-    if (!decodificaTutte(int(lavori.size()), parallelo, interrompi, decodifica)) {
+        daLeggere << misure[i];
+    }
+    if (!decodificaTutte(int(lavori.size()), parallelo && piccole(daLeggere), interrompi,
+                         decodifica)) {
         esito.interrotta = true;
         return esito;
     }
@@ -372,7 +385,10 @@ void FigureLibrary::decodificaMancanti(const QList<std::pair<QChar, int>>& quali
         lavori.push_back({lettera, numero, std::move(*aperto), misura,
                           l.nomi.apriCopia(lettera, numero, latoPixel_), nullptr});
     }
-    decodificaTutte(int(lavori.size()), true, nullptr, [&](int k) {
+    QList<QSize> misure;
+    for (const Lavoro& x : lavori)
+        misure << x.misura;
+    decodificaTutte(int(lavori.size()), piccole(misure), nullptr, [&](int k) {
         Lavoro& x = lavori[std::size_t(k)];
         x.immagine = VistaFigura::decodifica(x.vista, x.misura, std::move(x.copia), latoPixel_,
                                              l.nomi.chiave(x.lettera, x.numero), &l.verificate);
