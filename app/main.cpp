@@ -10,8 +10,8 @@
 #include "common/platform/ApplicationFolder.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/DestroyedWindowWatcher.h"
+#include "common/platform/LazySoundPlayer.h"
 #include "common/platform/QtMessageBox.h"
-#include "common/platform/QtSoundPlayer.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     const QString folder = applicationFolder.path();
     ClockRandom rnd;
     QtMessageBox messaggi;
-    QtSoundPlayer suoni;
+    LazySoundPlayer suoni(folder + QLatin1Char('/') + LazySoundPlayer::moduleName());
     // Each window tells the library the size its boxes have on the screen.
     FigureLibrary figure(folder);
 
@@ -51,8 +51,8 @@ int main(int argc, char* argv[]) {
         programma.setStatoIniziale(Qt::WindowFullScreen);
     Modulo1::Main(rnd, programma);
     // Once the start window is on the screen: the pictures are checked on a
-    // thread of their own, and the sounds are made ready, so that the first
-    // answer is heard at once.
+    // thread of their own, and the sound system is loaded and the sounds made
+    // ready, so that the first answer is heard at once.
     ControlloDati controllo(programma.contesto(),
                             [&programma] { return programma.finestraCorrente(); });
     AfterFirstPaint::run(programma.finestraCorrente(), [&controllo, &suoni, folder] {

@@ -13,6 +13,7 @@
 #include "common/platform/AreaColorata.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/DestroyedWindowWatcher.h"
+#include "common/platform/LazySoundPlayer.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/ParallelFor.h"
 #include "common/platform/QtMessageBox.h"
@@ -280,6 +281,22 @@ private slots:
         QCOMPARE(paths.size(), 5);
         for (const QString& path : paths)
             QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+    }
+
+    // The sound system is loaded when first asked for, from beside the
+    // program; a module that is not there leaves the program running.
+    void soundSystemLoadedWhenAskedFor() {
+        LazySoundPlayer player(QStringLiteral(VORTELIA_APP_DIR "/") +
+                               LazySoundPlayer::moduleName());
+        QVERIFY(!player.loaded());
+        player.preload({QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav")});
+        QVERIFY(player.loaded());
+        player.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
+
+        LazySoundPlayer missing(QStringLiteral(VORTELIA_APP_DIR "/nessuno.so"));
+        missing.preload({QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav")});
+        missing.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
+        QVERIFY(!missing.loaded());
     }
 
     void missingSoundBeeps() {
