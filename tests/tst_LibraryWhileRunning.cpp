@@ -100,16 +100,17 @@ private slots:
         const std::weak_ptr<const Picture> first = figure.immagine('a', 1);
         QVERIFY(figure.preparaLettera('b'));
         const std::weak_ptr<const Picture> second = figure.immagine('b', 1);
-        QVERIFY(!first.expired());
         QVERIFY(figure.preparaLettera('c'));
+        QVERIFY(!first.expired());
+        QVERIFY(figure.preparaLettera('d'));
         QVERIFY(first.expired());
         QVERIFY(!second.expired());
         figure.impostaLatoPixel(554);
-        QVERIFY(figure.preparaLettera('d'));
-        const std::weak_ptr<const Picture> shown = figure.immagine('d', 1);
         QVERIFY(figure.preparaLettera('e'));
+        const std::weak_ptr<const Picture> shown = figure.immagine('e', 1);
+        QVERIFY(figure.preparaLettera('f'));
         QVERIFY(shown.expired());
-        QVERIFY(!figure.immagine('e', 8)->image().isNull());
+        QVERIFY(!figure.immagine('f', 8)->image().isNull());
     }
 
     // The stick is pulled out while a pupil works, then put back.

@@ -47,7 +47,7 @@ private slots:
         QTest::newRow("normal size") << 120 << 120;
         QTest::newRow("a little smaller") << 100 << 120;
         QTest::newRow("twice the pixels") << 240 << 240;
-        QTest::newRow("full screen 1920x1080") << 277 << 320;
+        QTest::newRow("full screen 1920x1080") << 277 << 300;
         QTest::newRow("full screen 3840x2160") << 554 << 0;
     }
     void copyThatCoversTheBoxes() {
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(VistaFigura::latoCopia(lato), copia);
         const QString view = TempLibrary::original("k6.jpg");
         const QString copy = copia ? TempLibrary::original(QString("%1/k6.jpg").arg(copia))
-                                   : TempLibrary::original("320/k6.jpg");
+                                   : TempLibrary::original("300/k6.jpg");
         const QImage image = decoded(view, copy, lato);
         if (copia)
             QCOMPARE(image, QImage(copy));
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(figure.preparaLettera('m'));
         QCOMPARE(figure.immagine('m', 4)->image(), QImage(library.file("120/m4.jpg")));
         figure.impostaLatoPixel(277);
-        QCOMPARE(figure.immagine('m', 4)->image(), QImage(library.file("320/m4.jpg")));
+        QCOMPARE(figure.immagine('m', 4)->image(), QImage(library.file("300/m4.jpg")));
         QVERIFY(library.truncate("n5.jpg"));
         QVERIFY(!figure.preparaLettera('n'));
         QVERIFY(library.remove("p2.jpg"));
