@@ -12,14 +12,19 @@
 #include "common/platform/DestroyedWindowWatcher.h"
 #include "common/platform/FullScreen.h"
 #include "common/platform/HeldKeyFilter.h"
+#include "common/platform/LazySoundPlayer.h"
 #include "common/platform/QtMessageBox.h"
-#include "common/platform/QtSoundPlayer.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <malloc.h>
+
 int main(int argc, char* argv[]) {
+    // Pictures are decoded on worker threads too: with a heap of their own
+    // each, they would keep megabytes of freed pictures to themselves.
+    mallopt(M_ARENA_MAX, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(Modulo1::titolo());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
@@ -41,7 +46,7 @@ int main(int argc, char* argv[]) {
     const QString folder = applicationFolder.path();
     ClockRandom rnd;
     QtMessageBox messaggi;
-    QtSoundPlayer suoni;
+    LazySoundPlayer suoni(folder + QLatin1Char('/') + LazySoundPlayer::moduleName());
     // Each window tells the library the size its boxes have on the screen.
     FigureLibrary figure(folder);
 
@@ -53,8 +58,8 @@ int main(int argc, char* argv[]) {
     programma.setGestoreFinestre(&FullScreen::windowManagerAnswers);
     Modulo1::Main(rnd, programma);
     // Once the start window is on the screen: the pictures are checked on a
-    // thread of their own, and the sounds are made ready, so that the first
-    // answer is heard at once.
+    // thread of their own, and the sound system is loaded and the sounds made
+    // ready, so that the first answer is heard at once.
     ControlloDati controllo(programma.contesto(),
                             [&programma] { return programma.finestraCorrente(); });
     AfterFirstPaint::run(programma.finestraCorrente(), [&controllo, &suoni, folder] {

@@ -1,115 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureLibrary.h"
 
+#include "VistaFigura.h"
 #include "common/platform/ImageBox.h"
+#include "common/platform/ParallelFor.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <QSize>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
+using VistaFigura::FileAperto;
+using VistaFigura::Firma;
+
 constexpr int viste = FigureLibrary::viste;
-
-// Tells a file apart from the one that was there before under the same name.
-struct Firma {
-    quint64 dispositivo = 0, nodo = 0;
-    qint64 dimensione = -1, secondi = 0, nanosecondi = 0;
-    bool operator==(const Firma&) const = default;
-};
-
-Firma firmaDi(const struct stat& st) {
-    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
-            qint64(st.st_mtim.tv_nsec)};
-}
 
 struct Voce {
     PicturePtr immagine;
     QSize originale; // as the file holds it, before decoding to the boxes' size
     Firma firma;
 };
-
-// A picture file opened for reading. Only a regular file is opened, and the
-// open itself never waits: a FIFO or a device named like a picture would
-// block the reader for good.
-struct FileAperto {
-    std::unique_ptr<QFile> file;
-    Firma firma;
-};
-
-std::optional<FileAperto> apri(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        return std::nullopt;
-    return FileAperto{std::move(file), firmaDi(st)};
-}
-
-// Hands a file to the decoder and notes whether the decoder asked for more
-// than the file holds. A JPEG decoder that runs out of data paints the rest
-// grey and reports success; a picture cut short is not a picture to show.
-class LetturaSorvegliata : public QIODevice {
-public:
-    explicit LetturaSorvegliata(QIODevice& sorgente) : sorgente_(sorgente) {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool oltreLaFine() const { return oltreLaFine_; }
-    qint64 size() const override { return sorgente_.size(); }
-    bool seek(qint64 pos) override { return QIODevice::seek(pos) && sorgente_.seek(pos); }
-
-protected:
-    qint64 readData(char* data, qint64 max) override {
-        const qint64 letti = sorgente_.read(data, max);
-        // Unbuffered, each read of the decoder is one call here: a read that
-        // finds nothing more means the decoder wanted what was not there.
-        if (letti == 0 && max > 0)
-            oltreLaFine_ = true;
-        return letti;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QIODevice& sorgente_;
-    bool oltreLaFine_ = false;
-};
-
-// The one place where a file becomes a picture: decoded straight to the side
-// the boxes need, so an oversized file costs neither time on every showing
-// nor memory. Null picture when the file cannot be decoded completely.
-// `chiave` is the picture's path as the program names it, kept with the
-// picture so that it can be decoded again at another size.
-Voce decodifica(FileAperto aperto, int lato, const QString& chiave) {
-    LetturaSorvegliata sorgente(*aperto.file);
-    QImageReader reader(&sorgente);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > lato || size.height() > lato))
-        reader.setScaledSize(FigureLibrary::misuraDecodificata(size, lato));
-    const bool jpeg = reader.format() == "jpeg"; // asked before reading: afterwards it is not known
-    QImage image = reader.read();
-    if (image.isNull() || (jpeg && sorgente.oltreLaFine()))
-        return {nullptr, {}, aperto.firma};
-    const QSize originale = size.isValid() ? size : image.size();
-    return {Picture::fromImage(std::move(image), chiave), originale, aperto.firma};
-}
 
 // The sides of a picture, longer first: a view turned a quarter turn swaps
 // width and height and is still the same size.
@@ -166,7 +84,7 @@ public:
         const QString esatto = nomeFile(lettera, numero);
         if (nome)
             *nome = esatto;
-        if (auto aperto = ::apri(cartella_ + QLatin1Char('/') + esatto))
+        if (auto aperto = VistaFigura::apri(cartella_ + QLatin1Char('/') + esatto))
             return aperto;
         aggiorna();
         const QString altro = nomi_.value(esatto);
@@ -174,7 +92,21 @@ public:
             return std::nullopt;
         if (nome)
             *nome = altro;
-        return ::apri(cartella_ + QLatin1Char('/') + altro);
+        return VistaFigura::apri(cartella_ + QLatin1Char('/') + altro);
+    }
+
+    // The picture's path as the program names it, whatever the case on disk.
+    QString chiave(QChar lettera, int numero) const {
+        return cartella_ + QLatin1Char('/') + nomeFile(lettera, numero);
+    }
+
+    // The smaller copy that boxes of side `lato` use, when there is one.
+    std::optional<FileAperto> apriCopia(QChar lettera, int numero, int lato) const {
+        const int latoCopia = VistaFigura::latoCopia(lato);
+        if (latoCopia == 0)
+            return std::nullopt;
+        return VistaFigura::apri(
+            VistaFigura::percorsoCopia(cartella_, latoCopia, nomeFile(lettera, numero)));
     }
 
 private:
@@ -185,7 +117,7 @@ private:
             firma_ = {};
             return;
         }
-        const Firma firma = firmaDi(st);
+        const Firma firma = VistaFigura::firmaDi(st);
         if (firma == firma_)
             return;
         firma_ = firma;
@@ -213,56 +145,121 @@ struct LetturaLettera {
     bool interrotta = false;
 };
 
+// Runs decodifica(0) ... decodifica(count - 1): on the idle threads too with
+// `parallelo`, else one after the other, checking `interrompi` before each.
+// False when interrupted.
+// Views larger than this are decoded one at a time: decoding one takes
+// several times its decoded size in memory for a while.
+constexpr qint64 pixelInParallelo = 1024 * 1024;
+
+bool piccole(const QList<QSize>& misure) {
+    return std::all_of(misure.begin(), misure.end(),
+                       [](QSize m) { return qint64(m.width()) * m.height() <= pixelInParallelo; });
+}
+
+template <typename Decodifica>
+bool decodificaTutte(int count, bool parallelo, const std::atomic_bool* interrompi,
+                     Decodifica decodifica) {
+    if (parallelo) {
+        ParallelFor::run(count, decodifica);
+        return true;
+    }
+    for (int k = 0; k < count; ++k) {
+        if (interrompi && interrompi->load())
+            return false;
+        decodifica(k);
+    }
+    return true;
+}
+
 // Reads a letter's eight pictures. `gia` gives a picture already decoded from
 // the same file and `scartato` tells a file already found unusable, so that
 // neither is decoded again. With `tutte` false, stops at the first picture
-// that cannot be used; stops as soon as `interrompi` becomes true.
+// that cannot be used, before decoding any when a header already tells;
+// with `parallelo`, decodes on the idle threads too; stops as soon as
+// `interrompi` becomes true.
 template <typename Gia, typename Scartato>
-LetturaLettera leggiLettera(Nomi& nomi, QChar lettera, int lato, bool tutte, Gia gia,
-                            Scartato scartato, const std::atomic_bool* interrompi = nullptr) {
+LetturaLettera leggiLettera(Nomi& nomi, QChar lettera, int lato, bool tutte, bool parallelo,
+                            Gia gia, Scartato scartato,
+                            VistaFigura::CopieVerificate* verificate = nullptr,
+                            const std::atomic_bool* interrompi = nullptr) {
     LetturaLettera esito;
+    const auto finito = [&esito]() -> LetturaLettera& {
+        std::sort(esito.inutilizzabili.begin(), esito.inutilizzabili.end());
+        return esito;
+    };
     std::array<std::optional<FileAperto>, viste> aperti;
     // Opening first is cheap and finds a missing or known bad file before
     // any decoding.
     for (int i = 0; i < viste; ++i) {
         aperti[i] = nomi.apri(lettera, i + 1, &esito.nomi[i]);
+        if (aperti[i])
+            esito.voci[i].firma = aperti[i]->firma;
         if (!aperti[i] || scartato(i + 1, aperti[i]->firma)) {
             esito.inutilizzabili << i + 1;
-            if (aperti[i])
-                esito.voci[i].firma = aperti[i]->firma;
+            aperti[i].reset();
             if (!tutte)
                 return esito;
         }
     }
+    // Then the sizes, from the headers alone: a view too large, too small or
+    // unlike the others costs no decoding.
     std::array<QSize, viste> misure;
+    QList<int> lavori; // the views to decode
     for (int i = 0; i < viste; ++i) {
-        if (!aperti[i] || esito.inutilizzabili.contains(i + 1))
+        if (!aperti[i])
             continue;
         if (interrompi && interrompi->load()) {
             esito.interrotta = true;
             return esito;
         }
-        if (const Voce* voce = gia(i + 1, aperti[i]->firma))
+        if (const Voce* voce = gia(i + 1, aperti[i]->firma)) {
             esito.voci[i] = *voce;
-        else
-            esito.voci[i] = decodifica(std::move(*aperti[i]), lato,
-                                       nomi.cartella() + QLatin1Char('/') +
-                                           nomeFile(lettera, i + 1));
-        if (!esito.voci[i].immagine) {
-            esito.inutilizzabili << i + 1;
-            esito.illeggibili << i + 1;
-            if (!tutte)
-                return esito;
-        } else {
-            misure[i] = esito.voci[i].originale;
+            misure[i] = voce->originale;
+            continue;
         }
+        misure[i] = VistaFigura::misura(*aperti[i]);
+        esito.voci[i].originale = misure[i];
+        if (misure[i].isValid()) {
+            lavori << i;
+            continue;
+        }
+        esito.inutilizzabili << i + 1;
+        esito.illeggibili << i + 1;
+        if (!tutte)
+            return esito;
     }
     for (int numero : fuoriMisura(misure)) {
         esito.inutilizzabili << numero;
         esito.voci[numero - 1].immagine = nullptr;
+        lavori.removeOne(numero - 1);
     }
-    std::sort(esito.inutilizzabili.begin(), esito.inutilizzabili.end());
-    return esito;
+    if (!tutte && !esito.inutilizzabili.isEmpty())
+        return finito();
+
+    std::array<std::optional<FileAperto>, viste> copie;
+    const auto decodifica = [&](int k) {
+        const int i = lavori[k];
+        esito.voci[i].immagine =
+            VistaFigura::decodifica(*aperti[i], misure[i], std::move(copie[i]), lato,
+                                    nomi.chiave(lettera, i + 1), verificate);
+    };
+    QList<QSize> daLeggere;
+    for (int i : std::as_const(lavori)) {
+        copie[i] = nomi.apriCopia(lettera, i + 1, lato);
+        daLeggere << misure[i];
+    }
+    if (!decodificaTutte(int(lavori.size()), parallelo && piccole(daLeggere), interrompi,
+                         decodifica)) {
+        esito.interrotta = true;
+        return esito;
+    }
+    for (int i : std::as_const(lavori))
+        if (!esito.voci[i].immagine) {
+            esito.inutilizzabili << i + 1;
+            esito.illeggibili << i + 1;
+        }
+    return finito();
 }
 
 QChar letteraNumero(int l) {
@@ -277,6 +274,7 @@ struct FigureLibrary::Letture {
     Nomi nomi;
     QHash<QString, Voce> decodificate; // the recent letters' pictures, by path
     QHash<QString, Firma> scartati;    // files found unusable, until they change
+    VistaFigura::CopieVerificate verificate;
 };
 
 FigureLibrary::FigureLibrary(QString cartellaApplicazione, int latoPixel)
@@ -296,11 +294,23 @@ QString FigureLibrary::percorso(QChar lettera, int numero) const {
 void FigureLibrary::tieni(QChar lettera) {
     recenti_.removeOne(lettera);
     recenti_.append(lettera);
-    if (recenti_.size() <= lettereTenute)
-        return;
-    const QChar piuVecchia = recenti_.takeFirst();
-    for (int n = 1; n <= viste; ++n)
-        letture_->decodificate.remove(percorso(piuVecchia, n));
+    const auto byteDi = [this](QChar l) {
+        qsizetype n = 0;
+        for (int numero = 1; numero <= viste; ++numero)
+            if (auto found = letture_->decodificate.constFind(percorso(l, numero));
+                found != letture_->decodificate.constEnd() && found->immagine)
+                n += found->immagine->image().sizeInBytes();
+        return n;
+    };
+    qsizetype prima = 0; // the letters before the last one
+    for (qsizetype i = 0; i + 1 < recenti_.size(); ++i)
+        prima += byteDi(recenti_[i]);
+    while (recenti_.size() > 1 && (recenti_.size() > lettereTenute || prima > byteTenuti)) {
+        const QChar piuVecchia = recenti_.takeFirst();
+        prima -= byteDi(piuVecchia);
+        for (int n = 1; n <= viste; ++n)
+            letture_->decodificate.remove(percorso(piuVecchia, n));
+    }
 }
 
 bool FigureLibrary::preparaLettera(QChar lettera) {
@@ -314,7 +324,8 @@ bool FigureLibrary::preparaLettera(QChar lettera) {
         const auto found = l.scartati.constFind(percorso(lettera, n));
         return found != l.scartati.constEnd() && found.value() == firma;
     };
-    const LetturaLettera letta = leggiLettera(l.nomi, lettera, latoPixel_, false, gia, scartato);
+    const LetturaLettera letta =
+        leggiLettera(l.nomi, lettera, latoPixel_, false, true, gia, scartato, &l.verificate);
     // Only what a file holds by itself is remembered: a view of another size
     // than the others may be right once they are replaced.
     for (int n : letta.illeggibili)
@@ -343,30 +354,53 @@ bool FigureLibrary::qualcheLettera() {
 
 PicturePtr FigureLibrary::immagine(QChar lettera, int numero) {
     tieni(lettera);
-    const QString path = percorso(lettera, numero);
-    if (auto found = letture_->decodificate.constFind(path);
-        found != letture_->decodificate.constEnd())
-        return found->immagine;
-    auto aperto = letture_->nomi.apri(lettera, numero);
-    if (!aperto)
-        return nullptr;
-    Voce voce = decodifica(std::move(*aperto), latoPixel_, path);
-    if (voce.immagine)
-        letture_->decodificate.insert(path, voce);
-    return voce.immagine;
+    decodificaMancanti({{lettera, numero}});
+    const auto found = letture_->decodificate.constFind(percorso(lettera, numero));
+    return found != letture_->decodificate.constEnd() ? found->immagine : nullptr;
+}
+
+void FigureLibrary::decodificaMancanti(const QList<std::pair<QChar, int>>& quali) {
+    Letture& l = *letture_;
+    struct Lavoro {
+        QChar lettera;
+        int numero;
+        FileAperto vista;
+        QSize misura;
+        std::optional<FileAperto> copia;
+        PicturePtr immagine;
+    };
+    std::vector<Lavoro> lavori;
+    for (const auto& [lettera, numero] : quali) {
+        if (l.decodificate.contains(percorso(lettera, numero)) ||
+            std::any_of(lavori.begin(), lavori.end(), [&](const Lavoro& x) {
+                return x.lettera == lettera && x.numero == numero;
+            }))
+            continue;
+        auto aperto = l.nomi.apri(lettera, numero);
+        if (!aperto)
+            continue;
+        const QSize misura = VistaFigura::misura(*aperto);
+        if (!misura.isValid())
+            continue;
+        lavori.push_back({lettera, numero, std::move(*aperto), misura,
+                          l.nomi.apriCopia(lettera, numero, latoPixel_), nullptr});
+    }
+    QList<QSize> misure;
+    for (const Lavoro& x : lavori)
+        misure << x.misura;
+    decodificaTutte(int(lavori.size()), piccole(misure), nullptr, [&](int k) {
+        Lavoro& x = lavori[std::size_t(k)];
+        x.immagine = VistaFigura::decodifica(x.vista, x.misura, std::move(x.copia), latoPixel_,
+                                             l.nomi.chiave(x.lettera, x.numero), &l.verificate);
+    });
+    for (Lavoro& x : lavori)
+        if (x.immagine)
+            l.decodificate.insert(percorso(x.lettera, x.numero),
+                                  {std::move(x.immagine), x.misura, x.vista.firma});
 }
 
 QSize FigureLibrary::misuraDecodificata(QSize stored, int lato) {
-    // The JPEG decoder scales by eighths at no cost; any other size costs a
-    // second, slow resampling. So a picture is decoded at the smallest eighth
-    // of its size that covers the boxes, if that is at most a quarter larger,
-    // and the box draws it at its own size.
-    const int longest = std::max(stored.width(), stored.height());
-    const int eighths = std::clamp(int(std::ceil(8.0 * lato / longest)), 1, 8);
-    const QSize eighth((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
-    if (std::max(eighth.width(), eighth.height()) * 4 <= lato * 5)
-        return eighth;
-    return stored.scaled(lato, lato, Qt::KeepAspectRatio);
+    return VistaFigura::misuraDecodificata(stored, lato);
 }
 
 void FigureLibrary::impostaLatoPixel(int lato) {
@@ -376,19 +410,30 @@ void FigureLibrary::impostaLatoPixel(int lato) {
     letture_->decodificate.clear();
 }
 
-void FigureLibrary::ridecodifica(ImageBox& box) {
-    const PicturePtr shown = box.picture();
-    if (!shown || shown->file().isEmpty())
-        return;
-    // The key is the program's own name of the file: <letter><number>.jpg.
-    const QString nome = QFileInfo(shown->file()).completeBaseName();
-    bool ok = false;
-    const int numero = nome.mid(1).toInt(&ok);
-    if (nome.isEmpty() || !ok)
-        return;
-    PicturePtr again = immagine(nome.at(0), numero);
-    if (again && again != shown)
-        box.setPicture(std::move(again));
+void FigureLibrary::ridecodifica(const QList<ImageBox*>& boxes) {
+    // Which picture each box shows, by the program's own name of its file:
+    // <letter><number>.jpg.
+    QList<std::pair<ImageBox*, std::pair<QChar, int>>> mostrate;
+    for (ImageBox* box : boxes) {
+        const PicturePtr shown = box->picture();
+        if (!shown || shown->file().isEmpty())
+            continue;
+        const QString nome = QFileInfo(shown->file()).completeBaseName();
+        bool ok = false;
+        const int numero = nome.mid(1).toInt(&ok);
+        if (!nome.isEmpty() && ok)
+            mostrate.append({box, {nome.at(0), numero}});
+    }
+    QList<std::pair<QChar, int>> quali;
+    for (const auto& m : std::as_const(mostrate))
+        quali << m.second;
+    // All at once, so that they are decoded side by side.
+    decodificaMancanti(quali);
+    for (const auto& [box, vista] : std::as_const(mostrate)) {
+        PicturePtr again = immagine(vista.first, vista.second);
+        if (again && again != box->picture())
+            box->setPicture(std::move(again));
+    }
 }
 
 void FigureLibrary::carica(ImageBox& box, QChar lettera, int numero) {
@@ -409,8 +454,8 @@ FigureLibrary::Esito FigureLibrary::verifica(const QString& cartella, int latoPi
     const auto nessuna = [](int, const Firma&) -> const Voce* { return nullptr; };
     const auto mai = [](int, const Firma&) { return false; };
     for (int l = 0; l < lettere; ++l) {
-        const LetturaLettera letta =
-            leggiLettera(nomi, letteraNumero(l), latoPixel, true, nessuna, mai, interrompi);
+        const LetturaLettera letta = leggiLettera(nomi, letteraNumero(l), latoPixel, true, false,
+                                                  nessuna, mai, nullptr, interrompi);
         if (letta.interrotta) {
             esito.interrotto = true;
             break;

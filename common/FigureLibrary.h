@@ -30,8 +30,11 @@ public:
     static constexpr int latoMinimo = 32;
     // How far, in pixels, the eight views of one letter may differ in size.
     static constexpr int tolleranza = 4;
-    // How many letters keep their pictures decoded.
+    // How many letters keep their pictures decoded, and how much memory the
+    // letters before the last one may take: in full screen their pictures are
+    // large, and decoding them again is quick.
     static constexpr int lettereTenute = 4;
+    static constexpr qsizetype byteTenuti = 6 * 1024 * 1024;
 
     // What a check of the whole library found.
     struct Esito {
@@ -53,9 +56,9 @@ public:
     // The side the boxes have on the screen now; pictures decoded at another
     // side are dropped, and boxes get the new ones through ridecodifica().
     void impostaLatoPixel(int lato);
-    // Gives the box its picture again, decoded at the present side; a box
-    // whose file cannot be read now keeps the picture it shows.
-    void ridecodifica(ImageBox& box);
+    // Gives the boxes their pictures again, decoded at the present side; a
+    // box whose file cannot be read now keeps the picture it shows.
+    void ridecodifica(const QList<ImageBox*>& boxes);
     // The size a picture stored at that size is decoded at for boxes of that side.
     static QSize misuraDecodificata(QSize stored, int lato);
 
@@ -83,6 +86,8 @@ private:
     struct Letture; // what has been read, and the folder's names
 
     void tieni(QChar lettera);
+    // Decodes those of the pictures that are not decoded yet, side by side.
+    void decodificaMancanti(const QList<std::pair<QChar, int>>& quali);
 
     QString cartellaApplicazione_;
     int latoPixel_;

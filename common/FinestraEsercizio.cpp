@@ -179,8 +179,7 @@ void FinestraEsercizio::adattaAllaScala() {
     // screen now.
     const qreal side = Twips::toPixels(misureCornice.latoFigura) * s * devicePixelRatioF();
     ctx_.figure.impostaLatoPixel(int(std::ceil(side - 0.01)));
-    for (ImageBox* box : area_->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly))
-        ctx_.figure.ridecodifica(*box);
+    ctx_.figure.ridecodifica(area_->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly));
 }
 
 void FinestraEsercizio::resizeEvent(QResizeEvent* event) {

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -123,6 +124,18 @@ class tst_AppShell : public QObject {
     Q_OBJECT
 
 private slots:
+    // The program file does not need the audio libraries: the many libraries
+    // they pull in would be loaded and linked before the first paint.
+    void audioLibrariesNotLoadedAtStart() {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(VORTELIA_APP_DIR "/vortelia")});
+        QVERIFY(ldd.waitForFinished(30000));
+        const QString needed = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+        QVERIFY2(needed.contains(QStringLiteral("libQt6Widgets")), qPrintable(needed));
+        QVERIFY2(!needed.contains(QStringLiteral("libQt6Multimedia")), qPrintable(needed));
+        QVERIFY2(!needed.contains(QStringLiteral("libpulse")), qPrintable(needed));
+    }
+
     void cleanup() { TestBench::closeAll(); }
 
     void startWindowLayout() {

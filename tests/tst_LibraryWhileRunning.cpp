@@ -100,6 +100,27 @@ private slots:
         QVERIFY(!kept.expired());
     }
 
+    // In full screen the pictures are large: fewer old letters stay decoded,
+    // never the one being shown.
+    void largePicturesKeepFewerLetters() {
+        FigureLibrary figure(QStringLiteral(VORTELIA_APP_DIR), 277);
+        QVERIFY(figure.preparaLettera('a'));
+        const std::weak_ptr<const Picture> first = figure.immagine('a', 1);
+        QVERIFY(figure.preparaLettera('b'));
+        const std::weak_ptr<const Picture> second = figure.immagine('b', 1);
+        QVERIFY(figure.preparaLettera('c'));
+        QVERIFY(!first.expired());
+        QVERIFY(figure.preparaLettera('d'));
+        QVERIFY(first.expired());
+        QVERIFY(!second.expired());
+        figure.impostaLatoPixel(554);
+        QVERIFY(figure.preparaLettera('e'));
+        const std::weak_ptr<const Picture> shown = figure.immagine('e', 1);
+        QVERIFY(figure.preparaLettera('f'));
+        QVERIFY(shown.expired());
+        QVERIFY(!figure.immagine('f', 8)->image().isNull());
+    }
+
     // The stick is pulled out while a pupil works, then put back.
     void libraryTakenAwayAndBroughtBack() {
         TempLibrary library;

@@ -13,7 +13,9 @@
 #include "common/platform/AreaColorata.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/DestroyedWindowWatcher.h"
+#include "common/platform/LazySoundPlayer.h"
 #include "common/platform/NumberText.h"
+#include "common/platform/ParallelFor.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
 
@@ -22,16 +24,21 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QSet>
 #include <QSoundEffect>
+#include <QThread>
+#include <QThreadPool>
 #include <QTranslator>
 #include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <map>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -310,6 +317,22 @@ private slots:
         QCOMPARE(paths.size(), 5);
         for (const QString& path : paths)
             QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+    }
+
+    // The sound system is loaded when first asked for, from beside the
+    // program; a module that is not there leaves the program running.
+    void soundSystemLoadedWhenAskedFor() {
+        LazySoundPlayer player(QStringLiteral(VORTELIA_APP_DIR "/") +
+                               LazySoundPlayer::moduleName());
+        QVERIFY(!player.loaded());
+        player.preload({QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav")});
+        QVERIFY(player.loaded());
+        player.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
+
+        LazySoundPlayer missing(QStringLiteral(VORTELIA_APP_DIR "/nessuno.so"));
+        missing.preload({QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav")});
+        missing.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
+        QVERIFY(!missing.loaded());
     }
 
     void missingSoundBeeps() {
@@ -598,6 +621,27 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(QString(yes).remove(QLatin1Char('&')), QStringLiteral("Sì"));
         QCOMPARE(QString(no).remove(QLatin1Char('&')), QStringLiteral("No"));
+    }
+
+    // Every job runs once, on this thread and the pool's idle ones, and all
+    // have run when the call returns; a busy pool leaves them all to this thread.
+    void parallelJobsEachRunOnce() {
+        for (int count : {0, 1, 2, 8, 100}) {
+            std::vector<std::atomic_int> runs(static_cast<std::size_t>(count));
+            ParallelFor::run(count, [&](int i) { ++runs[std::size_t(i)]; });
+            for (const std::atomic_int& r : runs)
+                QCOMPARE(r.load(), 1);
+        }
+        QThreadPool* global = QThreadPool::globalInstance();
+        QSemaphore release;
+        const int busy = global->maxThreadCount();
+        for (int k = 0; k < busy; ++k)
+            global->start([&release] { release.acquire(); });
+        QSet<Qt::HANDLE> threads;
+        ParallelFor::run(8, [&](int) { threads.insert(QThread::currentThreadId()); });
+        release.release(busy);
+        global->waitForDone();
+        QCOMPARE(threads, QSet<Qt::HANDLE>{QThread::currentThreadId()});
     }
 };
 

@@ -26,6 +26,19 @@ QString TempLibrary::original(const QString& name) {
     return QStringLiteral(VORTELIA_JPG_DIR "/") + name;
 }
 
+bool TempLibrary::copySmallerCopies() const {
+    const QDir source(QStringLiteral(VORTELIA_JPG_DIR));
+    const QStringList sides = source.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& side : sides) {
+        if (!QDir().mkpath(jpg() + '/' + side))
+            return false;
+        for (const QString& name : QDir(source.filePath(side)).entryList({"*.jpg"}))
+            if (!QFile::copy(source.filePath(side + '/' + name), file(side + '/' + name)))
+                return false;
+    }
+    return !sides.isEmpty();
+}
+
 bool TempLibrary::write(const QString& name, const QByteArray& bytes) const {
     QFile::remove(file(name));
     QFile f(file(name));

@@ -15,8 +15,10 @@ public:
     QString folder() const { return dir_.path(); }
     QString jpg() const { return dir_.path() + "/jpg"; }
     QString file(const QString& name) const { return jpg() + '/' + name; }
-    // The real library's picture of that name.
+    // The real library's picture of that name ("a1.jpg", or "120/a1.jpg" for a copy).
     static QString original(const QString& name);
+    // The smaller copies of every view too, as the real library has them.
+    bool copySmallerCopies() const;
 
     bool write(const QString& name, const QByteArray& bytes) const;
     bool remove(const QString& name) const;

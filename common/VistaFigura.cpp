@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VistaFigura.h"
+
+#include "ImprontaVista.h"
+
+#include <QImageReader>
+
+#include <algorithm>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace VistaFigura {
+
+namespace {
+
+constexpr int latiCopie[] = {VORTELIA_VIEW_COPIES};
+
+// Hands a file to the decoder and notes whether the decoder asked for more
+// than the file holds. A JPEG decoder that runs out of data paints the rest
+// grey and reports success; a picture cut short is not a picture to show.
+class LetturaSorvegliata : public QIODevice {
+public:
+    explicit LetturaSorvegliata(QIODevice& sorgente) : sorgente_(sorgente) {
+        sorgente_.seek(0);
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool oltreLaFine() const { return oltreLaFine_; }
+    qint64 size() const override { return sorgente_.size(); }
+    bool seek(qint64 pos) override { return QIODevice::seek(pos) && sorgente_.seek(pos); }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        const qint64 letti = sorgente_.read(data, max);
+        // Unbuffered, each read of the decoder is one call here: a read that
+        // finds nothing more means the decoder wanted what was not there.
+        if (letti == 0 && max > 0)
+            oltreLaFine_ = true;
+        return letti;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QIODevice& sorgente_;
+    bool oltreLaFine_ = false;
+};
+
+// The whole picture, at `scaled` when valid. Null when it does not decode
+// completely.
+QImage leggi(QImageReader& reader, const LetturaSorvegliata& sorgente, QSize scaled) {
+    if (scaled.isValid())
+        reader.setScaledSize(scaled);
+    const bool jpeg = reader.format() == "jpeg"; // asked before reading: afterwards it is not known
+    QImage image = reader.read();
+    if (jpeg && sorgente.oltreLaFine())
+        return {};
+    return image;
+}
+
+// The copy holds the view scaled down: the same shape, to within the
+// rounding of its sides, and longest side `lato`.
+bool stessaForma(QSize copia, QSize vista, int lato) {
+    const qint64 scarto =
+        qint64(copia.width()) * vista.height() - qint64(copia.height()) * vista.width();
+    return std::max(copia.width(), copia.height()) == lato &&
+           std::abs(scarto) <= std::max(vista.width(), vista.height());
+}
+
+} // namespace
+
+Firma firmaDi(const struct stat& st) {
+    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+            qint64(st.st_mtim.tv_nsec)};
+}
+
+std::optional<FileAperto> apri(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+        return std::nullopt;
+    return FileAperto{std::move(file), firmaDi(st)};
+}
+
+QSize misura(FileAperto& file) {
+    LetturaSorvegliata sorgente(*file.file);
+    QImageReader reader(&sorgente);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > pixelMassimi)
+        return {};
+    return size;
+}
+
+QSize misuraDecodificata(QSize stored, int lato) {
+    // The JPEG decoder scales by eighths at no cost; any other size costs a
+    // second, slow resampling. So a picture is decoded at the smallest eighth
+    // of its size that covers the boxes, if that is at most a quarter larger,
+    // and the box draws it at its own size.
+    const int longest = std::max(stored.width(), stored.height());
+    const int eighths = std::clamp(int(std::ceil(8.0 * lato / longest)), 1, 8);
+    const QSize eighth((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
+    if (std::max(eighth.width(), eighth.height()) * 4 <= lato * 5)
+        return eighth;
+    return stored.scaled(lato, lato, Qt::KeepAspectRatio);
+}
+
+int latoCopia(int lato) {
+    for (int copia : latiCopie)
+        if (copia >= lato)
+            return copia;
+    return 0;
+}
+
+QString percorsoCopia(const QString& cartella, int lato, const QString& nome) {
+    return cartella + QLatin1Char('/') + QString::number(lato) + QLatin1Char('/') + nome;
+}
+
+namespace {
+
+// The copy, when it was made from the view as the view is now and has its
+// shape; null otherwise.
+QImage leggiCopia(FileAperto& copia, FileAperto& vista, QSize stored, int lato,
+                  CopieVerificate* verificate) {
+    LetturaSorvegliata sorgente(*copia.file);
+    QImageReader reader(&sorgente);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (!size.isValid() || !stessaForma(size, stored, lato))
+        return {};
+    if (!verificate || !verificate->note(vista.firma, copia.firma)) {
+        const QString impronta = reader.text(QLatin1String(ImprontaVista::chiave));
+        // The length first: a view of another length is not read at all.
+        if (ImprontaVista::lunghezza(impronta) != vista.firma.dimensione)
+            return {};
+        vista.file->seek(0);
+        if (impronta != ImprontaVista::di(vista.file->readAll()))
+            return {};
+        if (verificate)
+            verificate->ricorda(vista.firma, copia.firma);
+    }
+    // The copies are made at the boxes' sides: decoded whole, never scaled.
+    return leggi(reader, sorgente, {});
+}
+
+} // namespace
+
+bool CopieVerificate::note(const Firma& vista, const Firma& copia) const {
+    const QMutexLocker lock(&mutex_);
+    const auto found = copie_.find(chiave(vista));
+    return found != copie_.end() && found->second == copia;
+}
+
+void CopieVerificate::ricorda(const Firma& vista, const Firma& copia) {
+    const QMutexLocker lock(&mutex_);
+    copie_[chiave(vista)] = copia;
+}
+
+CopieVerificate::Chiave CopieVerificate::chiave(const Firma& f) {
+    return {f.dispositivo, f.nodo, f.dimensione, f.secondi, f.nanosecondi};
+}
+
+PicturePtr decodifica(FileAperto& vista, QSize stored, std::optional<FileAperto> copia, int lato,
+                      const QString& chiave, CopieVerificate* verificate) {
+    const int latoFile = latoCopia(lato);
+    if (copia && std::max(stored.width(), stored.height()) > latoFile) {
+        QImage image = leggiCopia(*copia, vista, stored, latoFile, verificate);
+        if (!image.isNull())
+            return Picture::fromImage(std::move(image), chiave);
+    }
+    const bool maggiore = stored.width() > lato || stored.height() > lato;
+    LetturaSorvegliata sorgente(*vista.file);
+    QImageReader reader(&sorgente);
+    reader.setDecideFormatFromContent(true);
+    return Picture::fromImage(
+        leggi(reader, sorgente, maggiore ? misuraDecodificata(stored, lato) : QSize()), chiave);
+}
+
+} // namespace VistaFigura
