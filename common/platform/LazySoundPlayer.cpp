@@ -13,7 +13,9 @@ LazySoundPlayer::~LazySoundPlayer() {
 }
 
 QString LazySoundPlayer::moduleName() {
-    return QStringLiteral("vortelia_suoni.so");
+    // In a folder of its own: a shared object straight in lib/vortelia/ would
+    // make the package tools run ldconfig for a library nobody links.
+    return QStringLiteral("moduli/vortelia_suoni.so");
 }
 
 SoundPlayer* LazySoundPlayer::player() {

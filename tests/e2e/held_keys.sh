@@ -24,7 +24,7 @@ command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installe
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 
 if [ -z "${VORTELIA_PRIVATE_BUS:-}" ]; then
-    VORTELIA_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+    on_private_bus "$0" "$@"
 fi
 
 new_work_folder

@@ -19,9 +19,14 @@ expected_tree() {
     {
         echo bin/vortelia
         echo lib/vortelia/vortelia
+        # The sound system, loaded once the first window is painted.
+        echo lib/vortelia/moduli/vortelia_suoni.so
+        # Every view, and its smaller copies in jpg/SIDE/ (VORTELIA_VIEW_COPIES).
         for letter in {a..z}; do
             for n in 1 2 3 4 5 6 7 8; do
-                echo "lib/vortelia/jpg/$letter$n.jpg"
+                for folder in "" 120/ 240/ 300/; do
+                    echo "lib/vortelia/jpg/$folder$letter$n.jpg"
+                done
             done
         done
         for sound in si1 si2 si3 si4 no; do
@@ -279,6 +284,19 @@ expect() {
 
 # clean_up_on_exit: when the script ends, however it ends, stops the program
 # and Xvfb ($APP_PID, $XVFB_PID) and removes the work folder ($work).
+# on_private_bus SCRIPT ARGS...: runs the script again on a D-Bus session bus
+# and in a runtime folder of its own, and exits with its status. The AT-SPI
+# bus keeps its socket in $XDG_RUNTIME_DIR/at-spi: two sessions side by side
+# sharing that folder take each other's bus away when one of them ends.
+on_private_bus() {
+    local runtime status=0
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    VORTELIA_PRIVATE_BUS=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "$@" || status=$?
+    rm -rf "$runtime"
+    exit "$status"
+}
+
 clean_up_on_exit() {
     XVFB_PID=${XVFB_PID:-}
     APP_PID=${APP_PID:-}

@@ -23,7 +23,7 @@ command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installe
 
 # Everything below runs on a D-Bus session bus of its own.
 if [ -z "${VORTELIA_PRIVATE_BUS:-}" ]; then
-    VORTELIA_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+    on_private_bus "$0" "$@"
 fi
 
 new_work_folder
