@@ -16,25 +16,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 
 program=${1:?usage: held_keys.sh PROGRAM}
-[ -x "$program" ] || fail "no program at $program"
 case $program in /*) ;; *) program=$PWD/$program ;; esac
-
-command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
-[ -x /usr/libexec/at-spi-bus-launcher ] || skip "the AT-SPI bus (at-spi2-core) is not installed"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
-
-if [ -z "${VORTELIA_PRIVATE_BUS:-}" ]; then
-    on_private_bus "$0" "$@"
-fi
-
-new_work_folder
-start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
-
-runtime=$work/runtime
-mkdir -m 700 "$runtime"
-(cd "$work" && exec env XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb \
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program") >"$work/program.log" 2>&1 &
-APP_PID=$!
+start_accessible_program "$program" "$@"
 
 atspi() {
     timeout 60 /usr/bin/python3 "$here/held_keys.py" "$@"

@@ -297,6 +297,28 @@ on_private_bus() {
     exit "$status"
 }
 
+# start_accessible_program PROGRAM SCRIPT-ARGS...: the program under a real
+# X server with its accessibility on, as a screen reader or a switch tool sees
+# it, on a D-Bus session bus of its own (the calling script runs again there
+# with SCRIPT-ARGS). Skips when a tool is missing; sets work and APP_PID.
+start_accessible_program() {
+    local program=$1
+    shift
+    [ -x "$program" ] || fail "no program at $program"
+    command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
+    [ -x /usr/libexec/at-spi-bus-launcher ] || skip "the AT-SPI bus (at-spi2-core) is not installed"
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+    if [ -z "${VORTELIA_PRIVATE_BUS:-}" ]; then
+        on_private_bus "$0" "$@"
+    fi
+    new_work_folder
+    start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
+    mkdir -m 700 "$work/runtime"
+    (cd "$work" && exec env XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program") >"$work/program.log" 2>&1 &
+    APP_PID=$!
+}
+
 clean_up_on_exit() {
     XVFB_PID=${XVFB_PID:-}
     APP_PID=${APP_PID:-}
