@@ -38,8 +38,15 @@ start_program() {
     APP_PID=$!
 }
 
+# key KEY: once the window ($WIN) has the keyboard. With no window manager
+# the program gives it the focus itself, once the window is on the screen.
 key() {
-    timeout 10 xdotool windowfocus --sync "$WIN" 2>/dev/null || true
+    local deadline=$((SECONDS + 20))
+    until [ "$(timeout 10 xdotool getwindowfocus 2>/dev/null)" = "$WIN" ]; do
+        ((SECONDS < deadline)) || die "the window $WIN never got the keyboard"
+        timeout 10 xdotool windowfocus "$WIN" 2>/dev/null || true
+        sleep 0.2
+    done
     timeout 10 xdotool key "$1"
 }
 
