@@ -19,9 +19,13 @@ expected_tree() {
     {
         echo bin/vortelia
         echo lib/vortelia/vortelia
+        echo lib/vortelia/vortelia_suoni.so
         for letter in {a..z}; do
             for n in 1 2 3 4 5 6 7 8; do
                 echo "lib/vortelia/jpg/$letter$n.jpg"
+                for side in 120 240 300; do
+                    echo "lib/vortelia/jpg/$side/$letter$n.jpg"
+                done
             done
         done
         for sound in si1 si2 si3 si4 no; do
