@@ -13,7 +13,7 @@ LazySoundPlayer::~LazySoundPlayer() {
 }
 
 QString LazySoundPlayer::moduleName() {
-    return QStringLiteral("vortelia_suoni.so");
+    return QStringLiteral("moduli/vortelia_suoni.so");
 }
 
 SoundPlayer* LazySoundPlayer::player() {

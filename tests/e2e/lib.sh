@@ -19,7 +19,7 @@ expected_tree() {
     {
         echo bin/vortelia
         echo lib/vortelia/vortelia
-        echo lib/vortelia/vortelia_suoni.so
+        echo lib/vortelia/moduli/vortelia_suoni.so
         for letter in {a..z}; do
             for n in 1 2 3 4 5 6 7 8; do
                 echo "lib/vortelia/jpg/$letter$n.jpg"
