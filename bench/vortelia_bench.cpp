@@ -125,7 +125,8 @@ void printTable(const Options& options) {
     for (const Row& r : table) {
         QString verdict = QStringLiteral("-");
         if (!r.target.isEmpty() && options.targets) {
-            const bool ok = r.met(r);
+            // A row without samples meets nothing.
+            const bool ok = r.samples > 0 && r.met(r);
             verdict = ok ? QStringLiteral("PASS") : QStringLiteral("MISS");
             ++(ok ? passed : missed);
         }

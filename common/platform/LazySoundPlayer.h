@@ -24,7 +24,7 @@ public:
     void play(const QString& path) override;
     bool loaded() const { return player_ != nullptr; }
 
-    // The module's file name, beside the program.
+    // Where the module is, from the program's folder.
     static QString moduleName();
 
 private:
