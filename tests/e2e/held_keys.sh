@@ -28,9 +28,7 @@ focus_window() {
     local found
     found=$(wait_window "$1" "*" 30) || die "no window \"$1\""
     read -r WIN _ <<<"$found"
-    timeout 10 xdotool windowactivate --sync "$WIN" 2>/dev/null ||
-        timeout 10 xdotool windowfocus --sync "$WIN" || true
-    sleep 0.5
+    give_keyboard "$WIN" || die "\"$1\" never got the keyboard"
 }
 
 # hold KEY: down for three seconds, then up.
@@ -38,7 +36,8 @@ hold() {
     timeout 10 xdotool keydown "$1"
     sleep 3
     timeout 10 xdotool keyup "$1"
-    sleep 0.5
+    # Every key event answered before the counters are read.
+    wait_settled "$APP_PID" || die "the program did not settle after $1 was let go"
 }
 
 focus_window Vortelia
@@ -46,8 +45,11 @@ timeout 10 xdotool key Return # "Avvio"
 wait_gone "$WIN" 30 || die "the start window stayed"
 
 back_to_menu() {
+    local box
     timeout 10 xdotool key Escape
-    sleep 0.5
+    box=$(wait_window Vortelia "*" 30) || die "no question on leaving \"$1\""
+    read -r box _ <<<"$box"
+    give_keyboard "$box" || die "the question never got the keyboard"
     timeout 10 xdotool key Return # "Sì"
     wait_gone "$WIN" 30 || die "\"$1\" stayed open"
 }

@@ -41,12 +41,9 @@ start_program() {
 # key KEY: once the window ($WIN) has the keyboard. With no window manager
 # the program gives it the focus itself, once the window is on the screen.
 key() {
-    local deadline=$((SECONDS + 20))
-    until [ "$(timeout 10 xdotool getwindowfocus 2>/dev/null)" = "$WIN" ]; do
-        ((SECONDS < deadline)) || die "the window $WIN never got the keyboard"
-        timeout 10 xdotool windowfocus "$WIN" 2>/dev/null || true
-        sleep 0.2
-    done
+    # The last key answered and the window painted, as a person sees it first.
+    wait_settled "$APP_PID" || die "the program did not settle"
+    give_keyboard "$WIN" || die "the window $WIN never got the keyboard"
     timeout 10 xdotool key "$1"
 }
 
@@ -55,6 +52,8 @@ key() {
 full() {
     expect "$1" ${W}x${H} "$2"
     [ "$WX,$WY" = 0,0 ] || die "$2: full screen at $WX,$WY, not at the corner"
+    # Painted at its new size before the screen is looked at.
+    wait_settled "$APP_PID" || die "$2: the program did not settle"
     shot "$3"
     local corner
     for corner in "1 1" "$((W - 2)) 1" "1 $((H - 2))" "$((W - 2)) $((H - 2))"; do

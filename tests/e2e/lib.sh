@@ -196,6 +196,19 @@ wait_window() {
 }
 
 # wait_gone ID [SECONDS]: waits until the window is no longer visible.
+# give_keyboard WINDOW-ID [SECONDS]: gives the window the keyboard and waits
+# until X says it has it (20 s unless told); 1 when it never gets it. Keys sent
+# before that go to whatever had the keyboard.
+give_keyboard() {
+    local id=$1 deadline=$((SECONDS + ${2:-20}))
+    until [ "$(timeout 10 xdotool getwindowfocus 2>/dev/null)" = "$id" ]; do
+        ((SECONDS < deadline)) || return 1
+        timeout 10 xdotool windowactivate "$id" 2>/dev/null ||
+            timeout 10 xdotool windowfocus "$id" 2>/dev/null || true
+        sleep 0.1
+    done
+}
+
 wait_gone() {
     local id=$1 seconds=${2:-20}
     local deadline=$((SECONDS + seconds))
