@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -84,7 +83,7 @@ public:
         const QString esatto = nomeFile(lettera, numero);
         if (nome)
             *nome = esatto;
-        if (auto aperto = VistaFigura::apri(cartella_ + QLatin1Char('/') + esatto))
+        if (auto aperto = SafeFile::openRegular(cartella_ + QLatin1Char('/') + esatto))
             return aperto;
         aggiorna();
         const QString altro = nomi_.value(esatto);
@@ -92,7 +91,7 @@ public:
             return std::nullopt;
         if (nome)
             *nome = altro;
-        return VistaFigura::apri(cartella_ + QLatin1Char('/') + altro);
+        return SafeFile::openRegular(cartella_ + QLatin1Char('/') + altro);
     }
 
     // The picture's path as the program names it, whatever the case on disk.
@@ -105,19 +104,19 @@ public:
         const int latoCopia = VistaFigura::latoCopia(lato);
         if (latoCopia == 0)
             return std::nullopt;
-        return VistaFigura::apri(
+        return SafeFile::openRegular(
             VistaFigura::percorsoCopia(cartella_, latoCopia, nomeFile(lettera, numero)));
     }
 
 private:
     void aggiorna() {
-        struct stat st {};
-        if (::stat(QFile::encodeName(cartella_).constData(), &st) != 0) {
+        const std::optional<Firma> adesso = SafeFile::identityOf(cartella_);
+        if (!adesso) {
             nomi_.clear();
             firma_ = {};
             return;
         }
-        const Firma firma = VistaFigura::firmaDi(st);
+        const Firma firma = *adesso;
         if (firma == firma_)
             return;
         firma_ = firma;
@@ -194,8 +193,8 @@ LetturaLettera leggiLettera(Nomi& nomi, QChar lettera, int lato, bool tutte, boo
     for (int i = 0; i < viste; ++i) {
         aperti[i] = nomi.apri(lettera, i + 1, &esito.nomi[i]);
         if (aperti[i])
-            esito.voci[i].firma = aperti[i]->firma;
-        if (!aperti[i] || scartato(i + 1, aperti[i]->firma)) {
+            esito.voci[i].firma = aperti[i]->identity;
+        if (!aperti[i] || scartato(i + 1, aperti[i]->identity)) {
             esito.inutilizzabili << i + 1;
             aperti[i].reset();
             if (!tutte)
@@ -213,7 +212,7 @@ LetturaLettera leggiLettera(Nomi& nomi, QChar lettera, int lato, bool tutte, boo
             esito.interrotta = true;
             return esito;
         }
-        if (const Voce* voce = gia(i + 1, aperti[i]->firma)) {
+        if (const Voce* voce = gia(i + 1, aperti[i]->identity)) {
             esito.voci[i] = *voce;
             misure[i] = voce->originale;
             continue;
@@ -396,7 +395,7 @@ void FigureLibrary::decodificaMancanti(const QList<std::pair<QChar, int>>& quali
     for (Lavoro& x : lavori)
         if (x.immagine)
             l.decodificate.insert(percorso(x.lettera, x.numero),
-                                  {std::move(x.immagine), x.misura, x.vista.firma});
+                                  {std::move(x.immagine), x.misura, x.vista.identity});
 }
 
 QSize FigureLibrary::misuraDecodificata(QSize stored, int lato) {

@@ -123,12 +123,14 @@ QList<ImageBox*> FinestraEsercizio::rigaSequenza(int topTwips) {
 
 QList<ImageBox*> FinestraEsercizio::candidati(const QList<QPoint>& twips,
                                               std::function<void(std::int16_t)> onClick) {
+    QList<ImageBox*> made;
     for (qsizetype i = 0; i < twips.size(); ++i) {
         ImageBox* box = casellaFigura(twips[i], std::int16_t(i), false);
         connect(box, &ImageBox::clicked, this, onClick);
-        candidati_ << box;
+        made << box;
     }
-    return candidati_;
+    candidati_ << made;
+    return made;
 }
 
 ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, std::int16_t index) {
@@ -168,6 +170,13 @@ void FinestraEsercizio::conCursoreFreccia(QWidget* control) {
 void FinestraEsercizio::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     adattaAllaScala();
+}
+
+bool FinestraEsercizio::event(QEvent* event) {
+    const bool done = QMainWindow::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal && isVisible())
+        adattaAllaScala();
+    return done;
 }
 
 void FinestraEsercizio::adattaAllaScala() {

@@ -76,7 +76,8 @@ protected:
     // The row of four bordered figure boxes of the rotation windows, at this height.
     QList<ImageBox*> rigaSequenza(int topTwips);
     // The candidates, Image1(0..N-1): figure boxes without a border at these
-    // places; a click on one reaches onClick with its index.
+    // places; a click on one reaches onClick with its index. Gives the boxes
+    // just made; the window answers with all it made.
     QList<ImageBox*> candidati(const QList<QPoint>& twips,
                                std::function<void(std::int16_t)> onClick);
     // A stored picture in a box of its own, such as a rotation sign; the
@@ -103,6 +104,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A window moved to a screen of another pixel ratio needs its pictures
+    // decoded for that screen.
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -7,9 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace VistaFigura {
 
@@ -17,34 +14,7 @@ namespace {
 
 constexpr int latiCopie[] = {VORTELIA_VIEW_COPIES};
 
-// Hands a file to the decoder and notes whether the decoder asked for more
-// than the file holds. A JPEG decoder that runs out of data paints the rest
-// grey and reports success; a picture cut short is not a picture to show.
-class LetturaSorvegliata : public QIODevice {
-public:
-    explicit LetturaSorvegliata(QIODevice& sorgente) : sorgente_(sorgente) {
-        sorgente_.seek(0);
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool oltreLaFine() const { return oltreLaFine_; }
-    qint64 size() const override { return sorgente_.size(); }
-    bool seek(qint64 pos) override { return QIODevice::seek(pos) && sorgente_.seek(pos); }
-
-protected:
-    qint64 readData(char* data, qint64 max) override {
-        const qint64 letti = sorgente_.read(data, max);
-        // Unbuffered, each read of the decoder is one call here: a read that
-        // finds nothing more means the decoder wanted what was not there.
-        if (letti == 0 && max > 0)
-            oltreLaFine_ = true;
-        return letti;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QIODevice& sorgente_;
-    bool oltreLaFine_ = false;
-};
+using LetturaSorvegliata = SafeFile::GuardedReader;
 
 // The whole picture, at `scaled` when valid. Null when it does not decode
 // completely.
@@ -53,7 +23,7 @@ QImage leggi(QImageReader& reader, const LetturaSorvegliata& sorgente, QSize sca
         reader.setScaledSize(scaled);
     const bool jpeg = reader.format() == "jpeg"; // asked before reading: afterwards it is not known
     QImage image = reader.read();
-    if (jpeg && sorgente.oltreLaFine())
+    if (jpeg && sorgente.pastTheEnd())
         return {};
     return image;
 }
@@ -68,26 +38,6 @@ bool stessaForma(QSize copia, QSize vista, int lato) {
 }
 
 } // namespace
-
-Firma firmaDi(const struct stat& st) {
-    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
-            qint64(st.st_mtim.tv_nsec)};
-}
-
-std::optional<FileAperto> apri(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        return std::nullopt;
-    return FileAperto{std::move(file), firmaDi(st)};
-}
 
 QSize misura(FileAperto& file) {
     LetturaSorvegliata sorgente(*file.file);
@@ -104,6 +54,9 @@ QSize misuraDecodificata(QSize stored, int lato) {
     // second, slow resampling. So a picture is decoded at the smallest eighth
     // of its size that covers the boxes, if that is at most a quarter larger,
     // and the box draws it at its own size.
+    // Nothing to decode, or no box to decode it for.
+    if (stored.isEmpty() || lato <= 0)
+        return {};
     const int longest = std::max(stored.width(), stored.height());
     const int eighths = std::clamp(int(std::ceil(8.0 * lato / longest)), 1, 8);
     const QSize eighth((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
@@ -135,16 +88,16 @@ QImage leggiCopia(FileAperto& copia, FileAperto& vista, QSize stored, int lato,
     const QSize size = reader.size();
     if (!size.isValid() || !stessaForma(size, stored, lato))
         return {};
-    if (!verificate || !verificate->note(vista.firma, copia.firma)) {
+    if (!verificate || !verificate->note(vista.identity, copia.identity)) {
         const QString impronta = reader.text(QLatin1String(ImprontaVista::chiave));
         // The length first: a view of another length is not read at all.
-        if (ImprontaVista::lunghezza(impronta) != vista.firma.dimensione)
+        if (ImprontaVista::lunghezza(impronta) != vista.identity.size)
             return {};
         vista.file->seek(0);
         if (impronta != ImprontaVista::di(vista.file->readAll()))
             return {};
         if (verificate)
-            verificate->ricorda(vista.firma, copia.firma);
+            verificate->ricorda(vista.identity, copia.identity);
     }
     // The copies are made at the boxes' sides: decoded whole, never scaled.
     return leggi(reader, sorgente, {});
@@ -164,7 +117,7 @@ void CopieVerificate::ricorda(const Firma& vista, const Firma& copia) {
 }
 
 CopieVerificate::Chiave CopieVerificate::chiave(const Firma& f) {
-    return {f.dispositivo, f.nodo, f.dimensione, f.secondi, f.nanosecondi};
+    return {f.device, f.inode, f.size, f.seconds, f.nanoseconds};
 }
 
 PicturePtr decodifica(FileAperto& vista, QSize stored, std::optional<FileAperto> copia, int lato,

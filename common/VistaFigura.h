@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/platform/Picture.h"
+#include "common/platform/SafeFile.h"
 
 #include <QFile>
 #include <QSize>
@@ -14,21 +15,13 @@
 #include <optional>
 #include <tuple>
 
-struct stat;
-
 // One view of a figure read from its file: opening it safely, its size from
 // the header alone, and decoding it for boxes of a given side, from a smaller
 // copy of the same view when there is a fresh one.
 namespace VistaFigura {
 
 // Tells a file apart from the one that was there before under the same name.
-struct Firma {
-    quint64 dispositivo = 0, nodo = 0;
-    qint64 dimensione = -1, secondi = 0, nanosecondi = 0;
-    bool operator==(const Firma&) const = default;
-};
-
-Firma firmaDi(const struct stat& st);
+using Firma = SafeFile::Identity;
 
 // Which copies were found to carry their view's fingerprint, so that a view
 // is read whole to compare only once while neither file changes. Safe to use
@@ -46,15 +39,8 @@ private:
     std::map<Chiave, Firma> copie_; // by the view's signature
 };
 
-// A picture file opened for reading. Only a regular file is opened, and the
-// open itself never waits: a FIFO or a device named like a picture would
-// block the reader for good.
-struct FileAperto {
-    std::unique_ptr<QFile> file;
-    Firma firma;
-};
-
-std::optional<FileAperto> apri(const QString& path);
+// A picture file opened for reading, only a regular file, without waiting.
+using FileAperto = SafeFile::Opened;
 
 // More pixels than this are refused from the header alone: decoding them,
 // even scaled down, would hold the window for seconds.
@@ -64,7 +50,8 @@ constexpr qint64 pixelMassimi = 10000LL * 10000;
 // invalid when the file has no readable header or is refused as too large.
 QSize misura(FileAperto& file);
 
-// The size a picture stored at that size is decoded at for boxes of that side.
+// The size a picture stored at that size is decoded at for boxes of that side;
+// invalid when either is empty.
 QSize misuraDecodificata(QSize stored, int lato);
 
 // The side of the smaller copies that boxes of that side use, 0 for none:

@@ -43,6 +43,18 @@ public:
     int setups = 0;
 };
 
+// Two groups of candidates made one after the other.
+class DueGruppi : public FinestraEsercizio {
+public:
+    explicit DueGruppi(Contesto& ctx) : FinestraEsercizio(ctx, FinestraId::FormEs11, "prova") {
+        primi = candidati({{120, 2160}, {2040, 2160}}, [](std::int16_t) {});
+        secondi = candidati({{120, 4080}, {2040, 4080}, {3960, 4080}}, [](std::int16_t) {});
+    }
+    void NuovoEsercizio() override {}
+
+    QList<ImageBox*> primi, secondi;
+};
+
 // The groups of dark columns (the digits) a counter shows, and whether any
 // dark pixel touches the label's right or bottom edge, where a cut would be.
 struct Cifre {
@@ -264,6 +276,16 @@ private slots:
         QCOMPARE(actions[0]->text(), QString("Azzera conteggio") + QString(8, ' '));
         QCOMPARE(actions[1]->text(), QString("Informazioni") + QString(10, ' '));
         QCOMPARE(actions[2]->text(), QString("Esci"));
+    }
+
+    // Each call gives the boxes it made; the window answers with all of them.
+    void candidatesAreTheOnesJustMade() {
+        DueGruppi w(bench->ctx());
+        QCOMPARE(w.primi.size(), 2);
+        QCOMPARE(w.secondi.size(), 3);
+        for (ImageBox* box : std::as_const(w.secondi))
+            QVERIFY(!w.primi.contains(box));
+        QCOMPARE(w.controlliRisposta().size(), 5);
     }
 
     void layoutsReadBack() {

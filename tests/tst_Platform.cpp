@@ -18,12 +18,14 @@
 #include "common/platform/ParallelFor.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
+#include "common/platform/SafeFile.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSemaphore>
 #include <QSet>
 #include <QSoundEffect>
@@ -420,6 +422,95 @@ private slots:
         player.play(ordinary);
         QCOMPARE(effectOf(player, ordinary)->status(), QSoundEffect::Ready);
         QCOMPARE(beeps, int(refused.size()));
+    }
+
+    // Sounds missing at start-up (the stick was out) are heard once their
+    // files are back, as pictures are.
+    void soundHeardOnceItsFileIsBack() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("si1.wav"));
+        int beeps = 0;
+        QtSoundPlayer player([&beeps] { ++beeps; });
+        player.preload({path});
+        player.play(path);
+        QCOMPARE(beeps, 1);
+        QVERIFY(writeWav(path, 8000, 16000, 44 + 16000));
+        player.play(path);
+        QSoundEffect* effect = effectOf(player, path);
+        QVERIFY(effect);
+        QTRY_COMPARE_WITH_TIMEOUT(effect->status(), QSoundEffect::Ready,
+                                  TestBench::backgroundDeadline);
+        QCOMPARE(beeps, 1);
+    }
+
+    // A WAV file with no sound in it, or cut short, beeps at once instead of
+    // loading for ever.
+    void emptyOrCutSoundBeeps_data() {
+        QTest::addColumn<quint32>("claimed");
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("empty file") << 0u << qint64(0);
+        QTest::newRow("cut inside the header") << 16000u << qint64(30);
+        QTest::newRow("header alone") << 16000u << qint64(44);
+        QTest::newRow("no sound") << 0u << qint64(44);
+        QTest::newRow("cut in the sound") << 16000u << qint64(44 + 8000);
+    }
+    void emptyOrCutSoundBeeps() {
+        QFETCH(quint32, claimed);
+        QFETCH(qint64, size);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("no.wav"));
+        QVERIFY(writeWav(path, 8000, claimed, size));
+        QVERIFY(!QtSoundPlayer::playable(path));
+        int beeps = 0;
+        QtSoundPlayer player([&beeps] { ++beeps; });
+        player.play(path);
+        QCOMPARE(beeps, 1);
+        player.play(path);
+        QCOMPARE(beeps, 2);
+    }
+
+    // Both show their own class to Qt (signals, casts, the inspector).
+    void soundPlayerAndPaintHookAreQtClasses() {
+        QtSoundPlayer player([] {});
+        QCOMPARE(player.metaObject()->className(), "QtSoundPlayer");
+        QWidget window;
+        AfterFirstPaint::run(&window, [] {});
+        QCOMPARE(window.findChildren<AfterFirstPaint*>().size(), 1);
+    }
+
+    // A descriptor that the file cannot take is closed, never left open;
+    // what is not a regular file is refused without waiting.
+    void safeFileLeavesNoDescriptorOpen() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("a1.jpg"));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write("12345") == 5);
+        written.close();
+        const std::optional<SafeFile::Opened> opened = SafeFile::openRegular(path);
+        QVERIFY(opened && opened->file->isOpen());
+        QCOMPARE(opened->identity.size, qint64(5));
+        QCOMPARE(SafeFile::identityOf(path), opened->identity);
+
+        QFile busy(path);
+        QVERIFY(busy.open(QIODevice::ReadOnly)); // takes no other descriptor
+        // Far above the numbers in use, so that no other open reuses it.
+        const int low = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(low >= 0);
+        const int fd = ::fcntl(low, F_DUPFD_CLOEXEC, 900);
+        ::close(low);
+        QVERIFY(fd >= 900);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("already open")));
+        QVERIFY(!SafeFile::adopt(fd, busy));
+        QCOMPARE(::fcntl(fd, F_GETFD), -1);
+
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("a2.jpg")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QVERIFY(!SafeFile::openRegular(QFile::decodeName(fifo)));
+        QVERIFY(!SafeFile::openRegular(dir.filePath(QStringLiteral("a3.jpg"))));
+        QVERIFY(!SafeFile::identityOf(dir.filePath(QStringLiteral("a3.jpg"))));
     }
 
     // A folder name in Latin-1 from an old stick or share, which Qt cannot

@@ -391,6 +391,11 @@ private slots:
         // Far above the boxes: the boxes' side, however slowly.
         QCOMPARE(FigureLibrary::misuraDecodificata({480, 480}, 70), QSize(70, 70));
         QCOMPARE(FigureLibrary::misuraDecodificata({4000, 2000}, 240), QSize(240, 120));
+        // A header that says 0 x 0, or boxes with no side yet: nothing to
+        // decode, and no division by zero on the way.
+        QVERIFY(!FigureLibrary::misuraDecodificata({0, 0}, 240).isValid());
+        QVERIFY(!FigureLibrary::misuraDecodificata({480, 0}, 240).isValid());
+        QVERIFY(!FigureLibrary::misuraDecodificata({480, 480}, 0).isValid());
     }
 
     void fitToScreen() {

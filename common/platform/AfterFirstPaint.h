@@ -11,6 +11,8 @@ class QWidget;
 // which can wait (checking data, opening the audio device) never delays what
 // the pupil sees first.
 class AfterFirstPaint : public QObject {
+    Q_OBJECT
+
 public:
     static void run(QWidget* widget, std::function<void()> task);
 

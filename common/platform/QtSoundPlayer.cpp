@@ -5,48 +5,44 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 #include <QtEndian>
 
-namespace {
-
-// Whether the file is small and short enough to be held whole in memory. Only
-// the header is read: the format chunk gives the bytes per second, the data
-// chunk the length (no longer than what the file really holds). A file that
-// is not a WAV file is left for the decoder to refuse.
-bool fitsInMemory(const QString& path) {
+bool QtSoundPlayer::playable(const QString& path) {
     QFile file(path);
-    if (file.size() > QtSoundPlayer::largestFileBytes)
+    if (file.size() > largestFileBytes)
         return false;
     if (!file.open(QIODevice::ReadOnly))
-        return true;
+        return false;
     const QByteArray riff = file.read(12);
-    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+    if (riff.size() < 12)
+        return false; // empty, or cut before it says what it is
+    if (!riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return true;
     quint32 bytesPerSecond = 0;
     for (;;) {
         const QByteArray header = file.read(8);
         if (header.size() < 8)
-            return true;
+            return false; // no data chunk: nothing to play
         const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
         if (header.startsWith("fmt ")) {
             const QByteArray format = file.peek(12);
             if (format.size() < 12)
-                return true;
+                return false;
             bytesPerSecond = qFromLittleEndian<quint32>(format.constData() + 8);
         } else if (header.startsWith("data")) {
-            if (bytesPerSecond == 0)
-                return true;
-            const qint64 held = std::min<qint64>(size, file.size() - file.pos());
-            return held <= qint64(bytesPerSecond) * QtSoundPlayer::longestSeconds;
+            // A decoder waits for ever for data the file was cut before.
+            const qint64 held = file.size() - file.pos();
+            if (bytesPerSecond == 0 || size == 0 || size > held)
+                return false;
+            return size <= qint64(bytesPerSecond) * longestSeconds;
         }
         // Chunks are padded to an even length.
         if (!file.seek(file.pos() + size + (size & 1)))
-            return true;
+            return false;
     }
 }
-
-} // namespace
 
 QtSoundPlayer::QtSoundPlayer(Beep beep, QObject* parent)
     : QObject(parent), beep_(beep ? std::move(beep) : Beep([] { QApplication::beep(); })) {}
@@ -56,23 +52,50 @@ void QtSoundPlayer::preload(const QStringList& paths) {
         effectFor(path);
 }
 
+QtSoundPlayer::Stamp QtSoundPlayer::stampOf(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    return {info.size(), info.lastModified()};
+}
+
 QSoundEffect* QtSoundPlayer::effectFor(const QString& path) {
-    if (auto found = effects_.constFind(path); found != effects_.constEnd())
-        return found.value();
-    QSoundEffect* effect = nullptr;
-    if (QFileInfo(path).isFile() && fitsInMemory(path)) {
-        effect = new QSoundEffect(this);
+    const Stamp now = stampOf(path);
+    if (auto found = entries_.find(path); found != entries_.end()) {
+        const Entry& entry = found.value();
+        const bool failed =
+            !entry.effect || entry.timedOut || entry.effect->status() == QSoundEffect::Error;
+        if (!failed || entry.stamp == now)
+            return entry.effect;
+        if (entry.effect) {
+            if (current_ == entry.effect)
+                current_ = nullptr;
+            entry.effect->deleteLater();
+        }
+        entries_.erase(found);
+    }
+    if (now.size < 0) // missing: looked for again at the next play
+        return nullptr;
+    Entry entry{nullptr, now};
+    if (playable(path)) {
+        auto* effect = new QSoundEffect(this);
         effect->setSource(QUrl::fromLocalFile(path));
         // A file that turns out undecodable while a play is pending still gets its beep.
         connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
-            if (effect->status() == QSoundEffect::Error && current_ == effect) {
-                current_ = nullptr;
-                beep_();
-            }
+            if (effect->status() == QSoundEffect::Error)
+                beepIfPending(effect);
         });
+        entry.effect = effect;
     }
-    effects_.insert(path, effect);
-    return effect;
+    entries_.insert(path, entry);
+    return entry.effect;
+}
+
+void QtSoundPlayer::beepIfPending(QSoundEffect* effect) {
+    if (current_ != effect)
+        return;
+    current_ = nullptr;
+    beep_();
 }
 
 void QtSoundPlayer::play(const QString& path) {
@@ -86,4 +109,14 @@ void QtSoundPlayer::play(const QString& path) {
     }
     current_ = effect;
     effect->play();
+    if (effect->status() == QSoundEffect::Ready)
+        return;
+    // A decoder that never gives its verdict must not leave the answer silent.
+    QTimer::singleShot(loadingLimitMs, effect, [this, effect, path] {
+        if (effect->status() == QSoundEffect::Ready)
+            return;
+        if (auto found = entries_.find(path); found != entries_.end() && found->effect == effect)
+            found->timedOut = true;
+        beepIfPending(effect);
+    });
 }
