@@ -46,7 +46,7 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
 
     for (const VoceMenu& voce : vociMenu()) {
         const int number = voce.numero;
-        auto* button = new PictureButton(QString::fromUtf8(voce.didascalia), this);
+        auto* button = new PictureButton(QString::fromUtf8(titoloEsercizio(voce.apre)), this);
         button->setObjectName(QStringLiteral("Command%1").arg(number));
         button->setGeometry(Twips::rect({voce.angolo, layout.pulsante}));
         button->setFont(Controlli::carattere(layout.caratterePulsanti));
@@ -88,13 +88,12 @@ bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return AreaColorata::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+    if (!ReadingOrder::isArrow(key))
         return AreaColorata::eventFilter(watched, event);
     QList<QWidget*> buttons{BottoneEsci};
     for (PictureButton* command : std::as_const(commands_))
         buttons << command;
-    if (QWidget* to = ReadingOrder::nearest(buttons, qobject_cast<QWidget*>(watched), key))
-        to->setFocus(Qt::TabFocusReason);
+    ReadingOrder::moveFocus(buttons, qobject_cast<QWidget*>(watched), key);
     return true;
 }
 

@@ -93,8 +93,7 @@ void Programma::mostra(FinestraId finestra) {
 void Programma::figurePerse() {
     Modulo1::informa(ctx_, corrente_, ControlloDati::messaggioFigurePerse(ctx_.figure.cartella()));
     mostra(FinestraId::FormMenu);
-    stato_.NumeroEsatti = 0;
-    stato_.NumeroErrati = 0;
+    stato_.azzera();
 }
 
 void Programma::terminaProgramma() {

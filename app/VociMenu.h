@@ -18,11 +18,11 @@ struct Sottotitolo {
     QRect rettangolo; // twips
 };
 
-// The fifteen exercise buttons of the main menu. The button numbers do not
+// The fifteen exercise buttons of the main menu, captioned with the title of
+// the window each opens. The button numbers do not
 // follow the order on screen; the windows follow the captions.
 struct VoceMenu {
-    int numero; // Command1 .. Command15
-    const char* didascalia;
+    int numero;    // Command1 .. Command15
     QPoint angolo; // top left, twips
     FinestraId apre;
     std::optional<Sottotitolo> sottotitolo = std::nullopt;

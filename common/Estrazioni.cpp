@@ -2,6 +2,7 @@
 #include "Estrazioni.h"
 
 #include "FigureLibrary.h"
+#include "FigureNelleCaselle.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/RandomSource.h"
@@ -26,10 +27,10 @@ bool sensoOrario(Senso senso, RandomSource& rnd) {
 QChar lettera(RandomSource& rnd, FigureLibrary& figure) {
     std::bitset<FigureLibrary::lettere> illeggibili;
     while (!illeggibili.all()) {
-        const int l = rnd.draw(26);
+        const int l = rnd.draw(FigureLibrary::lettere);
         if (illeggibili[std::size_t(l)])
             continue;
-        const QChar letter(97 + l);
+        const QChar letter = FigureLibrary::lettera(l);
         if (figure.preparaLettera(letter))
             return letter;
         illeggibili.set(std::size_t(l));
@@ -46,7 +47,7 @@ void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd
         int p = rnd.draw(n);
         while (!boxes[p]->Tag.isEmpty())
             p = rnd.draw(n);
-        figure.carica(*boxes[p], letter, i + 1);
+        FigureNelleCaselle::carica(figure, *boxes[p], letter, i + 1);
         boxes[p]->Tag = NumberText::signedForm(i + 1);
     }
 }

@@ -1,278 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureLibrary.h"
 
+#include "LetturaViste.h"
 #include "VistaFigura.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/ParallelFor.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QSize>
 
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <vector>
 
 namespace {
 
+using LetturaViste::Voce;
 using VistaFigura::FileAperto;
 using VistaFigura::Firma;
 
 constexpr int viste = FigureLibrary::viste;
-
-struct Voce {
-    PicturePtr immagine;
-    QSize originale; // as the file holds it, before decoding to the boxes' size
-    Firma firma;
-};
-
-// The sides of a picture, longer first: a view turned a quarter turn swaps
-// width and height and is still the same size.
-QSize lati(QSize s) {
-    return {qMax(s.width(), s.height()), qMin(s.width(), s.height())};
-}
-
-// Which of a letter's read views cannot stand beside the others: one smaller
-// than latoMinimo on a side, or of another size than most of the views.
-// Views with an invalid size were not read and are left alone.
-QList<int> fuoriMisura(const std::array<QSize, viste>& misure) {
-    const auto abbastanza = [](QSize s) { return lati(s).height() >= FigureLibrary::latoMinimo; };
-    const auto vicine = [](QSize a, QSize b) {
-        const QSize x = lati(a), y = lati(b);
-        return qAbs(x.width() - y.width()) <= FigureLibrary::tolleranza &&
-               qAbs(x.height() - y.height()) <= FigureLibrary::tolleranza;
-    };
-    int riferimento = -1, migliore = 0;
-    for (int i = 0; i < viste; ++i) {
-        if (!misure[i].isValid() || !abbastanza(misure[i]))
-            continue;
-        int simili = 0;
-        for (QSize altra : misure)
-            simili += altra.isValid() && abbastanza(altra) && vicine(misure[i], altra);
-        if (simili > migliore) {
-            migliore = simili;
-            riferimento = i;
-        }
-    }
-    QList<int> fuori;
-    for (int i = 0; i < viste; ++i)
-        if (misure[i].isValid() &&
-            (riferimento < 0 || !abbastanza(misure[i]) || !vicine(misure[i], misure[riferimento])))
-            fuori << i + 1;
-    return fuori;
-}
-
-QString nomeFile(QChar lettera, int numero) {
-    return lettera + QString::number(numero) + QStringLiteral(".jpg");
-}
-
-// The names in the picture folder, so that a picture named in another case
-// (A1.JPG) is found when the exact name is not there. The listing is read
-// again only when the folder changes.
-class Nomi {
-public:
-    explicit Nomi(QString cartella) : cartella_(std::move(cartella)) {}
-
-    QString cartella() const { return cartella_; }
-
-    // The file of the picture: the exact name when it opens, otherwise a
-    // name that differs from it only in case.
-    std::optional<FileAperto> apri(QChar lettera, int numero, QString* nome = nullptr) {
-        const QString esatto = nomeFile(lettera, numero);
-        if (nome)
-            *nome = esatto;
-        if (auto aperto = SafeFile::openRegular(cartella_ + QLatin1Char('/') + esatto))
-            return aperto;
-        aggiorna();
-        const QString altro = nomi_.value(esatto);
-        if (altro.isEmpty())
-            return std::nullopt;
-        if (nome)
-            *nome = altro;
-        return SafeFile::openRegular(cartella_ + QLatin1Char('/') + altro);
-    }
-
-    // The picture's path as the program names it, whatever the case on disk.
-    QString chiave(QChar lettera, int numero) const {
-        return cartella_ + QLatin1Char('/') + nomeFile(lettera, numero);
-    }
-
-    // The smaller copy that boxes of side `lato` use, when there is one.
-    std::optional<FileAperto> apriCopia(QChar lettera, int numero, int lato) const {
-        const int latoCopia = VistaFigura::latoCopia(lato);
-        if (latoCopia == 0)
-            return std::nullopt;
-        return SafeFile::openRegular(
-            VistaFigura::percorsoCopia(cartella_, latoCopia, nomeFile(lettera, numero)));
-    }
-
-private:
-    void aggiorna() {
-        const std::optional<Firma> adesso = SafeFile::identityOf(cartella_);
-        if (!adesso) {
-            nomi_.clear();
-            firma_ = {};
-            return;
-        }
-        const Firma firma = *adesso;
-        if (firma == firma_)
-            return;
-        firma_ = firma;
-        nomi_.clear();
-        const QStringList voci = QDir(cartella_).entryList(
-            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QString& voce : voci) {
-            const QString minuscolo = voce.toLower();
-            if (minuscolo != voce && !nomi_.contains(minuscolo))
-                nomi_.insert(minuscolo, voce);
-        }
-    }
-
-    QString cartella_;
-    Firma firma_;
-    QHash<QString, QString> nomi_; // a name not in lower case, by its lower-case form
-};
-
-// What reading one letter gave.
-struct LetturaLettera {
-    std::array<Voce, viste> voci;
-    std::array<QString, viste> nomi; // as the folder spells them, or as expected when missing
-    QList<int> inutilizzabili;       // picture numbers
-    QList<int> illeggibili;          // those that do not decode at all
-    bool interrotta = false;
-};
-
-// Runs decodifica(0) ... decodifica(count - 1): on the idle threads too with
-// `parallelo`, else one after the other, checking `interrompi` before each.
-// False when interrupted.
-// Views larger than this are decoded one at a time: decoding one takes
-// several times its decoded size in memory for a while.
-constexpr qint64 pixelInParallelo = 1024 * 1024;
-
-bool piccole(const QList<QSize>& misure) {
-    return std::all_of(misure.begin(), misure.end(),
-                       [](QSize m) { return qint64(m.width()) * m.height() <= pixelInParallelo; });
-}
-
-template <typename Decodifica>
-bool decodificaTutte(int count, bool parallelo, const std::atomic_bool* interrompi,
-                     Decodifica decodifica) {
-    if (parallelo) {
-        ParallelFor::run(count, decodifica);
-        return true;
-    }
-    for (int k = 0; k < count; ++k) {
-        if (interrompi && interrompi->load())
-            return false;
-        decodifica(k);
-    }
-    return true;
-}
-
-// Reads a letter's eight pictures. `gia` gives a picture already decoded from
-// the same file and `scartato` tells a file already found unusable, so that
-// neither is decoded again. With `tutte` false, stops at the first picture
-// that cannot be used, before decoding any when a header already tells;
-// with `parallelo`, decodes on the idle threads too; stops as soon as
-// `interrompi` becomes true.
-template <typename Gia, typename Scartato>
-LetturaLettera leggiLettera(Nomi& nomi, QChar lettera, int lato, bool tutte, bool parallelo,
-                            Gia gia, Scartato scartato,
-                            VistaFigura::CopieVerificate* verificate = nullptr,
-                            const std::atomic_bool* interrompi = nullptr) {
-    LetturaLettera esito;
-    const auto finito = [&esito]() -> LetturaLettera& {
-        std::sort(esito.inutilizzabili.begin(), esito.inutilizzabili.end());
-        return esito;
-    };
-    std::array<std::optional<FileAperto>, viste> aperti;
-    // Opening first is cheap and finds a missing or known bad file before
-    // any decoding.
-    for (int i = 0; i < viste; ++i) {
-        aperti[i] = nomi.apri(lettera, i + 1, &esito.nomi[i]);
-        if (aperti[i])
-            esito.voci[i].firma = aperti[i]->identity;
-        if (!aperti[i] || scartato(i + 1, aperti[i]->identity)) {
-            esito.inutilizzabili << i + 1;
-            aperti[i].reset();
-            if (!tutte)
-                return esito;
-        }
-    }
-    // Then the sizes, from the headers alone: a view too large, too small or
-    // unlike the others costs no decoding.
-    std::array<QSize, viste> misure;
-    QList<int> lavori; // the views to decode
-    for (int i = 0; i < viste; ++i) {
-        if (!aperti[i])
-            continue;
-        if (interrompi && interrompi->load()) {
-            esito.interrotta = true;
-            return esito;
-        }
-        if (const Voce* voce = gia(i + 1, aperti[i]->identity)) {
-            esito.voci[i] = *voce;
-            misure[i] = voce->originale;
-            continue;
-        }
-        misure[i] = VistaFigura::misura(*aperti[i]);
-        esito.voci[i].originale = misure[i];
-        if (misure[i].isValid()) {
-            lavori << i;
-            continue;
-        }
-        esito.inutilizzabili << i + 1;
-        esito.illeggibili << i + 1;
-        if (!tutte)
-            return esito;
-    }
-    for (int numero : fuoriMisura(misure)) {
-        esito.inutilizzabili << numero;
-        esito.voci[numero - 1].immagine = nullptr;
-        lavori.removeOne(numero - 1);
-    }
-    if (!tutte && !esito.inutilizzabili.isEmpty())
-        return finito();
-
-    std::array<std::optional<FileAperto>, viste> copie;
-    const auto decodifica = [&](int k) {
-        const int i = lavori[k];
-        esito.voci[i].immagine =
-            VistaFigura::decodifica(*aperti[i], misure[i], std::move(copie[i]), lato,
-                                    nomi.chiave(lettera, i + 1), verificate);
-    };
-    QList<QSize> daLeggere;
-    for (int i : std::as_const(lavori)) {
-        copie[i] = nomi.apriCopia(lettera, i + 1, lato);
-        daLeggere << misure[i];
-    }
-    if (!decodificaTutte(int(lavori.size()), parallelo && piccole(daLeggere), interrompi,
-                         decodifica)) {
-        esito.interrotta = true;
-        return esito;
-    }
-    for (int i : std::as_const(lavori))
-        if (!esito.voci[i].immagine) {
-            esito.inutilizzabili << i + 1;
-            esito.illeggibili << i + 1;
-        }
-    return finito();
-}
-
-QChar letteraNumero(int l) {
-    return QChar(u'a' + l);
-}
 
 } // namespace
 
 struct FigureLibrary::Letture {
     explicit Letture(QString cartella) : nomi(std::move(cartella)) {}
 
-    Nomi nomi;
-    QHash<QString, Voce> decodificate; // the recent letters' pictures, by path
-    QHash<QString, Firma> scartati;    // files found unusable, until they change
+    LetturaViste::Cartella nomi;
+    QHash<QString, Voce> decodificate;           // the recent letters' pictures, by path
+    QHash<QString, Firma> scartati;              // files found unusable, until they change
+    QHash<QString, std::pair<QChar, int>> viste; // which view each picture shows, by path
     VistaFigura::CopieVerificate verificate;
 };
 
@@ -287,7 +41,7 @@ QString FigureLibrary::cartella() const {
 }
 
 QString FigureLibrary::percorso(QChar lettera, int numero) const {
-    return cartella() + QLatin1Char('/') + nomeFile(lettera, numero);
+    return cartella() + QLatin1Char('/') + LetturaViste::nomeFile(lettera, numero);
 }
 
 void FigureLibrary::tieni(QChar lettera) {
@@ -323,8 +77,13 @@ bool FigureLibrary::preparaLettera(QChar lettera) {
         const auto found = l.scartati.constFind(percorso(lettera, n));
         return found != l.scartati.constEnd() && found.value() == firma;
     };
-    const LetturaLettera letta =
-        leggiLettera(l.nomi, lettera, latoPixel_, false, true, gia, scartato, &l.verificate);
+    const LetturaViste::Lettura letta = LetturaViste::leggi(l.nomi, lettera, latoPixel_,
+                                                            {.tutte = false,
+                                                             .parallelo = true,
+                                                             .gia = gia,
+                                                             .scartato = scartato,
+                                                             .verificate = &l.verificate,
+                                                             .interrompi = nullptr});
     // Only what a file holds by itself is remembered: a view of another size
     // than the others may be right once they are replaced.
     for (int n : letta.illeggibili)
@@ -334,6 +93,7 @@ bool FigureLibrary::preparaLettera(QChar lettera) {
     for (int n = 1; n <= viste; ++n) {
         l.scartati.remove(percorso(lettera, n));
         l.decodificate.insert(percorso(lettera, n), letta.voci[n - 1]);
+        l.viste.insert(percorso(lettera, n), {lettera, n});
     }
     tieni(lettera);
     return true;
@@ -343,8 +103,8 @@ bool FigureLibrary::qualcheLettera() {
     // The letters read last are the quickest to check again.
     QList<QChar> ordine(recenti_.rbegin(), recenti_.rend());
     for (int l = 0; l < lettere; ++l)
-        if (!ordine.contains(letteraNumero(l)))
-            ordine << letteraNumero(l);
+        if (!ordine.contains(lettera(l)))
+            ordine << lettera(l);
     for (QChar lettera : ordine)
         if (preparaLettera(lettera))
             return true;
@@ -387,15 +147,18 @@ void FigureLibrary::decodificaMancanti(const QList<std::pair<QChar, int>>& quali
     QList<QSize> misure;
     for (const Lavoro& x : lavori)
         misure << x.misura;
-    decodificaTutte(int(lavori.size()), piccole(misure), nullptr, [&](int k) {
-        Lavoro& x = lavori[std::size_t(k)];
-        x.immagine = VistaFigura::decodifica(x.vista, x.misura, std::move(x.copia), latoPixel_,
-                                             l.nomi.chiave(x.lettera, x.numero), &l.verificate);
-    });
+    LetturaViste::decodificaTutte(
+        int(lavori.size()), LetturaViste::piccole(misure), nullptr, [&](int k) {
+            Lavoro& x = lavori[std::size_t(k)];
+            x.immagine = VistaFigura::decodifica(x.vista, x.misura, std::move(x.copia), latoPixel_,
+                                                 l.nomi.chiave(x.lettera, x.numero), &l.verificate);
+        });
     for (Lavoro& x : lavori)
-        if (x.immagine)
+        if (x.immagine) {
             l.decodificate.insert(percorso(x.lettera, x.numero),
                                   {std::move(x.immagine), x.misura, x.vista.identity});
+            l.viste.insert(percorso(x.lettera, x.numero), {x.lettera, x.numero});
+        }
 }
 
 QSize FigureLibrary::misuraDecodificata(QSize stored, int lato) {
@@ -409,37 +172,23 @@ void FigureLibrary::impostaLatoPixel(int lato) {
     letture_->decodificate.clear();
 }
 
-void FigureLibrary::ridecodifica(const QList<ImageBox*>& boxes) {
-    // Which picture each box shows, by the program's own name of its file:
-    // <letter><number>.jpg.
-    QList<std::pair<ImageBox*, std::pair<QChar, int>>> mostrate;
-    for (ImageBox* box : boxes) {
-        const PicturePtr shown = box->picture();
-        if (!shown || shown->file().isEmpty())
-            continue;
-        const QString nome = QFileInfo(shown->file()).completeBaseName();
-        bool ok = false;
-        const int numero = nome.mid(1).toInt(&ok);
-        if (!nome.isEmpty() && ok)
-            mostrate.append({box, {nome.at(0), numero}});
-    }
+QList<PicturePtr> FigureLibrary::ridecodifica(const QList<PicturePtr>& mostrate) {
     QList<std::pair<QChar, int>> quali;
-    for (const auto& m : std::as_const(mostrate))
-        quali << m.second;
+    for (const PicturePtr& shown : mostrate)
+        quali << (shown ? letture_->viste.value(shown->file()) : std::pair<QChar, int>());
+    QList<std::pair<QChar, int>> daDecodificare;
+    for (const auto& vista : std::as_const(quali))
+        if (!vista.first.isNull())
+            daDecodificare << vista;
     // All at once, so that they are decoded side by side.
-    decodificaMancanti(quali);
-    for (const auto& [box, vista] : std::as_const(mostrate)) {
-        PicturePtr again = immagine(vista.first, vista.second);
-        if (again && again != box->picture())
-            box->setPicture(std::move(again));
+    decodificaMancanti(daDecodificare);
+    QList<PicturePtr> nuove;
+    for (qsizetype i = 0; i < mostrate.size(); ++i) {
+        PicturePtr again =
+            quali[i].first.isNull() ? nullptr : immagine(quali[i].first, quali[i].second);
+        nuove << (again ? again : mostrate[i]);
     }
-}
-
-void FigureLibrary::carica(ImageBox& box, QChar lettera, int numero) {
-    if (PicturePtr p = immagine(lettera, numero))
-        box.setPicture(std::move(p));
-    else
-        box.setMissing();
+    return nuove;
 }
 
 FigureLibrary::Esito FigureLibrary::verifica() const {
@@ -449,12 +198,15 @@ FigureLibrary::Esito FigureLibrary::verifica() const {
 FigureLibrary::Esito FigureLibrary::verifica(const QString& cartella, int latoPixel,
                                              const std::atomic_bool* interrompi) {
     Esito esito;
-    Nomi nomi(cartella);
-    const auto nessuna = [](int, const Firma&) -> const Voce* { return nullptr; };
-    const auto mai = [](int, const Firma&) { return false; };
+    LetturaViste::Cartella nomi(cartella);
     for (int l = 0; l < lettere; ++l) {
-        const LetturaLettera letta = leggiLettera(nomi, letteraNumero(l), latoPixel, true, false,
-                                                  nessuna, mai, nullptr, interrompi);
+        const LetturaViste::Lettura letta = LetturaViste::leggi(nomi, lettera(l), latoPixel,
+                                                                {.tutte = true,
+                                                                 .parallelo = false,
+                                                                 .gia = {},
+                                                                 .scartato = {},
+                                                                 .verificate = nullptr,
+                                                                 .interrompi = interrompi});
         if (letta.interrotta) {
             esito.interrotto = true;
             break;

@@ -12,8 +12,6 @@
 #include <atomic>
 #include <memory>
 
-class ImageBox;
-
 // The figure pictures: jpg/<letter><number>.jpg in the application folder,
 // names matched without regard to case (a copy from a FAT stick may read
 // A1.JPG). The folder may change while the program runs (a stick pulled out,
@@ -26,10 +24,6 @@ class FigureLibrary {
 public:
     static constexpr int lettere = 26;
     static constexpr int viste = 8;
-    // A smaller picture, stretched to a figure box, shows nothing to tell apart.
-    static constexpr int latoMinimo = 32;
-    // How far, in pixels, the eight views of one letter may differ in size.
-    static constexpr int tolleranza = 4;
     // How many letters keep their pictures decoded, and how much memory the
     // letters before the last one may take: in full screen their pictures are
     // large, and decoding them again is quick.
@@ -49,6 +43,9 @@ public:
     FigureLibrary(const FigureLibrary&) = delete;
     FigureLibrary& operator=(const FigureLibrary&) = delete;
 
+    // The letter of figure l, 0 to lettere - 1: "a" to "z".
+    static QChar lettera(int l) { return QChar(u'a' + l); }
+
     QString cartella() const;
     QString percorso(QChar lettera, int numero) const;
     int latoPixel() const { return latoPixel_; }
@@ -56,9 +53,10 @@ public:
     // The side the boxes have on the screen now; pictures decoded at another
     // side are dropped, and boxes get the new ones through ridecodifica().
     void impostaLatoPixel(int lato);
-    // Gives the boxes their pictures again, decoded at the present side; a
-    // box whose file cannot be read now keeps the picture it shows.
-    void ridecodifica(const QList<ImageBox*>& boxes);
+    // The pictures that boxes show, decoded again at the present side, in
+    // the same order; a picture whose file cannot be read now, or that is
+    // not a figure view, is given back as it is.
+    QList<PicturePtr> ridecodifica(const QList<PicturePtr>& mostrate);
     // The size a picture stored at that size is decoded at for boxes of that side.
     static QSize misuraDecodificata(QSize stored, int lato);
 
@@ -71,9 +69,6 @@ public:
 
     // Null when the file is missing or cannot be decoded.
     PicturePtr immagine(QChar lettera, int numero);
-    // Shows the picture in the box; a picture that cannot be read leaves a
-    // visible placeholder rather than an empty box.
-    void carica(ImageBox& box, QChar lettera, int numero);
 
     // Reads every picture once, on the calling thread, and says which cannot
     // be used. The static form touches no library, so it may run on a thread

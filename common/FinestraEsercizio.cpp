@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraEsercizio.h"
 
+#include "CaselleCornice.h"
 #include "Colori.h"
 #include "Contesto.h"
 #include "Controlli.h"
 #include "Estrazioni.h"
 #include "FigureLibrary.h"
 #include "FigureMemorizzate.h"
+#include "FigureNelleCaselle.h"
 #include "Modulo1.h"
 #include "ModuloColoriSuoni.h"
 #include "Navigatore.h"
 #include "StatoCondiviso.h"
+#include "TastieraEsercizio.h"
 #include "common/platform/AreaColorata.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/KeyboardMenuBar.h"
-#include "common/platform/LineShape.h"
 #include "common/platform/NumberText.h"
 #include "common/platform/Picture.h"
 #include "common/platform/PictureButton.h"
@@ -38,6 +40,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
 
     area_ = new AreaColorata(Twips::size(misure.area), this);
     setCentralWidget(area_);
+    caselle_ = std::make_unique<CaselleCornice>(*area_, ctx_.memorizzate);
     connect(&area_->scaler(), &UniformScaler::scaleChanged, this,
             &FinestraEsercizio::adattaAllaScala);
     Colori::impostaSfondo(*area_, Controlli::ciano);
@@ -53,7 +56,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     connect(MenuInformazioni, &QAction::triggered, this,
             &FinestraEsercizio::MenuInformazioni_Click);
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
-    altezzaMenu_ = menuBar()->sizeHint().height();
+    barraMenu_->keepStoredHeight();
 
     const auto etichetta = [&](const char* caption, QPoint at, QSize size,
                                const Controlli::Carattere& carattere, bool numero = false) {
@@ -94,65 +97,16 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     BottoneAvanti->setEnabled(false);
     // Reached by Tab once the exercise is solved, never by the mouse.
     BottoneAvanti->setFocusPolicy(Qt::TabFocus);
-    BottoneAvanti->installEventFilter(this);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
+    tastiera_ = new TastieraEsercizio(*this);
 
     // The window opens with no answer control framed; Tab goes to the first.
     area_->setFocus();
 }
 
-ImageBox* FinestraEsercizio::casellaFigura(QPoint twips, std::int16_t index, bool bordered,
-                                           const QString& nome) {
-    const int lato = misureCornice.latoFigura;
-    auto* box = new ImageBox(area_, index);
-    box->setGeometry(Twips::rect({twips, QSize(lato, lato)}));
-    box->setBordered(bordered);
-    box->setAccessibleName(nome);
-    return box;
-}
-
-QList<ImageBox*> FinestraEsercizio::rigaSequenza(int topTwips) {
-    QList<ImageBox*> row;
-    for (int i = 0; i < 4; ++i) {
-        const QPoint at(misureCornice.sinistraRiga + misureCornice.passoRiga * i, topTwips);
-        row << casellaFigura(at, std::int16_t(i), true,
-                             QStringLiteral("Sequenza, casella %1").arg(i + 1));
-    }
-    return row;
-}
-
-QList<ImageBox*> FinestraEsercizio::candidati(const QList<QPoint>& twips,
-                                              std::function<void(std::int16_t)> onClick) {
-    QList<ImageBox*> made;
-    for (qsizetype i = 0; i < twips.size(); ++i) {
-        ImageBox* box = casellaFigura(twips[i], std::int16_t(i), false);
-        connect(box, &ImageBox::clicked, this, onClick);
-        made << box;
-    }
-    candidati_ << made;
-    return made;
-}
-
-ImageBox* FinestraEsercizio::casellaSegno(QRect twips, const QString& picture, std::int16_t index) {
-    auto* box = new ImageBox(area_, index);
-    box->setGeometry(Twips::rect(twips));
-    box->setPicture(ctx_.memorizzate.disegno(picture));
-    if (picture == QLatin1String("senso_orario"))
-        box->setAccessibleName(QStringLiteral("Senso orario"));
-    else if (picture == QLatin1String("senso_antiorario"))
-        box->setAccessibleName(QStringLiteral("Senso antiorario"));
-    return box;
-}
-
-LineShape* FinestraEsercizio::linea(const Linea& linea) {
-    auto* line = new LineShape(Twips::point(linea.da), Twips::point(linea.a), linea.spessore,
-                               QColor(linea.colore), area_);
-    line->setAccessibleName(QStringLiteral("Linea di separazione"));
-    return line;
-}
-
 QList<QWidget*> FinestraEsercizio::controlliRisposta() const {
-    return {candidati_.begin(), candidati_.end()};
+    const QList<ImageBox*>& candidati = caselle_->tuttiCandidati();
+    return {candidati.begin(), candidati.end()};
 }
 
 QChar FinestraEsercizio::letteraEsercizio() {
@@ -188,35 +142,24 @@ void FinestraEsercizio::adattaAllaScala() {
     // screen now.
     const qreal side = Twips::toPixels(misureCornice.latoFigura) * s * devicePixelRatioF();
     ctx_.figure.impostaLatoPixel(int(std::ceil(side - 0.01)));
-    ctx_.figure.ridecodifica(area_->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly));
+    FigureNelleCaselle::ridecodifica(ctx_.figure,
+                                     area_->findChildren<ImageBox*>(Qt::FindDirectChildrenOnly));
 }
 
 void FinestraEsercizio::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // The menu bar is not scaled with the layout: its font grows a little,
-    // in steps, up to half as large again, so "Esci" is easy to hit on a
-    // board. It follows the whole window's size, which the bar's own height
-    // does not change.
-    const qreal s =
-        UniformScaler::scaleFor(area_->scaler().storedSize() + QSize(0, altezzaMenu_), size());
-    const qreal menu = std::clamp(std::floor((1 + (s - 1) / 4) * 8) / 8, 1.0, 1.5);
-    if (menu == scalaMenu_)
-        return;
-    scalaMenu_ = menu;
-    if (menu == 1.0) {
-        menuBar()->setFont(QFont());
-    } else {
-        QFont font = this->font();
-        font.setPointSizeF(font.pointSizeF() * menu);
-        menuBar()->setFont(font);
-    }
+    barraMenu_->followWindow(area_->scaler().storedSize(), size());
 }
 
 void FinestraEsercizio::Form_Activate() {
-    preparaTastiera();
+    tastiera_->prepara();
+    azzeraEtichette();
+    NuovoEsercizio();
+}
+
+void FinestraEsercizio::azzeraEtichette() {
     scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), NumberText::plainForm(0));
     scriviContatore(EtichettaErrati, QStringLiteral("Errati"), NumberText::plainForm(0));
-    NuovoEsercizio();
 }
 
 void FinestraEsercizio::scriviContatore(QLabel* etichetta, const QString& nome,
@@ -224,22 +167,6 @@ void FinestraEsercizio::scriviContatore(QLabel* etichetta, const QString& nome,
     etichetta->setText(testo);
     // Setting the name tells a screen reader that it changed.
     etichetta->setAccessibleName(nome + QStringLiteral(": ") + testo.trimmed());
-}
-
-// Candidates are named by their place only: a name from the picture would
-// give the answer away.
-void FinestraEsercizio::preparaTastiera() {
-    if (tastieraPronta_)
-        return;
-    tastieraPronta_ = true;
-    int place = 0;
-    for (QWidget* control : controlliInOrdine()) {
-        ++place;
-        if (auto* box = qobject_cast<ImageBox*>(control))
-            box->setPressable(true);
-        if (control->accessibleName().isEmpty())
-            control->setAccessibleName(QStringLiteral("Figura %1").arg(place));
-    }
 }
 
 QList<QWidget*> FinestraEsercizio::controlliInOrdine() const {
@@ -257,12 +184,34 @@ void FinestraEsercizio::contaEsatto() {
                     NumberText::signedForm(ctx_.stato.NumeroEsatti));
 }
 
+void FinestraEsercizio::NuovoEsercizio() {
+    CaricaColori();
+    const QChar letter = letteraEsercizio();
+    if (letter.isNull())
+        return;
+    if (const QList<ImageBox*>& candidati = caselle_->tuttiCandidati(); !candidati.isEmpty())
+        Estrazioni::distribuisci(candidati, letter, ctx_.rnd, ctx_.figure);
+    preparaEsercizio(letter);
+}
+
+void FinestraEsercizio::giudicaCandidato(const ImageBox& scelto, int giusto, ImageBox& risposta) {
+    if (Estrazioni::numeroTag(scelto) == giusto) {
+        risposta.takePictureOf(scelto);
+        Esatto();
+    } else {
+        Errato();
+    }
+}
+
 void FinestraEsercizio::Esatto() {
     mostraVerdetto(true);
     ModuloColoriSuoni::SuonoEsatto(ctx_);
+    if (chiudePrimaDiContare_)
+        abilitaRisposte(false);
     contaEsatto();
     BottoneAvanti->setEnabled(true);
-    abilitaRisposte(false);
+    if (!chiudePrimaDiContare_)
+        abilitaRisposte(false);
 }
 
 void FinestraEsercizio::Errato() {
@@ -280,10 +229,8 @@ void FinestraEsercizio::BottoneAvanti_Click() {
 }
 
 void FinestraEsercizio::MenuAzzera_Click() {
-    scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), NumberText::plainForm(0));
-    scriviContatore(EtichettaErrati, QStringLiteral("Errati"), NumberText::plainForm(0));
-    ctx_.stato.NumeroEsatti = 0;
-    ctx_.stato.NumeroErrati = 0;
+    azzeraEtichette();
+    ctx_.stato.azzera();
 }
 
 void FinestraEsercizio::MenuInformazioni_Click() {
@@ -294,8 +241,7 @@ void FinestraEsercizio::mnuEsci_Click() {
     if (!Modulo1::chiedi(ctx_, this, QStringLiteral("Vuoi tornare al menù?")))
         return;
     ctx_.navigatore.mostra(FinestraId::FormMenu);
-    ctx_.stato.NumeroEsatti = 0;
-    ctx_.stato.NumeroErrati = 0;
+    ctx_.stato.azzera();
 }
 
 void FinestraEsercizio::CaricaColori() {
@@ -312,152 +258,16 @@ void FinestraEsercizio::abilitaRisposte(bool enabled) {
         control->setEnabled(enabled);
 }
 
-// --- Keyboard ----------------------------------------------------------------
-
-QList<QWidget*> FinestraEsercizio::cicloTab() const {
-    QList<QWidget*> ciclo;
-    for (QWidget* control : controlliInOrdine())
-        if (control->isEnabled() && !control->isHidden())
-            ciclo << control;
-    if (BottoneAvanti->isEnabled())
-        ciclo << BottoneAvanti;
-    return ciclo;
-}
-
 bool FinestraEsercizio::focusNextPrevChild(bool next) {
-    const QList<QWidget*> ciclo = cicloTab();
-    if (ciclo.isEmpty())
-        return false;
-    const qsizetype at = ciclo.indexOf(focusWidget());
-    const qsizetype n = ciclo.size();
-    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
-    ciclo[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-bool FinestraEsercizio::spostaFocus(QWidget* from, int arrowKey) {
-    QList<QWidget*> abilitati;
-    for (QWidget* control : controlliInOrdine())
-        if (control->isEnabled() && !control->isHidden())
-            abilitati << control;
-    if (abilitati.isEmpty())
-        return false;
-    QWidget* to = nullptr;
-    if (from == BottoneAvanti || abilitati.contains(from))
-        to = ReadingOrder::nearest(abilitati, from, arrowKey);
-    else
-        to = abilitati.first(); // nothing focused yet: start where Tab starts
-    if (to)
-        to->setFocus(Qt::TabFocusReason);
-    return to != nullptr;
-}
-
-void FinestraEsercizio::rispondiDaTastiera(QWidget* control) {
-    auto* box = qobject_cast<ImageBox*>(control);
-    if (!box || !box->isEnabled())
-        return;
-    box->press();
-    if (BottoneAvanti->isEnabled())
-        BottoneAvanti->setFocus(Qt::TabFocusReason);
-}
-
-void FinestraEsercizio::avantiDaTastiera() {
-    if (!BottoneAvanti->isEnabled())
-        return;
-    BottoneAvanti->click();
-    for (QWidget* control : controlliInOrdine())
-        if (control->isEnabled() && !control->isHidden()) {
-            control->setFocus(Qt::TabFocusReason);
-            break;
-        }
+    return tastiera_->focusNextPrevChild(next);
 }
 
 void FinestraEsercizio::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Alt) {
-        // Alt alone, pressed and released with nothing in between, opens the bar.
-        soloAlt_ = !event->isAutoRepeat() &&
-                   (event->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) == 0;
-        event->accept();
-        return;
-    }
-    soloAlt_ = false;
-    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (!tastiera_->keyPress(event))
         QMainWindow::keyPressEvent(event);
-        return;
-    }
-    QWidget* focus = focusWidget();
-    switch (key) {
-    case Qt::Key_Escape:
-        mnuEsci_Click();
-        break;
-    case Qt::Key_F1:
-        MenuInformazioni_Click();
-        break;
-    case Qt::Key_F10:
-        barraMenu_->enterKeyboardMode();
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!event->isAutoRepeat() && controlliRisposta().contains(focus))
-            rispondiDaTastiera(focus);
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        spostaFocus(focus, key);
-        break;
-    default:
-        if (key >= Qt::Key_1 && key <= Qt::Key_9) {
-            const QList<QWidget*> ordine = controlliInOrdine();
-            const qsizetype place = key - Qt::Key_1;
-            if (!event->isAutoRepeat() && place < ordine.size())
-                rispondiDaTastiera(ordine[place]);
-            break;
-        }
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    event->accept();
 }
 
 void FinestraEsercizio::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Alt && soloAlt_) {
-        soloAlt_ = false;
-        barraMenu_->enterKeyboardMode();
-        event->accept();
-        return;
-    }
-    QMainWindow::keyReleaseEvent(event);
-}
-
-// "avanti" answers Enter as well as Space, and its arrows lead back to the
-// answer controls.
-bool FinestraEsercizio::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == BottoneAvanti &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return false;
-        switch (key->key()) {
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
-                avantiDaTastiera();
-            return true;
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (event->type() == QEvent::KeyPress)
-                spostaFocus(BottoneAvanti, key->key());
-            return true;
-        default:
-            return false;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    if (!tastiera_->keyRelease(event))
+        QMainWindow::keyReleaseEvent(event);
 }

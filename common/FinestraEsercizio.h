@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CaselleCornice.h"
 #include "FinestraId.h"
 #include "LayoutCornice.h"
 #include "common/platform/AreaColorata.h"
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class ImageBox;
 class KeyboardMenuBar;
@@ -18,6 +20,7 @@ class LineShape;
 class PictureButton;
 class QAction;
 class QLabel;
+class TastieraEsercizio;
 struct Contesto;
 
 // What all fifteen exercise windows share: the counters and their labels, the
@@ -37,14 +40,16 @@ public:
     AreaColorata* area() const { return area_; }
 
     void Form_Activate();
-    virtual void Esatto();
+    void Esatto();
     void Errato();
-    virtual void BottoneAvanti_Click();
+    void BottoneAvanti_Click();
     void MenuAzzera_Click();
     void MenuInformazioni_Click();
     void mnuEsci_Click();
     void CaricaColori();
-    virtual void NuovoEsercizio() = 0;
+    // Recolours the window, draws the figure letter, deals its pictures to
+    // the candidates and lets the family set up the rest.
+    virtual void NuovoEsercizio();
 
     // The controls the pupil answers with, walked from index 0 upwards:
     // the candidates, unless the family answers in another way.
@@ -69,21 +74,8 @@ public:
 protected:
     Contesto& ctx_;
 
-    // A square figure box at (left, top), in twips. A screen reader names a
-    // display box by `nome`; candidates are named by their place.
-    ImageBox* casellaFigura(QPoint twips, std::int16_t index, bool bordered,
-                            const QString& nome = {});
-    // The row of four bordered figure boxes of the rotation windows, at this height.
-    QList<ImageBox*> rigaSequenza(int topTwips);
-    // The candidates, Image1(0..N-1): figure boxes without a border at these
-    // places; a click on one reaches onClick with its index. Gives the boxes
-    // just made; the window answers with all it made.
-    QList<ImageBox*> candidati(const QList<QPoint>& twips,
-                               std::function<void(std::int16_t)> onClick);
-    // A stored picture in a box of its own, such as a rotation sign; the
-    // signs are named by their sense of turning.
-    ImageBox* casellaSegno(QRect twips, const QString& picture, std::int16_t index = 0);
-    LineShape* linea(const Linea& linea);
+    // The boxes and lines of the window's own layout.
+    CaselleCornice& caselle() { return *caselle_; }
     // Gives the control the arrow pointer, grown with the window.
     void conCursoreFreccia(QWidget* control);
 
@@ -92,17 +84,24 @@ protected:
     // back, so the set-up must stop there.
     QChar letteraEsercizio();
 
+    // The family's own part of a new exercise, once the letter is drawn and
+    // its pictures dealt.
+    virtual void preparaEsercizio(QChar lettera) = 0;
+    // The answer check of a candidate: the right one is copied into the
+    // answer box and counts as right; any other counts as wrong.
+    void giudicaCandidato(const ImageBox& scelto, int giusto, ImageBox& risposta);
+    // Whether Esatto disables the answer controls before counting.
+    bool chiudePrimaDiContare_ = false;
+
     // The steps the feedback procedures are made of.
     void mostraVerdetto(bool giusto);
     void contaEsatto();
     void abilitaRisposte(bool enabled);
 
-    // Tab and Shift+Tab walk the answer controls in reading order, then
-    // "avanti" when it is enabled.
+    // The keyboard's own moves and answers (TastieraEsercizio).
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // A window moved to a screen of another pixel ratio needs its pictures
     // decoded for that screen.
@@ -113,23 +112,14 @@ private:
     // Pictures and pointers for the scale the layout is shown at.
     void adattaAllaScala();
     // A counter's caption, and the name a screen reader announces with it.
+    void azzeraEtichette();
     static void scriviContatore(QLabel* etichetta, const QString& nome, const QString& testo);
-    void preparaTastiera();
-    // Answers with a control as its click does; a solved exercise then
-    // hands the keyboard to "avanti".
-    void rispondiDaTastiera(QWidget* control);
-    void avantiDaTastiera();
-    bool spostaFocus(QWidget* from, int arrowKey);
-    QList<QWidget*> cicloTab() const;
 
     FinestraId id_;
     LayoutCornice layout_;
     AreaColorata* area_;
-    QList<ImageBox*> candidati_;
+    std::unique_ptr<CaselleCornice> caselle_;
     QList<QWidget*> conCursore_;
-    int altezzaMenu_;       // of the menu bar at the stored size
-    qreal scalaMenu_ = 1.0; // of the menu bar's font
     KeyboardMenuBar* barraMenu_;
-    bool tastieraPronta_ = false;
-    bool soloAlt_ = false;
+    TastieraEsercizio* tastiera_;
 };

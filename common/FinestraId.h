@@ -26,3 +26,7 @@ enum class FinestraId {
 constexpr FinestraId formEs(int number) {
     return static_cast<FinestraId>(static_cast<int>(FinestraId::FormEs1) + number - 1);
 }
+
+// The caption of the menu button that opens an exercise window, which is also
+// the window's title; empty for the other windows.
+const char* titoloEsercizio(FinestraId id);

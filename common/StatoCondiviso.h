@@ -10,6 +10,9 @@ struct StatoCondiviso {
     std::int16_t NumeroErrati = 0;
     std::int16_t FiguraGiusta = 0;
 
+    // Both counts back to 0: "Azzera conteggio", and leaving for the menu.
+    void azzera();
+
     // Adds one and stays at the 16-bit limit rather than wrapping around.
     static void incrementa(std::int16_t& count);
 };

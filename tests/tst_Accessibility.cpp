@@ -3,6 +3,7 @@
 // names and roles of every kind of control, the counters' names following
 // their values, and a candidate pressed as a screen reader presses it.
 
+#include "doubles/BenchFixture.h"
 #include "doubles/OpenBox.h"
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
@@ -55,10 +56,8 @@ const QList<FinestraId>& exerciseWindows() {
 
 } // namespace
 
-class TstAccessibility : public QObject {
+class tst_Accessibility : public BenchFixture {
     Q_OBJECT
-
-    std::unique_ptr<TestBench> bench;
 
     // The frame's controls, the same in every exercise window.
     void checkFrame(FinestraEsercizio* w) {
@@ -78,12 +77,6 @@ class TstAccessibility : public QObject {
     }
 
 private slots:
-    void init() { bench = std::make_unique<TestBench>(); }
-    void cleanup() {
-        bench.reset();
-        TestBench::flush();
-    }
-
     // Candidates are buttons named by their place in reading order; the
     // picture they show never appears in the name.
     void candidatesAreNamedByPlace() {
@@ -294,5 +287,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstAccessibility)
+QTEST_MAIN(tst_Accessibility)
 #include "tst_Accessibility.moc"

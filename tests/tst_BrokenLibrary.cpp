@@ -3,6 +3,7 @@
 // temporary folder for each case: it never crashes, says what is missing,
 // leaves broken figures out of the draws and keeps every exercise solvable.
 
+#include "common/FigureNelleCaselle.h"
 #include "doubles/Pupil.h"
 #include "doubles/TempLibrary.h"
 #include "doubles/TestBench.h"
@@ -300,14 +301,14 @@ private slots:
         QVERIFY(QFile::remove(library.file("k5.jpg")));
         ImageBox box;
         box.resize(120, 120);
-        bench.figure.carica(box, 'k', 5);
+        FigureNelleCaselle::carica(bench.figure, box, 'k', 5);
         QVERIFY(box.isMissing());
         const QImage shown = box.grab().toImage();
         QVERIFY(shown.pixelColor(60, 60) != QColor(Qt::transparent)); // a visible placeholder
         ImageBox copy;
         copy.takePictureOf(box);
         QVERIFY(copy.isMissing());
-        bench.figure.carica(box, 'k', 4);
+        FigureNelleCaselle::carica(bench.figure, box, 'k', 4);
         QVERIFY(!box.isMissing() && box.picture());
     }
 

@@ -39,7 +39,7 @@ QString caption(const QWidget* w) {
 
 } // namespace
 
-class TestFonts : public QObject {
+class tst_Fonts : public QObject {
     Q_OBJECT
 
 private slots:
@@ -84,5 +84,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFonts)
+QTEST_MAIN(tst_Fonts)
 #include "tst_Fonts.moc"

@@ -3,6 +3,7 @@
 // draws: the start view, the sign, the three picks that complete the row and
 // the picks that must be refused.
 
+#include "doubles/BenchFixture.h"
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
@@ -30,10 +31,8 @@ QList<int> distribuzione(int n) {
 
 } // namespace
 
-class tst_FormaRotazione : public QObject {
+class tst_FormaRotazione : public BenchFixture {
     Q_OBJECT
-
-    std::unique_ptr<TestBench> bench;
 
     // senso: the drawn direction, or -1 for the windows that draw none.
     FormaRotazione* apri(int es, int lettera, int senso, int inizio) {
@@ -66,12 +65,6 @@ class tst_FormaRotazione : public QObject {
     }
 
 private slots:
-    void init() { bench = std::make_unique<TestBench>(); }
-    void cleanup() {
-        bench.reset();
-        TestBench::flush();
-    }
-
     void costruzione_data() { righe(false); }
     void costruzione() {
         QFETCH(int, es);

@@ -30,13 +30,14 @@ class EsercizioProva : public FinestraEsercizio {
 public:
     explicit EsercizioProva(Contesto& ctx) : FinestraEsercizio(ctx, FinestraId::FormEs11, "prova") {
         for (int i = 0; i < 8; ++i)
-            boxes << casellaFigura({120 + 1920 * (i % 4), 2160 + 1920 * (i / 4)}, std::int16_t(i),
-                                   false);
+            boxes << caselle().figura({120 + 1920 * (i % 4), 2160 + 1920 * (i / 4)},
+                                      std::int16_t(i), false);
     }
     void NuovoEsercizio() override {
         ++setups;
         CaricaColori();
     }
+    void preparaEsercizio(QChar) override {}
     QList<QWidget*> controlliRisposta() const override { return {boxes.begin(), boxes.end()}; }
 
     QList<ImageBox*> boxes;
@@ -47,10 +48,11 @@ public:
 class DueGruppi : public FinestraEsercizio {
 public:
     explicit DueGruppi(Contesto& ctx) : FinestraEsercizio(ctx, FinestraId::FormEs11, "prova") {
-        primi = candidati({{120, 2160}, {2040, 2160}}, [](std::int16_t) {});
-        secondi = candidati({{120, 4080}, {2040, 4080}, {3960, 4080}}, [](std::int16_t) {});
+        primi = caselle().candidati({{120, 2160}, {2040, 2160}}, [](std::int16_t) {});
+        secondi =
+            caselle().candidati({{120, 4080}, {2040, 4080}, {3960, 4080}}, [](std::int16_t) {});
     }
-    void NuovoEsercizio() override {}
+    void preparaEsercizio(QChar) override {}
 
     QList<ImageBox*> primi, secondi;
 };

@@ -22,7 +22,7 @@ bool takesTheScreen(QWidget* w) {
 
 } // namespace
 
-class TstFullScreen : public QObject {
+class tst_FullScreen : public QObject {
     Q_OBJECT
 
 private slots:
@@ -78,5 +78,5 @@ private slots:
     void offXAWindowManagerIsTakenToRun() { QVERIFY(FullScreen::windowManagerAnswers()); }
 };
 
-QTEST_MAIN(TstFullScreen)
+QTEST_MAIN(tst_FullScreen)
 #include "tst_FullScreen.moc"

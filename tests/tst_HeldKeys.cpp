@@ -82,7 +82,7 @@ QWidget* firstWrong(FinestraEsercizio* w, const StatoCondiviso& stato) {
 
 } // namespace
 
-class TstHeldKeys : public QObject {
+class tst_HeldKeys : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestBench> bench;
@@ -240,5 +240,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstHeldKeys)
+QTEST_MAIN(tst_HeldKeys)
 #include "tst_HeldKeys.moc"

@@ -3,6 +3,7 @@
 // Enter, the arrows, the menu bar by F10 and Alt, Escape and F1, the start
 // window and the menu. No mouse event is sent here unless a test says why.
 
+#include "doubles/BenchFixture.h"
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
@@ -85,10 +86,8 @@ bool showsFocusFrame(ImageBox* box) {
 
 } // namespace
 
-class TstKeyboard : public QObject {
+class tst_Keyboard : public BenchFixture {
     Q_OBJECT
-
-    std::unique_ptr<TestBench> bench;
 
     template <typename W> W* open(FinestraId id) {
         auto* w = bench->open<W>(id);
@@ -169,12 +168,6 @@ class TstKeyboard : public QObject {
     }
 
 private slots:
-    void init() { bench = std::make_unique<TestBench>(); }
-    void cleanup() {
-        bench.reset();
-        TestBench::flush();
-    }
-
     void findTheRotationByKeys() { playOneFamily(open<TrovaRotazione>(FinestraId::FormEs2)); }
     void buildTheRotationByKeys() { playOneFamily(open<FormaRotazione>(FinestraId::FormEs11)); }
     void findTheSymmetryByKeys() { playOneFamily(open<TrovaSimmetria>(FinestraId::FormEs14)); }
@@ -412,5 +405,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstKeyboard)
+QTEST_MAIN(tst_Keyboard)
 #include "tst_Keyboard.moc"

@@ -77,7 +77,7 @@ struct StartUp {
 
 } // namespace
 
-class TestLibraryWhileRunning : public QObject {
+class tst_LibraryWhileRunning : public QObject {
     Q_OBJECT
 
 private slots:
@@ -309,5 +309,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLibraryWhileRunning)
+QTEST_MAIN(tst_LibraryWhileRunning)
 #include "tst_LibraryWhileRunning.moc"

@@ -54,7 +54,7 @@ bool resizeTo(QWidget* w, QSize size) {
 
 } // namespace
 
-class TstMessageBoxes : public QObject {
+class tst_MessageBoxes : public QObject {
     Q_OBJECT
 
 private slots:
@@ -122,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstMessageBoxes)
+QTEST_MAIN(tst_MessageBoxes)
 #include "tst_MessageBoxes.moc"

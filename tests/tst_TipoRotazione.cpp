@@ -2,6 +2,7 @@
 // Drives the type-of-rotation window (FormEs4) with scripted draws: the four
 // views it shows for each first picture and sense, and the two signs.
 
+#include "doubles/BenchFixture.h"
 #include "doubles/SeeingPupil.h"
 #include "doubles/TestBench.h"
 
@@ -16,10 +17,8 @@
 
 #include <memory>
 
-class tst_TipoRotazione : public QObject {
+class tst_TipoRotazione : public BenchFixture {
     Q_OBJECT
-
-    std::unique_ptr<TestBench> bench;
 
     TipoRotazione* apri(int lettera, bool orario, int primo) {
         bench->rnd.scriptDraws({{0, 18}, {lettera, 26}, {orario ? 1 : 0, 2}, {primo - 1, 8}});
@@ -27,12 +26,6 @@ class tst_TipoRotazione : public QObject {
     }
 
 private slots:
-    void init() { bench = std::make_unique<TestBench>(); }
-    void cleanup() {
-        bench.reset();
-        TestBench::flush();
-    }
-
     void quattroViste_data() {
         QTest::addColumn<bool>("orario");
         QTest::addColumn<int>("primo");

@@ -3,6 +3,7 @@
 // with scripted draws: the row of three views, the answer it asks for, and
 // what a right or a wrong pick does.
 
+#include "doubles/BenchFixture.h"
 #include "doubles/Pupil.h"
 #include "doubles/SeeingPupil.h"
 #include "doubles/TestBench.h"
@@ -63,10 +64,8 @@ const QRegularExpression suonoSi(QStringLiteral("/suoni/si[1-4]\\.wav$"));
 
 } // namespace
 
-class tst_TrovaRotazione : public QObject {
+class tst_TrovaRotazione : public BenchFixture {
     Q_OBJECT
-
-    std::unique_ptr<TestBench> bench;
 
     void righe() {
         QTest::addColumn<int>("es");
@@ -88,12 +87,6 @@ class tst_TrovaRotazione : public QObject {
     }
 
 private slots:
-    void init() { bench = std::make_unique<TestBench>(); }
-    void cleanup() {
-        bench.reset();
-        TestBench::flush();
-    }
-
     // The set-up takes exactly the scripted values. A wrong pick only counts
     // an error; the right one completes the row with that very picture and
     // closes the exercise until avanti.

@@ -2,6 +2,7 @@
 // The four find-the-symmetry windows: set-up, judging, and their partner
 // tables checked against the pictures themselves.
 
+#include "doubles/BenchFixture.h"
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
@@ -65,24 +66,16 @@ void scriptSetUp(ScriptedRandom& rnd, int letter, int modelBox) {
 
 } // namespace
 
-class tst_TrovaSimmetria : public QObject {
+class tst_TrovaSimmetria : public BenchFixture {
     Q_OBJECT
-
-    std::unique_ptr<TestBench> bench;
 
     TrovaSimmetria* open(FinestraId id) { return bench->open<TrovaSimmetria>(id); }
 
 private slots:
-    void init() { bench = std::make_unique<TestBench>(); }
-    void cleanup() {
-        bench.reset();
-        TestBench::flush();
-    }
-
     void windows_data() {
         QTest::addColumn<int>("window");
         for (const auto& p : TrovaSimmetria::finestre())
-            QTest::newRow(p.titolo) << int(p.id);
+            QTest::newRow(titoloEsercizio(p.id)) << int(p.id);
     }
 
     void everySetUpDealsAllEightAndOneRightAnswer_data() { windows_data(); }

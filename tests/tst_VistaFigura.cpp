@@ -18,12 +18,12 @@ namespace {
 // The view decoded for boxes of that side, through the copy when it may.
 QImage decoded(const QString& view, const QString& copy, int lato,
                VistaFigura::CopieVerificate* verificate = nullptr) {
-    auto file = VistaFigura::apri(view);
+    auto file = SafeFile::openRegular(view);
     if (!file)
         return {};
     const QSize stored = VistaFigura::misura(*file);
     const PicturePtr p =
-        VistaFigura::decodifica(*file, stored, VistaFigura::apri(copy), lato, view, verificate);
+        VistaFigura::decodifica(*file, stored, SafeFile::openRegular(copy), lato, view, verificate);
     return p ? p->image() : QImage();
 }
 
@@ -122,8 +122,8 @@ private slots:
         TempLibrary library(false);
         QVERIFY(library.write("giant", TempLibrary::uniformJpeg(20000, 20000)));
         QVERIFY(library.write("large", TempLibrary::uniformJpeg(2000, 2000)));
-        auto giant = VistaFigura::apri(library.file("giant"));
-        auto large = VistaFigura::apri(library.file("large"));
+        auto giant = SafeFile::openRegular(library.file("giant"));
+        auto large = SafeFile::openRegular(library.file("large"));
         QVERIFY(giant && large);
         QVERIFY(!VistaFigura::misura(*giant).isValid());
         QCOMPARE(VistaFigura::misura(*large), QSize(2000, 2000));

@@ -2,11 +2,15 @@
 #include "KeyboardMenuBar.h"
 
 #include "Accessibility.h"
+#include "UniformScaler.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QStyleOptionMenuItem>
 #include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
 
 KeyboardMenuBar::KeyboardMenuBar(QWidget* parent) : QMenuBar(parent) {
     Accessibility::install();
@@ -15,6 +19,26 @@ KeyboardMenuBar::KeyboardMenuBar(QWidget* parent) : QMenuBar(parent) {
 QAction* KeyboardMenuBar::highlightedAction() const {
     const auto entries = actions();
     return highlighted_ >= 0 && highlighted_ < entries.size() ? entries[highlighted_] : nullptr;
+}
+
+void KeyboardMenuBar::keepStoredHeight() {
+    storedHeight_ = sizeHint().height();
+}
+
+void KeyboardMenuBar::followWindow(QSize stored, QSize windowSize) {
+    // The whole window's size, which the bar's own height does not change.
+    const qreal s = UniformScaler::scaleFor(stored + QSize(0, storedHeight_), windowSize);
+    const qreal scale = std::clamp(std::floor((1 + (s - 1) / 4) * 8) / 8, 1.0, 1.5);
+    if (scale == fontScale_)
+        return;
+    fontScale_ = scale;
+    if (scale == 1.0) {
+        setFont(QFont());
+    } else {
+        QFont font = window()->font();
+        font.setPointSizeF(font.pointSizeF() * scale);
+        setFont(font);
+    }
 }
 
 void KeyboardMenuBar::enterKeyboardMode() {

@@ -20,6 +20,14 @@ public:
     // The highlighted entry, or nullptr outside the keyboard mode.
     QAction* highlightedAction() const;
 
+    // The bar is not scaled with the window's layout: its font grows a
+    // little, in steps, up to half as large again, so that its entries are
+    // easy to hit on a board. It follows the whole window's size against
+    // `stored`, the layout's size below the bar; keepStoredHeight() notes the
+    // bar's own height first, with all its entries.
+    void keepStoredHeight();
+    void followWindow(QSize stored, QSize windowSize);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -31,5 +39,7 @@ private:
     void highlight(qsizetype index);
 
     qsizetype highlighted_ = -1;
+    int storedHeight_ = 0;
+    qreal fontScale_ = 1.0;
     QPointer<QWidget> returnFocusTo_;
 };

@@ -69,4 +69,21 @@ QWidget* nearest(const QList<QWidget*>& controls, const QWidget* from, int arrow
     return best;
 }
 
+bool isArrow(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+bool moveFocus(const QList<QWidget*>& controls, const QWidget* from, int arrowKey) {
+    QList<QWidget*> open;
+    for (QWidget* control : controls)
+        if (control->isEnabled() && !control->isHidden())
+            open << control;
+    if (open.isEmpty())
+        return false;
+    QWidget* to = from ? nearest(open, from, arrowKey) : open.first();
+    if (to)
+        to->setFocus(Qt::TabFocusReason);
+    return to != nullptr;
+}
+
 } // namespace ReadingOrder

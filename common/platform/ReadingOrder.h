@@ -20,4 +20,11 @@ QList<QWidget*> sorted(QList<QWidget*> controls);
 // it twice, so the same row or column is preferred.
 QWidget* nearest(const QList<QWidget*>& controls, const QWidget* from, int arrowKey);
 
+bool isArrow(int key);
+
+// Moves the keyboard focus with an arrow key to the nearest of the enabled,
+// shown `controls` that way; with no `from`, to the first of them (where Tab
+// starts). True when a control took the focus.
+bool moveFocus(const QList<QWidget*>& controls, const QWidget* from, int arrowKey);
+
 } // namespace ReadingOrder

@@ -3,6 +3,7 @@
 
 #include "common/Contesto.h"
 #include "common/FigureLibrary.h"
+#include "common/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/RandomSource.h"
@@ -43,52 +44,29 @@ const FormaRotazione::Disposizione otto = {
 
 const QList<FormaRotazione::Parametri>& FormaRotazione::finestre() {
     static const QList<Parametri> tabella = {
-        {.id = FinestraId::FormEs8,
-         .titolo = "Forma la rotazione - 1",
-         .disposizione = &quattro,
-         .senso = Senso::SempreOrario},
-        {.id = FinestraId::FormEs9,
-         .titolo = "Forma la rotazione - 2",
-         .disposizione = &quattro,
-         .senso = Senso::SempreAntiorario},
-        {.id = FinestraId::FormEs10,
-         .titolo = "Forma la rotazione - 3",
-         .disposizione = &quattro,
-         .senso = Senso::EstrattoPrima},
-        {.id = FinestraId::FormEs11,
-         .titolo = "Forma la rotazione - 4",
-         .disposizione = &otto,
-         .senso = Senso::SempreOrario},
-        {.id = FinestraId::FormEs12,
-         .titolo = "Forma la rotazione - 5",
-         .disposizione = &otto,
-         .senso = Senso::SempreAntiorario},
-        {.id = FinestraId::FormEs13,
-         .titolo = "Forma la rotazione - 6",
-         .disposizione = &otto,
-         .senso = Senso::EstrattoPrima},
+        {.id = FinestraId::FormEs8, .disposizione = &quattro, .senso = Senso::SempreOrario},
+        {.id = FinestraId::FormEs9, .disposizione = &quattro, .senso = Senso::SempreAntiorario},
+        {.id = FinestraId::FormEs10, .disposizione = &quattro, .senso = Senso::EstrattoPrima},
+        {.id = FinestraId::FormEs11, .disposizione = &otto, .senso = Senso::SempreOrario},
+        {.id = FinestraId::FormEs12, .disposizione = &otto, .senso = Senso::SempreAntiorario},
+        {.id = FinestraId::FormEs13, .disposizione = &otto, .senso = Senso::EstrattoPrima},
     };
     return tabella;
 }
 
 FormaRotazione::FormaRotazione(Contesto& context, const Parametri& parametri)
-    : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo),
+    : FinestraEsercizio(context, parametri.id, QString::fromUtf8(titoloEsercizio(parametri.id)),
                         parametri.disposizione->cornice),
       parametri_(parametri) {
     const Disposizione& d = *parametri.disposizione;
-    Image2 = rigaSequenza(misureCornice.altoRiga);
-    linea(d.separatore);
-    Image1 = candidati(d.caselle, [this](std::int16_t index) { Image1_Click(index); });
-    Image3 << casellaSegno(d.segni, QStringLiteral("senso_orario"), 0)
-           << casellaSegno(d.segni, QStringLiteral("senso_antiorario"), 1);
+    Image2 = caselle().rigaSequenza(misureCornice.altoRiga);
+    caselle().linea(d.separatore);
+    Image1 = caselle().candidati(d.caselle, [this](std::int16_t index) { Image1_Click(index); });
+    Image3 << caselle().segno(d.segni, QStringLiteral("senso_orario"), 0)
+           << caselle().segno(d.segni, QStringLiteral("senso_antiorario"), 1);
 }
 
-void FormaRotazione::NuovoEsercizio() {
-    CaricaColori();
-    const QChar letter = letteraEsercizio();
-    if (letter.isNull())
-        return;
-    Estrazioni::distribuisci(Image1, letter, ctx_.rnd, ctx_.figure);
+void FormaRotazione::preparaEsercizio(QChar letter) {
     for (int i = 1; i <= 3; ++i)
         Image2[i]->setPicture(nullptr);
 
@@ -100,7 +78,7 @@ void FormaRotazione::NuovoEsercizio() {
 
     // The start view is always of the figure itself, also with eight candidates.
     const int inizio = ctx_.rnd.draw(4) + 1;
-    ctx_.figure.carica(*Image2[0], letter, inizio);
+    FigureNelleCaselle::carica(ctx_.figure, *Image2[0], letter, inizio);
     ctx_.stato.FiguraGiusta = std::int16_t(Estrazioni::passo(inizio, SensoOrario));
     ProssimaCasella = 1;
 }

@@ -27,7 +27,6 @@ public:
 
     struct Parametri {
         FinestraId id;
-        const char* titolo;
         const Disposizione* disposizione; // with 4 or 8 candidates
         Estrazioni::Senso senso;          // fixed, or drawn before the start view
     };
@@ -38,7 +37,7 @@ public:
 
     const Parametri& parametri() const { return parametri_; }
 
-    void NuovoEsercizio() override;
+    void preparaEsercizio(QChar letter) override;
     void Image1_Click(std::int16_t index);
 
     QList<ImageBox*> Image1; // candidates

@@ -3,6 +3,7 @@
 
 #include "common/Contesto.h"
 #include "common/FigureLibrary.h"
+#include "common/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/RandomSource.h"
@@ -23,27 +24,23 @@ const QList<QPoint> otto = {{120, 2280}, {2040, 2280}, {3960, 2280}, {5880, 2280
 const QList<TrovaRotazione::Parametri>& TrovaRotazione::finestre() {
     static const QList<Parametri> tabella = {
         {.id = FinestraId::FormEs2,
-         .titolo = "Trova la rotazione - 1",
          .candidati = 4,
          .senso = Senso::SempreOrario,
          .separatore = {.da = {120, 3240}, .a = {7800, 3240}},
          .caselle = quattro(3480),
          .segnoOrario = QRect(3360, 2160, 975, 855)},
         {.id = FinestraId::FormEs3,
-         .titolo = "Trova la rotazione - 2",
          .candidati = 8,
          .senso = Senso::SempreOrario,
          .separatore = {.da = {120, 2160}, .a = {7800, 2160}},
          .caselle = otto,
          .segnoOrario = QRect(7920, 3240, 975, 855)},
         {.id = FinestraId::FormEs5,
-         .titolo = "Trova la rotazione - 3",
          .candidati = 4,
          .senso = Senso::EstrattoPrima,
          .separatore = {.da = {120, 2520}, .a = {7800, 2520}},
          .caselle = quattro(3120)},
         {.id = FinestraId::FormEs6,
-         .titolo = "Trova la rotazione - 4",
          .candidati = 8,
          .senso = Senso::EstrattoDopo,
          .separatore = {.da = {120, 2160}, .a = {7800, 2160}},
@@ -53,21 +50,17 @@ const QList<TrovaRotazione::Parametri>& TrovaRotazione::finestre() {
 }
 
 TrovaRotazione::TrovaRotazione(Contesto& context, const Parametri& parametri)
-    : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo)),
+    : FinestraEsercizio(context, parametri.id, QString::fromUtf8(titoloEsercizio(parametri.id))),
       parametri_(parametri) {
-    Image2 = rigaSequenza(misureCornice.altoRiga);
-    linea(parametri.separatore);
-    Image1 = candidati(parametri.caselle, [this](std::int16_t index) { Image1_Click(index); });
+    Image2 = caselle().rigaSequenza(misureCornice.altoRiga);
+    caselle().linea(parametri.separatore);
+    Image1 =
+        caselle().candidati(parametri.caselle, [this](std::int16_t index) { Image1_Click(index); });
     if (parametri.segnoOrario)
-        Image3 << casellaSegno(*parametri.segnoOrario, QStringLiteral("senso_orario"));
+        Image3 << caselle().segno(*parametri.segnoOrario, QStringLiteral("senso_orario"));
 }
 
-void TrovaRotazione::NuovoEsercizio() {
-    CaricaColori();
-    const QChar letter = letteraEsercizio();
-    if (letter.isNull())
-        return;
-    Estrazioni::distribuisci(Image1, letter, ctx_.rnd, ctx_.figure);
+void TrovaRotazione::preparaEsercizio(QChar letter) {
     Image2[3]->setPicture(nullptr);
 
     // The sense is drawn before or after the first view, as the window says.
@@ -78,18 +71,12 @@ void TrovaRotazione::NuovoEsercizio() {
     if (!sensoPrima)
         SensoOrario = Estrazioni::sensoOrario(parametri_.senso, ctx_.rnd);
     for (int box = 0; box < 3; ++box) {
-        ctx_.figure.carica(*Image2[box], letter, figura);
+        FigureNelleCaselle::carica(ctx_.figure, *Image2[box], letter, figura);
         figura = Estrazioni::passo(figura, SensoOrario);
     }
     ctx_.stato.FiguraGiusta = std::int16_t(figura);
 }
 
 void TrovaRotazione::Image1_Click(std::int16_t index) {
-    ImageBox* box = Image1[index];
-    if (Estrazioni::numeroTag(*box) == ctx_.stato.FiguraGiusta) {
-        Image2[3]->takePictureOf(*box);
-        Esatto();
-    } else {
-        Errato();
-    }
+    giudicaCandidato(*Image1[index], ctx_.stato.FiguraGiusta, *Image2[3]);
 }

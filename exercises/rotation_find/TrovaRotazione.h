@@ -22,7 +22,6 @@ class TrovaRotazione : public FinestraEsercizio {
 public:
     struct Parametri {
         FinestraId id;
-        const char* titolo;
         int candidati; // N: pictures 1..N, first view from 1..N
         Estrazioni::Senso senso;
         Linea separatore;
@@ -37,7 +36,7 @@ public:
 
     const Parametri& parametri() const { return parametri_; }
 
-    void NuovoEsercizio() override;
+    void preparaEsercizio(QChar letter) override;
     void Image1_Click(std::int16_t index);
 
     QList<ImageBox*> Image1; // candidates

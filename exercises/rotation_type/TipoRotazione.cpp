@@ -6,7 +6,7 @@
 #include "common/Estrazioni.h"
 #include "common/FigureLibrary.h"
 #include "common/FigureMemorizzate.h"
-#include "common/ModuloColoriSuoni.h"
+#include "common/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/FrameShape.h"
 #include "common/platform/ImageBox.h"
@@ -37,13 +37,13 @@ const TipoRotazione::Disposizione& TipoRotazione::disposizione() {
 
 TipoRotazione::TipoRotazione(Contesto& context)
     : FinestraEsercizio(context, FinestraId::FormEs4,
-                        QStringLiteral("Indica il tipo di rotazione")) {
+                        QString::fromUtf8(titoloEsercizio(FinestraId::FormEs4))) {
     const Disposizione& d = disposizione();
-    Image2 = rigaSequenza(d.altoRiga);
-    linea(d.separatore);
+    Image2 = caselle().rigaSequenza(d.altoRiga);
+    caselle().linea(d.separatore);
 
-    Image1 = casellaSegno(d.segnoOrario, QStringLiteral("senso_orario"));
-    Image3 = casellaSegno(d.segnoAntiorario, QStringLiteral("senso_antiorario"));
+    Image1 = caselle().segno(d.segnoOrario, QStringLiteral("senso_orario"));
+    Image3 = caselle().segno(d.segnoAntiorario, QStringLiteral("senso_antiorario"));
     for (ImageBox* sign : {Image1, Image3})
         conCursoreFreccia(sign);
     connect(Image1, &ImageBox::clicked, this, [this] { Image1_Click(); });
@@ -66,19 +66,19 @@ TipoRotazione::TipoRotazione(Contesto& context)
                                     Qt::AlignHCenter | Qt::AlignTop);
     };
     Label3 << didascalia(d.orario) << didascalia(d.antiorario);
+    // The two signs are disabled before the count, unlike the other windows.
+    chiudePrimaDiContare_ = true;
 }
 
-void TipoRotazione::NuovoEsercizio() {
-    CaricaColori();
-    const QChar letter = letteraEsercizio();
-    if (letter.isNull())
-        return;
+void TipoRotazione::preparaEsercizio(QChar letter) {
+    Shape1->hide();
+    Shape2->hide();
     SensoOrario = ctx_.rnd.draw(2) == 1;
     int figura = ctx_.rnd.draw(8) + 1;
-    ctx_.figure.carica(*Image2[0], letter, figura);
+    FigureNelleCaselle::carica(ctx_.figure, *Image2[0], letter, figura);
     for (int box = 1; box <= 3; ++box) {
         figura = Estrazioni::passo(figura, SensoOrario);
-        ctx_.figure.carica(*Image2[box], letter, figura);
+        FigureNelleCaselle::carica(ctx_.figure, *Image2[box], letter, figura);
     }
     ctx_.stato.FiguraGiusta = std::int16_t(figura);
 }
@@ -99,23 +99,6 @@ void TipoRotazione::Image3_Click() {
     } else {
         Errato();
     }
-}
-
-// Disables the two signs before counting, unlike the other windows.
-void TipoRotazione::Esatto() {
-    mostraVerdetto(true);
-    ModuloColoriSuoni::SuonoEsatto(ctx_);
-    abilitaRisposte(false);
-    contaEsatto();
-    BottoneAvanti->setEnabled(true);
-}
-
-void TipoRotazione::BottoneAvanti_Click() {
-    BottoneAvanti->setEnabled(false);
-    NuovoEsercizio();
-    Shape1->hide();
-    Shape2->hide();
-    abilitaRisposte(true);
 }
 
 QList<QWidget*> TipoRotazione::controlliRisposta() const {

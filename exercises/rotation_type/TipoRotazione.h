@@ -40,11 +40,9 @@ public:
 
     explicit TipoRotazione(Contesto& ctx);
 
-    void NuovoEsercizio() override;
+    void preparaEsercizio(QChar letter) override;
     void Image1_Click();
     void Image3_Click();
-    void Esatto() override;
-    void BottoneAvanti_Click() override;
     // The two signs.
     QList<QWidget*> controlliRisposta() const override;
 

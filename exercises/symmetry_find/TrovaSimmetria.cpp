@@ -28,7 +28,6 @@ const LayoutCornice corniceDiagonali = {.bottoneAvanti = {8400, 5040, 1185, 855}
 const QList<TrovaSimmetria::Parametri>& TrovaSimmetria::finestre() {
     static const QList<Parametri> tabella = {
         {.id = FinestraId::FormEs1,
-         .titolo = "Trova la simmetria - asse verticale",
          .partner = {5, 8, 7, 6, 1, 4, 3, 2},
          .cornice = {.bottoneAvanti = {8280, 5040, 945, 855},
                      .icone = {6240, 360},
@@ -48,7 +47,6 @@ const QList<TrovaSimmetria::Parametri>& TrovaSimmetria::finestre() {
                      {4200, 4320},
                      {6240, 4320}}},
         {.id = FinestraId::FormEs7,
-         .titolo = "Trova la simmetria - asse orizzontale",
          .partner = {7, 6, 5, 8, 3, 2, 1, 4},
          .cornice = {.bottoneAvanti = {8280, 5040, 945, 855},
                      .icone = {7560, 240},
@@ -68,7 +66,6 @@ const QList<TrovaSimmetria::Parametri>& TrovaSimmetria::finestre() {
                      {4200, 4200},
                      {6240, 4200}}},
         {.id = FinestraId::FormEs14,
-         .titolo = "Trova la simmetria - asse diagonale - 1",
          .partner = {6, 5, 8, 7, 2, 1, 4, 3},
          .cornice = corniceDiagonali,
          .asse = {.da = {840, 3120}, .a = {3120, 840}, .spessore = spessoreAsse, .colore = rosso},
@@ -76,7 +73,6 @@ const QList<TrovaSimmetria::Parametri>& TrovaSimmetria::finestre() {
          .risposta = {2040, 2040},
          .caselle = caselleDiagonali},
         {.id = FinestraId::FormEs15,
-         .titolo = "Trova la simmetria - asse diagonale - 2",
          .partner = {8, 7, 6, 5, 4, 3, 2, 1},
          .cornice = corniceDiagonali,
          .asse = {.da = {600, 600}, .a = {3240, 3240}, .spessore = spessoreAsse, .colore = rosso},
@@ -88,21 +84,18 @@ const QList<TrovaSimmetria::Parametri>& TrovaSimmetria::finestre() {
 }
 
 TrovaSimmetria::TrovaSimmetria(Contesto& context, const Parametri& parametri)
-    : FinestraEsercizio(context, parametri.id, QString::fromUtf8(parametri.titolo),
+    : FinestraEsercizio(context, parametri.id, QString::fromUtf8(titoloEsercizio(parametri.id)),
                         parametri.cornice),
       parametri_(parametri) {
-    Image2 << casellaFigura(parametri.modello, 0, true, QStringLiteral("Modello"))
-           << casellaFigura(parametri.risposta, 1, true, QStringLiteral("Casella della risposta"));
-    Image1 = candidati(parametri.caselle, [this](std::int16_t index) { Image1_Click(index); });
-    linea(parametri.asse)->setAccessibleName(QStringLiteral("Asse di simmetria"));
+    Image2 << caselle().figura(parametri.modello, 0, true, QStringLiteral("Modello"))
+           << caselle().figura(parametri.risposta, 1, true,
+                               QStringLiteral("Casella della risposta"));
+    Image1 =
+        caselle().candidati(parametri.caselle, [this](std::int16_t index) { Image1_Click(index); });
+    caselle().linea(parametri.asse)->setAccessibleName(QStringLiteral("Asse di simmetria"));
 }
 
-void TrovaSimmetria::NuovoEsercizio() {
-    CaricaColori();
-    const QChar letter = letteraEsercizio();
-    if (letter.isNull())
-        return;
-    Estrazioni::distribuisci(Image1, letter, ctx_.rnd, ctx_.figure);
+void TrovaSimmetria::preparaEsercizio(QChar) {
     ctx_.stato.FiguraGiusta = std::int16_t(ctx_.rnd.draw(8));
     const ImageBox* modello = Image1[ctx_.stato.FiguraGiusta];
     Image2[0]->takePictureOf(*modello);
@@ -112,11 +105,5 @@ void TrovaSimmetria::NuovoEsercizio() {
 }
 
 void TrovaSimmetria::Image1_Click(std::int16_t index) {
-    ImageBox* box = Image1[index];
-    if (Estrazioni::numeroTag(*box) == FiguraSimmetrica) {
-        Image2[1]->takePictureOf(*box);
-        Esatto();
-    } else {
-        Errato();
-    }
+    giudicaCandidato(*Image1[index], FiguraSimmetrica, *Image2[1]);
 }

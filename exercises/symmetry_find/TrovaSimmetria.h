@@ -20,7 +20,6 @@ class TrovaSimmetria : public FinestraEsercizio {
 public:
     struct Parametri {
         FinestraId id;
-        const char* titolo;
         // partner[m - 1]: the picture number of model m's mirror image.
         std::array<int, 8> partner;
         LayoutCornice cornice;
@@ -36,7 +35,7 @@ public:
 
     const Parametri& parametri() const { return parametri_; }
 
-    void NuovoEsercizio() override;
+    void preparaEsercizio(QChar letter) override;
     void Image1_Click(std::int16_t index);
 
     QList<ImageBox*> Image1; // candidates

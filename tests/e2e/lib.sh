@@ -256,6 +256,26 @@ stop_processes() {
     done
 }
 
+# program_argument USAGE [PROGRAM]: the program a script drives ($program),
+# made absolute, since the program is started from a folder of its own; the
+# scripts that look at the screen need ImageMagick's import.
+program_argument() {
+    [ -n "${2:-}" ] || fail "usage: $1"
+    program=$2
+    [ -x "$program" ] || fail "no program at $program"
+    case $program in /*) ;; *) program=$PWD/$program ;; esac
+    command -v import >/dev/null || skip "ImageMagick's import is not installed"
+}
+
+# program_folder_argument USAGE [FOLDER]: the built program's folder
+# ($source_dir), and a work folder for the copies made of it.
+program_folder_argument() {
+    [ -n "${2:-}" ] || fail "usage: $1"
+    source_dir=$2
+    [ -x "$source_dir/vortelia" ] || fail "no program in $source_dir"
+    new_work_folder
+}
+
 # new_work_folder: makes the work folder ($work) and arranges its clean-up.
 new_work_folder() {
     work=$(mktemp -d)

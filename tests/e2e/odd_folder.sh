@@ -13,10 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-source_dir=${1:?usage: odd_folder.sh PROGRAM-FOLDER}
-[ -x "$source_dir/vortelia" ] || fail "no program in $source_dir"
-
-new_work_folder
+program_folder_argument "odd_folder.sh PROGRAM-FOLDER" "${1:-}"
 
 
 folder="$work/Esercizi caff"$'\xe9'

@@ -12,20 +12,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-program=${1:?usage: pupil.sh PROGRAM [SHOTS-DIR]}
-[ -x "$program" ] || fail "no program at $program"
-# The program is started from a folder of its own.
-case $program in /*) ;; *) program=$PWD/$program ;; esac
-command -v import >/dev/null || skip "ImageMagick's import is not installed"
+program_argument "pupil.sh PROGRAM [SHOTS-DIR]" "${1:-}"
 [[ $(convert -version 2>/dev/null) == *ImageMagick* ]] || skip "ImageMagick's convert is not installed"
 
-work=$(mktemp -d)
+new_work_folder
 shots=${2:-$work/shots}
 rm -rf "$shots"
 mkdir -p "$shots"
-XVFB_PID=
-APP_PID=
-clean_up_on_exit
 
 # only_window ID WHAT: no other titled window is shown, e.g. a warning box.
 only_window() {

@@ -15,10 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-program=${1:?usage: whiteboard.sh PROGRAM [SHOTS-DIR]}
-[ -x "$program" ] || fail "no program at $program"
-case $program in /*) ;; *) program=$PWD/$program ;; esac
-command -v import >/dev/null || skip "ImageMagick's import is not installed"
+program_argument "whiteboard.sh PROGRAM [SHOTS-DIR]" "${1:-}"
 command -v openbox >/dev/null || skip "openbox is not installed: X honours full screen only with a window manager"
 
 W=1920

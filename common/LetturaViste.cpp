@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LetturaViste.h"
+
+#include "MisureViste.h"
+#include "common/platform/ParallelFor.h"
+
+#include <algorithm>
+
+namespace LetturaViste {
+
+using VistaFigura::FileAperto;
+
+QString nomeFile(QChar lettera, int numero) {
+    return lettera + QString::number(numero) + QStringLiteral(".jpg");
+}
+
+std::optional<FileAperto> Cartella::apri(QChar lettera, int numero, QString* nome) {
+    return cartella_.open(nomeFile(lettera, numero), nome);
+}
+
+QString Cartella::chiave(QChar lettera, int numero) const {
+    return percorso() + QLatin1Char('/') + nomeFile(lettera, numero);
+}
+
+std::optional<FileAperto> Cartella::apriCopia(QChar lettera, int numero, int lato) const {
+    const int latoCopia = VistaFigura::latoCopia(lato);
+    if (latoCopia == 0)
+        return std::nullopt;
+    return SafeFile::openRegular(
+        VistaFigura::percorsoCopia(percorso(), latoCopia, nomeFile(lettera, numero)));
+}
+
+bool piccole(const QList<QSize>& misure) {
+    return std::all_of(misure.begin(), misure.end(),
+                       [](QSize m) { return qint64(m.width()) * m.height() <= pixelInParallelo; });
+}
+
+bool decodificaTutte(int count, bool parallelo, const std::atomic_bool* interrompi,
+                     const std::function<void(int)>& decodifica) {
+    if (parallelo) {
+        ParallelFor::run(count, decodifica);
+        return true;
+    }
+    for (int k = 0; k < count; ++k) {
+        if (interrompi && interrompi->load())
+            return false;
+        decodifica(k);
+    }
+    return true;
+}
+
+Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
+    const bool tutte = modo.tutte;
+    const auto& gia = modo.gia;
+    const auto& scartato = modo.scartato;
+    const std::atomic_bool* interrompi = modo.interrompi;
+    Lettura esito;
+    const auto finito = [&esito]() -> Lettura& {
+        std::sort(esito.inutilizzabili.begin(), esito.inutilizzabili.end());
+        return esito;
+    };
+    std::array<std::optional<FileAperto>, viste> aperti;
+    // Opening first is cheap and finds a missing or known bad file before
+    // any decoding.
+    for (int i = 0; i < viste; ++i) {
+        aperti[i] = nomi.apri(lettera, i + 1, &esito.nomi[i]);
+        if (aperti[i])
+            esito.voci[i].firma = aperti[i]->identity;
+        if (!aperti[i] || (scartato && scartato(i + 1, aperti[i]->identity))) {
+            esito.inutilizzabili << i + 1;
+            aperti[i].reset();
+            if (!tutte)
+                return esito;
+        }
+    }
+    // Then the sizes, from the headers alone: a view too large, too small or
+    // unlike the others costs no decoding.
+    std::array<QSize, viste> misure;
+    QList<int> lavori; // the views to decode
+    for (int i = 0; i < viste; ++i) {
+        if (!aperti[i])
+            continue;
+        if (interrompi && interrompi->load()) {
+            esito.interrotta = true;
+            return esito;
+        }
+        if (const Voce* voce = gia ? gia(i + 1, aperti[i]->identity) : nullptr) {
+            esito.voci[i] = *voce;
+            misure[i] = voce->originale;
+            continue;
+        }
+        misure[i] = VistaFigura::misura(*aperti[i]);
+        esito.voci[i].originale = misure[i];
+        if (misure[i].isValid()) {
+            lavori << i;
+            continue;
+        }
+        esito.inutilizzabili << i + 1;
+        esito.illeggibili << i + 1;
+        if (!tutte)
+            return esito;
+    }
+    for (int numero : MisureViste::fuoriMisura(misure)) {
+        esito.inutilizzabili << numero;
+        esito.voci[numero - 1].immagine = nullptr;
+        lavori.removeOne(numero - 1);
+    }
+    if (!tutte && !esito.inutilizzabili.isEmpty())
+        return finito();
+
+    std::array<std::optional<FileAperto>, viste> copie;
+    const auto decodifica = [&](int k) {
+        const int i = lavori[k];
+        esito.voci[i].immagine =
+            VistaFigura::decodifica(*aperti[i], misure[i], std::move(copie[i]), lato,
+                                    nomi.chiave(lettera, i + 1), modo.verificate);
+    };
+    QList<QSize> daLeggere;
+    for (int i : std::as_const(lavori)) {
+        copie[i] = nomi.apriCopia(lettera, i + 1, lato);
+        daLeggere << misure[i];
+    }
+    if (!decodificaTutte(int(lavori.size()), modo.parallelo && piccole(daLeggere), interrompi,
+                         decodifica)) {
+        esito.interrotta = true;
+        return esito;
+    }
+    for (int i : std::as_const(lavori))
+        if (!esito.voci[i].immagine) {
+            esito.inutilizzabili << i + 1;
+            esito.illeggibili << i + 1;
+        }
+    return finito();
+}
+
+} // namespace LetturaViste

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "VistaFigura.h"
+#include "common/platform/CaseInsensitiveFolder.h"
+
+#include <QChar>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <optional>
+
+// Reading a letter's eight views from the picture folder: opening them,
+// checking their sizes from the headers alone, and decoding them.
+namespace LetturaViste {
+
+constexpr int viste = 8;
+
+// A view as read.
+struct Voce {
+    PicturePtr immagine;
+    QSize originale; // as the file holds it, before decoding to the boxes' size
+    VistaFigura::Firma firma;
+};
+
+// <letter><number>.jpg
+QString nomeFile(QChar lettera, int numero);
+
+// The picture folder, names matched without regard to case, and the smaller
+// copies of the views beside them.
+class Cartella {
+public:
+    explicit Cartella(QString percorso) : cartella_(std::move(percorso)) {}
+
+    QString percorso() const { return cartella_.path(); }
+    // The file of the picture; `nome` gets its name as the folder spells it.
+    std::optional<VistaFigura::FileAperto> apri(QChar lettera, int numero, QString* nome = nullptr);
+    // The picture's path as the program names it, whatever the case on disk.
+    QString chiave(QChar lettera, int numero) const;
+    // The smaller copy that boxes of side `lato` use, when there is one.
+    std::optional<VistaFigura::FileAperto> apriCopia(QChar lettera, int numero, int lato) const;
+
+private:
+    CaseInsensitiveFolder cartella_;
+};
+
+// What reading one letter gave.
+struct Lettura {
+    std::array<Voce, viste> voci;
+    std::array<QString, viste> nomi; // as the folder spells them, or as expected when missing
+    QList<int> inutilizzabili;       // picture numbers
+    QList<int> illeggibili;          // those that do not decode at all
+    bool interrotta = false;
+};
+
+// How to read: `tutte` false stops at the first picture that cannot be used,
+// before decoding any when a header already tells; `parallelo` decodes on
+// the idle threads too; `gia` gives a picture already decoded from the same
+// file and `scartato` tells a file already found unusable, so that neither
+// is decoded again; `interrompi` stops the reading as soon as it becomes true.
+struct Modo {
+    bool tutte = false;
+    bool parallelo = false;
+    std::function<const Voce*(int numero, const VistaFigura::Firma&)> gia;
+    std::function<bool(int numero, const VistaFigura::Firma&)> scartato;
+    VistaFigura::CopieVerificate* verificate = nullptr;
+    const std::atomic_bool* interrompi = nullptr;
+};
+
+Lettura leggi(Cartella& cartella, QChar lettera, int lato, const Modo& modo);
+
+// Views larger than this are decoded one at a time: decoding one takes
+// several times its decoded size in memory for a while.
+constexpr qint64 pixelInParallelo = 1024 * 1024;
+bool piccole(const QList<QSize>& misure);
+
+// Runs decodifica(0) ... decodifica(count - 1): on the idle threads too with
+// `parallelo`, else one after the other, checking `interrompi` before each.
+// False when interrupted.
+bool decodificaTutte(int count, bool parallelo, const std::atomic_bool* interrompi,
+                     const std::function<void(int)>& decodifica);
+
+} // namespace LetturaViste
