@@ -8,7 +8,8 @@ class Navigatore;
 class QWidget;
 struct Contesto;
 
-// Start-up and the message boxes every window shares.
+// Start-up and the message boxes every window shares (the design names this
+// module Modulo1).
 namespace Modulo1 {
 
 // The program's name: the title of its windows and of every message box.

@@ -6,7 +6,8 @@
 
 struct Contesto;
 
-// The answer sounds: one of four applauses, or the wrong-answer sound.
+// The answer sounds: one of four applauses, or the wrong-answer sound. The
+// name is the design's; the window colours are in Colori.
 namespace ModuloColoriSuoni {
 
 QString percorsoSuono(const QString& applicationFolder, const QString& name);

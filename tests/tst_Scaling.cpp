@@ -89,16 +89,19 @@ int sideOf(const ImageBox* box) {
 class tst_Scaling : public QObject {
     Q_OBJECT
 
-private slots:
-    void cleanup() { TestBench::closeAll(); }
-
-    void everyWindowFillsItsSize_data() {
+    // Rows: each window from `first` to FormEs15, at each of the sizes.
+    static void windowsAtEverySize(FinestraId first) {
         QTest::addColumn<int>("window");
         QTest::addColumn<QSize>("size");
-        for (int id = int(FinestraId::FormAvvio); id <= int(FinestraId::FormEs15); ++id)
+        for (int id = int(first); id <= int(FinestraId::FormEs15); ++id)
             for (QSize size : sizes)
                 QTest::addRow("%d at %dx%d", id, size.width(), size.height()) << id << size;
     }
+
+private slots:
+    void cleanup() { TestBench::closeAll(); }
+
+    void everyWindowFillsItsSize_data() { windowsAtEverySize(FinestraId::FormAvvio); }
 
     // Rectangles are the stored ones times the scale, centred, within a pixel;
     // the margins are the window's colour.
@@ -216,13 +219,7 @@ private slots:
             QCOMPARE(it.key()->font(), it.value());
     }
 
-    void clicksReachTheScaledControls_data() {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QSize>("size");
-        for (int id = int(FinestraId::FormEs1); id <= int(FinestraId::FormEs15); ++id)
-            for (QSize size : sizes)
-                QTest::addRow("%d at %dx%d", id, size.width(), size.height()) << id << size;
-    }
+    void clicksReachTheScaledControls_data() { windowsAtEverySize(FinestraId::FormEs1); }
 
     // A click at the centre of each scaled candidate reaches that candidate:
     // the wrong ones first, each counted, then a right one.

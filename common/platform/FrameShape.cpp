@@ -14,17 +14,10 @@ FrameShape::FrameShape(QRect rect, int width, QColor colour, QWidget* parent)
     setGeometry(rect);
 }
 
-void FrameShape::setScale(qreal scale) {
-    if (scale == scale_)
-        return;
-    scale_ = scale;
-    update();
-}
-
 void FrameShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // Whole pixels, so the frame's inner edge stays sharp.
-    const qreal width = std::max(1.0, std::round(width_ * scale_));
+    const qreal width = std::max(1.0, std::round(width_ * scale()));
     const qreal half = width / 2.0;
     painter.setPen(QPen(colour_, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));

@@ -17,13 +17,10 @@ public:
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
 
-    void setScale(qreal scale) override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int width_;
     QColor colour_;
-    qreal scale_ = 1.0;
 };

@@ -61,23 +61,16 @@ void ImageBox::setBordered(bool bordered) {
     update();
 }
 
-void ImageBox::setScale(qreal scale) {
-    if (scale == scale_)
-        return;
-    scale_ = scale;
-    update();
-}
-
 void ImageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // A single-line border of whole pixels: one at the stored size.
-    const qreal border = std::max(1.0, std::round(scale_));
+    const qreal border = std::max(1.0, std::round(scale()));
     const QRectF inside =
         bordered_ ? QRectF(rect()).adjusted(border, border, -border, -border) : QRectF(rect());
     if (picture_) {
         picture_->paint(painter, inside);
     } else if (missing_) {
-        const qreal s = scale_;
+        const qreal s = scale();
         painter.fillRect(inside, QColor(225, 225, 225));
         painter.setPen(QPen(QColor(150, 150, 150), 2 * s, Qt::DashLine));
         painter.drawRect(inside.adjusted(6 * s, 6 * s, -6 * s, -6 * s));

@@ -37,10 +37,6 @@ public:
     void setBordered(bool bordered);
     bool bordered() const { return bordered_; }
 
-    // The border and the placeholder grow with the window.
-    void setScale(qreal scale) override;
-    qreal scale() const { return scale_; }
-
     void setPressable(bool pressable);
     bool pressable() const { return pressable_; }
     // What a click does: raises clicked if the box is enabled.
@@ -68,6 +64,5 @@ private:
     bool missing_ = false;
     bool bordered_ = false;
     bool pressed_ = false;
-    qreal scale_ = 1.0;
     bool pressable_ = false;
 };

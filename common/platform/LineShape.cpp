@@ -14,20 +14,13 @@ LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget* 
     origin_ = pos();
 }
 
-void LineShape::setScale(qreal scale) {
-    if (scale == scale_)
-        return;
-    scale_ = scale;
-    update();
-}
-
 void LineShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, from_.x() != to_.x() && from_.y() != to_.y());
-    painter.setPen(QPen(colour_, width_ * scale_, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(colour_, width_ * scale(), Qt::SolidLine, Qt::FlatCap));
     // At the stored size the integer end points give exactly the stored pixels.
-    if (scale_ == 1.0)
+    if (scale() == 1.0)
         painter.drawLine(from_ - origin_, to_ - origin_);
     else
-        painter.drawLine(QPointF(from_ - origin_) * scale_, QPointF(to_ - origin_) * scale_);
+        painter.drawLine(QPointF(from_ - origin_) * scale(), QPointF(to_ - origin_) * scale());
 }

@@ -20,8 +20,6 @@ public:
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
 
-    void setScale(qreal scale) override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -30,5 +28,4 @@ private:
     QPoint origin_; // stored top-left corner of the widget
     int width_;
     QColor colour_;
-    qreal scale_ = 1.0;
 };

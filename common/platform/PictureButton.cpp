@@ -22,15 +22,8 @@ void PictureButton::setPicture(const QIcon& picture, QSize size) {
 }
 
 QSize PictureButton::pictureSize() const {
-    return QSize(int(std::lround(pictureSize_.width() * scale_)),
-                 int(std::lround(pictureSize_.height() * scale_)));
-}
-
-void PictureButton::setScale(qreal scale) {
-    if (scale == scale_)
-        return;
-    scale_ = scale;
-    update();
+    return QSize(int(std::lround(pictureSize_.width() * scale())),
+                 int(std::lround(pictureSize_.height() * scale())));
 }
 
 void PictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -66,12 +59,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
         caption.isEmpty() ? QRect() : fontMetrics().boundingRect(area, flags, caption);
 
     if (!picture_.isNull()) {
-        const int gap = caption.isEmpty() ? 0 : int(std::lround(2 * scale_));
+        const int gap = caption.isEmpty() ? 0 : int(std::lround(2 * scale()));
         // On a low button the picture gives way, so the caption stays whole.
         QSize size = pictureSize();
         const int room = area.height() - gap - textBounds.height();
         if (room < size.height())
-            size.scale(size.width(), std::max(int(std::lround(12 * scale_)), room),
+            size.scale(size.width(), std::max(int(std::lround(12 * scale())), room),
                        Qt::KeepAspectRatio);
         const int top =
             area.top() +

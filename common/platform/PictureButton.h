@@ -19,8 +19,6 @@ public:
     void setPicture(const QIcon& picture, QSize size);
     QSize pictureSize() const;
 
-    void setScale(qreal scale) override;
-
     // A button that only shows: a screen reader meets a picture, with no
     // action to offer.
     void setDecorative(bool decorative) { decorative_ = decorative; }
@@ -35,6 +33,5 @@ protected:
 private:
     QIcon picture_;
     QSize pictureSize_;
-    qreal scale_ = 1.0;
     bool decorative_ = false;
 };

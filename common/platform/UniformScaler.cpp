@@ -9,6 +9,15 @@
 
 #include <cmath>
 
+void Scalable::setScale(qreal scale) {
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    // Every scalable control is a widget.
+    if (auto* widget = dynamic_cast<QWidget*>(this))
+        widget->update();
+}
+
 namespace {
 
 int scaled(int v, qreal s, qreal shift = 0) {

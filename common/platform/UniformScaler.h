@@ -11,11 +11,16 @@
 class QWidget;
 
 // A control that draws widths of its own (lines, frames, borders, pictures)
-// and is told the factor its surface is shown at.
+// and is told the factor its surface is shown at; a control is repainted
+// when its factor changes.
 class Scalable {
 public:
     virtual ~Scalable() = default;
-    virtual void setScale(qreal scale) = 0;
+    void setScale(qreal scale);
+    qreal scale() const { return scale_; }
+
+private:
+    qreal scale_ = 1.0;
 };
 
 // Shows a surface's controls at their stored geometry times one factor, the

@@ -43,6 +43,8 @@ public:
     QList<ImageBox*> Image1; // candidates
     QList<ImageBox*> Image2; // the row being built
     QList<ImageBox*> Image3; // clockwise and anticlockwise sign, one rectangle
+
+    // Not controls: the exercise being played, as its answer check reads it.
     bool SensoOrario = true;
     std::int16_t ProssimaCasella = 1;
 

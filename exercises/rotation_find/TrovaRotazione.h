@@ -42,6 +42,8 @@ public:
     QList<ImageBox*> Image1; // candidates
     QList<ImageBox*> Image2; // the sequence row
     QList<ImageBox*> Image3; // the clockwise sign, where shown
+
+    // Not controls: the exercise being played, as its answer check reads it.
     bool SensoOrario = true;
 
 private:

@@ -52,5 +52,7 @@ public:
     FrameShape* Shape1;
     FrameShape* Shape2;
     QList<QLabel*> Label3;
+
+    // Not controls: the exercise being played, as its answer check reads it.
     bool SensoOrario = true;
 };

@@ -40,6 +40,8 @@ public:
 
     QList<ImageBox*> Image1; // candidates
     QList<ImageBox*> Image2; // model (0) and answer (1)
+
+    // Not controls: the exercise being played, as its answer check reads it.
     std::int16_t FiguraSimmetrica = 0;
 
 private:
