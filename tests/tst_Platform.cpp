@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform layer: random values, number text, colour tables, sounds,
-// message boxes, the application folder, work after the first paint and Qt's
-// Italian strings.
+// The platform layer alone, linked without the rest of the program: random
+// values, number text, sounds, safe file access, message boxes, the
+// application folder, work after the first paint and Qt's Italian strings.
 
 #include "doubles/OpenBox.h"
-#include "doubles/TestBench.h"
+#include "doubles/ScriptedRandom.h"
 
-#include "common/Colori.h"
-#include "common/ModuloColoriSuoni.h"
 #include "common/platform/AfterFirstPaint.h"
 #include "common/platform/ApplicationFolder.h"
 #include "common/platform/AreaColorata.h"
@@ -62,25 +60,6 @@ bool decoded(const QtSoundPlayer& player, int n) {
     });
 }
 
-// A colour as the design writes it, &H00BBGGRR.
-QRgb fromBgr(quint32 bgr) {
-    return qRgb(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
-}
-
-// The two eighteen-colour tables of the design, index 1 to 18.
-constexpr std::array<quint32, 18> menuColours = {
-    0x00C0C0FF, 0x008080FF, 0x00C0C0FF, 0x0080C0FF, 0x000080FF, 0x00FFFF00,
-    0x0000FFFF, 0x000040C0, 0x0080FF80, 0x0000C000, 0x00FFFFC0, 0x00FFFF00,
-    0x00FFC0C0, 0x00FFC0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FFC0FF, 0x00FF00FF};
-constexpr std::array<quint32, 18> exerciseColours = {
-    0x00C0C0FF, 0x008080FF, 0x00C0C0FF, 0x0080C0FF, 0x000080FF, 0x00C0FFFF,
-    0x00C0C0FF, 0x000040C0, 0x0080FF80, 0x00FFC0C0, 0x00FFFFC0, 0x00FFFF00,
-    0x00FFC0C0, 0x00FFC0FF, 0x00FFC0FF, 0x00E0E0E0, 0x00FFC0FF, 0x00FF00FF};
-// The start window's colours 1 to 14 (7 is never used).
-constexpr std::array<quint32, 14> startColours = {
-    0x00800000, 0x00008000, 0x00808000, 0x00000080, 0x00800080, 0x00008080, 0x00C0C0C0,
-    0x00808080, 0x00FF0000, 0x0000FF00, 0x00FFFF00, 0x000000FF, 0x00FF00FF, 0x0000FFFF};
-
 // A window that counts its paints.
 class PaintCounter : public QWidget {
 public:
@@ -90,9 +69,15 @@ protected:
     void paintEvent(QPaintEvent*) override { ++paints; }
 };
 
+// How long a test waits for work done beside it (decoding sounds).
+constexpr int backgroundDeadline = 30000;
+
+QString soundIn(const QString& folder, const QString& name) {
+    return folder + QStringLiteral("/suoni/") + name;
+}
+
 QString soundPath(const char* name) {
-    return ModuloColoriSuoni::percorsoSuono(QStringLiteral(VORTELIA_APP_DIR),
-                                            QString::fromLatin1(name));
+    return soundIn(QStringLiteral(VORTELIA_APP_DIR), QString::fromLatin1(name));
 }
 
 // The effect the player keeps for a file; nullptr when it refused the file.
@@ -220,107 +205,6 @@ private slots:
             QCOMPARE(NumberText::toNumber(NumberText::signedForm(v)), double(v));
     }
 
-    // Each draw gives the colour the design's table holds at that index, in
-    // the menu and in the exercise windows, and labels keep their own.
-    void caricaColoriTakesOneValueAndKeepsLabels_data() {
-        QTest::addColumn<bool>("menu");
-        QTest::newRow("menu") << true;
-        QTest::newRow("exercises") << false;
-    }
-    void caricaColoriTakesOneValueAndKeepsLabels() {
-        QFETCH(bool, menu);
-        const auto& palette = menu ? Colori::paletteMenu() : Colori::paletteEsercizi();
-        const auto& design = menu ? menuColours : exerciseColours;
-        for (int k = 0; k < 18; ++k) {
-            AreaColorata window(QSize(100, 100));
-            auto* label = new QLabel(QStringLiteral("x"), &window);
-            QPalette own = label->palette();
-            own.setColor(QPalette::Window, QColor(1, 2, 3));
-            label->setPalette(own);
-            label->setAutoFillBackground(true);
-
-            ScriptedRandom rnd;
-            rnd.scriptDraws({{k, 18}});
-            Colori::CaricaColori(window, palette, rnd);
-            QCOMPARE(rnd.taken(), 1);
-            QCOMPARE(QColor(Colori::sfondo(window)), QColor(fromBgr(design[std::size_t(k)])));
-            QCOMPARE(label->palette().color(QPalette::Window), QColor(1, 2, 3));
-        }
-    }
-
-    void startColourSkipsEntrySeven() {
-        const QRgb entry6 = qRgb(128, 128, 0);
-        ScriptedRandom rnd;
-        rnd.scriptDraws({{6, 14}});
-        QCOMPARE(Colori::coloreAvvio(rnd), entry6);
-        QCOMPARE(rnd.taken(), 1);
-
-        // Every scripted draw: the grey never comes, the olive twice.
-        std::map<QRgb, int> seen;
-        for (int k = 0; k < 14; ++k) {
-            rnd.scriptDraws({{k, 14}});
-            ++seen[Colori::coloreAvvio(rnd)];
-        }
-        QCOMPARE(int(seen.size()), 13);
-        QCOMPARE(seen.count(qRgb(192, 192, 192)), std::size_t(0));
-        for (int k = 0; k < 14; ++k) {
-            rnd.scriptDraws({{k, 14}});
-            const std::size_t entry = k == 6 ? 5 : std::size_t(k);
-            QCOMPARE(QColor(Colori::coloreAvvio(rnd)), QColor(fromBgr(startColours[entry])));
-        }
-        QCOMPARE(seen[entry6], 2);
-        QCOMPARE(seen[qRgb(0, 0, 128)], 1);
-        QCOMPARE(seen[qRgb(255, 255, 0)], 1);
-    }
-
-    void startColourDistribution() {
-        ClockRandom rnd;
-        rnd.seed(20240917u);
-        constexpr int draws = 280000; // 20000 expected per single entry
-        std::map<QRgb, int> seen;
-        for (int i = 0; i < draws; ++i)
-            ++seen[Colori::coloreAvvio(rnd)];
-        QCOMPARE(seen.count(qRgb(192, 192, 192)), std::size_t(0));
-        QCOMPARE(int(seen.size()), 13);
-        for (const auto& [colour, count] : seen) {
-            const int expected = colour == qRgb(128, 128, 0) ? 40000 : 20000;
-            // About seven standard deviations.
-            QVERIFY2(std::abs(count - expected) < 1000,
-                     qPrintable(QStringLiteral("%1: %2").arg(QColor(colour).name()).arg(count)));
-        }
-    }
-
-    void suonoEsattoPicksOneOfFour() {
-        const QString folder = QStringLiteral(VORTELIA_APP_DIR);
-        for (int k = 1; k <= 4; ++k) {
-            TestBench bench;
-            bench.rnd.scriptDraws({{k - 1, 4}});
-            ModuloColoriSuoni::SuonoEsatto(bench.ctx());
-            QCOMPARE(bench.rnd.taken(), 1);
-            QCOMPARE(bench.suoni.played,
-                     QStringList{folder + QStringLiteral("/suoni/si%1.wav").arg(k)});
-        }
-        TestBench bench;
-        bench.rnd.script({kJustBelowOne});
-        ModuloColoriSuoni::SuonoEsatto(bench.ctx());
-        QCOMPARE(bench.suoni.played, QStringList{folder + QStringLiteral("/suoni/si4.wav")});
-    }
-
-    void suonoErratoTakesNoValue() {
-        TestBench bench;
-        ModuloColoriSuoni::SuonoErrato(bench.ctx());
-        QCOMPARE(bench.rnd.taken(), 0);
-        QCOMPARE(bench.suoni.played, QStringList{QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav")});
-    }
-
-    void soundFilesExist() {
-        const QStringList paths =
-            ModuloColoriSuoni::percorsiSuoni(QStringLiteral(VORTELIA_APP_DIR));
-        QCOMPARE(paths.size(), 5);
-        for (const QString& path : paths)
-            QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
-    }
-
     // The sound system is loaded when first asked for, from beside the
     // program; a module that is not there leaves the program running.
     void soundSystemLoadedWhenAskedFor() {
@@ -355,10 +239,10 @@ private slots:
         player.preload({path});
         player.play(path);
         // The decoder's verdict, never the end of the sound.
-        QTRY_VERIFY_WITH_TIMEOUT(decoded(player, 1), TestBench::backgroundDeadline);
+        QTRY_VERIFY_WITH_TIMEOUT(decoded(player, 1), backgroundDeadline);
         QCOMPARE(beeps, 0);
         player.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
-        QTRY_VERIFY_WITH_TIMEOUT(decoded(player, 2), TestBench::backgroundDeadline);
+        QTRY_VERIFY_WITH_TIMEOUT(decoded(player, 2), backgroundDeadline);
         QCOMPARE(beeps, 0);
     }
 
@@ -375,7 +259,7 @@ private slots:
             QVERIFY(effect);
             if (previous)
                 QVERIFY2(!previous->isPlaying(), qPrintable(previous->source().toString()));
-            QTRY_VERIFY_WITH_TIMEOUT(effect->isPlaying(), TestBench::backgroundDeadline);
+            QTRY_VERIFY_WITH_TIMEOUT(effect->isPlaying(), backgroundDeadline);
             previous = effect;
         }
     }
@@ -439,8 +323,7 @@ private slots:
         player.play(path);
         QSoundEffect* effect = effectOf(player, path);
         QVERIFY(effect);
-        QTRY_COMPARE_WITH_TIMEOUT(effect->status(), QSoundEffect::Ready,
-                                  TestBench::backgroundDeadline);
+        QTRY_COMPARE_WITH_TIMEOUT(effect->status(), QSoundEffect::Ready, backgroundDeadline);
         QCOMPARE(beeps, 1);
     }
 
@@ -535,12 +418,11 @@ private slots:
         QVERIFY(!QImage(folder.path() + QStringLiteral("/jpg/a1.jpg")).isNull());
         int beeps = 0;
         QtSoundPlayer player([&beeps] { ++beeps; });
-        const QString sound =
-            ModuloColoriSuoni::percorsoSuono(folder.path(), QStringLiteral("si1.wav"));
+        const QString sound = soundIn(folder.path(), QStringLiteral("si1.wav"));
         player.play(sound);
         QVERIFY(effectOf(player, sound));
         QTRY_COMPARE_WITH_TIMEOUT(effectOf(player, sound)->status(), QSoundEffect::Ready,
-                                  TestBench::backgroundDeadline);
+                                  backgroundDeadline);
         QCOMPARE(beeps, 0);
         // Messages name the folder as a person reads it.
         QCOMPARE(ApplicationFolder::shown(folder.path() + QStringLiteral("/jpg")),
