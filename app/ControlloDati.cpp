@@ -45,8 +45,8 @@ void ControlloDati::avvia() {
         return;
     lettore_ = std::thread([condiviso = condiviso_, cartella = ctx_.figure.cartella(),
                             lato = ctx_.figure.latoPixel(), ricevente = this] {
-        const FigureLibrary::Esito esito =
-            FigureLibrary::verifica(cartella, lato, &condiviso->interrompi);
+        const BibliotecaFigure::Esito esito =
+            BibliotecaFigure::verifica(cartella, lato, &condiviso->interrompi);
         const std::lock_guard lock(condiviso->mutex);
         condiviso->finito = true;
         condiviso->fatto.notify_all();
@@ -57,7 +57,7 @@ void ControlloDati::avvia() {
     });
 }
 
-void ControlloDati::concludi(const FigureLibrary::Esito& esito) {
+void ControlloDati::concludi(const BibliotecaFigure::Esito& esito) {
     lettore_.join();
     concluso_ = true;
     riferisci(ctx_, finestra_(), esito);
@@ -68,7 +68,8 @@ void ControlloDati::controlla(Contesto& ctx, QWidget* parent) {
     riferisci(ctx, parent, ctx.figure.verifica());
 }
 
-void ControlloDati::riferisci(Contesto& ctx, QWidget* parent, const FigureLibrary::Esito& esito) {
+void ControlloDati::riferisci(Contesto& ctx, QWidget* parent,
+                              const BibliotecaFigure::Esito& esito) {
     if (esito.inutilizzabili.isEmpty() || esito.interrotto)
         return;
     const QString folder = ctx.figure.cartella();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 
 #include <QObject>
 #include <QString>
@@ -50,8 +50,8 @@ signals:
 private:
     struct Condiviso;
 
-    static void riferisci(Contesto& ctx, QWidget* parent, const FigureLibrary::Esito& esito);
-    void concludi(const FigureLibrary::Esito& esito);
+    static void riferisci(Contesto& ctx, QWidget* parent, const BibliotecaFigure::Esito& esito);
+    void concludi(const BibliotecaFigure::Esito& esito);
 
     Contesto& ctx_;
     std::function<QWidget*()> finestra_;

@@ -14,7 +14,7 @@
 #include <QLabel>
 
 FormAvvio::FormAvvio(Contesto& ctx, QWidget* parent)
-    : AreaColorata(Twips::size(layoutAvvio.finestra), parent), ctx_(ctx) {
+    : ColouredArea(Twips::size(layoutAvvio.finestra), parent), ctx_(ctx) {
     const LayoutAvvio& layout = layoutAvvio;
     setWindowTitle(Modulo1::titolo());
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("avvio")));

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/Controlli.h"
-#include "common/platform/AreaColorata.h"
+#include "common/platform/ColouredArea.h"
 
 #include <QList>
 #include <QRect>
@@ -28,7 +28,7 @@ struct LayoutAvvio {
 inline constexpr LayoutAvvio layoutAvvio{};
 
 // The start window: the program's name and the "Avvio" button.
-class FormAvvio : public AreaColorata {
+class FormAvvio : public ColouredArea {
     Q_OBJECT
 
 public:

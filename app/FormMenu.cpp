@@ -39,7 +39,7 @@ void adattaSottotitolo(QLabel& label, int windowWidth) {
 } // namespace
 
 FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
-    : AreaColorata(Twips::size(layoutMenu.finestra), parent), ctx_(ctx) {
+    : ColouredArea(Twips::size(layoutMenu.finestra), parent), ctx_(ctx) {
     const LayoutMenu& layout = layoutMenu;
     setWindowTitle(Modulo1::titolo());
     setFont(Controlli::carattere(layout.carattereFinestra));
@@ -86,10 +86,10 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
 
 bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
-        return AreaColorata::eventFilter(watched, event);
+        return ColouredArea::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (!ReadingOrder::isArrow(key))
-        return AreaColorata::eventFilter(watched, event);
+        return ColouredArea::eventFilter(watched, event);
     QList<QWidget*> buttons{BottoneEsci};
     for (PictureButton* command : std::as_const(commands_))
         buttons << command;

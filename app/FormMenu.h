@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/FinestraId.h"
-#include "common/platform/AreaColorata.h"
+#include "common/platform/ColouredArea.h"
 
 #include <QHash>
 
@@ -11,7 +11,7 @@ class QLabel;
 struct Contesto;
 
 // The main menu: fifteen exercise buttons with their sub-captions, and "Esci".
-class FormMenu : public AreaColorata {
+class FormMenu : public ColouredArea {
     Q_OBJECT
 
 public:

@@ -3,7 +3,7 @@
 
 #include "ControlloDati.h"
 
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
 #include "common/Modulo1.h"
 #include "common/platform/MessageBoxService.h"
@@ -34,7 +34,7 @@ void conSchermoIntero(QWidget& window, FullScreen schermoIntero) {
 } // namespace
 
 Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
-                     FigureLibrary& figure, QString cartellaApplicazione, Fabbrica fabbrica,
+                     BibliotecaFigure& figure, QString cartellaApplicazione, Fabbrica fabbrica,
                      std::function<void()> esci)
     : ctx_{rnd,          messaggi, suoni, figure,
            memorizzate_, stato_,   *this, std::move(cartellaApplicazione)},

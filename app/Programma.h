@@ -18,7 +18,7 @@ public:
     using Fabbrica = std::function<QWidget*(FinestraId, Contesto&)>;
 
     Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
-              FigureLibrary& figure, QString cartellaApplicazione, Fabbrica fabbrica,
+              BibliotecaFigure& figure, QString cartellaApplicazione, Fabbrica fabbrica,
               std::function<void()> esci);
     ~Programma() override;
     Programma(const Programma&) = delete;

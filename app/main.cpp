@@ -3,7 +3,7 @@
 #include "ControlloDati.h"
 #include "Programma.h"
 
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/platform/AfterFirstPaint.h"
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     QtMessageBox messaggi;
     LazySoundPlayer suoni(folder + QLatin1Char('/') + LazySoundPlayer::moduleName());
     // Each window tells the library the size its boxes have on the screen.
-    FigureLibrary figure(folder);
+    BibliotecaFigure figure(folder);
 
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });

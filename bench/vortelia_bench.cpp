@@ -21,7 +21,7 @@
 #include "app/CatalogoFinestre.h"
 #include "app/ControlloDati.h"
 #include "app/Programma.h"
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/StatoCondiviso.h"
@@ -347,7 +347,7 @@ struct Services {
 
 // A program: its picture library and its window keeper.
 struct Instance {
-    FigureLibrary figure;
+    BibliotecaFigure figure;
     Programma programma;
 
     explicit Instance(Services& s)

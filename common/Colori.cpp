@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Colori.h"
 
-#include "common/platform/AreaColorata.h"
+#include "common/platform/ColouredArea.h"
 #include "common/platform/RandomSource.h"
 
 #include <QPalette>
@@ -42,18 +42,18 @@ const std::array<QRgb, 14>& coloriAvvio() {
     return colours;
 }
 
-void impostaSfondo(AreaColorata& window, QRgb colour) {
-    window.setColore(colour);
+void impostaSfondo(ColouredArea& window, QRgb colour) {
+    window.setColour(colour);
 }
 
 // A window's colour, or the background a control paints from its palette.
 QRgb sfondo(const QWidget& widget) {
-    if (auto* area = qobject_cast<const AreaColorata*>(&widget))
-        return area->colore();
+    if (auto* area = qobject_cast<const ColouredArea*>(&widget))
+        return area->colour();
     return widget.palette().color(QPalette::Window).rgb();
 }
 
-void CaricaColori(AreaColorata& window, const Palette& palette, RandomSource& rnd) {
+void CaricaColori(ColouredArea& window, const Palette& palette, RandomSource& rnd) {
     const int i = rnd.draw(18) + 1;
     impostaSfondo(window, palette[static_cast<std::size_t>(i - 1)]);
 }

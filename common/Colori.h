@@ -5,7 +5,7 @@
 
 #include <array>
 
-class AreaColorata;
+class ColouredArea;
 class QWidget;
 class RandomSource;
 
@@ -22,11 +22,11 @@ const Palette& paletteEsercizi();
 const std::array<QRgb, 14>& coloriAvvio();
 
 // Sets only the window's own background, so labels keep theirs.
-void impostaSfondo(AreaColorata& window, QRgb colour);
+void impostaSfondo(ColouredArea& window, QRgb colour);
 QRgb sfondo(const QWidget& widget);
 
 // One value from the generator, one of the 18 entries.
-void CaricaColori(AreaColorata& window, const Palette& palette, RandomSource& rnd);
+void CaricaColori(ColouredArea& window, const Palette& palette, RandomSource& rnd);
 
 // Start window: 1..14, with 7 turned into 6.
 QRgb coloreAvvio(RandomSource& rnd);

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-class FigureLibrary;
+class BibliotecaFigure;
 class FigureMemorizzate;
 class MessageBoxService;
 class Navigatore;
@@ -17,7 +17,7 @@ struct Contesto {
     RandomSource& rnd;
     MessageBoxService& messaggi;
     SoundPlayer& suoni;
-    FigureLibrary& figure;
+    BibliotecaFigure& figure;
     FigureMemorizzate& memorizzate;
     StatoCondiviso& stato;
     Navigatore& navigatore;

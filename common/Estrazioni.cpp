@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Estrazioni.h"
 
-#include "FigureLibrary.h"
+#include "BibliotecaFigure.h"
 #include "FigureNelleCaselle.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/NumberText.h"
@@ -24,13 +24,13 @@ bool sensoOrario(Senso senso, RandomSource& rnd) {
     return rnd.draw(2) == 1;
 }
 
-QChar lettera(RandomSource& rnd, FigureLibrary& figure) {
-    std::bitset<FigureLibrary::lettere> illeggibili;
+QChar lettera(RandomSource& rnd, BibliotecaFigure& figure) {
+    std::bitset<BibliotecaFigure::lettere> illeggibili;
     while (!illeggibili.all()) {
-        const int l = rnd.draw(FigureLibrary::lettere);
+        const int l = rnd.draw(BibliotecaFigure::lettere);
         if (illeggibili[std::size_t(l)])
             continue;
-        const QChar letter = FigureLibrary::lettera(l);
+        const QChar letter = BibliotecaFigure::lettera(l);
         if (figure.preparaLettera(letter))
             return letter;
         illeggibili.set(std::size_t(l));
@@ -39,7 +39,7 @@ QChar lettera(RandomSource& rnd, FigureLibrary& figure) {
 }
 
 void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
-                  FigureLibrary& figure) {
+                  BibliotecaFigure& figure) {
     const int n = static_cast<int>(boxes.size());
     for (ImageBox* box : boxes)
         box->Tag.clear();

@@ -4,7 +4,7 @@
 #include <QChar>
 #include <QList>
 
-class FigureLibrary;
+class BibliotecaFigure;
 class ImageBox;
 class RandomSource;
 
@@ -23,13 +23,13 @@ bool sensoOrario(Senso senso, RandomSource& rnd);
 // The letter's pictures are read now; a letter whose pictures cannot all be
 // read is drawn again, which keeps the draw uniform over the letters that can
 // be shown. Null when no letter can be read any more.
-QChar lettera(RandomSource& rnd, FigureLibrary& figure);
+QChar lettera(RandomSource& rnd, BibliotecaFigure& figure);
 
 // Deals pictures 1..N of the letter into the N boxes, one per box: each
 // picture goes into the first free box that the draws hit. Empties the tags
 // first; afterwards each tag names its box's picture (" 3").
 void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
-                  FigureLibrary& figure);
+                  BibliotecaFigure& figure);
 
 // The picture number a candidate's tag names; 0 for an empty tag.
 int numeroTag(const ImageBox& box);

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureNelleCaselle.h"
 
-#include "FigureLibrary.h"
+#include "BibliotecaFigure.h"
 #include "common/platform/ImageBox.h"
 
 namespace FigureNelleCaselle {
 
-void carica(FigureLibrary& figure, ImageBox& box, QChar lettera, int numero) {
+void carica(BibliotecaFigure& figure, ImageBox& box, QChar lettera, int numero) {
     if (PicturePtr p = figure.immagine(lettera, numero))
         box.setPicture(std::move(p));
     else
         box.setMissing();
 }
 
-void ridecodifica(FigureLibrary& figure, const QList<ImageBox*>& boxes) {
+void ridecodifica(BibliotecaFigure& figure, const QList<ImageBox*>& boxes) {
     QList<ImageBox*> conFigura;
     QList<PicturePtr> mostrate;
     for (ImageBox* box : boxes)

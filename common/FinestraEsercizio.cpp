@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraEsercizio.h"
 
+#include "BibliotecaFigure.h"
 #include "CaselleCornice.h"
 #include "Colori.h"
 #include "Contesto.h"
 #include "Controlli.h"
 #include "Estrazioni.h"
-#include "FigureLibrary.h"
 #include "FigureMemorizzate.h"
 #include "FigureNelleCaselle.h"
 #include "Modulo1.h"
@@ -14,7 +14,7 @@
 #include "Navigatore.h"
 #include "StatoCondiviso.h"
 #include "TastieraEsercizio.h"
-#include "common/platform/AreaColorata.h"
+#include "common/platform/ColouredArea.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/KeyboardMenuBar.h"
 #include "common/platform/NumberText.h"
@@ -38,7 +38,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("faccia_si")));
     setFont(Controlli::carattere(misure.carattereFinestra));
 
-    area_ = new AreaColorata(Twips::size(misure.area), this);
+    area_ = new ColouredArea(Twips::size(misure.area), this);
     setCentralWidget(area_);
     caselle_ = std::make_unique<CaselleCornice>(*area_, ctx_.memorizzate);
     connect(&area_->scaler(), &UniformScaler::scaleChanged, this,

@@ -4,7 +4,7 @@
 #include "CaselleCornice.h"
 #include "FinestraId.h"
 #include "LayoutCornice.h"
-#include "common/platform/AreaColorata.h"
+#include "common/platform/ColouredArea.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -37,7 +37,7 @@ public:
     // Where the frame's controls stand in this window.
     const LayoutCornice& layoutCornice() const { return layout_; }
     // The client area below the menu bar; its background is the window's colour.
-    AreaColorata* area() const { return area_; }
+    ColouredArea* area() const { return area_; }
 
     void Form_Activate();
     void Esatto();
@@ -117,7 +117,7 @@ private:
 
     FinestraId id_;
     LayoutCornice layout_;
-    AreaColorata* area_;
+    ColouredArea* area_;
     std::unique_ptr<CaselleCornice> caselle_;
     QList<QWidget*> conCursore_;
     KeyboardMenuBar* barraMenu_;

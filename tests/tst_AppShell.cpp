@@ -77,7 +77,7 @@ struct RecordingProgram {
     ScriptedRandom rnd;
     ScriptedMessageBox messaggi;
     RecordingSoundPlayer suoni;
-    FigureLibrary figure{QStringLiteral(VORTELIA_APP_DIR)};
+    BibliotecaFigure figure{QStringLiteral(VORTELIA_APP_DIR)};
     QList<FinestraId> asked;
     Programma programma{rnd,
                         messaggi,
@@ -98,7 +98,7 @@ struct ProgramWithRealBoxes {
     ScriptedRandom rnd;
     QtMessageBox messaggi;
     RecordingSoundPlayer suoni;
-    FigureLibrary figure{QStringLiteral(VORTELIA_APP_DIR)};
+    BibliotecaFigure figure{QStringLiteral(VORTELIA_APP_DIR)};
     int quitCalls = 0;
     Programma programma{
         rnd, messaggi, suoni, figure, QStringLiteral(VORTELIA_APP_DIR), creaFinestra, [this] {

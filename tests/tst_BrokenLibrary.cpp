@@ -10,7 +10,7 @@
 
 #include "app/ControlloDati.h"
 #include "app/FormMenu.h"
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
@@ -42,7 +42,7 @@ QImage decodedAt(const QString& name, int lato) {
     QImageReader reader(TempLibrary::original(name));
     const QSize size = reader.size();
     if (size.width() > lato || size.height() > lato)
-        reader.setScaledSize(FigureLibrary::misuraDecodificata(size, lato));
+        reader.setScaledSize(BibliotecaFigure::misuraDecodificata(size, lato));
     return reader.read();
 }
 
@@ -176,7 +176,7 @@ private slots:
             QVERIFY(library.write("a1.jpg", original.readAll() + QByteArray(5000, 'x')));
         }
         TestBench bench(library.folder());
-        const FigureLibrary::Esito esito = bench.figure.verifica();
+        const BibliotecaFigure::Esito esito = bench.figure.verifica();
         QCOMPARE(esito.inutilizzabili, usable ? QStringList() : QStringList{"a1.jpg"});
         QCOMPARE(bench.figure.preparaLettera('a'), usable);
         if (!usable)

@@ -6,8 +6,8 @@
 
 #include "common/Colori.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/platform/AreaColorata.h"
 #include "common/platform/ClockRandom.h"
+#include "common/platform/ColouredArea.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -59,7 +59,7 @@ private slots:
         const auto& palette = menu ? Colori::paletteMenu() : Colori::paletteEsercizi();
         const auto& design = menu ? menuColours : exerciseColours;
         for (int k = 0; k < 18; ++k) {
-            AreaColorata window(QSize(100, 100));
+            ColouredArea window(QSize(100, 100));
             auto* label = new QLabel(QStringLiteral("x"), &window);
             QPalette own = label->palette();
             own.setColor(QPalette::Window, QColor(1, 2, 3));

@@ -13,7 +13,7 @@
 #include "app/ControlloDati.h"
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/AfterFirstPaint.h"
@@ -85,7 +85,7 @@ private slots:
 
     // Only the last few letters' pictures stay decoded.
     void decodedPicturesOfOldLettersAreLetGo() {
-        FigureLibrary figure(QStringLiteral(VORTELIA_APP_DIR));
+        BibliotecaFigure figure(QStringLiteral(VORTELIA_APP_DIR));
         QVERIFY(figure.preparaLettera('a'));
         const std::weak_ptr<const Picture> first = figure.immagine('a', 1);
         QVERIFY(!first.expired());
@@ -103,7 +103,7 @@ private slots:
     // In full screen the pictures are large: fewer old letters stay decoded,
     // never the one being shown.
     void largePicturesKeepFewerLetters() {
-        FigureLibrary figure(QStringLiteral(VORTELIA_APP_DIR), 277);
+        BibliotecaFigure figure(QStringLiteral(VORTELIA_APP_DIR), 277);
         QVERIFY(figure.preparaLettera('a'));
         const std::weak_ptr<const Picture> first = figure.immagine('a', 1);
         QVERIFY(figure.preparaLettera('b'));

@@ -8,8 +8,8 @@
 
 #include "common/platform/AfterFirstPaint.h"
 #include "common/platform/ApplicationFolder.h"
-#include "common/platform/AreaColorata.h"
 #include "common/platform/ClockRandom.h"
+#include "common/platform/ColouredArea.h"
 #include "common/platform/DestroyedWindowWatcher.h"
 #include "common/platform/LazySoundPlayer.h"
 #include "common/platform/NumberText.h"
@@ -180,7 +180,7 @@ private slots:
         double sum = 0;
         float largest = 0;
         for (int i = 0; i < 1000000; ++i) {
-            const float v = rnd.Rnd();
+            const float v = rnd.uniform();
             if (!(v >= 0.0f && v < 1.0f))
                 QFAIL(qPrintable(QStringLiteral("value %1 outside [0, 1)").arg(double(v))));
             largest = std::max(largest, v);

@@ -9,10 +9,10 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/AreaColorata.h"
+#include "common/platform/ColouredArea.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
 #include "common/platform/ScreenFit.h"
@@ -33,13 +33,13 @@ namespace {
 
 const QList<QSize> sizes = {{1920, 1080}, {1280, 1024}, {3840, 2160}};
 
-AreaColorata* surfaceOf(QWidget* window) {
+ColouredArea* surfaceOf(QWidget* window) {
     if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window))
         return esercizio->area();
-    return qobject_cast<AreaColorata*>(window);
+    return qobject_cast<ColouredArea*>(window);
 }
 
-QList<QWidget*> controlsOf(AreaColorata* surface) {
+QList<QWidget*> controlsOf(ColouredArea* surface) {
     QList<QWidget*> controls;
     for (QWidget* w : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!w->isWindow())
@@ -57,20 +57,20 @@ bool resizeTo(QWidget* window, QSize size) {
 }
 
 // The pixels of a strip of the surface that no control covers.
-bool allOfColour(AreaColorata* surface, const QRect& strip) {
+bool allOfColour(ColouredArea* surface, const QRect& strip) {
     if (strip.isEmpty())
         return true;
     const QImage image = surface->grab(strip).toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != (surface->colore() & 0xFFFFFF))
+            if ((image.pixel(x, y) & 0xFFFFFF) != (surface->colour() & 0xFFFFFF))
                 return false;
     return true;
 }
 
 // A left click at a point of the surface, delivered to the window as the
 // platform would deliver it, so that the window finds the control under it.
-void clickAt(AreaColorata* surface, QPoint point) {
+void clickAt(ColouredArea* surface, QPoint point) {
     QWidget* window = surface->window();
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       surface->mapTo(window, point));
@@ -111,7 +111,7 @@ private slots:
         TestBench bench;
         bench.programma.mostra(FinestraId(window));
         TestBench::flush();
-        AreaColorata* surface = surfaceOf(bench.current());
+        ColouredArea* surface = surfaceOf(bench.current());
         QVERIFY(surface);
         const QSize stored = surface->scaler().storedSize();
         QCOMPARE(surface->size(), stored);
@@ -176,7 +176,7 @@ private slots:
         bench.programma.mostra(FinestraId(window));
         TestBench::flush();
         QWidget* shown = bench.current();
-        AreaColorata* surface = surfaceOf(shown);
+        ColouredArea* surface = surfaceOf(shown);
         QVERIFY(surface);
         const QSize storedWindow = shown->size();
         const QSize stored = surface->scaler().storedSize();
@@ -366,7 +366,7 @@ private slots:
             TestBench::flush();
             QWidget* w = bench.current();
             QVERIFY(available.contains(w->frameGeometry()));
-            AreaColorata* surface = surfaceOf(w);
+            ColouredArea* surface = surfaceOf(w);
             const QSize stored = surface->scaler().storedSize();
             if (stored.width() + 8 <= available.width() &&
                 stored.height() + 60 <= available.height()) {
@@ -381,18 +381,18 @@ private slots:
     // Pictures are decoded at what the JPEG decoder reaches by itself, an
     // eighth of the stored side, when that is close above the boxes' side.
     void decodedSizes() {
-        QCOMPARE(FigureLibrary::misuraDecodificata({480, 480}, 120), QSize(120, 120));
-        QCOMPARE(FigureLibrary::misuraDecodificata({480, 480}, 277), QSize(300, 300));
-        QCOMPARE(FigureLibrary::misuraDecodificata({480, 480}, 300), QSize(300, 300));
-        QCOMPARE(FigureLibrary::misuraDecodificata({480, 480}, 479), QSize(480, 480));
+        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 120), QSize(120, 120));
+        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 277), QSize(300, 300));
+        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 300), QSize(300, 300));
+        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 479), QSize(480, 480));
         // Far above the boxes: the boxes' side, however slowly.
-        QCOMPARE(FigureLibrary::misuraDecodificata({480, 480}, 70), QSize(70, 70));
-        QCOMPARE(FigureLibrary::misuraDecodificata({4000, 2000}, 240), QSize(240, 120));
+        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 70), QSize(70, 70));
+        QCOMPARE(BibliotecaFigure::misuraDecodificata({4000, 2000}, 240), QSize(240, 120));
         // A header that says 0 x 0, or boxes with no side yet: nothing to
         // decode, and no division by zero on the way.
-        QVERIFY(!FigureLibrary::misuraDecodificata({0, 0}, 240).isValid());
-        QVERIFY(!FigureLibrary::misuraDecodificata({480, 0}, 240).isValid());
-        QVERIFY(!FigureLibrary::misuraDecodificata({480, 480}, 0).isValid());
+        QVERIFY(!BibliotecaFigure::misuraDecodificata({0, 0}, 240).isValid());
+        QVERIFY(!BibliotecaFigure::misuraDecodificata({480, 0}, 240).isValid());
+        QVERIFY(!BibliotecaFigure::misuraDecodificata({480, 480}, 0).isValid());
     }
 
     void fitToScreen() {

@@ -5,7 +5,7 @@
 
 #include "doubles/TempLibrary.h"
 
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/VistaFigura.h"
 
 #include <QFile>
@@ -135,7 +135,7 @@ private slots:
         const QByteArray giant = TempLibrary::uniformJpeg(20000, 20000);
         for (int n = 1; n <= 8; ++n)
             QVERIFY(library.write(QString("g%1.jpg").arg(n), giant));
-        FigureLibrary figure(library.folder(), 120);
+        BibliotecaFigure figure(library.folder(), 120);
         QCOMPARE(figure.verifica().inutilizzabili.size(), 8);
         QVERIFY(!figure.preparaLettera('g'));
         QVERIFY(figure.preparaLettera('h'));
@@ -146,7 +146,7 @@ private slots:
     void libraryReadsTheCopies() {
         TempLibrary library;
         QVERIFY(library.copySmallerCopies());
-        FigureLibrary figure(library.folder(), 120);
+        BibliotecaFigure figure(library.folder(), 120);
         QVERIFY(figure.preparaLettera('m'));
         QCOMPARE(figure.immagine('m', 4)->image(), QImage(library.file("120/m4.jpg")));
         figure.impostaLatoPixel(277);

@@ -50,7 +50,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("KeyboardMenuBar"))
         return new MenuBarAccessible(static_cast<QMenuBar*>(widget));
     // A surface that is a whole window is one for a screen reader too.
-    if (className == QLatin1String("AreaColorata") && widget->isWindow())
+    if (className == QLatin1String("ColouredArea") && widget->isWindow())
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("PictureButton") &&
         static_cast<PictureButton*>(widget)->isDecorative())

@@ -16,7 +16,7 @@ void ClockRandom::seed(std::uint32_t value) {
     engine_.seed(value);
 }
 
-float ClockRandom::Rnd() {
+float ClockRandom::uniform() {
     // 24 random bits fill a float's mantissa exactly, so the largest value is
     // 1 - 2^-24; generate_canonical<float> can round up to 1.
     constexpr float scale = 1.0f / 16777216.0f;

@@ -12,7 +12,7 @@ public:
     ClockRandom();
     void seedFromClock();
     void seed(std::uint32_t value);
-    float Rnd() override;
+    float uniform() override;
 
 private:
     std::mt19937 engine_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtMessageBox.h"
 
-#include "AreaColorata.h"
+#include "ColouredArea.h"
 #include "GrowingMessageBox.h"
 
 #include <QLabel>
@@ -26,9 +26,9 @@ QString QtMessageBox::spokenText(const QString& text) {
 qreal QtMessageBox::scaleFor(const QWidget* window) {
     if (!window)
         return 1.0;
-    auto* surface = qobject_cast<const AreaColorata*>(window);
+    auto* surface = qobject_cast<const ColouredArea*>(window);
     if (!surface)
-        surface = window->findChild<const AreaColorata*>();
+        surface = window->findChild<const ColouredArea*>();
     return surface ? std::max(1.0, surface->scaler().scale()) : 1.0;
 }
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 int RandomSource::draw(int n) {
-    const double product = static_cast<double>(Rnd()) * n;
+    const double product = static_cast<double>(uniform()) * n;
     // A value just below 1 must still give n - 1, whatever the rounding.
     return std::clamp(static_cast<int>(std::floor(product)), 0, n - 1);
 }

@@ -7,7 +7,7 @@ public:
     virtual ~RandomSource() = default;
 
     // A fresh value in [0, 1); never 1.
-    virtual float Rnd() = 0;
+    virtual float uniform() = 0;
 
     // Int(Rnd * n): a whole number from 0 to n - 1. Takes exactly one value.
     int draw(int n);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormaRotazione.h"
 
+#include "common/BibliotecaFigure.h"
 #include "common/Contesto.h"
-#include "common/FigureLibrary.h"
 #include "common/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/ImageBox.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TipoRotazione.h"
 
+#include "common/BibliotecaFigure.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
 #include "common/Estrazioni.h"
-#include "common/FigureLibrary.h"
 #include "common/FigureMemorizzate.h"
 #include "common/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"

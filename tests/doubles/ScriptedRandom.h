@@ -27,7 +27,7 @@ public:
     int taken() const { return taken_; }
     void resetCount() { taken_ = 0; }
 
-    float Rnd() override {
+    float uniform() override {
         ++taken_;
         if (!script_.isEmpty())
             return script_.takeFirst();

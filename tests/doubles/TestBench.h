@@ -6,7 +6,7 @@
 #include "ScriptedRandom.h"
 
 #include "app/Programma.h"
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 
 #include <memory>
 
@@ -22,7 +22,7 @@ public:
     ScriptedRandom rnd;
     ScriptedMessageBox messaggi;
     RecordingSoundPlayer suoni;
-    FigureLibrary figure;
+    BibliotecaFigure figure;
     Programma programma;
     int quitCalls = 0;
 

@@ -10,7 +10,7 @@
 
 #include "app/CatalogoFinestre.h"
 #include "app/Programma.h"
-#include "common/FigureLibrary.h"
+#include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
 #include "common/platform/ClockRandom.h"
 #include "common/platform/ImageBox.h"
@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
     ScriptedMessageBox messaggi; // no question is asked here
     RecordingSoundPlayer suoni;
     const QString folder = QApplication::applicationDirPath();
-    FigureLibrary figure(folder);
+    BibliotecaFigure figure(folder);
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra, [] {});
 
     for (int i = int(FinestraId::FormAvvio); i <= int(FinestraId::FormEs15); ++i) {

@@ -20,7 +20,7 @@
 // Each file is decoded at the size the boxes need on this screen and shared
 // by every box that shows it; the pictures of the last few letters are kept,
 // so memory stays small however long a class plays.
-class FigureLibrary {
+class BibliotecaFigure {
 public:
     static constexpr int lettere = 26;
     static constexpr int viste = 8;
@@ -38,10 +38,10 @@ public:
     };
 
     // latoPixel: the side, in device pixels, of the pictures as boxes show them.
-    explicit FigureLibrary(QString cartellaApplicazione, int latoPixel = 240);
-    ~FigureLibrary();
-    FigureLibrary(const FigureLibrary&) = delete;
-    FigureLibrary& operator=(const FigureLibrary&) = delete;
+    explicit BibliotecaFigure(QString cartellaApplicazione, int latoPixel = 240);
+    ~BibliotecaFigure();
+    BibliotecaFigure(const BibliotecaFigure&) = delete;
+    BibliotecaFigure& operator=(const BibliotecaFigure&) = delete;
 
     // The letter of figure l, 0 to lettere - 1: "a" to "z".
     static QChar lettera(int l) { return QChar(u'a' + l); }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FigureLibrary.h"
+#include "BibliotecaFigure.h"
 
 #include "LetturaViste.h"
 #include "VistaFigura.h"
@@ -16,11 +16,11 @@ using LetturaViste::Voce;
 using VistaFigura::FileAperto;
 using VistaFigura::Firma;
 
-constexpr int viste = FigureLibrary::viste;
+constexpr int viste = BibliotecaFigure::viste;
 
 } // namespace
 
-struct FigureLibrary::Letture {
+struct BibliotecaFigure::Letture {
     explicit Letture(QString cartella) : nomi(std::move(cartella)) {}
 
     LetturaViste::Cartella nomi;
@@ -30,21 +30,21 @@ struct FigureLibrary::Letture {
     VistaFigura::CopieVerificate verificate;
 };
 
-FigureLibrary::FigureLibrary(QString cartellaApplicazione, int latoPixel)
+BibliotecaFigure::BibliotecaFigure(QString cartellaApplicazione, int latoPixel)
     : cartellaApplicazione_(std::move(cartellaApplicazione)), latoPixel_(latoPixel),
       letture_(std::make_unique<Letture>(cartella())) {}
 
-FigureLibrary::~FigureLibrary() = default;
+BibliotecaFigure::~BibliotecaFigure() = default;
 
-QString FigureLibrary::cartella() const {
+QString BibliotecaFigure::cartella() const {
     return cartellaApplicazione_ + QStringLiteral("/jpg");
 }
 
-QString FigureLibrary::percorso(QChar lettera, int numero) const {
+QString BibliotecaFigure::percorso(QChar lettera, int numero) const {
     return cartella() + QLatin1Char('/') + LetturaViste::nomeFile(lettera, numero);
 }
 
-void FigureLibrary::tieni(QChar lettera) {
+void BibliotecaFigure::tieni(QChar lettera) {
     recenti_.removeOne(lettera);
     recenti_.append(lettera);
     const auto byteDi = [this](QChar l) {
@@ -66,7 +66,7 @@ void FigureLibrary::tieni(QChar lettera) {
     }
 }
 
-bool FigureLibrary::preparaLettera(QChar lettera) {
+bool BibliotecaFigure::preparaLettera(QChar lettera) {
     Letture& l = *letture_;
     const auto gia = [&](int n, const Firma& firma) -> const Voce* {
         const auto found = l.decodificate.constFind(percorso(lettera, n));
@@ -99,7 +99,7 @@ bool FigureLibrary::preparaLettera(QChar lettera) {
     return true;
 }
 
-bool FigureLibrary::qualcheLettera() {
+bool BibliotecaFigure::qualcheLettera() {
     // The letters read last are the quickest to check again.
     QList<QChar> ordine(recenti_.rbegin(), recenti_.rend());
     for (int l = 0; l < lettere; ++l)
@@ -111,14 +111,14 @@ bool FigureLibrary::qualcheLettera() {
     return false;
 }
 
-PicturePtr FigureLibrary::immagine(QChar lettera, int numero) {
+PicturePtr BibliotecaFigure::immagine(QChar lettera, int numero) {
     tieni(lettera);
     decodificaMancanti({{lettera, numero}});
     const auto found = letture_->decodificate.constFind(percorso(lettera, numero));
     return found != letture_->decodificate.constEnd() ? found->immagine : nullptr;
 }
 
-void FigureLibrary::decodificaMancanti(const QList<std::pair<QChar, int>>& quali) {
+void BibliotecaFigure::decodificaMancanti(const QList<std::pair<QChar, int>>& quali) {
     Letture& l = *letture_;
     struct Lavoro {
         QChar lettera;
@@ -161,18 +161,18 @@ void FigureLibrary::decodificaMancanti(const QList<std::pair<QChar, int>>& quali
         }
 }
 
-QSize FigureLibrary::misuraDecodificata(QSize stored, int lato) {
+QSize BibliotecaFigure::misuraDecodificata(QSize stored, int lato) {
     return VistaFigura::misuraDecodificata(stored, lato);
 }
 
-void FigureLibrary::impostaLatoPixel(int lato) {
+void BibliotecaFigure::impostaLatoPixel(int lato) {
     if (lato == latoPixel_)
         return;
     latoPixel_ = lato;
     letture_->decodificate.clear();
 }
 
-QList<PicturePtr> FigureLibrary::ridecodifica(const QList<PicturePtr>& mostrate) {
+QList<PicturePtr> BibliotecaFigure::ridecodifica(const QList<PicturePtr>& mostrate) {
     QList<std::pair<QChar, int>> quali;
     for (const PicturePtr& shown : mostrate)
         quali << (shown ? letture_->viste.value(shown->file()) : std::pair<QChar, int>());
@@ -191,12 +191,12 @@ QList<PicturePtr> FigureLibrary::ridecodifica(const QList<PicturePtr>& mostrate)
     return nuove;
 }
 
-FigureLibrary::Esito FigureLibrary::verifica() const {
+BibliotecaFigure::Esito BibliotecaFigure::verifica() const {
     return verifica(cartella(), latoPixel_);
 }
 
-FigureLibrary::Esito FigureLibrary::verifica(const QString& cartella, int latoPixel,
-                                             const std::atomic_bool* interrompi) {
+BibliotecaFigure::Esito BibliotecaFigure::verifica(const QString& cartella, int latoPixel,
+                                                   const std::atomic_bool* interrompi) {
     Esito esito;
     LetturaViste::Cartella nomi(cartella);
     for (int l = 0; l < lettere; ++l) {

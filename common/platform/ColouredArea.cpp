@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AreaColorata.h"
+#include "ColouredArea.h"
 
 #include "Accessibility.h"
 
@@ -11,24 +11,24 @@ namespace {
 constexpr qreal smallest = 0.25;
 } // namespace
 
-AreaColorata::AreaColorata(QSize stored, QWidget* parent) : QWidget(parent), scaler_(this, stored) {
+ColouredArea::ColouredArea(QSize stored, QWidget* parent) : QWidget(parent), scaler_(this, stored) {
     Accessibility::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize((QSizeF(stored) * smallest).toSize());
     resize(stored);
 }
 
-QSize AreaColorata::sizeHint() const {
+QSize ColouredArea::sizeHint() const {
     return scaler_.storedSize();
 }
 
-void AreaColorata::setColore(QRgb colour) {
-    if (colour == colore_)
+void ColouredArea::setColour(QRgb colour) {
+    if (colour == colour_)
         return;
-    colore_ = colour;
+    colour_ = colour;
     update();
 }
 
-void AreaColorata::paintEvent(QPaintEvent* event) {
-    QPainter(this).fillRect(event->rect(), QColor(colore_));
+void ColouredArea::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(event->rect(), QColor(colour_));
 }

@@ -11,15 +11,15 @@
 // margins left over are the same colour. Recolouring it touches no palette,
 // so the controls on it keep theirs and nothing is redrawn but the surface:
 // the palette would travel down to every child.
-class AreaColorata : public QWidget {
+class ColouredArea : public QWidget {
     Q_OBJECT
 
 public:
     // stored: the client area the controls are laid out in, in pixels.
-    explicit AreaColorata(QSize stored, QWidget* parent = nullptr);
+    explicit ColouredArea(QSize stored, QWidget* parent = nullptr);
 
-    void setColore(QRgb colour);
-    QRgb colore() const { return colore_; }
+    void setColour(QRgb colour);
+    QRgb colour() const { return colour_; }
 
     UniformScaler& scaler() { return scaler_; }
     const UniformScaler& scaler() const { return scaler_; }
@@ -30,6 +30,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRgb colore_ = qRgb(0, 255, 255);
+    QRgb colour_ = qRgb(0, 255, 255);
     UniformScaler scaler_;
 };
