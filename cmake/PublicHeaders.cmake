@@ -18,5 +18,7 @@ function(vortelia_public_headers target prefix)
         file(CONFIGURE OUTPUT ${folder}/${prefix}/${header}
              CONTENT "#include \"${CMAKE_CURRENT_SOURCE_DIR}/${header}\"\n")
     endforeach()
-    target_include_directories(${target} PUBLIC ${folder})
+    # Its own folder privately too: moc then names its headers from there, the
+    # same in every build folder (a path up from the build tree would differ).
+    target_include_directories(${target} PUBLIC ${folder} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endfunction()
