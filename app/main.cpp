@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogoFinestre.h"
 #include "ControlloDati.h"
+#include "FormFigureClasse.h"
 #include "Programma.h"
+#include "RigaComando.h"
 
 #include "common/BibliotecaFigure.h"
+#include "common/FigureClasse.h"
 #include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/platform/AfterFirstPaint.h"
@@ -17,14 +20,37 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTextStream>
 #include <QTranslator>
 
 #include <malloc.h>
+
+namespace {
+
+// The options for a school's technician: no window, no display needed.
+int senzaFinestre(int& argc, char** argv, const RigaComando::Scelta& scelta) {
+    QTextStream out(stdout), err(stderr);
+    if (scelta.azione != RigaComando::Azione::NuovaFigura)
+        return RigaComando::esegui(scelta, FigureClasse::delSistema(), out, err);
+    // Drawing a figure needs a painter and fonts, not a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return RigaComando::esegui(scelta, FigureClasse::delSistema(), out, err);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Pictures are decoded on worker threads too: with a heap of their own
     // each, they would keep megabytes of freed pictures to themselves.
     mallopt(M_ARENA_MAX, 1);
+    QStringList argomenti;
+    for (int i = 1; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    const RigaComando::Scelta scelta = RigaComando::leggi(argomenti);
+    if (RigaComando::senzaFinestre(scelta.azione))
+        return senzaFinestre(argc, argv, scelta);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(Modulo1::titolo());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
@@ -44,6 +70,11 @@ int main(int argc, char* argv[]) {
 
     const ApplicationFolder applicationFolder;
     const QString folder = applicationFolder.path();
+    if (scelta.azione == RigaComando::Azione::Figure) {
+        FormFigureClasse finestra(FigureClasse::delSistema(), folder + QStringLiteral("/jpg"));
+        finestra.show();
+        return app.exec();
+    }
     ClockRandom rnd;
     QtMessageBox messaggi;
     LazySoundPlayer suoni(folder + QLatin1Char('/') + LazySoundPlayer::moduleName());
@@ -53,7 +84,7 @@ int main(int argc, char* argv[]) {
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });
     // For the whiteboard: every window in full screen from the start.
-    if (app.arguments().contains(QStringLiteral("--schermo-intero")))
+    if (scelta.schermoIntero)
         programma.setStatoIniziale(Qt::WindowFullScreen);
     programma.setGestoreFinestre(&FullScreen::windowManagerAnswers);
     Modulo1::Main(rnd, programma);

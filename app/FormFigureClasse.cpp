@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FormFigureClasse.h"
+
+#include "common/Controlli.h"
+#include "common/FileViste.h"
+#include "common/Modulo1.h"
+#include "common/platform/ImageBox.h"
+#include "common/platform/Picture.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr QRgb sfondoFinestra = 0xE8F1FA;
+constexpr QRgb coloreClasse = 0xFFE082;
+
+QPushButton* bottone(QWidget* parent, const QString& testo, QRect dove) {
+    auto* b = new QPushButton(testo, parent);
+    b->setGeometry(dove);
+    b->setAutoDefault(true);
+    return b;
+}
+
+QString percorsoPrimaVista(const QString& cartella, QChar lettera) {
+    return cartella + QLatin1Char('/') + FileViste::nome(lettera, 1);
+}
+
+// A letter's first view, small: read from its file at the side it is shown.
+PicturePtr primaVista(const QString& percorso, int lato) {
+    QImageReader reader(percorso);
+    const QSize misura = reader.size();
+    if (!misura.isValid() || qint64(misura.width()) * misura.height() > 10000LL * 10000)
+        return nullptr;
+    reader.setScaledSize(misura.scaled(lato * 2, lato * 2, Qt::KeepAspectRatio));
+    return Picture::fromImage(reader.read());
+}
+
+} // namespace
+
+FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, QWidget* parent)
+    : ColouredArea(layoutFigureClasse.finestra, parent), classe_(std::move(classe)),
+      cartellaViste_(std::move(cartellaViste)), sceltaFile_([](QWidget* w) {
+          return QFileDialog::getOpenFileName(w, QStringLiteral("Apri un disegno"), QString(),
+                                              QStringLiteral("Disegni (*.png *.jpg *.jpeg *.svg);;"
+                                                             "Tutti i file (*)"));
+      }) {
+    const LayoutFigureClasse& l = layoutFigureClasse;
+    setWindowTitle(QStringLiteral("Figure della classe - ") + Modulo1::titolo());
+    setAccessibleName(QStringLiteral("Figure della classe"));
+    setColour(sfondoFinestra);
+    setFont(Controlli::arial(10, false));
+
+    Titolo =
+        Controlli::etichetta(this, QStringLiteral("Figure della classe"), l.titolo,
+                             Controlli::arial(18), std::nullopt, Qt::AlignLeft | Qt::AlignVCenter);
+
+    for (int i = 0; i < 26; ++i) {
+        const QChar lettera = QLatin1Char(char('a' + i));
+        const QPoint dove = l.griglia + QPoint(i % l.colonne * l.passoLettera.width(),
+                                               i / l.colonne * l.passoLettera.height());
+        auto* box = new ImageBox(this, std::int16_t(i));
+        box->setGeometry(QRect(dove, QSize(l.latoLettera, l.latoLettera)));
+        box->setPressable(true);
+        connect(box, &ImageBox::clicked, this, [this, lettera] { scegliLettera(lettera); });
+        Lettere << box;
+        auto* nome = Controlli::etichetta(
+            this, lettera,
+            QRect(dove.x() - 6, dove.y() + l.latoLettera + 2, l.latoLettera + 12, l.altezzaNome),
+            Controlli::arial(10), std::nullopt, Qt::AlignCenter);
+        NomiLettere << nome;
+    }
+
+    Nota = Controlli::etichetta(this, QString(), l.nota, Controlli::arial(10, false), std::nullopt);
+
+    auto* etichetta =
+        Controlli::etichetta(this, QStringLiteral("Lettera:"), l.etichettaLettera,
+                             Controlli::arial(11), std::nullopt, Qt::AlignLeft | Qt::AlignVCenter);
+    SceltaLettera = new QComboBox(this);
+    SceltaLettera->setGeometry(l.sceltaLettera);
+    SceltaLettera->setFont(Controlli::arial(11));
+    for (char c = 'a'; c <= 'z'; ++c)
+        SceltaLettera->addItem(QString(QLatin1Char(c)));
+    SceltaLettera->setAccessibleName(QStringLiteral("Lettera"));
+    etichetta->setBuddy(SceltaLettera);
+    connect(SceltaLettera, &QComboBox::currentIndexChanged, this, [this] { aggiornaBottoni(); });
+
+    BottoneApri = bottone(this, QStringLiteral("Apri un disegno..."), l.apri);
+    connect(BottoneApri, &QPushButton::clicked, this, &FormFigureClasse::BottoneApri_Click);
+
+    for (int i = 0; i < 8; ++i) {
+        auto* vista = new ImageBox(this, std::int16_t(i));
+        vista->setGeometry(QRect(l.viste + QPoint(i % 4 * l.passoVista, i / 4 * l.passoVista),
+                                 QSize(l.latoVista, l.latoVista)));
+        vista->setBordered(true);
+        vista->setAccessibleName(QStringLiteral("Vista %1").arg(i + 1));
+        Viste << vista;
+    }
+
+    Verdetto = Controlli::etichetta(
+        this,
+        QStringLiteral("Scegli la lettera e apri un disegno: qui vedrai le sue otto viste "
+                       "come negli esercizi."),
+        l.verdetto, Controlli::arial(11), std::nullopt);
+    Verdetto->setAccessibleName(QStringLiteral("Verdetto"));
+    Verdetto->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Verdetto->setFocusPolicy(Qt::StrongFocus);
+
+    BottoneSalva = bottone(this, QString(), l.salva);
+    connect(BottoneSalva, &QPushButton::clicked, this, &FormFigureClasse::BottoneSalva_Click);
+    BottoneTogli = bottone(this, QString(), l.togli);
+    connect(BottoneTogli, &QPushButton::clicked, this, &FormFigureClasse::BottoneTogli_Click);
+    BottoneChiudi = bottone(this, QStringLiteral("Chiudi"), l.chiudi);
+    connect(BottoneChiudi, &QPushButton::clicked, this, &QWidget::close);
+
+    // The keyboard goes from the choice to the actions, then along the letters.
+    setTabOrder(SceltaLettera, BottoneApri);
+    setTabOrder(BottoneApri, Verdetto);
+    setTabOrder(Verdetto, BottoneSalva);
+    setTabOrder(BottoneSalva, BottoneTogli);
+    setTabOrder(BottoneTogli, BottoneChiudi);
+    QWidget* prima = BottoneChiudi;
+    for (ImageBox* box : std::as_const(Lettere)) {
+        setTabOrder(prima, box);
+        prima = box;
+    }
+    SceltaLettera->setFocus();
+    aggiorna();
+}
+
+QChar FormFigureClasse::lettera() const {
+    return QLatin1Char(char('a' + SceltaLettera->currentIndex()));
+}
+
+void FormFigureClasse::scegliLettera(QChar lettera) {
+    SceltaLettera->setCurrentIndex(lettera.unicode() - 'a');
+}
+
+void FormFigureClasse::aggiorna() {
+    const int lato = layoutFigureClasse.latoLettera;
+    for (int i = 0; i < 26; ++i) {
+        const QChar l = QLatin1Char(char('a' + i));
+        const FigureClasse::Origine origine = classe_.origine(l);
+        const QString cartella = classe_.cartellaUsata(l);
+        PicturePtr vista =
+            primaVista(percorsoPrimaVista(cartella.isEmpty() ? cartellaViste_ : cartella, l), lato);
+        if (!vista && !cartella.isEmpty()) // the class's is unreadable: the shipped one is used
+            vista = primaVista(percorsoPrimaVista(cartellaViste_, l), lato);
+        ImageBox* box = Lettere.at(i);
+        if (vista)
+            box->setPicture(vista);
+        else
+            box->setMissing();
+        const bool propria = origine != FigureClasse::Origine::Programma;
+        box->setBordered(propria);
+        const QString di =
+            origine == FigureClasse::Origine::Insegnante ? QStringLiteral("della classe")
+            : origine == FigureClasse::Origine::Scuola   ? QStringLiteral("della scuola")
+                                                         : QStringLiteral("del programma");
+        box->setAccessibleName(QStringLiteral("Lettera %1, figura %2").arg(l).arg(di));
+        QLabel* nome = NomiLettere.at(i);
+        nome->setText(propria ? QStringLiteral("%1 (%2)").arg(l).arg(
+                                    origine == FigureClasse::Origine::Insegnante
+                                        ? QStringLiteral("classe")
+                                        : QStringLiteral("scuola"))
+                              : QString(l));
+        nome->setAutoFillBackground(propria);
+        QPalette p = nome->palette();
+        p.setColor(QPalette::Window, QColor(propria ? coloreClasse : sfondoFinestra));
+        nome->setPalette(p);
+    }
+    Nota->setText(
+        QStringLiteral("Con la cornice e il nome evidenziato: le figure della classe, che "
+                       "gli esercizi usano al posto di quelle del programma dal prossimo "
+                       "esercizio. Le figure della classe stanno in %1.")
+            .arg(classe_.cartellaUtente() + QStringLiteral("/figure")));
+    aggiornaBottoni();
+}
+
+void FormFigureClasse::aggiornaBottoni() {
+    const QChar l = lettera();
+    BottoneSalva->setText(QStringLiteral("Salva come figura della lettera %1").arg(l));
+    BottoneSalva->setEnabled(figura_ && figura_->usabile());
+    BottoneTogli->setText(QStringLiteral("Togli la figura della classe della lettera %1").arg(l));
+    BottoneTogli->setEnabled(classe_.origine(l) == FigureClasse::Origine::Insegnante);
+}
+
+void FormFigureClasse::BottoneApri_Click() {
+    const QString percorso = sceltaFile_(this);
+    if (!percorso.isEmpty())
+        apriDisegno(percorso);
+}
+
+void FormFigureClasse::apriDisegno(const QString& percorso) {
+    figura_ = NuovaFigura::da(percorso);
+    for (int i = 0; i < 8; ++i) {
+        if (figura_->letta())
+            Viste.at(i)->setPicture(Picture::fromImage(figura_->viste[std::size_t(i)]));
+        else
+            Viste.at(i)->setPicture(nullptr);
+    }
+    mostraEsito(figura_->verdetto());
+    aggiornaBottoni();
+}
+
+void FormFigureClasse::BottoneSalva_Click() {
+    if (!figura_ || !figura_->usabile())
+        return;
+    const QChar l = lettera();
+    const QString motivo = classe_.salva(l, figura_->file(l));
+    aggiorna();
+    mostraEsito(motivo.isEmpty() ? QStringLiteral("Salvata: dal prossimo esercizio la lettera %1 "
+                                                  "ha questa figura.")
+                                       .arg(l)
+                                 : motivo);
+}
+
+void FormFigureClasse::BottoneTogli_Click() {
+    const QChar l = lettera();
+    const QString motivo = classe_.togli(l);
+    aggiorna();
+    mostraEsito(motivo.isEmpty()
+                    ? QStringLiteral("Tolta: la lettera %1 torna ad avere la figura %2.")
+                          .arg(l)
+                          .arg(classe_.origine(l) == FigureClasse::Origine::Scuola
+                                   ? QStringLiteral("della scuola")
+                                   : QStringLiteral("del programma"))
+                    : motivo);
+}
+
+void FormFigureClasse::mostraEsito(const QString& testo) {
+    Verdetto->setText(testo);
+    Verdetto->setAccessibleDescription(testo);
+}
+
+bool FormFigureClasse::event(QEvent* event) {
+    // Someone may have changed the folders meanwhile: read them again.
+    if (event->type() == QEvent::WindowActivate)
+        aggiorna();
+    return ColouredArea::event(event);
+}
+
+void FormFigureClasse::keyPressEvent(QKeyEvent* event) {
+    // A letter's figure is a button: Space or Enter picks it.
+    auto* box = qobject_cast<ImageBox*>(focusWidget());
+    const int key = event->key();
+    if (box && Lettere.contains(box) &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        box->press();
+        return;
+    }
+    ColouredArea::keyPressEvent(event);
+}

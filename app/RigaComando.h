@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+class FigureClasse;
+class QTextStream;
+
+// The program's command line. It is read before any window system is
+// asked for, so that the options that need no window (--help, the class
+// figures for a school's technician) work without a display.
+namespace RigaComando {
+
+enum class Azione { Programma, Figure, Aiuto, NuovaFigura, TogliFigura, ElencaFigure, Errore };
+
+struct Scelta {
+    Azione azione = Azione::Programma;
+    bool schermoIntero = false;
+    QString disegno;
+    QChar lettera;
+    QString errore; // one line, for Azione::Errore
+};
+
+// argomenti: the arguments after the program's name. The toolkit's own
+// options (-platform xcb, -display :1, ...) pass through.
+Scelta leggi(const QStringList& argomenti);
+
+QString uso();
+
+// Whether the action runs without a window.
+bool senzaFinestre(Azione azione);
+
+// Runs an action without windows, writing what it has to say; the exit
+// status: 0 done, 1 not done (the reason is written), 2 a wrong command line.
+int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, QTextStream& err);
+
+} // namespace RigaComando

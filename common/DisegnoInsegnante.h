@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// A drawing a teacher brings (PNG, JPEG or SVG) made into the square picture
+// the eight views are made from: trimmed to its content, centred with the
+// margin the shipped figures have, transparent pixels on the box background.
+// Anything it cannot use is refused with a reason in plain Italian.
+namespace DisegnoInsegnante {
+
+// A smaller picture has too few pixels to tell its views apart.
+inline constexpr int latoMinimo = 64;
+// Larger files are not read at all.
+inline constexpr qint64 byteMassimi = 64LL * 1024 * 1024;
+// A JPEG is scaled down by its decoder while it is read, so it may be this
+// large; other pictures are decoded whole and must stay smaller.
+inline constexpr qint64 pixelMassimiJpeg = 10000LL * 10000;
+inline constexpr qint64 pixelMassimi = 4096LL * 4096;
+// The side a large picture is read at: well above the views' own.
+inline constexpr int latoLettura = 2048;
+
+struct Lettura {
+    QImage quadrato; // null when refused
+    QString motivo;  // why it was refused
+    bool ok() const { return !quadrato.isNull(); }
+};
+
+Lettura leggi(const QString& percorso);
+Lettura daByte(const QByteArray& bytes);
+
+// What an SVG file refers to outside itself (a file, a web address, an
+// entity), empty when it holds everything it draws.
+QString riferimentoEsterno(const QByteArray& svg);
+
+} // namespace DisegnoInsegnante

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FigureClasse.h"
+
+#include "OttoViste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const QString nomeProgramma = QStringLiteral("Vortelia");
+const QString sottocartella = QStringLiteral("figure");
+
+// Why the system refused, in words a teacher understands.
+QString perche(int numero) {
+    switch (numero) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("il disco è pieno");
+    case EROFS:
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("la cartella non si può scrivere");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("la cartella non c'è più");
+    default:
+        return QString::fromLocal8Bit(std::strerror(numero));
+    }
+}
+
+// Makes the renames in the folder last: written to the disk before we say done.
+void sincronizza(const QString& cartella) {
+    const int fd = ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool vistePresenti(const QString& cartella, QChar lettera) {
+    for (int n = 1; n <= OttoViste::numero; ++n)
+        if (!QFileInfo(cartella + QLatin1Char('/') + FileViste::nome(lettera, n)).isFile())
+            return false;
+    return true;
+}
+
+} // namespace
+
+FigureClasse::FigureClasse(QString utente, QStringList scuola)
+    : utente_(std::move(utente)), scuola_(std::move(scuola)),
+      scrittura_([](const QString& c, const FileViste::File& f, QString* e) {
+          return FileViste::scrivi(c, f, e);
+      }) {}
+
+FigureClasse FigureClasse::delSistema() {
+    QStringList cartelle = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QString utente = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    cartelle.removeAll(utente);
+    for (QString& c : cartelle)
+        c += QLatin1Char('/') + nomeProgramma;
+    return FigureClasse(utente + QLatin1Char('/') + nomeProgramma, cartelle);
+}
+
+QString FigureClasse::cartellaLettera(const QString& base, QChar lettera) {
+    return base + QLatin1Char('/') + sottocartella + QLatin1Char('/') + lettera;
+}
+
+QString FigureClasse::cartellaUsata(QChar lettera) const {
+    if (!utente_.isEmpty() && vistePresenti(cartellaLettera(utente_, lettera), lettera))
+        return cartellaLettera(utente_, lettera);
+    for (const QString& base : scuola_)
+        if (vistePresenti(cartellaLettera(base, lettera), lettera))
+            return cartellaLettera(base, lettera);
+    return {};
+}
+
+FigureClasse::Origine FigureClasse::origine(QChar lettera) const {
+    const QString usata = cartellaUsata(lettera);
+    if (usata.isEmpty())
+        return Origine::Programma;
+    return usata == cartellaLettera(utente_, lettera) ? Origine::Insegnante : Origine::Scuola;
+}
+
+QList<QChar> FigureClasse::lettere() const {
+    QList<QChar> trovate;
+    for (char c = 'a'; c <= 'z'; ++c)
+        if (origine(QLatin1Char(c)) != Origine::Programma)
+            trovate << QLatin1Char(c);
+    return trovate;
+}
+
+QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
+    const QString figure = utente_ + QLatin1Char('/') + sottocartella;
+    const QString rifiuto = QStringLiteral("La figura non è stata salvata nella cartella %1: %2.");
+    errno = 0;
+    if (!QDir().mkpath(figure))
+        return rifiuto.arg(figure, perche(errno ? errno : EACCES));
+    // Written beside its place, so that the rename below stays in one file system.
+    QTemporaryDir nuova(figure + QLatin1Char('/') + QLatin1Char('.') + lettera +
+                        QStringLiteral("-nuova-XXXXXX"));
+    if (!nuova.isValid())
+        return rifiuto.arg(figure, perche(errno ? errno : EACCES));
+    QString fallito;
+    errno = 0;
+    if (!scrittura_(nuova.path(), file, &fallito)) {
+        const int numero = errno ? errno : EIO;
+        return rifiuto.arg(figure, perche(numero));
+    }
+    const QString posto = cartellaLettera(utente_, lettera);
+    const QByteArray da = QFile::encodeName(nuova.path()), a = QFile::encodeName(posto);
+    if (QFileInfo::exists(posto)) {
+        // The old folder and the new change places at once; the old one,
+        // now under the temporary name, goes with it.
+        if (::renameat2(AT_FDCWD, da.constData(), AT_FDCWD, a.constData(), RENAME_EXCHANGE) != 0)
+            return rifiuto.arg(figure, perche(errno));
+    } else {
+        if (::rename(da.constData(), a.constData()) != 0)
+            return rifiuto.arg(figure, perche(errno));
+        nuova.setAutoRemove(false);
+    }
+    sincronizza(figure);
+    return {};
+}
+
+QString FigureClasse::togli(QChar lettera) const {
+    const QString posto = cartellaLettera(utente_, lettera);
+    if (!QFileInfo::exists(posto)) {
+        const QString usata = cartellaUsata(lettera);
+        if (!usata.isEmpty())
+            return QStringLiteral("La figura della lettera %1 è della scuola (%2): si toglie da "
+                                  "quella cartella.")
+                .arg(lettera)
+                .arg(usata);
+        return QStringLiteral("La lettera %1 non ha una figura della classe.").arg(lettera);
+    }
+    const QString figure = utente_ + QLatin1Char('/') + sottocartella;
+    // Out of its place by one rename, then deleted at leisure.
+    QTemporaryDir via(figure + QLatin1Char('/') + QLatin1Char('.') + lettera +
+                      QStringLiteral("-via-XXXXXX"));
+    if (!via.isValid())
+        return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
+            .arg(figure, perche(errno ? errno : EACCES));
+    const QByteArray da = QFile::encodeName(posto),
+                     a = QFile::encodeName(via.path() + QStringLiteral("/vecchia"));
+    if (::rename(da.constData(), a.constData()) != 0)
+        return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
+            .arg(figure, perche(errno));
+    sincronizza(figure);
+    return {};
+}

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The command line as a school's technician uses it, with no display at all:
+# --help prints the options, an unknown option gets one line and a non-zero
+# status, and the class figures are added, listed and removed, the
+# teacher's over the school's, each with its exit status.
+#
+# Usage: class_figures_cli.sh PROGRAM
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+
+program=${1:?usage: class_figures_cli.sh PROGRAM}
+new_work_folder
+mkdir -m 700 "$work/runtime"
+
+# run ARGS...: the program with no display, in a home of its own; sets
+# STATUS, OUT and ERR.
+run() {
+    STATUS=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" \
+        XDG_DATA_HOME="${DATA_HOME:-$work/home/.local/share}" \
+        XDG_DATA_DIRS="$work/school:/usr/share" XDG_RUNTIME_DIR="$work/runtime" \
+        "$program" "$@" >"$work/out" 2>"$work/err" || STATUS=$?
+    OUT=$(cat "$work/out")
+    ERR=$(cat "$work/err")
+}
+
+lines() {
+    if [ -z "$1" ]; then echo 0; else wc -l <<<"$1"; fi
+}
+
+run --help
+[ "$STATUS" = 0 ] || fail "--help exits $STATUS: $ERR"
+for option in --schermo-intero --figure --nuova-figura --lettera --togli-figura --elenca-figure --help; do
+    grep -qF -- "$option" <<<"$OUT" || fail "--help does not list $option"
+done
+[ -z "$ERR" ] || fail "--help wrote on stderr: $ERR"
+
+for wrong in --sconosciuta "--lettera b" "--nuova-figura" "--togli-figura 7" parola; do
+    # shellcheck disable=SC2086 # split on purpose
+    run $wrong
+    [ "$STATUS" = 2 ] || fail "'$wrong' exits $STATUS, not 2"
+    [ "$(lines "$ERR")" = 1 ] || fail "'$wrong' writes $(lines "$ERR") lines: $ERR"
+    [ -z "$OUT" ] || fail "'$wrong' wrote on stdout: $OUT"
+done
+grep -qF "opzione sconosciuta: --sconosciuta" <<<"$(run --sconosciuta; echo "$ERR")" ||
+    fail "an unknown option is not named"
+
+# Drawings: one without symmetry, one the same on both sides.
+cat >"$work/barca.svg" <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="200" height="160">
+  <path d="M 20 100 L 180 100 L 150 140 L 40 140 Z" fill="#8D6E63"/>
+  <path d="M 100 10 L 100 95 L 160 95 Z" fill="#E53935"/>
+  <rect x="96" y="10" width="6" height="90" fill="#37474F"/>
+</svg>
+SVG
+cat >"$work/cuore.svg" <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
+  <path d="M 100 180 L 20 90 C 0 50 50 10 100 60 C 150 10 200 50 180 90 Z" fill="#E53935"/>
+</svg>
+SVG
+
+run --nuova-figura "$work/cuore.svg" --lettera c
+[ "$STATUS" = 1 ] || fail "a symmetric drawing exits $STATUS, not 1"
+grep -qF "rispetto all'asse verticale" <<<"$ERR" || fail "the symmetry is not named: $ERR"
+[ ! -e "$work/home/.local/share/Vortelia/figure/c" ] || fail "a refused drawing was saved"
+
+# The school's figure for b, saved as a technician would.
+DATA_HOME=$work/school run --nuova-figura "$work/barca.svg" --lettera B
+[ "$STATUS" = 0 ] || fail "saving the school's figure exits $STATUS: $ERR"
+[ -f "$work/school/Vortelia/figure/b/b8.jpg" ] || fail "no school figure in $work/school"
+run --elenca-figure
+[ "$STATUS" = 0 ] || fail "--elenca-figure exits $STATUS"
+[ "$(lines "$OUT")" = 26 ] || fail "--elenca-figure lists $(lines "$OUT") letters"
+grep -qx "b  della scuola  *$work/school/Vortelia/figure/b" <<<"$OUT" || fail "b is not the school's: $OUT"
+grep -qx "a  del programma" <<<"$OUT" || fail "a is not the program's: $OUT"
+
+# The teacher's own wins over the school's, and removing it brings that back.
+run --nuova-figura "$work/barca.svg" --lettera b
+[ "$STATUS" = 0 ] || fail "saving the teacher's figure exits $STATUS: $ERR"
+run --elenca-figure
+grep -qx "b  della classe  *$work/home/.local/share/Vortelia/figure/b" <<<"$OUT" ||
+    fail "b is not the class's: $OUT"
+run --togli-figura b
+[ "$STATUS" = 0 ] || fail "--togli-figura exits $STATUS: $ERR"
+run --elenca-figure
+grep -qx "b  della scuola  .*" <<<"$OUT" || fail "removing did not bring back the school's: $OUT"
+run --togli-figura b
+[ "$STATUS" = 1 ] || fail "removing the school's figure exits $STATUS, not 1"
+[ "$(lines "$ERR")" = 1 ] || fail "the refusal is not one line: $ERR"
+
+# A folder that cannot be written: one line, status 1, nothing made.
+touch "$work/file"
+DATA_HOME=$work/file run --nuova-figura "$work/barca.svg" --lettera d
+[ "$STATUS" = 1 ] || fail "an unwritable folder exits $STATUS, not 1"
+[ "$(lines "$ERR")" = 1 ] || fail "the refusal is not one line: $ERR"
+echo "PASS"
