@@ -56,9 +56,9 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, Q
     setColour(sfondoFinestra);
     setFont(Controlli::arial(10, false));
 
-    Titolo =
-        Controlli::etichetta(this, QStringLiteral("Figure della classe"), l.titolo,
-                             Controlli::arial(18), std::nullopt, Qt::AlignLeft | Qt::AlignVCenter);
+    Titolo = Controlli::etichetta(this, QStringLiteral("Figure della classe"), l.titolo,
+                                  Controlli::arial(18), sfondoFinestra,
+                                  Qt::AlignLeft | Qt::AlignVCenter);
 
     for (int i = 0; i < 26; ++i) {
         const QChar lettera = QLatin1Char(char('a' + i));
@@ -72,15 +72,16 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, Q
         auto* nome = Controlli::etichetta(
             this, lettera,
             QRect(dove.x() - 6, dove.y() + l.latoLettera + 2, l.latoLettera + 12, l.altezzaNome),
-            Controlli::arial(10), std::nullopt, Qt::AlignCenter);
+            Controlli::arial(10), sfondoFinestra, Qt::AlignCenter);
         NomiLettere << nome;
     }
 
-    Nota = Controlli::etichetta(this, QString(), l.nota, Controlli::arial(10, false), std::nullopt);
+    Nota =
+        Controlli::etichetta(this, QString(), l.nota, Controlli::arial(10, false), sfondoFinestra);
 
-    auto* etichetta =
-        Controlli::etichetta(this, QStringLiteral("Lettera:"), l.etichettaLettera,
-                             Controlli::arial(11), std::nullopt, Qt::AlignLeft | Qt::AlignVCenter);
+    auto* etichetta = Controlli::etichetta(this, QStringLiteral("Lettera:"), l.etichettaLettera,
+                                           Controlli::arial(11), sfondoFinestra,
+                                           Qt::AlignLeft | Qt::AlignVCenter);
     SceltaLettera = new QComboBox(this);
     SceltaLettera->setGeometry(l.sceltaLettera);
     SceltaLettera->setFont(Controlli::arial(11));
@@ -106,7 +107,7 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, Q
         this,
         QStringLiteral("Scegli la lettera e apri un disegno: qui vedrai le sue otto viste "
                        "come negli esercizi."),
-        l.verdetto, Controlli::arial(11), std::nullopt);
+        l.verdetto, Controlli::arial(11), sfondoFinestra);
     Verdetto->setAccessibleName(QStringLiteral("Verdetto"));
     Verdetto->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     Verdetto->setFocusPolicy(Qt::StrongFocus);
