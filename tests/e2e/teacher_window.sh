@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The teacher's window "Figure della classe" in a real X window, driven with
+# xdotool: a symmetric drawing is opened through the file dialog and cannot
+# be saved, a drawing without symmetry is saved as the figure of b (its
+# letter is marked among the 26), then removed. Judged by the screen and by
+# the class folder. Exits 77 only when no X server can be started.
+#
+# Usage: teacher_window.sh PROGRAM [SHOTS-DIR]
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+
+program=${1:?usage: teacher_window.sh PROGRAM [SHOTS-DIR]}
+[ -x "$program" ] || fail "no program at $program"
+command -v import >/dev/null || skip "ImageMagick's import is not installed"
+
+new_work_folder
+shots=${2:-$work/shots}
+rm -rf "$shots"
+mkdir -p "$shots"
+start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
+mkdir -m 700 "$work/runtime"
+
+cat >"$work/cuore.svg" <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
+  <path d="M 100 180 L 20 90 C 0 50 50 10 100 60 C 150 10 200 50 180 90 Z" fill="#E53935"/>
+</svg>
+SVG
+cat >"$work/barca.svg" <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="200" height="160">
+  <path d="M 20 100 L 180 100 L 150 140 L 40 140 Z" fill="#8D6E63"/>
+  <path d="M 100 10 L 100 95 L 160 95 Z" fill="#E53935"/>
+  <rect x="96" y="10" width="6" height="90" fill="#37474F"/>
+</svg>
+SVG
+class=$work/data/Vortelia/figure
+
+(cd "$work" && exec env HOME="$work" XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/school" \
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program" --figure) \
+    >"$work/program.log" 2>&1 &
+APP_PID=$!
+expect "Figure della classe - Vortelia" 940x620 "the teacher's window"
+shot opened
+
+# at X Y: the screen point of a point of the window's layout.
+at() {
+    echo $((WX + $1)) $((WY + $2))
+}
+
+# open_drawing FILE: through the file dialog, as a teacher would.
+open_drawing() {
+    # shellcheck disable=SC2046
+    click $(at 755 129)
+    local dialog
+    dialog=$(wait_window "Apri un disegno" "*" 30) || die "no file dialog"
+    dialog=${dialog%% *}
+    give_keyboard "$dialog" || die "the file dialog never gets the keyboard"
+    timeout 20 xdotool type --delay 20 "$1"
+    timeout 10 xdotool key Return
+    wait_gone "$dialog" 30 || die "the file dialog stays open"
+}
+
+# wait_pixel X Y COLOUR-TEST SECONDS: waits until the layout point's colour
+# passes the test (an awk condition on r, g, b).
+wait_pixel() {
+    local x y deadline=$((SECONDS + $4)) c
+    read -r x y < <(at "$1" "$2")
+    while :; do
+        timeout 20 import -window root "$work/now.png"
+        c=$(pixel "$work/now.png" "$x" "$y")
+        if awk -F, "{ r = \$1; g = \$2; b = \$3; exit !($3) }" <<<"$c"; then
+            return 0
+        fi
+        ((SECONDS < deadline)) || return 1
+        sleep 0.2
+    done
+}
+
+# The middle of view 1 and the name under b's figure (its left edge).
+red='r > 200 && g < 90 && b < 90'
+marked='r == 255 && g == 224 && b == 130'
+unmarked='!(r == 255 && g == 224 && b == 130)'
+
+open_drawing "$work/cuore.svg"
+wait_pixel 627 197 "$red" 30 || die "the heart's views are not shown"
+shot symmetric
+# shellcheck disable=SC2046
+click $(at 755 479) # "Salva": disabled
+[ ! -e "$class" ] || die "a symmetric drawing was saved"
+
+# shellcheck disable=SC2046
+click $(at 134 102) # b
+open_drawing "$work/barca.svg"
+wait_pixel 627 197 "!($red)" 30 || die "the boat's views are not shown"
+shot usable
+# shellcheck disable=SC2046
+click $(at 755 479)
+deadline=$((SECONDS + 30))
+until [ -f "$class/b/b8.jpg" ] && [ -f "$class/b/300/b8.jpg" ]; do
+    ((SECONDS < deadline)) || die "the figure of b was not saved"
+    sleep 0.2
+done
+wait_pixel 98 140 "$marked" 30 || die "b is not marked as the class's"
+shot saved
+
+# shellcheck disable=SC2046
+click $(at 755 521) # "Togli"
+deadline=$((SECONDS + 30))
+while [ -e "$class/b" ]; do
+    ((SECONDS < deadline)) || die "the figure of b was not removed"
+    sleep 0.2
+done
+wait_pixel 98 140 "$unmarked" 30 || die "b is still marked as the class's"
+shot removed
+
+# shellcheck disable=SC2046
+click $(at 755 583) # "Chiudi"
+deadline=$((SECONDS + 30))
+while kill -0 "$APP_PID" 2>/dev/null; do
+    ((SECONDS < deadline)) || die "the program did not end with its window"
+    sleep 0.2
+done
+wait "$APP_PID" || die "the program ended with status $?"
+APP_PID=
+echo PASS
