@@ -123,6 +123,22 @@ private slots:
         QCOMPARE(finestra.Lettere.at(3)->accessibleName(), "Lettera d, figura della classe");
     }
 
+    // The window scales as the others do: twice as large, everything twice
+    // as large, fonts too.
+    void scalesWithTheWindow() {
+        QTemporaryDir utente;
+        FormFigureClasse finestra(FigureClasse(utente.path(), {}), VORTELIA_JPG_DIR);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        const QRect lettera = finestra.Lettere.at(0)->geometry();
+        const QRect salva = finestra.BottoneSalva->geometry();
+        const qreal punti = finestra.Verdetto->font().pointSizeF();
+        finestra.resize(finestra.size() * 2);
+        QTRY_COMPARE(finestra.Lettere.at(0)->width(), 2 * lettera.width());
+        QCOMPARE(finestra.BottoneSalva->width(), 2 * salva.width());
+        QCOMPARE(finestra.Verdetto->font().pointSizeF(), 2 * punti);
+    }
+
     // The class folder disappears while the window is open: the window shows
     // the shipped figures again, says there is nothing to remove, and a save
     // makes the folder anew.
