@@ -75,6 +75,14 @@ QString FigureClasse::cartellaLettera(const QString& base, QChar lettera) {
     return base + QLatin1Char('/') + sottocartella + QLatin1Char('/') + lettera;
 }
 
+QStringList FigureClasse::cartelleLettera(QChar lettera) const {
+    QStringList cartelle;
+    for (const QString& base : QStringList(utente_) + scuola_)
+        if (!base.isEmpty() && QFileInfo(cartellaLettera(base, lettera)).isDir())
+            cartelle << cartellaLettera(base, lettera);
+    return cartelle;
+}
+
 QString FigureClasse::cartellaUsata(QChar lettera) const {
     if (!utente_.isEmpty() && vistePresenti(cartellaLettera(utente_, lettera), lettera))
         return cartellaLettera(utente_, lettera);

@@ -31,6 +31,10 @@ public:
 
     // The folder of the letter's views in a data folder.
     static QString cartellaLettera(const QString& base, QChar lettera);
+    // The folders of the letter's class figures, the one to use first: the
+    // teacher's, then the school's. A reader tries them in turn and falls
+    // back on the shipped figure.
+    QStringList cartelleLettera(QChar lettera) const;
     // The folder whose views of the letter are used, empty for the shipped ones.
     QString cartellaUsata(QChar lettera) const;
     Origine origine(QChar lettera) const;
