@@ -80,6 +80,8 @@ int main(int argc, char* argv[]) {
     LazySoundPlayer suoni(folder + QLatin1Char('/') + LazySoundPlayer::moduleName());
     // Each window tells the library the size its boxes have on the screen.
     BibliotecaFigure figure(folder);
+    // The class's own figures, the teacher's over the school's, over the shipped ones.
+    figure.impostaClasse(FigureClasse::delSistema());
 
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });

@@ -3,11 +3,13 @@
 
 #include "LetturaViste.h"
 #include "VistaFigura.h"
+#include "common/platform/SafeFile.h"
 
 #include <QHash>
 #include <QSize>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -24,10 +26,17 @@ struct BibliotecaFigure::Letture {
     explicit Letture(QString cartella) : nomi(std::move(cartella)) {}
 
     LetturaViste::Cartella nomi;
-    QHash<QString, Voce> decodificate;           // the recent letters' pictures, by path
-    QHash<QString, Firma> scartati;              // files found unusable, until they change
-    QHash<QString, std::pair<QChar, int>> viste; // which view each picture shows, by path
+    std::map<QString, LetturaViste::Cartella> classe; // each class folder of a letter, by path
+    QHash<QChar, QString> scelte;                     // the class folder a letter is read from now
+    QHash<QString, Voce> decodificate;                // the recent letters' pictures, by path
+    QHash<QString, Firma> scartati;                   // files found unusable, until they change
+    QHash<QString, std::pair<QChar, int>> viste;      // which view each picture shows, by path
     VistaFigura::CopieVerificate verificate;
+
+    LetturaViste::Cartella& nomiDi(QChar lettera) {
+        const auto scelta = scelte.constFind(lettera);
+        return scelta == scelte.constEnd() ? nomi : classe.at(*scelta);
+    }
 };
 
 BibliotecaFigure::BibliotecaFigure(QString cartellaApplicazione, int latoPixel)
@@ -41,7 +50,11 @@ QString BibliotecaFigure::cartella() const {
 }
 
 QString BibliotecaFigure::percorso(QChar lettera, int numero) const {
-    return cartella() + QLatin1Char('/') + LetturaViste::nomeFile(lettera, numero);
+    return letture_->nomiDi(lettera).chiave(lettera, numero);
+}
+
+void BibliotecaFigure::impostaClasse(FigureClasse classe) {
+    classe_ = std::move(classe);
 }
 
 void BibliotecaFigure::tieni(QChar lettera) {
@@ -67,7 +80,29 @@ void BibliotecaFigure::tieni(QChar lettera) {
 }
 
 bool BibliotecaFigure::preparaLettera(QChar lettera) {
+    // The class's own figure first, whole from one folder; else the shipped one.
+    if (classe_)
+        for (const QString& cartella : classe_->cartelleLettera(lettera))
+            if (preparaDa(lettera, cartella))
+                return true;
+    return preparaDa(lettera, QString());
+}
+
+bool BibliotecaFigure::preparaDa(QChar lettera, const QString& cartellaClasse) {
     Letture& l = *letture_;
+    if (l.scelte.value(lettera) != cartellaClasse) {
+        // Pictures read from the other folder are no longer this letter's.
+        for (int n = 1; n <= viste; ++n)
+            l.decodificate.remove(percorso(lettera, n));
+        if (cartellaClasse.isEmpty())
+            l.scelte.remove(lettera);
+        else
+            l.scelte.insert(lettera,
+                            l.classe.try_emplace(cartellaClasse, cartellaClasse).first->first);
+    }
+    // Tells whether the class folder was swapped for a new save while read.
+    const auto prima =
+        cartellaClasse.isEmpty() ? std::nullopt : SafeFile::identityOf(cartellaClasse);
     const auto gia = [&](int n, const Firma& firma) -> const Voce* {
         const auto found = l.decodificate.constFind(percorso(lettera, n));
         return found != l.decodificate.constEnd() && found->firma == firma ? &found.value()
@@ -77,7 +112,7 @@ bool BibliotecaFigure::preparaLettera(QChar lettera) {
         const auto found = l.scartati.constFind(percorso(lettera, n));
         return found != l.scartati.constEnd() && found.value() == firma;
     };
-    const LetturaViste::Lettura letta = LetturaViste::leggi(l.nomi, lettera, latoPixel_,
+    const LetturaViste::Lettura letta = LetturaViste::leggi(l.nomiDi(lettera), lettera, latoPixel_,
                                                             {.tutte = false,
                                                              .parallelo = true,
                                                              .gia = gia,
@@ -89,6 +124,9 @@ bool BibliotecaFigure::preparaLettera(QChar lettera) {
     for (int n : letta.illeggibili)
         l.scartati.insert(percorso(lettera, n), letta.voci[n - 1].firma);
     if (!letta.inutilizzabili.isEmpty())
+        return false;
+    // Saved again meanwhile: its views may come from both saves.
+    if (!cartellaClasse.isEmpty() && SafeFile::identityOf(cartellaClasse) != prima)
         return false;
     for (int n = 1; n <= viste; ++n) {
         l.scartati.remove(percorso(lettera, n));
@@ -135,14 +173,14 @@ void BibliotecaFigure::decodificaMancanti(const QList<std::pair<QChar, int>>& qu
                 return x.lettera == lettera && x.numero == numero;
             }))
             continue;
-        auto aperto = l.nomi.apri(lettera, numero);
+        auto aperto = l.nomiDi(lettera).apri(lettera, numero);
         if (!aperto)
             continue;
         const QSize misura = VistaFigura::misura(*aperto);
         if (!misura.isValid())
             continue;
         lavori.push_back({lettera, numero, std::move(*aperto), misura,
-                          l.nomi.apriCopia(lettera, numero, latoPixel_), nullptr});
+                          l.nomiDi(lettera).apriCopia(lettera, numero, latoPixel_), nullptr});
     }
     QList<QSize> misure;
     for (const Lavoro& x : lavori)
@@ -151,7 +189,8 @@ void BibliotecaFigure::decodificaMancanti(const QList<std::pair<QChar, int>>& qu
         int(lavori.size()), LetturaViste::piccole(misure), nullptr, [&](int k) {
             Lavoro& x = lavori[std::size_t(k)];
             x.immagine = VistaFigura::decodifica(x.vista, x.misura, std::move(x.copia), latoPixel_,
-                                                 l.nomi.chiave(x.lettera, x.numero), &l.verificate);
+                                                 l.nomiDi(x.lettera).chiave(x.lettera, x.numero),
+                                                 &l.verificate);
         });
     for (Lavoro& x : lavori)
         if (x.immagine) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FigureClasse.h"
 #include "common/platform/Picture.h"
 
 #include <QChar>
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 // The figure pictures: jpg/<letter><number>.jpg in the application folder,
 // names matched without regard to case (a copy from a FAT stick may read
@@ -47,7 +49,11 @@ public:
     static QChar lettera(int l) { return QChar(u'a' + l); }
 
     QString cartella() const;
+    // Where the letter's picture is read from now: the class's folder for the
+    // letter when its figure is used, the shipped folder otherwise.
     QString percorso(QChar lettera, int numero) const;
+    // The class's own figures, tried before the shipped ones letter by letter.
+    void impostaClasse(FigureClasse classe);
     int latoPixel() const { return latoPixel_; }
 
     // The side the boxes have on the screen now; pictures decoded at another
@@ -81,6 +87,8 @@ private:
     struct Letture; // what has been read, and the folder's names
 
     void tieni(QChar lettera);
+    // Reads the letter from a class folder, or the shipped one when empty.
+    bool preparaDa(QChar lettera, const QString& cartellaClasse);
     // Decodes those of the pictures that are not decoded yet, side by side.
     void decodificaMancanti(const QList<std::pair<QChar, int>>& quali);
 
@@ -88,4 +96,5 @@ private:
     int latoPixel_;
     std::unique_ptr<Letture> letture_;
     QList<QChar> recenti_; // most recent last
+    std::optional<FigureClasse> classe_;
 };
