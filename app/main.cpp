@@ -14,17 +14,16 @@
 #include "common/platform/HeldKeyFilter.h"
 #include "common/platform/LazySoundPlayer.h"
 #include "common/platform/QtMessageBox.h"
+#include "common/platform/SharedHeap.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <malloc.h>
-
 int main(int argc, char* argv[]) {
     // Pictures are decoded on worker threads too: with a heap of their own
     // each, they would keep megabytes of freed pictures to themselves.
-    mallopt(M_ARENA_MAX, 1);
+    SharedHeap::useOne();
     QApplication app(argc, argv);
     QApplication::setApplicationName(Modulo1::titolo());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
