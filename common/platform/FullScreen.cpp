@@ -13,7 +13,18 @@ constexpr char normalGeometry[] = "vortelia_normalGeometry";
 
 } // namespace
 
+bool FullScreen::freeAreaUnknown() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void FullScreen::prepare(QWidget& window, Qt::WindowStates state) const {
+    // Wayland tells a program neither where its window goes nor what the
+    // desktop's panels leave free: a window that had to be made smaller than
+    // its layout to fit the screen asks the compositor for the free area.
+    const QSize wanted = window.sizeHint().expandedTo(window.minimumSize());
+    if (state == Qt::WindowNoState && freeAreaUnknown() &&
+        (window.width() < wanted.width() || window.height() < wanted.height()))
+        state = Qt::WindowMaximized;
     if (!(state & Qt::WindowFullScreen) || windowManager()) {
         window.setWindowState(state);
         return;
