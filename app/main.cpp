@@ -17,13 +17,12 @@
 #include "common/platform/HeldKeyFilter.h"
 #include "common/platform/LazySoundPlayer.h"
 #include "common/platform/QtMessageBox.h"
+#include "common/platform/SharedHeap.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
-
-#include <malloc.h>
 
 namespace {
 
@@ -43,7 +42,7 @@ int senzaFinestre(int& argc, char** argv, const RigaComando::Scelta& scelta) {
 int main(int argc, char* argv[]) {
     // Pictures are decoded on worker threads too: with a heap of their own
     // each, they would keep megabytes of freed pictures to themselves.
-    mallopt(M_ARENA_MAX, 1);
+    SharedHeap::useOne();
     QStringList argomenti;
     for (int i = 1; i < argc; ++i)
         argomenti << QString::fromLocal8Bit(argv[i]);

@@ -20,6 +20,14 @@ bool takesTheScreen(QWidget* w) {
            (w->windowFlags() & Qt::FramelessWindowHint) && w->geometry() == w->screen()->geometry();
 }
 
+// F11 where the window has the keyboard: a compositor with no keyboard of
+// its own (a headless Wayland one) activates no window by itself.
+void pressF11(QWidget* w) {
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w, Qt::Key_F11);
+}
+
 } // namespace
 
 class tst_FullScreen : public QObject {
@@ -29,6 +37,8 @@ private slots:
     void cleanup() { TestBench::closeAll(); }
 
     void withoutAWindowManagerTheProgramTakesTheScreen() {
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            QSKIP("a Wayland session always has a compositor that places the windows");
         TestBench bench;
         int asked = 0;
         bench.programma.setGestoreFinestre([&asked] {
@@ -69,7 +79,7 @@ private slots:
         auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
         QVERIFY(avvio->isFullScreen());
         QVERIFY(!(avvio->windowFlags() & Qt::FramelessWindowHint));
-        QTest::keyClick(avvio, Qt::Key_F11);
+        pressF11(avvio);
         QVERIFY(!avvio->isFullScreen());
         QVERIFY(!(avvio->windowFlags() & Qt::FramelessWindowHint));
     }

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -113,6 +114,41 @@ private slots:
         QVERIFY(!huge.stuck);
         QVERIFY(huge.points > normal.points);
         QVERIFY(huge.size.width() <= screen.width() && huge.size.height() <= screen.height());
+    }
+
+    // A box belongs to its window: modal, its parent the window's, so that
+    // the window system (a Wayland compositor too) keeps it over that window,
+    // full screen or not, and Qt gives the window no input while it is up.
+    void boxesAreModalOverTheirWindow_data() {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("window") << false;
+        QTest::newRow("full screen") << true;
+    }
+    void boxesAreModalOverTheirWindow() {
+        QFETCH(bool, fullScreen);
+        TestBench bench;
+        bench.programma.setStatoIniziale(fullScreen ? Qt::WindowFullScreen : Qt::WindowNoState);
+        auto* w = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        bool stuck = false;
+        bool modal = false;
+        bool over = false;
+        OpenBox::whenShown(
+            [&](QWidget* box) {
+                modal = box->isModal() && box->windowModality() == Qt::ApplicationModal &&
+                        QGuiApplication::modalWindow() == box->windowHandle();
+                over = box->windowHandle() &&
+                       box->windowHandle()->transientParent() == w->windowHandle();
+                box->close();
+            },
+            &stuck);
+        QtMessageBox boxes;
+        boxes.show(w, {Modulo1::titolo(), QStringLiteral("Vuoi tornare al menù?"),
+                       MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
+        QVERIFY(!stuck);
+        QVERIFY(modal);
+        QVERIFY(over);
     }
 
     void scaleComesFromTheWindowsLayout() {

@@ -84,6 +84,18 @@ int sideOf(const ImageBox* box) {
     return box->picture() ? box->picture()->image().width() : 0;
 }
 
+// F11 where the window has the keyboard: a compositor with no keyboard of
+// its own (a headless Wayland one) activates no window by itself.
+void pressF11(QWidget* w) {
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w, Qt::Key_F11);
+}
+
+bool onWayland() {
+    return QGuiApplication::platformName() == QLatin1String("wayland");
+}
+
 } // namespace
 
 class tst_Scaling : public QObject {
@@ -313,7 +325,7 @@ private slots:
         TestBench bench;
         auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
         QCOMPARE(avvio->size(), QSize(701, 557));
-        QTest::keyClick(avvio, Qt::Key_F11);
+        pressF11(avvio);
         QVERIFY(avvio->isFullScreen());
         const QSize screen = avvio->screen()->geometry().size();
         QTRY_COMPARE(avvio->size(), screen);
@@ -330,7 +342,7 @@ private slots:
         QTRY_COMPARE(es2->size(), screen);
         QVERIFY(es2->area()->scaler().scale() > 1.0);
 
-        QTest::keyClick(es2, Qt::Key_F11);
+        pressF11(es2);
         QVERIFY(!es2->isFullScreen());
         QTRY_COMPARE(es2->area()->size(), QSize(638, 459));
         bench.messaggi.answer(MessageBoxService::Answer::Yes);
@@ -365,7 +377,13 @@ private slots:
             bench.programma.mostra(FinestraId(id));
             TestBench::flush();
             QWidget* w = bench.current();
-            QVERIFY(available.contains(w->frameGeometry()));
+            // A Wayland client cannot place its windows, nor learn where
+            // they are: there the window must fit, and the compositor places it.
+            if (onWayland())
+                QVERIFY(available.size().boundedTo(w->frameGeometry().size()) ==
+                        w->frameGeometry().size());
+            else
+                QVERIFY(available.contains(w->frameGeometry()));
             ColouredArea* surface = surfaceOf(w);
             const QSize stored = surface->scaler().storedSize();
             if (stored.width() + 8 <= available.width() &&

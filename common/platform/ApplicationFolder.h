@@ -11,7 +11,8 @@
 // (a Latin-1 "é" from an old stick or share) cannot be spelled as a QString.
 // Such a folder is held open and reached through that handle,
 // "/proc/self/fd/N", which keeps its bytes intact; every other folder is
-// reached by its own name, as before.
+// reached by its own name, as before. Other systems keep names as Unicode
+// text and need none of this: there the folder is Qt's applicationDirPath().
 class ApplicationFolder {
 public:
     // The folder of the running program.
@@ -35,5 +36,6 @@ private:
     void open(const QByteArray& nativePath);
 
     QString path_;
-    int handle_ = -1;
+    // Only the Linux lookup holds a folder open.
+    [[maybe_unused]] int handle_ = -1;
 };

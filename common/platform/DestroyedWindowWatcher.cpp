@@ -3,11 +3,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
-
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -23,21 +20,6 @@ QWidget* ourWindow(WId id) {
 }
 
 } // namespace
-
-bool DestroyedWindowWatcher::nativeEventFilter(const QByteArray& eventType, void* message,
-                                               qintptr*) {
-    if (eventType != "xcb_generic_event_t")
-        return false;
-    // A real destruction, not a notice some client sent.
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if (event->response_type != XCB_DESTROY_NOTIFY)
-        return false;
-    const WId id = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
-    // Closing runs the program's handlers: not from inside Qt's dispatch.
-    QMetaObject::invokeMethod(
-        qApp, [id] { windowDestroyed(id); }, Qt::QueuedConnection);
-    return false;
-}
 
 void DestroyedWindowWatcher::windowDestroyed(WId id) {
     QPointer<QWidget> window = ourWindow(id);

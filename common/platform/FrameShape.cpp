@@ -16,8 +16,10 @@ FrameShape::FrameShape(QRect rect, int width, QColor colour, QWidget* parent)
 
 void FrameShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // Whole pixels, so the frame's inner edge stays sharp.
-    const qreal width = std::max(1.0, std::round(width_ * scale()));
+    // Whole device pixels, so the frame's inner edge stays sharp and its
+    // thickness follows a fractional desktop scale too.
+    const qreal ratio = devicePixelRatioF();
+    const qreal width = std::max(1.0, std::round(width_ * scale() * ratio)) / ratio;
     const qreal half = width / 2.0;
     painter.setPen(QPen(colour_, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));

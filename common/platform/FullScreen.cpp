@@ -6,53 +6,25 @@
 #include <QVariant>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-
 namespace {
 
 // Where a window left alone in full screen goes back to.
 constexpr char normalGeometry[] = "vortelia_normalGeometry";
 
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const auto cookie = xcb_intern_atom(c, 1, uint16_t(std::strlen(name)), name);
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// The window named by a window's _NET_SUPPORTING_WM_CHECK, or none.
-xcb_window_t checkWindow(xcb_connection_t* c, xcb_window_t of, xcb_atom_t check) {
-    const auto cookie = xcb_get_property(c, 0, of, check, XCB_ATOM_WINDOW, 0, 1);
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(c, cookie, nullptr), &std::free);
-    if (!reply || reply->type != XCB_ATOM_WINDOW || reply->format != 32 ||
-        xcb_get_property_value_length(reply.get()) < 4)
-        return XCB_WINDOW_NONE;
-    return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
-}
-
 } // namespace
 
-bool FullScreen::windowManagerAnswers() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
-        return true; // other platforms place their windows themselves
-    xcb_connection_t* c = x11->connection();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
-    if (!screen || check == XCB_ATOM_NONE)
-        return false;
-    // A manager that has gone leaves the root's property behind: its own
-    // window must still be there and name itself.
-    const xcb_window_t wm = checkWindow(c, screen->root, check);
-    return wm != XCB_WINDOW_NONE && checkWindow(c, wm, check) == wm;
+bool FullScreen::freeAreaUnknown() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void FullScreen::prepare(QWidget& window, Qt::WindowStates state) const {
+    // Wayland tells a program neither where its window goes nor what the
+    // desktop's panels leave free: a window that had to be made smaller than
+    // its layout to fit the screen asks the compositor for the free area.
+    const QSize wanted = window.sizeHint().expandedTo(window.minimumSize());
+    if (state == Qt::WindowNoState && freeAreaUnknown() &&
+        (window.width() < wanted.width() || window.height() < wanted.height()))
+        state = Qt::WindowMaximized;
     if (!(state & Qt::WindowFullScreen) || windowManager()) {
         window.setWindowState(state);
         return;

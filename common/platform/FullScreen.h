@@ -22,7 +22,8 @@ public:
     bool windowManager() const { return !windowManager_ || windowManager_(); }
 
     // Puts a window that is about to be shown in this state (normal,
-    // maximised, full screen).
+    // maximised, full screen). Where the free area of the screen is unknown,
+    // a normal window too large for the screen is maximised instead.
     void prepare(QWidget& window, Qt::WindowStates state) const;
     // In full screen and back, to the geometry the window had.
     void toggle(QWidget& window) const;
@@ -30,6 +31,9 @@ public:
     // Whether a window manager runs on the display: under X, one that
     // announces itself on the root window as managers do.
     static bool windowManagerAnswers();
+    // Whether the platform keeps the desktop's free area (the screen less its
+    // panels) from the program, as Wayland does.
+    static bool freeAreaUnknown();
 
 private:
     void enter(QWidget& window) const;

@@ -5,31 +5,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <memory>
 
 HeldKeyFilter::HeldKeyFilter(QObject* parent, Clock clock, KeyDown keyDown)
     : QObject(parent), clock_(std::move(clock)), keyDown_(std::move(keyDown)) {
     if (!keyDown_)
-        keyDown_ = &HeldKeyFilter::keyDownOnX;
+        keyDown_ = &HeldKeyFilter::keyIsDown;
     if (!clock_) {
         auto timer = std::make_shared<QElapsedTimer>();
         timer->start();
         clock_ = [timer] { return timer->elapsed(); };
     }
-}
-
-bool HeldKeyFilter::keyDownOnX(quint32 scanCode) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection() || scanCode == 0 || scanCode > 255)
-        return true;
-    xcb_connection_t* c = x11->connection();
-    std::unique_ptr<xcb_query_keymap_reply_t, decltype(&std::free)> keymap(
-        xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr), &std::free);
-    // On X the scan code is the key code: one bit of the keymap.
-    return !keymap || (keymap->keys[scanCode / 8] & (1u << (scanCode % 8))) != 0;
 }
 
 void HeldKeyFilter::forgetKeysLetGo() {

@@ -26,9 +26,10 @@ public:
 
     explicit HeldKeyFilter(QObject* parent = nullptr, Clock clock = {}, KeyDown keyDown = {});
 
-    // Under X, asks the server; elsewhere, or without a scan code, a key is
+    // Under X, asks the server; elsewhere (Wayland, other systems, a build
+    // of the Qt-alone platform layer), or without a scan code, a key is
     // taken to be down.
-    static bool keyDownOnX(quint32 scanCode);
+    static bool keyIsDown(quint32 scanCode);
 
     // A key silent this long was let go although its release never came
     // (it went to another program): its next press is a new one.

@@ -27,8 +27,9 @@ struct Opened {
     Identity identity;
 };
 
-// Opens a regular file for reading. The open itself never waits: a FIFO or a
-// device named like a data file would block the reader for good.
+// Opens a regular file for reading. A FIFO or a device named like a data
+// file would block the reader for good: on Linux the open itself never
+// waits; elsewhere only what Qt reports as a regular file is opened.
 std::optional<Opened> openRegular(const QString& path);
 
 // What is at the path now (a folder too); nothing when nothing is there.

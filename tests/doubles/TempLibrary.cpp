@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QImageWriter>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 TempLibrary::TempLibrary(bool copy) : dir_(QDir::tempPath() + "/Esercizi più belli XXXXXX") {
     QDir().mkpath(jpg());
@@ -60,7 +62,11 @@ bool TempLibrary::truncate(const QString& name, qint64 bytes) const {
 
 bool TempLibrary::makeFifo(const QString& name) const {
     QFile::remove(file(name));
+#ifdef Q_OS_UNIX
     return ::mkfifo(QFile::encodeName(file(name)).constData(), 0644) == 0;
+#else
+    return false; // Windows has no named pipes among files
+#endif
 }
 
 bool TempLibrary::takeAway() const {

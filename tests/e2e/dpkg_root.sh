@@ -4,13 +4,17 @@
 # technician would on a PC, and checks what the PC gets: the program starts
 # through /usr/bin/vortelia, the desktop entry's Exec and Icon resolve, the
 # program uses no file from a package it does not depend on, and removing the
-# package leaves nothing behind. Exits 77 when dpkg is missing.
+# package leaves nothing behind. In a Wayland session (a headless weston, when
+# installed) Qt picks its Wayland plugin by itself, and that plugin's package
+# is one the package recommends. Exits 77 when dpkg is missing.
 # Usage: dpkg_root.sh DEB
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
+# shellcheck source=../../scripts/weston.sh
+. "$here/../../scripts/weston.sh"
 
 deb=${1:?usage: dpkg_root.sh DEB}
 [ -f "$deb" ] || fail "no package at $deb"
@@ -79,7 +83,7 @@ echo "Icon=$icon resolves to $(echo "$icons" | sed "s|^$root||")"
 # name; one name a line.
 depends_closure() {
     {
-        dpkg-deb -f "$deb" Depends | sed 's/^/ROOT\t/'
+        dpkg-deb -f "$deb" "${1:-Depends}" | sed 's/^/ROOT\t/'
         dpkg-query -W -f='${Package}\t${Depends}, ${Pre-Depends}\t${Provides}\t${Essential}\n'
     } | awk -F '\t' '
         function names(list, out,    n, parts, i, name) {
@@ -181,6 +185,39 @@ echo "packages whose files $shown used:"
 echo "$used" | sed 's/^/  /'
 [ -z "$missing" ] || fail "the program uses files of packages it does not depend on:"$'\n'"$missing"
 echo "every one is a dependency of the package, or one of theirs"
+
+# A Wayland session: no X display, the session type and the compositor's
+# socket set, as a Wayland desktop sets them; Qt chooses the platform itself.
+if start_weston "$work/wayland"; then
+    (cd / && exec env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland \
+        "$root/usr/bin/vortelia") >"$work/wayland.log" 2>&1 &
+    APP_PID=$!
+    (($(fonts_mapped) > 0)) || { cat "$work/wayland.log"; fail "the program drew nothing under Wayland"; }
+    plugins=$(mapped_files "$APP_PID" | grep -E '/qt6/plugins/platforms/libq[a-z-]*\.so$' || true)
+    grep -q '/libqwayland-' <<<"$plugins" || fail "under Wayland Qt loaded the platform plugins: ${plugins:-none}"
+    recommended=$(dpkg-deb -f "$deb" Recommends)
+    files=()
+    while read -r file; do
+        case $file in /*) [ "${file#"$root"/}" = "$file" ] && files+=("$file") ;; esac
+    done < <(mapped_files "$APP_PID")
+    stop_processes "$APP_PID"
+    APP_PID=
+    either=$(printf '%s\n%s\n' "$closure" "$(depends_closure Recommends)")
+    missing=$(owners "${files[@]}" | sed 's/:[a-z0-9]*\t/\t/' | LC_ALL=C sort -u |
+        while IFS=$'\t' read -r package file; do
+            grep -qxF "$package" <<<"$either" || echo "  $file ($package)"
+        done)
+    [ -z "$missing" ] || fail "under Wayland the program uses files of packages it neither depends on nor recommends:"$'\n'"$missing"
+    mapfile -t wayland_plugins < <(grep '/libqwayland-' <<<"$plugins")
+    plugin_package=$(owners "${wayland_plugins[@]}" | cut -f1 | sed 's/:.*//' | LC_ALL=C sort -u)
+    [[ ", $recommended," == *", $plugin_package,"* ]] ||
+        fail "the Wayland plugin comes from $plugin_package, which the package does not recommend ($recommended)"
+    echo "under Wayland: ${wayland_plugins[*]##*/} from $plugin_package, recommended"
+    stop_processes "$WESTON_PID"
+    WESTON_PID=
+else
+    echo "note: $WESTON_PROBLEM; the Wayland session is not tried"
+fi
 
 # Removing the package takes every file of it away and leaves an empty tree.
 dpkg_root --purge vortelia >"$work/purge.log" 2>&1 ||

@@ -315,8 +315,9 @@ expect() {
     echo "$3: window \"$1\" ${WW}x${WH} at $WX,$WY"
 }
 
-# clean_up_on_exit: when the script ends, however it ends, stops the program
-# and Xvfb ($APP_PID, $XVFB_PID) and removes the work folder ($work).
+# clean_up_on_exit: when the script ends, however it ends, stops the program,
+# Xvfb and weston ($APP_PID, $XVFB_PID, $WESTON_PID) and removes the work
+# folder ($work).
 # on_private_bus SCRIPT ARGS...: runs the script again on a D-Bus session bus
 # and in a runtime folder of its own, and exits with its status. The AT-SPI
 # bus keeps its socket in $XDG_RUNTIME_DIR/at-spi: two sessions side by side
@@ -355,7 +356,8 @@ start_accessible_program() {
 clean_up_on_exit() {
     XVFB_PID=${XVFB_PID:-}
     APP_PID=${APP_PID:-}
-    trap 'stop_processes "$APP_PID" "$XVFB_PID"; chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+    WESTON_PID=${WESTON_PID:-}
+    trap 'stop_processes "$APP_PID" "$XVFB_PID" "$WESTON_PID"; chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
     trap 'exit 130' INT TERM HUP
 }
 

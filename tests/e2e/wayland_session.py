@@ -1,0 +1,107 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What wayland_session.sh asks of the program through AT-SPI: there is no
+xdotool on Wayland, so the session is played as an assistive tool plays it.
+
+Usage: wayland_session.py wait TITLE CONTROL   waits for a window TITLE that shows CONTROL
+       wayland_session.py press TITLE CONTROL  presses CONTROL in the window TITLE
+       wayland_session.py answer TITLE         presses the first answer; one answer counted
+       wayland_session.py ask TITLE            presses "Esci": the box asks to go back to the menu
+       wayland_session.py yes TITLE            presses "Sì" in that box: the window goes
+Exits 1 with the reason on a failure.
+"""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pyatspi  # noqa: E402
+
+from held_keys import count  # noqa: E402
+from screen_reader import controls, fail, find_window, message_box, named, press  # noqa: E402
+
+
+def wait_showing(title, control, seconds=30):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        window = find_window(title, seconds)
+        found = [c for c in controls(window) if c[1] == control and c[2]]
+        if found:
+            return window, found[0]
+        time.sleep(0.2)
+    fail("the window '%s' shows no '%s' after %d s" % (title, control, seconds))
+
+
+def answers(title):
+    found = controls(find_window(title))
+    return count(found, "Esatti") + count(found, "Errati")
+
+
+def answer(title):
+    window = find_window(title)
+    found = controls(window)
+    # Every family but one answers with pictures; "Indica il tipo di
+    # rotazione" with the two signs.
+    names = [c[1] for c in found]
+    first = "Figura 1" if "Figura 1" in names else "Senso orario"
+    before = answers(title)
+    if before != 0:
+        fail("'%s' opened with %d answers" % (title, before))
+    press(named(found, first)[5])
+    deadline = time.monotonic() + 20
+    while answers(title) == 0 and time.monotonic() < deadline:
+        time.sleep(0.1)
+    after = answers(title)
+    if after != 1:
+        fail("pressing '%s' in '%s' counted %d answers" % (first, title, after))
+    print("'%s': '%s' pressed, one answer counted" % (title, first))
+
+
+def ask(title):
+    window = find_window(title)
+    press(named(controls(window), "Esci")[5])
+    box = message_box(window.getApplication(), True)
+    texts = [c[1] for c in controls(box) if c[0] == "label"]
+    if "Vuoi tornare al menù?" not in texts:
+        fail("the box reads %s" % texts)
+    print("'%s': 'Esci' asks 'Vuoi tornare al menù?'" % title)
+
+
+def yes(title):
+    window = find_window(title)
+    box = message_box(window.getApplication(), True)
+    yes = [c for c in controls(box) if c[0] == "push button" and c[1] == "Sì"]
+    if len(yes) != 1:
+        fail("the box has no single button 'Sì'")
+    press(yes[0][5])
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        titles = [w.name for a in desktop if a is not None and (a.name or "").lower() == "vortelia"
+                  for w in a if w is not None and
+                  w.getState().contains(pyatspi.STATE_SHOWING)]
+        if title not in titles:
+            print("'%s' left through 'Sì'" % title)
+            return
+        time.sleep(0.2)
+    fail("'%s' stayed open after 'Sì'" % title)
+
+
+def main():
+    step, title = sys.argv[1], sys.argv[2]
+    if step == "wait":
+        wait_showing(title, sys.argv[3])
+    elif step == "press":
+        press(wait_showing(title, sys.argv[3])[1][5])
+    elif step == "answer":
+        answer(title)
+    elif step == "ask":
+        ask(title)
+    elif step == "yes":
+        yes(title)
+    else:
+        fail("unknown step " + step)
+
+
+if __name__ == "__main__":
+    main()
