@@ -2,6 +2,7 @@
 #include "FigureClasse.h"
 
 #include "OttoViste.h"
+#include "common/platform/FolderSwap.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,42 +10,30 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 const QString nomeProgramma = QStringLiteral("Vortelia");
 const QString sottocartella = QStringLiteral("figure");
 
 // Why the system refused, in words a teacher understands.
-QString perche(int numero) {
-    switch (numero) {
-    case ENOSPC:
-    case EDQUOT:
+QString perche(FolderSwap::Failure failure) {
+    switch (failure) {
+    case FolderSwap::Failure::DiskFull:
         return QStringLiteral("il disco è pieno");
-    case EROFS:
-    case EACCES:
-    case EPERM:
+    case FolderSwap::Failure::ReadOnly:
+    case FolderSwap::Failure::None: // Qt refused without the system saying why
         return QStringLiteral("la cartella non si può scrivere");
-    case ENOENT:
-    case ENOTDIR:
+    case FolderSwap::Failure::Gone:
         return QStringLiteral("la cartella non c'è più");
-    default:
-        return QString::fromLocal8Bit(std::strerror(numero));
+    case FolderSwap::Failure::Other:
+        break;
     }
+    const QString text = FolderSwap::lastFailureText();
+    return text.isEmpty() ? QStringLiteral("la scrittura non è riuscita") : text;
 }
 
-// Makes the renames in the folder last: written to the disk before we say done.
-void sincronizza(const QString& cartella) {
-    const int fd = ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+QString perche() {
+    return perche(FolderSwap::lastFailure());
 }
 
 bool vistePresenti(const QString& cartella, QChar lettera) {
@@ -110,33 +99,28 @@ QList<QChar> FigureClasse::lettere() const {
 QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
     const QString figure = utente_ + QLatin1Char('/') + sottocartella;
     const QString rifiuto = QStringLiteral("La figura non è stata salvata nella cartella %1: %2.");
-    errno = 0;
+    FolderSwap::clearFailure();
     if (!QDir().mkpath(figure))
-        return rifiuto.arg(figure, perche(errno ? errno : EACCES));
+        return rifiuto.arg(figure, perche());
     // Written beside its place, so that the rename below stays in one file system.
     QTemporaryDir nuova(figure + QLatin1Char('/') + QLatin1Char('.') + lettera +
                         QStringLiteral("-nuova-XXXXXX"));
     if (!nuova.isValid())
-        return rifiuto.arg(figure, perche(errno ? errno : EACCES));
+        return rifiuto.arg(figure, perche());
     QString fallito;
-    errno = 0;
+    FolderSwap::clearFailure();
     if (!scrittura_(nuova.path(), file, &fallito)) {
-        const int numero = errno ? errno : EIO;
-        return rifiuto.arg(figure, perche(numero));
+        const FolderSwap::Failure failure = FolderSwap::lastFailure();
+        return rifiuto.arg(
+            figure,
+            perche(failure == FolderSwap::Failure::None ? FolderSwap::Failure::Other : failure));
     }
     const QString posto = cartellaLettera(utente_, lettera);
-    const QByteArray da = QFile::encodeName(nuova.path()), a = QFile::encodeName(posto);
-    if (QFileInfo::exists(posto)) {
-        // The old folder and the new change places at once; the old one,
-        // now under the temporary name, goes with it.
-        if (::renameat2(AT_FDCWD, da.constData(), AT_FDCWD, a.constData(), RENAME_EXCHANGE) != 0)
-            return rifiuto.arg(figure, perche(errno));
-    } else {
-        if (::rename(da.constData(), a.constData()) != 0)
-            return rifiuto.arg(figure, perche(errno));
-        nuova.setAutoRemove(false);
-    }
-    sincronizza(figure);
+    // The old folder, if any, and the new change places at once; the old
+    // one, now under the temporary name, goes with it.
+    if (!FolderSwap::replace(nuova.path(), posto))
+        return rifiuto.arg(figure, perche());
+    FolderSwap::sync(figure);
     return {};
 }
 
@@ -157,12 +141,10 @@ QString FigureClasse::togli(QChar lettera) const {
                       QStringLiteral("-via-XXXXXX"));
     if (!via.isValid())
         return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
-            .arg(figure, perche(errno ? errno : EACCES));
-    const QByteArray da = QFile::encodeName(posto),
-                     a = QFile::encodeName(via.path() + QStringLiteral("/vecchia"));
-    if (::rename(da.constData(), a.constData()) != 0)
+            .arg(figure, perche());
+    if (!FolderSwap::move(posto, via.path() + QStringLiteral("/vecchia")))
         return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
-            .arg(figure, perche(errno));
-    sincronizza(figure);
+            .arg(figure, perche());
+    FolderSwap::sync(figure);
     return {};
 }

@@ -8,12 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSaveFile>
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
-#include <unistd.h>
 
 namespace FileViste {
 
@@ -131,15 +131,10 @@ bool scrivi(const QString& cartella, const File& file, QString* errore) {
     const QDir dir(cartella);
     for (const auto& [nomeFile, bytes] : file) {
         const QString percorso = dir.filePath(nomeFile);
-        QFile out(percorso);
+        // Committed only once written out to the disk.
+        QSaveFile out(percorso);
         if (!dir.mkpath(QFileInfo(percorso).path()) || !out.open(QIODevice::WriteOnly) ||
-            out.write(bytes) != bytes.size() || !out.flush() || ::fsync(out.handle()) != 0) {
-            if (errore)
-                *errore = percorso;
-            return false;
-        }
-        out.close();
-        if (out.error() != QFileDevice::NoError) {
+            out.write(bytes) != bytes.size() || !out.commit()) {
             if (errore)
                 *errore = percorso;
             return false;
