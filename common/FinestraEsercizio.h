@@ -8,19 +8,17 @@
 
 #include <QList>
 #include <QMainWindow>
-#include <QRect>
 
-#include <cstdint>
-#include <functional>
 #include <memory>
 
 class ImageBox;
 class KeyboardMenuBar;
-class LineShape;
 class PictureButton;
 class QAction;
 class QLabel;
+class ScalaCornice;
 class TastieraEsercizio;
+class VerdettoCornice;
 struct Contesto;
 
 // What all fifteen exercise windows share: the counters and their labels, the
@@ -32,6 +30,7 @@ class FinestraEsercizio : public QMainWindow {
 public:
     FinestraEsercizio(Contesto& ctx, FinestraId id, const QString& titolo,
                       const LayoutCornice& layout = {}, QWidget* parent = nullptr);
+    ~FinestraEsercizio() override;
 
     FinestraId id() const { return id_; }
     // Where the frame's controls stand in this window.
@@ -93,9 +92,6 @@ protected:
     // Whether Esatto disables the answer controls before counting.
     bool chiudePrimaDiContare_ = false;
 
-    // The steps the feedback procedures are made of.
-    void mostraVerdetto(bool giusto);
-    void contaEsatto();
     void abilitaRisposte(bool enabled);
 
     // The keyboard's own moves and answers (TastieraEsercizio).
@@ -109,17 +105,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Pictures and pointers for the scale the layout is shown at.
-    void adattaAllaScala();
-    // A counter's caption, and the name a screen reader announces with it.
-    void azzeraEtichette();
-    static void scriviContatore(QLabel* etichetta, const QString& nome, const QString& testo);
-
     FinestraId id_;
     LayoutCornice layout_;
     ColouredArea* area_;
     std::unique_ptr<CaselleCornice> caselle_;
-    QList<QWidget*> conCursore_;
+    std::unique_ptr<ScalaCornice> scala_;
     KeyboardMenuBar* barraMenu_;
+    std::unique_ptr<VerdettoCornice> verdetto_;
     TastieraEsercizio* tastiera_;
 };

@@ -71,47 +71,6 @@ QList<QWidget*> tabOrder(QWidget* first) {
     return order;
 }
 
-// A program whose factory records every window asked for and builds only
-// the start window and the menu, so the menu stays open while its buttons run.
-struct RecordingProgram {
-    ScriptedRandom rnd;
-    ScriptedMessageBox messaggi;
-    RecordingSoundPlayer suoni;
-    BibliotecaFigure figure{QStringLiteral(VORTELIA_APP_DIR)};
-    QList<FinestraId> asked;
-    Programma programma{rnd,
-                        messaggi,
-                        suoni,
-                        figure,
-                        QStringLiteral(VORTELIA_APP_DIR),
-                        [this](FinestraId id, Contesto& ctx) -> QWidget* {
-                            asked << id;
-                            if (id == FinestraId::FormAvvio || id == FinestraId::FormMenu)
-                                return creaFinestra(id, ctx);
-                            return nullptr;
-                        },
-                        [] {}};
-};
-
-// The program with real message boxes, to be dismissed or destroyed.
-struct ProgramWithRealBoxes {
-    ScriptedRandom rnd;
-    QtMessageBox messaggi;
-    RecordingSoundPlayer suoni;
-    BibliotecaFigure figure{QStringLiteral(VORTELIA_APP_DIR)};
-    int quitCalls = 0;
-    Programma programma{
-        rnd, messaggi, suoni, figure, QStringLiteral(VORTELIA_APP_DIR), creaFinestra, [this] {
-            ++quitCalls;
-        }};
-
-    FinestraEsercizio* openExercise() {
-        programma.mostra(FinestraId::FormEs2);
-        TestBench::flush();
-        return qobject_cast<FinestraEsercizio*>(programma.finestraCorrente());
-    }
-};
-
 // "Esci" in the window's menu bar, clicked as a pupil would.
 void clickEsci(FinestraEsercizio* window) {
     QTest::mouseClick(window->menuBar(), Qt::LeftButton, Qt::NoModifier,
@@ -257,17 +216,24 @@ private slots:
     // is that window, titled with the button's caption, alone on the screen
     // and with both counters at "0".
     void menuButtonsOpenTheirWindows() {
-        RecordingProgram p;
-        p.programma.mostra(FinestraId::FormMenu);
-        auto* recording = qobject_cast<FormMenu*>(p.programma.finestraCorrente());
+        // A factory that records every window asked for and builds only the
+        // start window and the menu, so the menu stays open while its buttons run.
+        QList<FinestraId> asked;
+        auto recordingBench = std::make_unique<TestBench>([&asked](FinestraId id, Contesto& ctx) {
+            asked << id;
+            const bool built = id == FinestraId::FormAvvio || id == FinestraId::FormMenu;
+            return built ? creaFinestra(id, ctx) : nullptr;
+        });
+        auto* recording = recordingBench->open<FormMenu>(FinestraId::FormMenu);
         QVERIFY(recording);
         for (const MenuEntry& e : menuDesign) {
-            p.asked.clear();
+            asked.clear();
             TestBench::click(recording->Command(e.command));
-            QCOMPARE(p.asked, QList<FinestraId>{e.opens});
+            QCOMPARE(asked, QList<FinestraId>{e.opens});
         }
-        QCOMPARE(p.programma.finestraCorrente(), recording);
+        QCOMPARE(recordingBench->current(), recording);
         TestBench::closeAll();
+        recordingBench.reset();
 
         TestBench bench;
         for (const MenuEntry& e : menuDesign) {
@@ -367,8 +333,9 @@ private slots:
     // "Vuoi tornare al menù?" destroyed from outside counts as "No": the
     // exercise goes on and answers clicks.
     void esciBoxDestroyedLeavesTheExerciseAnswering() {
-        ProgramWithRealBoxes p;
-        FinestraEsercizio* window = p.openExercise();
+        QtMessageBox boxes;
+        TestBench bench(creaFinestra, &boxes);
+        FinestraEsercizio* window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
         QVERIFY(window);
         bool stuck = false;
         OpenBox::whenShown(
@@ -377,19 +344,20 @@ private slots:
         clickEsci(window);
         QVERIFY(!stuck);
         QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(p.programma.finestraCorrente(), window);
+        QCOMPARE(bench.current(), window);
         QVERIFY(window->isVisible());
-        QVERIFY(Pupil::solve(window, p.programma.stato()));
+        QVERIFY(Pupil::solve(window, bench.stato()));
         QCOMPARE(window->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(p.quitCalls, 0);
+        QCOMPARE(bench.quitCalls, 0);
     }
 
     // The exercise window destroyed while its question is open: the question
     // is dismissed and the program ends, with nothing deleted under the
     // handler that asked.
     void windowDestroyedUnderItsOpenBoxEndsTheProgram() {
-        ProgramWithRealBoxes p;
-        QPointer<FinestraEsercizio> window = p.openExercise();
+        QtMessageBox boxes;
+        TestBench bench(creaFinestra, &boxes);
+        QPointer<FinestraEsercizio> window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
         QVERIFY(window);
         bool stuck = false;
         const WId id = window->internalWinId();
@@ -397,7 +365,7 @@ private slots:
         clickEsci(window);
         QVERIFY(!stuck);
         QTRY_VERIFY(window.isNull());
-        QCOMPARE(p.quitCalls, 1);
+        QCOMPARE(bench.quitCalls, 1);
         QCOMPARE(TestBench::visibleWindows(), 0);
     }
 

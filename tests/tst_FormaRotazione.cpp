@@ -65,8 +65,8 @@ class tst_FormaRotazione : public BenchFixture {
     }
 
 private slots:
-    void costruzione_data() { righe(false); }
-    void costruzione() {
+    void rightPicksBuildTheRowOneBoxAtATime_data() { righe(false); }
+    void rightPicksBuildTheRowOneBoxAtATime() {
         QFETCH(int, es);
         QFETCH(int, senso);
         QFETCH(int, inizio);
@@ -146,8 +146,8 @@ private slots:
     }
 
     // Views 5..8 are the mirror image: never in the row.
-    void rifletteSbagliato_data() { righe(true); }
-    void rifletteSbagliato() {
+    void mirroredViewsAreNeverInTheRowAndCountAsWrong_data() { righe(true); }
+    void mirroredViewsAreNeverInTheRowAndCountAsWrong() {
         QFETCH(int, es);
         QFETCH(int, senso);
         QFETCH(int, inizio);
@@ -168,7 +168,7 @@ private slots:
     }
 
     // Only the window with a drawn sense takes a value for it.
-    void contaEstrazioni() {
+    void onlyTheWindowWithADrawnSenseTakesAValueForIt() {
         apri(8, 4, -1, 2);
         const int fisso = bench->rnd.taken();
         bench->rnd.resetCount();

@@ -68,16 +68,9 @@ void holdAsX(QWidget* w, Qt::Key key, int repeats = repeatsHeld) {
     send(w, QEvent::KeyRelease, key, false, 15);
 }
 
-int placeOf(FinestraEsercizio* w, QWidget* control) {
-    return int(w->controlliInOrdine().indexOf(control)) + 1;
-}
-
-QWidget* firstWrong(FinestraEsercizio* w, const StatoCondiviso& stato) {
-    const auto right = Pupil::rightAnswers(w, stato);
-    for (QWidget* control : w->controlliInOrdine())
-        if (!right.contains(control))
-            return control;
-    return nullptr;
+// The digit that answers with the first wrong control as the pupil reads them.
+Qt::Key wrongDigit(FinestraEsercizio* w, const StatoCondiviso& stato) {
+    return Qt::Key(Qt::Key_0 + Pupil::place(w, Pupil::firstWrongAsRead(w, stato)));
 }
 
 } // namespace
@@ -106,16 +99,16 @@ class tst_HeldKeys : public QObject {
     // on a candidate: each hold is one answer at most.
     void holdThroughOneFamily(FinestraEsercizio* w) {
         QVERIFY(w);
-        QWidget* wrong = firstWrong(w, bench->stato());
+        QWidget* wrong = Pupil::firstWrongAsRead(w, bench->stato());
         QVERIFY(wrong);
-        hold(w, Qt::Key(Qt::Key_0 + placeOf(w, wrong)));
+        hold(w, Qt::Key(Qt::Key_0 + Pupil::place(w, wrong)));
         QCOMPARE(counts(), std::make_pair(0, 1));
         QCOMPARE(w->EtichettaErrati->text(), QString(" 1"));
 
         for (int pick = 0; pick < Pupil::picksPerExercise(w); ++pick) {
             const auto right = Pupil::rightAnswers(w, bench->stato());
             QCOMPARE(right.size(), 1);
-            hold(w, Qt::Key(Qt::Key_0 + placeOf(w, right.first())));
+            hold(w, Qt::Key(Qt::Key_0 + Pupil::place(w, right.first())));
         }
         QCOMPARE(counts(), std::make_pair(1, 1));
         QCOMPARE(QApplication::focusWidget(), w->BottoneAvanti);
@@ -156,28 +149,36 @@ private slots:
         TestBench::closeAll();
     }
 
-    void findTheRotation() { holdThroughOneFamily(open<TrovaRotazione>(FinestraId::FormEs6)); }
-    void buildTheRotation() { holdThroughOneFamily(open<FormaRotazione>(FinestraId::FormEs11)); }
-    void findTheSymmetry() { holdThroughOneFamily(open<TrovaSimmetria>(FinestraId::FormEs1)); }
-    void typeOfRotation() { holdThroughOneFamily(open<TipoRotazione>(FinestraId::FormEs4)); }
+    void eachHoldInFindTheRotationIsOneAnswerAtMost() {
+        holdThroughOneFamily(open<TrovaRotazione>(FinestraId::FormEs6));
+    }
+    void eachHoldInBuildTheRotationIsOneAnswerAtMost() {
+        holdThroughOneFamily(open<FormaRotazione>(FinestraId::FormEs11));
+    }
+    void eachHoldInFindTheSymmetryIsOneAnswerAtMost() {
+        holdThroughOneFamily(open<TrovaSimmetria>(FinestraId::FormEs1));
+    }
+    void eachHoldInTypeOfRotationIsOneAnswerAtMost() {
+        holdThroughOneFamily(open<TipoRotazione>(FinestraId::FormEs4));
+    }
 
     // Repeats marked as such, and repeats as X sends them, answer once.
     void markedRepeatsAnswerOnce() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        holdMarked(w, Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato()))));
+        holdMarked(w, wrongDigit(w, bench->stato()));
         QCOMPARE(counts(), std::make_pair(0, 1));
     }
     void repeatsAsXSendsThemAnswerOnce() {
         auto* w = open<TrovaSimmetria>(FinestraId::FormEs7);
         QVERIFY(w);
-        holdAsX(w, Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato()))));
+        holdAsX(w, wrongDigit(w, bench->stato()));
         QCOMPARE(counts(), std::make_pair(0, 1));
         QTest::keyClick(handle(w), Qt::Key_Tab);
         holdAsX(w, Qt::Key_Space);
         QCOMPARE(counts().first + counts().second, 2);
         // A second press, later, is a press.
-        holdAsX(w, Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato()))), 0);
+        holdAsX(w, wrongDigit(w, bench->stato()), 0);
         QCOMPARE(counts().first + counts().second, 3);
     }
 
@@ -186,7 +187,7 @@ private slots:
     void aNewPressAnswersAgain() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        const Qt::Key wrong = Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato())));
+        const Qt::Key wrong = wrongDigit(w, bench->stato());
         hold(w, wrong, 3);
         hold(w, wrong, 0);
         QCOMPARE(counts(), std::make_pair(0, 2));
@@ -206,7 +207,7 @@ private slots:
     void aKeyLetGoElsewhereIsForgotten() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        const Qt::Key wrong = Qt::Key(Qt::Key_0 + placeOf(w, firstWrong(w, bench->stato())));
+        const Qt::Key wrong = wrongDigit(w, bench->stato());
         const auto windowGetsTheKeyboard = [w] {
             QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
             QApplication::sendEvent(handle(w), &focus);

@@ -48,19 +48,6 @@ QWidget* focus() {
     return QApplication::focusWidget();
 }
 
-// The place (from 1) of a control in the window's reading order.
-int place(FinestraEsercizio* w, QWidget* control) {
-    return int(w->controlliInOrdine().indexOf(control)) + 1;
-}
-
-QWidget* firstWrong(FinestraEsercizio* w, const StatoCondiviso& stato) {
-    const auto right = Pupil::rightAnswers(w, stato);
-    for (QWidget* control : w->controlliInOrdine())
-        if (!right.contains(control))
-            return control;
-    return nullptr;
-}
-
 // The focused widgets met by pressing Tab (or Shift+Tab) `count` times.
 QList<QWidget*> walk(QWidget* window, int count, bool backwards = false) {
     QList<QWidget*> met;
@@ -97,16 +84,16 @@ class tst_Keyboard : public BenchFixture {
     // A wrong and a right answer by number keys; then the exercise is solved,
     // "avanti" has the keyboard and the number keys do nothing.
     void answerByNumbers(FinestraEsercizio* w, Qt::KeyboardModifiers keypad) {
-        QWidget* wrong = firstWrong(w, bench->stato());
+        QWidget* wrong = Pupil::firstWrongAsRead(w, bench->stato());
         QVERIFY(wrong);
-        key(w, Qt::Key_0 + place(w, wrong), keypad);
+        key(w, Qt::Key_0 + Pupil::place(w, wrong), keypad);
         QCOMPARE(w->EtichettaErrati->text(), QString(" 1"));
         QCOMPARE(w->EtichettaEsatti->text(), QString("0"));
         QVERIFY(w->ComandoIconaNo->isVisible());
         for (int pick = 0; pick < Pupil::picksPerExercise(w); ++pick) {
             const auto right = Pupil::rightAnswers(w, bench->stato());
             QCOMPARE(right.size(), 1);
-            key(w, Qt::Key_0 + place(w, right.first()), keypad);
+            key(w, Qt::Key_0 + Pupil::place(w, right.first()), keypad);
         }
         QCOMPARE(w->EtichettaEsatti->text(), QString(" 1"));
         QCOMPARE(w->EtichettaErrati->text(), QString(" 1"));
@@ -143,7 +130,7 @@ class tst_Keyboard : public BenchFixture {
             return focus() == target;
         };
         const QString errati = w->EtichettaErrati->text();
-        QVERIFY(tabTo(firstWrong(w, bench->stato())));
+        QVERIFY(tabTo(Pupil::firstWrongAsRead(w, bench->stato())));
         key(w, Qt::Key_Space);
         QVERIFY(w->EtichettaErrati->text() != errati);
         QVERIFY(!w->BottoneAvanti->isEnabled());
@@ -235,7 +222,7 @@ private slots:
     void focusFrameOnlyForTheKeyboard() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        auto* wrong = static_cast<ImageBox*>(firstWrong(w, bench->stato()));
+        auto* wrong = static_cast<ImageBox*>(Pupil::firstWrongAsRead(w, bench->stato()));
         TestBench::click(wrong); // the mouse: a wrong answer, and no focus
         QCOMPARE(w->EtichettaErrati->text(), QString(" 1"));
         QVERIFY(!wrong->hasFocus());
@@ -276,7 +263,7 @@ private slots:
         auto* w = open<TrovaRotazione>(FinestraId::FormEs5);
         QVERIFY(w);
         key(w, Qt::Key_Tab);
-        key(w, Qt::Key_0 + place(w, firstWrong(w, bench->stato())));
+        key(w, Qt::Key_0 + Pupil::place(w, Pupil::firstWrongAsRead(w, bench->stato())));
         QCOMPARE(bench->stato().NumeroErrati, std::int16_t(1));
         QWidget* before = focus();
 
@@ -387,7 +374,7 @@ private slots:
         QVERIFY(w && activate(w));
         QCOMPARE(w->id(), FinestraId::FormEs6);
         const auto right = Pupil::rightAnswers(w, bench->stato());
-        key(w, Qt::Key_0 + place(w, right.first()));
+        key(w, Qt::Key_0 + Pupil::place(w, right.first()));
         QCOMPARE(focus(), w->BottoneAvanti);
         key(w, Qt::Key_Enter, Qt::KeypadModifier);
 

@@ -22,7 +22,7 @@ class tst_MisureViste : public QObject {
     Q_OBJECT
 
 private slots:
-    void fuoriMisura_data() {
+    void viewsOfAnotherSizeAreFound_data() {
         QTest::addColumn<Misure>("misure");
         QTest::addColumn<QList<int>>("fuori");
         QTest::newRow("all alike") << tutte({480, 480}) << QList<int>{};
@@ -48,7 +48,7 @@ private slots:
             meta[i] = {240, 240};
         QTest::newRow("half and half: the first size wins") << meta << QList<int>{5, 6, 7, 8};
     }
-    void fuoriMisura() {
+    void viewsOfAnotherSizeAreFound() {
         QFETCH(Misure, misure);
         QFETCH(QList<int>, fuori);
         QCOMPARE(MisureViste::fuoriMisura(misure), fuori);

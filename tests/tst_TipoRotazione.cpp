@@ -26,7 +26,7 @@ class tst_TipoRotazione : public BenchFixture {
     }
 
 private slots:
-    void quattroViste_data() {
+    void setUpShowsTheFourViewsOfTheDrawnSense_data() {
         QTest::addColumn<bool>("orario");
         QTest::addColumn<int>("primo");
         QTest::addColumn<QList<int>>("viste");
@@ -40,7 +40,7 @@ private slots:
             QTest::addRow("anticlockwise from %d", k) << false << k << antiorarie[k - 1];
         }
     }
-    void quattroViste() {
+    void setUpShowsTheFourViewsOfTheDrawnSense() {
         QFETCH(bool, orario);
         QFETCH(int, primo);
         QFETCH(QList<int>, viste);
@@ -63,7 +63,7 @@ private slots:
 
     // A wrong sign only counts an error; the right one frames itself in red
     // and closes the exercise until avanti.
-    void segni_data() {
+    void wrongSignCountsAnErrorAndTheRightOneClosesTheExercise_data() {
         QTest::addColumn<bool>("orario");
         QTest::addColumn<bool>("primaSbagliato");
         QTest::newRow("clockwise") << true << false;
@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("clockwise after a wrong sign") << true << true;
         QTest::newRow("anticlockwise after a wrong sign") << false << true;
     }
-    void segni() {
+    void wrongSignCountsAnErrorAndTheRightOneClosesTheExercise() {
         QFETCH(bool, orario);
         QFETCH(bool, primaSbagliato);
         auto* w = apri(7, orario, orario ? 6 : 3);
@@ -128,7 +128,7 @@ private slots:
 
     // A pupil who only looks at the four views sees which way they turn, and
     // the sign for that sense is the one the window accepts, in both senses.
-    void guardandoLeFigure() {
+    void theSignMatchingTheViewsIsTheOneAccepted() {
         auto* w = bench->open<TipoRotazione>(FinestraId::FormEs4);
         int orarie = 0;
         const int giri = 60;

@@ -90,8 +90,8 @@ private slots:
     // The set-up takes exactly the scripted values. A wrong pick only counts
     // an error; the right one completes the row with that very picture and
     // closes the exercise until avanti.
-    void esercizio_data() { righe(); }
-    void esercizio() {
+    void wrongPickCountsAnErrorAndTheRightOneCompletesTheRow_data() { righe(); }
+    void wrongPickCountsAnErrorAndTheRightOneCompletesTheRow() {
         QFETCH(int, es);
         QFETCH(int, senso);
         QFETCH(int, prima);
@@ -160,7 +160,7 @@ private slots:
 
     // Unscripted exercises: the row is always three quarter turns of one
     // group in one sense, and the answer is the fourth.
-    void casuali_data() {
+    void unscriptedRowsTurnOneGroupInOneSense_data() {
         QTest::addColumn<int>("es");
         QTest::addColumn<bool>("dueSensi");
         QTest::newRow("Es2") << 2 << false;
@@ -168,7 +168,7 @@ private slots:
         QTest::newRow("Es5") << 5 << true;
         QTest::newRow("Es6") << 6 << true;
     }
-    void casuali() {
+    void unscriptedRowsTurnOneGroupInOneSense() {
         QFETCH(int, es);
         QFETCH(bool, dueSensi);
         const int n = candidati(es);
@@ -207,8 +207,10 @@ private slots:
     // A pupil who only looks at the pictures, turning the views in the mind,
     // always finds the answer the window accepts, and only one candidate looks
     // right: the key agrees with the pictures shown.
-    void guardandoLeFigure_data() { casuali_data(); }
-    void guardandoLeFigure() {
+    void aPupilLookingAtThePicturesFindsTheAcceptedAnswer_data() {
+        unscriptedRowsTurnOneGroupInOneSense_data();
+    }
+    void aPupilLookingAtThePicturesFindsTheAcceptedAnswer() {
         QFETCH(int, es);
         auto* w = bench->open<TrovaRotazione>(formEs(es));
         QSet<QChar> lettere;

@@ -39,12 +39,29 @@ QList<QWidget*> rightAnswers(FinestraEsercizio* w, const StatoCondiviso& stato) 
     return right;
 }
 
-QWidget* wrongAnswer(FinestraEsercizio* w, const StatoCondiviso& stato) {
+namespace {
+
+QWidget* firstWrongOf(const QList<QWidget*>& controls, FinestraEsercizio* w,
+                      const StatoCondiviso& stato) {
     const auto right = rightAnswers(w, stato);
-    for (QWidget* control : w->controlliRisposta())
+    for (QWidget* control : controls)
         if (!right.contains(control))
             return control;
     return nullptr;
+}
+
+} // namespace
+
+QWidget* wrongAnswer(FinestraEsercizio* w, const StatoCondiviso& stato) {
+    return firstWrongOf(w->controlliRisposta(), w, stato);
+}
+
+QWidget* firstWrongAsRead(FinestraEsercizio* w, const StatoCondiviso& stato) {
+    return firstWrongOf(w->controlliInOrdine(), w, stato);
+}
+
+int place(FinestraEsercizio* w, QWidget* control) {
+    return int(w->controlliInOrdine().indexOf(control)) + 1;
 }
 
 int picksPerExercise(FinestraEsercizio* w) {

@@ -19,6 +19,12 @@ QList<QWidget*> rightAnswers(FinestraEsercizio* window, const StatoCondiviso& st
 
 // The first answer control that is wrong for the current question, or nullptr.
 QWidget* wrongAnswer(FinestraEsercizio* window, const StatoCondiviso& stato);
+// The same, first as the pupil reads the window.
+QWidget* firstWrongAsRead(FinestraEsercizio* window, const StatoCondiviso& stato);
+
+// The place (from 1) of a control in the window's reading order: the digit
+// that answers with it.
+int place(FinestraEsercizio* window, QWidget* control);
 
 // Right clicks one exercise takes: three in the build windows, one elsewhere.
 int picksPerExercise(FinestraEsercizio* window);

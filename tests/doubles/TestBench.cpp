@@ -8,8 +8,16 @@
 #include <QWindow>
 
 TestBench::TestBench(const QString& applicationFolder)
-    : figure(applicationFolder), programma(rnd, messaggi, suoni, figure, applicationFolder,
-                                           creaFinestra, [this] { ++quitCalls; }) {}
+    : TestBench(applicationFolder, creaFinestra, nullptr) {}
+
+TestBench::TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes)
+    : TestBench(QStringLiteral(VORTELIA_APP_DIR), std::move(fabbrica), boxes) {}
+
+TestBench::TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
+                     MessageBoxService* boxes)
+    : figure(applicationFolder),
+      programma(rnd, boxes ? *boxes : messaggi, suoni, figure, applicationFolder,
+                std::move(fabbrica), [this] { ++quitCalls; }) {}
 
 void TestBench::flush() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -18,6 +18,9 @@ class QAbstractButton;
 class TestBench {
 public:
     explicit TestBench(const QString& applicationFolder = QStringLiteral(VORTELIA_APP_DIR));
+    // The same program with its windows made by `fabbrica`, and its message
+    // boxes shown by `boxes` rather than scripted, when given.
+    explicit TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes = nullptr);
 
     ScriptedRandom rnd;
     ScriptedMessageBox messaggi;
@@ -52,4 +55,8 @@ public:
     // A quick double tap, through the window system as a real mouse gives it:
     // press, release, double click, release. The window must be shown.
     static void doubleClick(QWidget* widget);
+
+private:
+    TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
+              MessageBoxService* boxes);
 };
