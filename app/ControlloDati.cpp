@@ -45,8 +45,8 @@ void ControlloDati::avvia() {
         return;
     lettore_ = std::thread([condiviso = condiviso_, cartella = ctx_.figure.cartella(),
                             lato = ctx_.figure.latoPixel(), ricevente = this] {
-        const BibliotecaFigure::Esito esito =
-            BibliotecaFigure::verifica(cartella, lato, &condiviso->interrompi);
+        const VerificaFigure::Esito esito =
+            VerificaFigure::verifica(cartella, lato, &condiviso->interrompi);
         const std::lock_guard lock(condiviso->mutex);
         condiviso->finito = true;
         condiviso->fatto.notify_all();
@@ -57,7 +57,7 @@ void ControlloDati::avvia() {
     });
 }
 
-void ControlloDati::concludi(const BibliotecaFigure::Esito& esito) {
+void ControlloDati::concludi(const VerificaFigure::Esito& esito) {
     lettore_.join();
     concluso_ = true;
     riferisci(ctx_, finestra_(), esito);
@@ -68,8 +68,7 @@ void ControlloDati::controlla(Contesto& ctx, QWidget* parent) {
     riferisci(ctx, parent, ctx.figure.verifica());
 }
 
-void ControlloDati::riferisci(Contesto& ctx, QWidget* parent,
-                              const BibliotecaFigure::Esito& esito) {
+void ControlloDati::riferisci(Contesto& ctx, QWidget* parent, const VerificaFigure::Esito& esito) {
     if (esito.inutilizzabili.isEmpty() || esito.interrotto)
         return;
     const QString folder = ctx.figure.cartella();

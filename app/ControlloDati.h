@@ -50,8 +50,8 @@ signals:
 private:
     struct Condiviso;
 
-    static void riferisci(Contesto& ctx, QWidget* parent, const BibliotecaFigure::Esito& esito);
-    void concludi(const BibliotecaFigure::Esito& esito);
+    static void riferisci(Contesto& ctx, QWidget* parent, const VerificaFigure::Esito& esito);
+    void concludi(const VerificaFigure::Esito& esito);
 
     Contesto& ctx_;
     std::function<QWidget*()> finestra_;

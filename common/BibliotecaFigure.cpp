@@ -200,10 +200,6 @@ void BibliotecaFigure::decodificaMancanti(const QList<std::pair<QChar, int>>& qu
         }
 }
 
-QSize BibliotecaFigure::misuraDecodificata(QSize stored, int lato) {
-    return VistaFigura::misuraDecodificata(stored, lato);
-}
-
 void BibliotecaFigure::impostaLatoPixel(int lato) {
     if (lato == latoPixel_)
         return;
@@ -230,30 +226,6 @@ QList<PicturePtr> BibliotecaFigure::ridecodifica(const QList<PicturePtr>& mostra
     return nuove;
 }
 
-BibliotecaFigure::Esito BibliotecaFigure::verifica() const {
-    return verifica(cartella(), latoPixel_);
-}
-
-BibliotecaFigure::Esito BibliotecaFigure::verifica(const QString& cartella, int latoPixel,
-                                                   const std::atomic_bool* interrompi) {
-    Esito esito;
-    LetturaViste::Cartella nomi(cartella);
-    for (int l = 0; l < lettere; ++l) {
-        const LetturaViste::Lettura letta = LetturaViste::leggi(nomi, lettera(l), latoPixel,
-                                                                {.tutte = true,
-                                                                 .parallelo = false,
-                                                                 .gia = {},
-                                                                 .scartato = {},
-                                                                 .verificate = nullptr,
-                                                                 .interrompi = interrompi});
-        if (letta.interrotta) {
-            esito.interrotto = true;
-            break;
-        }
-        for (int n : letta.inutilizzabili)
-            esito.inutilizzabili << letta.nomi[n - 1];
-        if (letta.inutilizzabili.isEmpty())
-            ++esito.lettereUtilizzabili;
-    }
-    return esito;
+VerificaFigure::Esito BibliotecaFigure::verifica() const {
+    return VerificaFigure::verifica(cartella(), latoPixel_);
 }

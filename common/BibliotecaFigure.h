@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FigureClasse.h"
+#include "VerificaFigure.h"
 #include "common/platform/Picture.h"
 
 #include <QChar>
@@ -10,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -31,13 +31,6 @@ public:
     // large, and decoding them again is quick.
     static constexpr int lettereTenute = 4;
     static constexpr qsizetype byteTenuti = 6 * 1024 * 1024;
-
-    // What a check of the whole library found.
-    struct Esito {
-        QStringList inutilizzabili; // file names, by letter and number
-        int lettereUtilizzabili = 0;
-        bool interrotto = false;
-    };
 
     // latoPixel: the side, in device pixels, of the pictures as boxes show them.
     explicit BibliotecaFigure(QString cartellaApplicazione, int latoPixel = 240);
@@ -63,8 +56,6 @@ public:
     // the same order; a picture whose file cannot be read now, or that is
     // not a figure view, is given back as it is.
     QList<PicturePtr> ridecodifica(const QList<PicturePtr>& mostrate);
-    // The size a picture stored at that size is decoded at for boxes of that side.
-    static QSize misuraDecodificata(QSize stored, int lato);
 
     // Reads the letter's eight pictures for an exercise that is being set up:
     // true when all of them can be read now, decode completely and share one
@@ -77,11 +68,8 @@ public:
     PicturePtr immagine(QChar lettera, int numero);
 
     // Reads every picture once, on the calling thread, and says which cannot
-    // be used. The static form touches no library, so it may run on a thread
-    // of its own; it stops early when `interrompi` becomes true.
-    Esito verifica() const;
-    static Esito verifica(const QString& cartella, int latoPixel,
-                          const std::atomic_bool* interrompi = nullptr);
+    // be used (VerificaFigure does it for a folder on any thread).
+    VerificaFigure::Esito verifica() const;
 
 private:
     struct Letture; // what has been read, and the folder's names

@@ -12,6 +12,7 @@
 #include "app/FormMenu.h"
 #include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
+#include "common/VistaFigura.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
 #include "common/platform/QtSoundPlayer.h"
@@ -42,7 +43,7 @@ QImage decodedAt(const QString& name, int lato) {
     QImageReader reader(TempLibrary::original(name));
     const QSize size = reader.size();
     if (size.width() > lato || size.height() > lato)
-        reader.setScaledSize(BibliotecaFigure::misuraDecodificata(size, lato));
+        reader.setScaledSize(VistaFigura::misuraDecodificata(size, lato));
     return reader.read();
 }
 

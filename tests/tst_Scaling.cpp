@@ -12,6 +12,7 @@
 #include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
+#include "common/VistaFigura.h"
 #include "common/platform/ColouredArea.h"
 #include "common/platform/ImageBox.h"
 #include "common/platform/PictureButton.h"
@@ -399,18 +400,18 @@ private slots:
     // Pictures are decoded at what the JPEG decoder reaches by itself, an
     // eighth of the stored side, when that is close above the boxes' side.
     void decodedSizes() {
-        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 120), QSize(120, 120));
-        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 277), QSize(300, 300));
-        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 300), QSize(300, 300));
-        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 479), QSize(480, 480));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 120), QSize(120, 120));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 277), QSize(300, 300));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 300), QSize(300, 300));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 479), QSize(480, 480));
         // Far above the boxes: the boxes' side, however slowly.
-        QCOMPARE(BibliotecaFigure::misuraDecodificata({480, 480}, 70), QSize(70, 70));
-        QCOMPARE(BibliotecaFigure::misuraDecodificata({4000, 2000}, 240), QSize(240, 120));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 70), QSize(70, 70));
+        QCOMPARE(VistaFigura::misuraDecodificata({4000, 2000}, 240), QSize(240, 120));
         // A header that says 0 x 0, or boxes with no side yet: nothing to
         // decode, and no division by zero on the way.
-        QVERIFY(!BibliotecaFigure::misuraDecodificata({0, 0}, 240).isValid());
-        QVERIFY(!BibliotecaFigure::misuraDecodificata({480, 0}, 240).isValid());
-        QVERIFY(!BibliotecaFigure::misuraDecodificata({480, 480}, 0).isValid());
+        QVERIFY(!VistaFigura::misuraDecodificata({0, 0}, 240).isValid());
+        QVERIFY(!VistaFigura::misuraDecodificata({480, 0}, 240).isValid());
+        QVERIFY(!VistaFigura::misuraDecodificata({480, 480}, 0).isValid());
     }
 
     void fitToScreen() {

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VerificaFigure.h"
+
+#include "BibliotecaFigure.h"
+#include "LetturaViste.h"
+
+VerificaFigure::Esito VerificaFigure::verifica(const QString& cartella, int latoPixel,
+                                               const std::atomic_bool* interrompi) {
+    Esito esito;
+    LetturaViste::Cartella nomi(cartella);
+    for (int l = 0; l < BibliotecaFigure::lettere; ++l) {
+        const LetturaViste::Lettura letta =
+            LetturaViste::leggi(nomi, BibliotecaFigure::lettera(l), latoPixel,
+                                {.tutte = true,
+                                 .parallelo = false,
+                                 .gia = {},
+                                 .scartato = {},
+                                 .verificate = nullptr,
+                                 .interrompi = interrompi});
+        if (letta.interrotta) {
+            esito.interrotto = true;
+            break;
+        }
+        for (int n : letta.inutilizzabili)
+            esito.inutilizzabili << letta.nomi[n - 1];
+        if (letta.inutilizzabili.isEmpty())
+            ++esito.lettereUtilizzabili;
+    }
+    return esito;
+}
