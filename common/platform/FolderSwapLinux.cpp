@@ -5,36 +5,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-
-FolderSwap::Failure FolderSwap::lastFailure() {
-    switch (errno) {
-    case 0:
-        return Failure::None;
-    case ENOSPC:
-    case EDQUOT:
-        return Failure::DiskFull;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-        return Failure::ReadOnly;
-    case ENOENT:
-    case ENOTDIR:
-        return Failure::Gone;
-    default:
-        return Failure::Other;
-    }
-}
-
-QString FolderSwap::lastFailureText() {
-    return errno == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
-}
-
-void FolderSwap::clearFailure() {
-    errno = 0;
-}
 
 bool FolderSwap::replace(const QString& fresh, const QString& place) {
     const QByteArray from = QFile::encodeName(fresh), to = QFile::encodeName(place);

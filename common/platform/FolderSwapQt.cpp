@@ -4,37 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-
-// Qt says whether a rename worked, not why it did not: the C library's
-// errno is what is left to read, and it is often unset.
-FolderSwap::Failure FolderSwap::lastFailure() {
-    switch (errno) {
-    case 0:
-        return Failure::None;
-    case ENOSPC:
-        return Failure::DiskFull;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-        return Failure::ReadOnly;
-    case ENOENT:
-    case ENOTDIR:
-        return Failure::Gone;
-    default:
-        return Failure::Other;
-    }
-}
-
-QString FolderSwap::lastFailureText() {
-    return errno == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
-}
-
-void FolderSwap::clearFailure() {
-    errno = 0;
-}
-
 bool FolderSwap::replace(const QString& fresh, const QString& place) {
     if (!QFileInfo::exists(place))
         return QDir().rename(fresh, place);
