@@ -18,21 +18,8 @@ program=${1:?usage: class_figure_exercise.sh PROGRAM [SHOTS-DIR]}
 [ -x "$program" ] || fail "no program at $program"
 command -v import >/dev/null || skip "ImageMagick's import is not installed"
 
-new_work_folder
-shots=${2:-$work/shots}
-rm -rf "$shots"
-mkdir -p "$shots"
-start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
-mkdir -m 700 "$work/runtime"
-
-# A flag on a pole, in a green-blue no shipped figure uses.
-cat >"$work/bandiera.svg" <<'SVG'
-<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
-  <rect x="30" y="20" width="12" height="170" fill="#37474F"/>
-  <path d="M 42 24 L 170 50 L 42 100 Z" fill="#11C9AD"/>
-  <circle cx="150" cy="170" r="18" fill="#11C9AD"/>
-</svg>
-SVG
+start_shot_session "${2:-}"
+copy_drawings
 
 environment=(HOME="$work" XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/school"
     XDG_RUNTIME_DIR="$work/runtime")

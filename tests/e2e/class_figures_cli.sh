@@ -49,19 +49,8 @@ done
 grep -qF "opzione sconosciuta: --sconosciuta" <<<"$(run --sconosciuta; echo "$ERR")" ||
     fail "an unknown option is not named"
 
-# Drawings: one without symmetry, one the same on both sides.
-cat >"$work/barca.svg" <<'SVG'
-<svg xmlns="http://www.w3.org/2000/svg" width="200" height="160">
-  <path d="M 20 100 L 180 100 L 150 140 L 40 140 Z" fill="#8D6E63"/>
-  <path d="M 100 10 L 100 95 L 160 95 Z" fill="#E53935"/>
-  <rect x="96" y="10" width="6" height="90" fill="#37474F"/>
-</svg>
-SVG
-cat >"$work/cuore.svg" <<'SVG'
-<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
-  <path d="M 100 180 L 20 90 C 0 50 50 10 100 60 C 150 10 200 50 180 90 Z" fill="#E53935"/>
-</svg>
-SVG
+# Drawings: a boat without symmetry, a heart the same on both sides.
+copy_drawings
 
 run --nuova-figura "$work/cuore.svg" --lettera c
 [ "$STATUS" = 1 ] || fail "a symmetric drawing exits $STATUS, not 1"

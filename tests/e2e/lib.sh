@@ -284,6 +284,40 @@ new_work_folder() {
     clean_up_on_exit
 }
 
+# start_shot_session SHOTS-DIR: a work folder, an empty screenshot folder
+# ($shots), a driven Xvfb and a private runtime folder ($work/runtime);
+# skips the test when no X server can be started.
+start_shot_session() {
+    new_work_folder
+    shots=${1:-$work/shots}
+    rm -rf "$shots"
+    mkdir -p "$shots"
+    start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
+    mkdir -m 700 "$work/runtime"
+}
+
+# copy_drawings: the tests' drawings (disegni/: a boat with no symmetry, a
+# heart the same on both sides, a flag in a colour no shipped figure has)
+# into $work.
+copy_drawings() {
+    cp "$(dirname "${BASH_SOURCE[0]}")"/disegni/*.svg "$work/"
+}
+
+# process_gone PID: true once the process has ended.
+process_gone() {
+    ! kill -0 "$1" 2>/dev/null
+}
+
+# wait_until SECONDS MESSAGE COMMAND...: waits for COMMAND to succeed, or dies.
+wait_until() {
+    local deadline=$((SECONDS + $1)) message=$2
+    shift 2
+    until "$@"; do
+        ((SECONDS < deadline)) || die "$message"
+        sleep 0.2
+    done
+}
+
 # die MESSAGE: fails with what is on the screen and the program's last words
 # ($work/program.log); a screenshot goes to $shots when the script keeps one.
 die() {

@@ -17,25 +17,9 @@ program=${1:?usage: teacher_window.sh PROGRAM [SHOTS-DIR]}
 [ -x "$program" ] || fail "no program at $program"
 command -v import >/dev/null || skip "ImageMagick's import is not installed"
 
-new_work_folder
-shots=${2:-$work/shots}
-rm -rf "$shots"
-mkdir -p "$shots"
-start_driven_xvfb "$work" || skip "$XVFB_PROBLEM"
-mkdir -m 700 "$work/runtime"
+start_shot_session "${2:-}"
+copy_drawings
 
-cat >"$work/cuore.svg" <<'SVG'
-<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
-  <path d="M 100 180 L 20 90 C 0 50 50 10 100 60 C 150 10 200 50 180 90 Z" fill="#E53935"/>
-</svg>
-SVG
-cat >"$work/barca.svg" <<'SVG'
-<svg xmlns="http://www.w3.org/2000/svg" width="200" height="160">
-  <path d="M 20 100 L 180 100 L 150 140 L 40 140 Z" fill="#8D6E63"/>
-  <path d="M 100 10 L 100 95 L 160 95 Z" fill="#E53935"/>
-  <rect x="96" y="10" width="6" height="90" fill="#37474F"/>
-</svg>
-SVG
 class=$work/data/Vortelia/figure
 
 (cd "$work" && exec env HOME="$work" XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/school" \
@@ -98,31 +82,19 @@ wait_pixel 627 197 "!($red)" 30 || die "the boat's views are not shown"
 shot usable
 # shellcheck disable=SC2046
 click $(at 755 479)
-deadline=$((SECONDS + 30))
-until [ -f "$class/b/b8.jpg" ] && [ -f "$class/b/300/b8.jpg" ]; do
-    ((SECONDS < deadline)) || die "the figure of b was not saved"
-    sleep 0.2
-done
+wait_until 30 "the figure of b was not saved" test -f "$class/b/300/b8.jpg" -a -f "$class/b/b8.jpg"
 wait_pixel 98 140 "$marked" 30 || die "b is not marked as the class's"
 shot saved
 
 # shellcheck disable=SC2046
 click $(at 755 521) # "Togli"
-deadline=$((SECONDS + 30))
-while [ -e "$class/b" ]; do
-    ((SECONDS < deadline)) || die "the figure of b was not removed"
-    sleep 0.2
-done
+wait_until 30 "the figure of b was not removed" test ! -e "$class/b"
 wait_pixel 98 140 "$unmarked" 30 || die "b is still marked as the class's"
 shot removed
 
 # shellcheck disable=SC2046
 click $(at 755 583) # "Chiudi"
-deadline=$((SECONDS + 30))
-while kill -0 "$APP_PID" 2>/dev/null; do
-    ((SECONDS < deadline)) || die "the program did not end with its window"
-    sleep 0.2
-done
+wait_until 30 "the program did not end with its window" process_gone "$APP_PID"
 wait "$APP_PID" || die "the program ended with status $?"
 APP_PID=
 echo PASS
