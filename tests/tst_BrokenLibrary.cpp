@@ -177,7 +177,7 @@ private slots:
             QVERIFY(library.write("a1.jpg", original.readAll() + QByteArray(5000, 'x')));
         }
         TestBench bench(library.folder());
-        const BibliotecaFigure::Esito esito = bench.figure.verifica();
+        const VerificaFigure::Esito esito = bench.figure.verifica();
         QCOMPARE(esito.inutilizzabili, usable ? QStringList() : QStringList{"a1.jpg"});
         QCOMPARE(bench.figure.preparaLettera('a'), usable);
         if (!usable)
