@@ -28,12 +28,15 @@ def find_window(title, seconds=30):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is None or (app.name or "").lower() != "vortelia":
-                continue
-            for window in app:
-                if window is not None and window.name == title:
-                    return window
+        try:
+            for app in desktop:
+                if app is None or (app.name or "").lower() != "vortelia":
+                    continue
+                for window in app:
+                    if window is not None and window.name == title:
+                        return window
+        except GLib.GError:
+            pass  # a window closed while we looked: look again
         time.sleep(0.3)
     fail("no application 'Vortelia' with a window '%s' on the accessibility bus" % title)
 
@@ -90,9 +93,14 @@ def message_box(app, present, seconds=20):
     """The program's message box once it is up (present) or None once gone."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        boxes = [w for w in app if w is not None and w.name == "Vortelia" and
-                 w.getRoleName() in ("dialog", "alert") and
-                 w.getState().contains(pyatspi.STATE_SHOWING)]
+        try:
+            boxes = [w for w in app if w is not None and w.name == "Vortelia" and
+                     w.getRoleName() in ("dialog", "alert") and
+                     w.getState().contains(pyatspi.STATE_SHOWING)]
+        except GLib.GError:
+            # A box closed between listing the windows and asking about it.
+            time.sleep(0.1)
+            continue
         if present and boxes:
             return boxes[0]
         if not present and not boxes:

@@ -16,6 +16,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pyatspi  # noqa: E402
+from gi.repository import GLib  # noqa: E402
 
 from held_keys import count  # noqa: E402
 from screen_reader import controls, fail, find_window, message_box, named, press  # noqa: E402
@@ -77,9 +78,15 @@ def yes(title):
     deadline = time.monotonic() + 20
     while time.monotonic() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
-        titles = [w.name for a in desktop if a is not None and (a.name or "").lower() == "vortelia"
-                  for w in a if w is not None and
-                  w.getState().contains(pyatspi.STATE_SHOWING)]
+        try:
+            titles = [w.name for a in desktop
+                      if a is not None and (a.name or "").lower() == "vortelia"
+                      for w in a if w is not None and
+                      w.getState().contains(pyatspi.STATE_SHOWING)]
+        except GLib.GError:
+            # A window closed while we asked about it: ask again.
+            time.sleep(0.2)
+            continue
         if title not in titles:
             print("'%s' left through 'Sì'" % title)
             return
