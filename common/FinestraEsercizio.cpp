@@ -71,7 +71,13 @@ QChar FinestraEsercizio::letteraEsercizio() {
     return letter;
 }
 
-FinestraEsercizio::~FinestraEsercizio() = default;
+FinestraEsercizio::~FinestraEsercizio() {
+    // The keyboard watches "avanti", which QWidget's own destructor may still
+    // send events to (closing hands the focus on): it must not see a window
+    // that is no longer a FinestraEsercizio.
+    delete tastiera_;
+    tastiera_ = nullptr;
+}
 
 void FinestraEsercizio::conCursoreFreccia(QWidget* control) {
     scala_->conCursoreFreccia(control);
