@@ -2,6 +2,7 @@
 #include "VistaFigura.h"
 
 #include "ImprontaVista.h"
+#include "JpegDecoder.h"
 
 #include <QImageReader>
 
@@ -18,14 +19,28 @@ using LetturaSorvegliata = SafeFile::GuardedReader;
 
 // The whole picture, at `scaled` when valid. Null when it does not decode
 // completely.
-QImage leggi(QImageReader& reader, const LetturaSorvegliata& sorgente, QSize scaled) {
+QImage leggi(QImageReader& reader, LetturaSorvegliata& sorgente, QSize scaled) {
     if (scaled.isValid())
         reader.setScaledSize(scaled);
     const bool jpeg = reader.format() == "jpeg"; // asked before reading: afterwards it is not known
-    QImage image = reader.read();
+    std::optional<QImage> image;
+    // Whole and upright, a colour JPEG is decoded straight into the boxes'
+    // format; scaling, turning and other JPEGs are left to Qt's reader, which
+    // goes on from where it stopped reading.
+    const qint64 lettoDaQt = sorgente.pos();
+    if (jpeg && !scaled.isValid() &&
+        (!reader.autoTransform() ||
+         reader.transformation() == QImageIOHandler::TransformationNone) &&
+        sorgente.seek(0)) {
+        image = JpegDecoder::decode(sorgente);
+        if (!image)
+            sorgente.seek(lettoDaQt);
+    }
+    if (!image)
+        image = reader.read();
     if (jpeg && sorgente.pastTheEnd())
         return {};
-    return image;
+    return *image;
 }
 
 // The copy holds the view scaled down: the same shape, to within the
