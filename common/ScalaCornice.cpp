@@ -9,6 +9,8 @@
 #include "common/platform/ImageBox.h"
 #include "common/platform/Twips.h"
 
+#include <QLayout>
+
 #include <cmath>
 
 ScalaCornice::ScalaCornice(ColouredArea& area, FigureMemorizzate& memorizzate,
@@ -26,9 +28,22 @@ void ScalaCornice::adatta() {
     for (QWidget* control : std::as_const(conCursore_))
         control->setCursor(cursor);
     // Pictures are decoded for the pixels the figure boxes have on this
-    // screen now.
+    // screen now: new set-ups at once, the pictures on show once the window
+    // has its new layout, before it paints. A change of size often comes in
+    // two steps (the menu bar follows the window): they are decoded once.
     const qreal side = Twips::toPixels(misureCornice.latoFigura) * s * area_.devicePixelRatioF();
     figure_.impostaLatoPixel(int(std::ceil(side - 0.01)));
-    FigureNelleCaselle::ridecodifica(figure_,
-                                     area_.findChildren<ImageBox*>(Qt::FindDirectChildrenOnly));
+    if (ridecodificaAttesa_)
+        return;
+    ridecodificaAttesa_ = true;
+    QMetaObject::invokeMethod(
+        &area_,
+        [this] {
+            if (QLayout* layout = area_.window()->layout())
+                layout->activate(); // the second step, if it is still to come
+            ridecodificaAttesa_ = false;
+            FigureNelleCaselle::ridecodifica(
+                figure_, area_.findChildren<ImageBox*>(Qt::FindDirectChildrenOnly));
+        },
+        Qt::QueuedConnection);
 }

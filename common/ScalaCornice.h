@@ -25,4 +25,5 @@ private:
     FigureMemorizzate& memorizzate_;
     BibliotecaFigure& figure_;
     QList<QWidget*> conCursore_;
+    bool ridecodificaAttesa_ = false;
 };

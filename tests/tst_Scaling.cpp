@@ -29,6 +29,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -92,6 +93,26 @@ void pressF11(QWidget* w) {
     QVERIFY(QTest::qWaitForWindowActive(w));
     QTest::keyClick(w, Qt::Key_F11);
 }
+
+// Calls `seen` whenever `watched` gets an event of that type, before it is handled.
+class EventWatcher : public QObject {
+public:
+    EventWatcher(QObject* watched, QEvent::Type type, std::function<void()> seen)
+        : type_(type), seen_(std::move(seen)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_)
+            seen_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> seen_;
+};
 
 bool onWayland() {
     return QGuiApplication::platformName() == QLatin1String("wayland");
@@ -300,6 +321,25 @@ private slots:
         QCOMPARE(sideOf(w->Image1[7]), side);
         QVERIFY(resizeTo(w, normal));
         QTRY_COMPARE_WITH_TIMEOUT(sideOf(w->Image1[3]), 120, TestBench::backgroundDeadline);
+    }
+
+    // The first paint at a new size already shows pictures decoded for it,
+    // never the old ones stretched, though decoding waits for the layout.
+    void picturesReadyForTheFirstPaintAtANewSize() {
+        TestBench bench;
+        auto* w = bench.open<TrovaRotazione>(FinestraId::FormEs3);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        ImageBox* box = w->Image1[5];
+        QList<int> painted;
+        EventWatcher watcher(box, QEvent::Paint, [&] { painted << sideOf(box); });
+        const QSize normal = w->size();
+        for (const auto& [size, side] : {std::pair{QSize(1920, 1080), 300},
+                                         std::pair{QSize(3840, 2160), 480}, std::pair{normal, 120}}) {
+            painted.clear();
+            w->resize(size);
+            QTRY_VERIFY(!painted.isEmpty());
+            QCOMPARE(painted.first(), side);
+        }
     }
 
     // The menu bar is not scaled with the layout; its font grows a little.
