@@ -118,7 +118,8 @@ bool BibliotecaFigure::preparaDa(QChar lettera, const QString& cartellaClasse) {
                                                              .gia = gia,
                                                              .scartato = scartato,
                                                              .verificate = &l.verificate,
-                                                             .interrompi = nullptr});
+                                                             .interrompi = nullptr,
+                                                             .soloEsito = false});
     // Only what a file holds by itself is remembered: a view of another size
     // than the others may be right once they are replaced.
     for (int n : letta.illeggibili)

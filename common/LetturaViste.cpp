@@ -109,11 +109,15 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
         return finito();
 
     std::array<std::optional<FileAperto>, viste> copie;
+    std::array<bool, viste> decodificata{};
     const auto decodifica = [&](int k) {
         const int i = lavori[k];
-        esito.voci[i].immagine =
+        PicturePtr immagine =
             VistaFigura::decodifica(*aperti[i], misure[i], std::move(copie[i]), lato,
                                     nomi.chiave(lettera, i + 1), modo.verificate);
+        decodificata[i] = immagine != nullptr;
+        if (!modo.soloEsito)
+            esito.voci[i].immagine = std::move(immagine);
     };
     QList<QSize> daLeggere;
     for (int i : std::as_const(lavori)) {
@@ -126,7 +130,7 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
         return esito;
     }
     for (int i : std::as_const(lavori))
-        if (!esito.voci[i].immagine) {
+        if (!decodificata[i]) {
             esito.inutilizzabili << i + 1;
             esito.illeggibili << i + 1;
         }

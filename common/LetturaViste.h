@@ -61,7 +61,9 @@ struct Lettura {
 // before decoding any when a header already tells; `parallelo` decodes on
 // the idle threads too; `gia` gives a picture already decoded from the same
 // file and `scartato` tells a file already found unusable, so that neither
-// is decoded again; `interrompi` stops the reading as soon as it becomes true.
+// is decoded again; `interrompi` stops the reading as soon as it becomes true;
+// `soloEsito` lets each picture go as soon as it has decoded, when only the
+// verdict is wanted (a check of the whole folder then holds one at a time).
 struct Modo {
     bool tutte = false;
     bool parallelo = false;
@@ -69,6 +71,7 @@ struct Modo {
     std::function<bool(int numero, const VistaFigura::Firma&)> scartato;
     VistaFigura::CopieVerificate* verificate = nullptr;
     const std::atomic_bool* interrompi = nullptr;
+    bool soloEsito = false;
 };
 
 Lettura leggi(Cartella& cartella, QChar lettera, int lato, const Modo& modo);

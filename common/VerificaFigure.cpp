@@ -16,7 +16,8 @@ VerificaFigure::Esito VerificaFigure::verifica(const QString& cartella, int lato
                                  .gia = {},
                                  .scartato = {},
                                  .verificate = nullptr,
-                                 .interrompi = interrompi});
+                                 .interrompi = interrompi,
+                                 .soloEsito = true});
         if (letta.interrotta) {
             esito.interrotto = true;
             break;

@@ -6,6 +6,7 @@
 #include "doubles/TempLibrary.h"
 
 #include "common/BibliotecaFigure.h"
+#include "common/LetturaViste.h"
 #include "common/VistaFigura.h"
 
 #include <QFile>
@@ -139,6 +140,33 @@ private slots:
         QCOMPARE(figure.verifica().inutilizzabili.size(), 8);
         QVERIFY(!figure.preparaLettera('g'));
         QVERIFY(figure.preparaLettera('h'));
+    }
+
+    // A check of the folder gives the same verdict as a set-up, and keeps
+    // none of the pictures it decoded to reach it.
+    void checkKeepsOnlyTheVerdict() {
+        TempLibrary library;
+        QVERIFY(library.copySmallerCopies());
+        QFile view(library.file("c4.jpg"));
+        QVERIFY(view.open(QIODevice::ReadOnly));
+        const QByteArray bytes = view.readAll();
+        view.close();
+        QVERIFY(library.write("c4.jpg", bytes.left(bytes.size() / 2)));
+        LetturaViste::Cartella cartella(library.jpg());
+        LetturaViste::Modo setUp;
+        setUp.tutte = true;
+        LetturaViste::Modo check = setUp;
+        check.soloEsito = true;
+        for (QChar letter : {u'b', u'c'}) {
+            const LetturaViste::Lettura read = LetturaViste::leggi(cartella, letter, 240, setUp);
+            const LetturaViste::Lettura checked = LetturaViste::leggi(cartella, letter, 240, check);
+            QCOMPARE(checked.inutilizzabili, read.inutilizzabili);
+            QCOMPARE(checked.illeggibili, read.illeggibili);
+            for (int n = 0; n < 8; ++n) {
+                QVERIFY(!checked.voci[n].immagine);
+                QCOMPARE(bool(read.voci[n].immagine), !read.inutilizzabili.contains(n + 1));
+            }
+        }
     }
 
     // The library shows the copies, and never a letter whose view cannot be
