@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPixmapCache>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -52,6 +53,11 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(Modulo1::titolo());
+    // Qt's style keeps the bevel of every button it has drawn, at every size,
+    // in a cache of 10 MB shared by all windows: in full screen the large
+    // bevels of windows long closed would stay there. Drawing one again is
+    // quick, and the window on show keeps its picture of the screen anyway.
+    QPixmapCache::setCacheLimit(64);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vortelia.Vortelia"));
 
     // Qt's own Italian strings give the standard buttons "Sì" and "No".
