@@ -269,6 +269,10 @@ private slots:
                                         "mail: info@vortelia.example"));
         QCOMPARE(QtMessageBox::spokenText(QStringLiteral("Vuoi tornare al menù?")),
                  QStringLiteral("Vuoi tornare al menù?"));
+        // Lines however they end; a line of rules and dots is not read.
+        QCOMPARE(QtMessageBox::spokenText(
+                     QStringLiteral("Prima\r\n- - - -\r\nSeconda\rTerza...\n. ~ =")),
+                 QStringLiteral("Prima\nSeconda\nTerza..."));
 
         QtMessageBox boxes;
         QString read;

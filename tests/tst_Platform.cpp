@@ -453,6 +453,11 @@ private slots:
         const ApplicationFolder folder(QFile::encodeName(name));
         QCOMPARE(folder.path(), name);
         QCOMPARE(ApplicationFolder::shown(folder.path()), name);
+        // Only a whole descriptor number names a kept folder.
+        for (const QString& other :
+             {QStringLiteral("/proc/self/fd/"), QStringLiteral("/proc/self/fd/1x/jpg"),
+              QStringLiteral("/proc/self/fdx/1")})
+            QCOMPARE(ApplicationFolder::shown(other), other);
         // The running program's own folder, found from the program file.
         QCOMPARE(ApplicationFolder().path(), QCoreApplication::applicationDirPath());
     }

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <fcntl.h>
@@ -32,9 +31,17 @@ QString readable(const QByteArray& nativePath) {
     return names.join(QLatin1Char('/'));
 }
 
-const QRegularExpression& handlePath() {
-    static const QRegularExpression re(QStringLiteral("^/proc/self/fd/(\\d+)(?=/|$)"));
-    return re;
+// The length of the "/proc/self/fd/<number>" that starts the path, 0 if none.
+qsizetype handlePathLength(const QString& path) {
+    static const QString prefix = QStringLiteral("/proc/self/fd/");
+    if (!path.startsWith(prefix))
+        return 0;
+    qsizetype end = prefix.size();
+    while (end < path.size() && path[end] >= u'0' && path[end] <= u'9')
+        ++end;
+    if (end == prefix.size() || (end < path.size() && path[end] != u'/'))
+        return 0;
+    return end;
 }
 
 } // namespace
@@ -68,11 +75,11 @@ void ApplicationFolder::open(const QByteArray& nativePath) {
 }
 
 QString ApplicationFolder::shown(const QString& path) {
-    const QRegularExpressionMatch match = handlePath().match(path);
-    if (!match.hasMatch())
+    const qsizetype handle = handlePathLength(path);
+    if (handle == 0)
         return path;
-    const QByteArray folder = linkTarget(QFile::encodeName(match.captured(0)));
+    const QByteArray folder = linkTarget(QFile::encodeName(path.left(handle)));
     if (folder.isEmpty())
         return path;
-    return readable(folder) + path.mid(match.capturedLength(0));
+    return readable(folder) + path.mid(handle);
 }

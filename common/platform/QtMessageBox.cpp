@@ -7,17 +7,24 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QRegularExpression>
 
 #include <algorithm>
 
 QString QtMessageBox::spokenText(const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    static const QRegularExpression drawing(QStringLiteral("^[\\s\\-_=*~.]*$"));
+    // A line of rules and dots draws; a screen reader need not spell it out.
+    // (Plain string work: a regular expression engine would stay in memory
+    // for the program's whole life for this.)
+    const auto drawing = [](const QString& line) {
+        return std::all_of(line.begin(), line.end(), [](QChar c) {
+            return c.isSpace() || QStringView(u"-_=*~.").contains(c);
+        });
+    };
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QStringList spoken;
-    for (const QString& line : text.split(lineBreak)) {
+    for (const QString& line : lines.split(u'\n')) {
         const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !drawing.match(trimmed).hasMatch())
+        if (!trimmed.isEmpty() && !drawing(trimmed))
             spoken << trimmed;
     }
     return spoken.join(QLatin1Char('\n'));
