@@ -28,6 +28,15 @@
 
 namespace {
 
+// A pupil's bench whose library tries the class figures of a fresh user
+// folder before the shipped ones.
+struct ConFigureClasse {
+    QTemporaryDir utente;
+    const FigureClasse classe{utente.path(), {}};
+    TestBench bench;
+    ConFigureClasse() { bench.figure.impostaClasse(classe); }
+};
+
 QImage shown(const ImageBox* box) {
     return box->picture() ? box->picture()->image().convertToFormat(QImage::Format_RGB32)
                           : QImage();
@@ -150,36 +159,30 @@ private slots:
     }
     void everyFamilyWithTheClassFigure() {
         QFETCH(int, es);
-        QTemporaryDir utente;
-        const FigureClasse classe(utente.path(), {});
-        salvaPerOgniLettera(classe);
-        TestBench bench;
-        bench.figure.impostaClasse(classe);
-        QWidget* w = bench.open<QWidget>(formEs(es));
+        ConFigureClasse f;
+        salvaPerOgniLettera(f.classe);
+        QWidget* w = f.bench.open<QWidget>(formEs(es));
         for (int giro = 0; giro < 8; ++giro) {
             const QStringList cartelle = cartelleMostrate(w);
             QCOMPARE(cartelle.size(), 1);
-            QVERIFY2(cartelle.first().startsWith(utente.path() + "/figure/"),
+            QVERIFY2(cartelle.first().startsWith(f.utente.path() + "/figure/"),
                      qPrintable(cartelle.first()));
             QVERIFY2(rispondi(w), qPrintable(QString("round %1").arg(giro)));
             qobject_cast<FinestraEsercizio*>(w)->BottoneAvanti_Click();
         }
-        QCOMPARE(bench.stato().NumeroErrati, 0);
-        QCOMPARE(bench.stato().NumeroEsatti, 8);
+        QCOMPARE(f.bench.stato().NumeroErrati, 0);
+        QCOMPARE(f.bench.stato().NumeroEsatti, 8);
     }
 
     // Saved while a window is open: the next exercise has it.
     void savedWhileRunning() {
-        QTemporaryDir utente;
-        const FigureClasse classe(utente.path(), {});
-        TestBench bench;
-        bench.figure.impostaClasse(classe);
-        auto* w = bench.open<TrovaRotazione>(formEs(2));
+        ConFigureClasse f;
+        auto* w = f.bench.open<TrovaRotazione>(formEs(2));
         QCOMPARE(cartelleMostrate(w), QStringList{QStringLiteral(VORTELIA_JPG_DIR)});
-        salvaPerOgniLettera(classe);
+        salvaPerOgniLettera(f.classe);
         QVERIFY(rispondi(w));
         w->BottoneAvanti_Click();
-        QVERIFY(cartelleMostrate(w).first().startsWith(utente.path()));
+        QVERIFY(cartelleMostrate(w).first().startsWith(f.utente.path()));
         QVERIFY(rispondi(w));
     }
 
@@ -193,28 +196,25 @@ private slots:
     }
     void vanishedOrBrokenFallsBack() {
         QFETCH(QString, guasto);
-        QTemporaryDir utente;
-        const FigureClasse classe(utente.path(), {});
-        salvaPerOgniLettera(classe);
-        TestBench bench;
-        bench.figure.impostaClasse(classe);
-        auto* w = bench.open<TrovaRotazione>(formEs(5));
-        QVERIFY(cartelleMostrate(w).first().startsWith(utente.path()));
+        ConFigureClasse f;
+        salvaPerOgniLettera(f.classe);
+        auto* w = f.bench.open<TrovaRotazione>(formEs(5));
+        QVERIFY(cartelleMostrate(w).first().startsWith(f.utente.path()));
         for (char c = 'a'; c <= 'z'; ++c) {
-            const QString vista = utente.path() + QString("/figure/%1/%1%2.jpg").arg(c).arg(3);
+            const QString vista = f.utente.path() + QString("/figure/%1/%1%2.jpg").arg(c).arg(3);
             if (guasto == "cut")
                 QVERIFY(QFile::resize(vista, 300));
             else if (guasto == "missing")
                 QVERIFY(QFile::remove(vista));
         }
         if (guasto == "gone")
-            QVERIFY(QDir(utente.path()).removeRecursively());
+            QVERIFY(QDir(f.utente.path()).removeRecursively());
         for (int giro = 0; giro < 4; ++giro) {
             QVERIFY(rispondi(w));
             w->BottoneAvanti_Click();
             QCOMPARE(cartelleMostrate(w), QStringList{QStringLiteral(VORTELIA_JPG_DIR)});
         }
-        QCOMPARE(bench.stato().NumeroErrati, 0);
+        QCOMPARE(f.bench.stato().NumeroErrati, 0);
     }
 };
 
