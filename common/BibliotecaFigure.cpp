@@ -6,6 +6,7 @@
 #include "common/platform/SafeFile.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QSize>
 
 #include <algorithm>
@@ -79,27 +80,65 @@ void BibliotecaFigure::tieni(QChar lettera) {
     }
 }
 
-bool BibliotecaFigure::preparaLettera(QChar lettera) {
+struct BibliotecaFigure::Attesa {
+    QPointer<const QObject> contesto;
+    std::function<void(bool)> poi;
+};
+
+QStringList BibliotecaFigure::cartelleDi(QChar lettera) const {
     // The class's own figure first, whole from one folder; else the shipped one.
+    QStringList cartelle;
     if (classe_)
-        for (const QString& cartella : classe_->cartelleLettera(lettera))
-            if (preparaDa(lettera, cartella))
-                return true;
-    return preparaDa(lettera, QString());
+        cartelle = classe_->cartelleLettera(lettera);
+    cartelle << QString();
+    return cartelle;
 }
 
-bool BibliotecaFigure::preparaDa(QChar lettera, const QString& cartellaClasse) {
-    Letture& l = *letture_;
-    if (l.scelte.value(lettera) != cartellaClasse) {
-        // Pictures read from the other folder are no longer this letter's.
-        for (int n = 1; n <= viste; ++n)
-            l.decodificate.remove(percorso(lettera, n));
-        if (cartellaClasse.isEmpty())
-            l.scelte.remove(lettera);
-        else
-            l.scelte.insert(lettera,
-                            l.classe.try_emplace(cartellaClasse, cartellaClasse).first->first);
+bool BibliotecaFigure::preparaLettera(QChar lettera) {
+    return *prova(lettera, 0, Grandi::subito, nullptr);
+}
+
+std::optional<bool> BibliotecaFigure::preparaLettera(QChar lettera, const QObject* contesto,
+                                                     std::function<void(bool)> poi) {
+    fondo_.cancel(); // a letter asked for before is no longer wanted
+    return prova(lettera, 0, Grandi::diFondo,
+                 std::make_shared<Attesa>(Attesa{contesto, std::move(poi)}));
+}
+
+std::optional<bool> BibliotecaFigure::prova(QChar lettera, qsizetype da, Grandi grandi,
+                                            const std::shared_ptr<Attesa>& attesa) {
+    const QStringList cartelle = cartelleDi(lettera);
+    for (qsizetype i = da; i < cartelle.size(); ++i) {
+        const std::optional<bool> pronta =
+            preparaDa(lettera, cartelle[i], grandi != Grandi::subito);
+        if (!pronta) {
+            if (grandi == Grandi::diFondo)
+                leggiDiFondo(lettera, i, attesa);
+            return std::nullopt;
+        }
+        if (*pronta)
+            return true;
     }
+    return false;
+}
+
+void BibliotecaFigure::scegli(QChar lettera, const QString& cartellaClasse) {
+    Letture& l = *letture_;
+    if (l.scelte.value(lettera) == cartellaClasse)
+        return;
+    // Pictures read from the other folder are no longer this letter's.
+    for (int n = 1; n <= viste; ++n)
+        l.decodificate.remove(percorso(lettera, n));
+    if (cartellaClasse.isEmpty())
+        l.scelte.remove(lettera);
+    else
+        l.scelte.insert(lettera, l.classe.try_emplace(cartellaClasse, cartellaClasse).first->first);
+}
+
+std::optional<bool> BibliotecaFigure::preparaDa(QChar lettera, const QString& cartellaClasse,
+                                                bool rinvia) {
+    Letture& l = *letture_;
+    scegli(lettera, cartellaClasse);
     // Tells whether the class folder was swapped for a new save while read.
     const auto prima =
         cartellaClasse.isEmpty() ? std::nullopt : SafeFile::identityOf(cartellaClasse);
@@ -119,7 +158,71 @@ bool BibliotecaFigure::preparaDa(QChar lettera, const QString& cartellaClasse) {
                                                              .scartato = scartato,
                                                              .verificate = &l.verificate,
                                                              .interrompi = nullptr,
-                                                             .soloEsito = false});
+                                                             .soloEsito = false,
+                                                             .rinvia = rinvia});
+    if (letta.rinviata)
+        return std::nullopt;
+    return concludi(lettera, cartellaClasse, prima, letta);
+}
+
+void BibliotecaFigure::leggiDiFondo(QChar lettera, qsizetype indice,
+                                    const std::shared_ptr<Attesa>& attesa) {
+    Letture& l = *letture_;
+    const QString cartellaClasse = cartelleDi(lettera).value(indice);
+    const auto prima =
+        cartellaClasse.isEmpty() ? std::nullopt : SafeFile::identityOf(cartellaClasse);
+    // The other thread gets its own copies of what it looks up.
+    std::array<std::optional<Voce>, viste> gia;
+    std::array<std::optional<Firma>, viste> scartati;
+    for (int n = 1; n <= viste; ++n) {
+        gia[n - 1] = l.decodificate.contains(percorso(lettera, n))
+                         ? std::optional(l.decodificate.value(percorso(lettera, n)))
+                         : std::nullopt;
+        scartati[n - 1] = l.scartati.contains(percorso(lettera, n))
+                              ? std::optional(l.scartati.value(percorso(lettera, n)))
+                              : std::nullopt;
+    }
+    const int lato = latoPixel_;
+    fondo_.start([this, lettera, indice, attesa, cartellaClasse, prima, gia, scartati, lato,
+                  nomi = l.nomiDi(lettera)](const std::atomic_bool& annullata) mutable {
+        auto letta = std::make_shared<LetturaViste::Lettura>(LetturaViste::leggi(
+            nomi, lettera, lato,
+            {.tutte = false,
+             .parallelo = true,
+             .gia = [&gia](int n, const Firma& firma) -> const Voce* {
+                 return gia[n - 1] && gia[n - 1]->firma == firma ? &*gia[n - 1] : nullptr;
+             },
+             .scartato = [&scartati](int n,
+                                     const Firma& firma) { return scartati[n - 1] == firma; },
+             .verificate = &letture_->verificate,
+             .interrompi = &annullata,
+             .soloEsito = false,
+             .rinvia = false}));
+        return std::function<void()>(
+            [this, lettera, indice, attesa, cartellaClasse, prima, letta, lato] {
+                if (letta->interrotta)
+                    return;
+                if (lato != latoPixel_ || cartelleDi(lettera).value(indice) != cartellaClasse) {
+                    // Read for another size of box, or the class changed: again.
+                    if (const auto pronta = prova(lettera, indice, Grandi::diFondo, attesa);
+                        pronta && attesa->contesto)
+                        attesa->poi(*pronta);
+                    return;
+                }
+                scegli(lettera, cartellaClasse);
+                std::optional<bool> pronta = concludi(lettera, cartellaClasse, prima, *letta);
+                if (!*pronta)
+                    pronta = prova(lettera, indice + 1, Grandi::diFondo, attesa);
+                if (pronta && attesa->contesto)
+                    attesa->poi(*pronta);
+            });
+    });
+}
+
+bool BibliotecaFigure::concludi(QChar lettera, const QString& cartellaClasse,
+                                const std::optional<SafeFile::Identity>& prima,
+                                const LetturaViste::Lettura& letta) {
+    Letture& l = *letture_;
     // Only what a file holds by itself is remembered: a view of another size
     // than the others may be right once they are replaced.
     for (int n : letta.illeggibili)
@@ -145,7 +248,7 @@ bool BibliotecaFigure::qualcheLettera() {
         if (!ordine.contains(lettera(l)))
             ordine << lettera(l);
     for (QChar lettera : ordine)
-        if (preparaLettera(lettera))
+        if (prova(lettera, 0, Grandi::rinvia, nullptr) != false)
             return true;
     return false;
 }

@@ -3,7 +3,9 @@
 
 #include "FigureClasse.h"
 #include "VerificaFigure.h"
+#include "common/platform/BackgroundTask.h"
 #include "common/platform/Picture.h"
+#include "common/platform/SafeFile.h"
 
 #include <QChar>
 #include <QList>
@@ -11,8 +13,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
+
+class QObject;
+namespace LetturaViste {
+struct Lettura;
+}
 
 // The figure pictures: jpg/<letter><number>.jpg in the application folder,
 // names matched without regard to case (a copy from a FAT stick may read
@@ -61,7 +69,17 @@ public:
     // true when all of them can be read now, decode completely and share one
     // size. Then immagine() and carica() give them without reading a file.
     bool preparaLettera(QChar lettera);
-    // True when at least one letter can be shown now.
+    // The same for a set-up that must not hold the window: a letter whose
+    // pictures are large enough to take more than a frame to decode is read
+    // on another thread. Then it gives nothing, and `poi` gets the verdict
+    // later, on this thread, unless `contesto` has gone or another letter has
+    // been asked for meanwhile.
+    std::optional<bool> preparaLettera(QChar lettera, const QObject* contesto,
+                                       std::function<void(bool)> poi);
+    // A letter is being read on another thread.
+    bool inLettura() const { return fondo_.busy(); }
+    // True when at least one letter can be shown now; large pictures are
+    // judged from their headers, their set-up reads them whole.
     bool qualcheLettera();
 
     // Null when the file is missing or cannot be decoded.
@@ -74,9 +92,28 @@ public:
 private:
     struct Letture; // what has been read, and the folder's names
 
+    struct Attesa; // who waits for a letter read on another thread
+    enum class Grandi { subito, rinvia, diFondo };
+
     void tieni(QChar lettera);
-    // Reads the letter from a class folder, or the shipped one when empty.
-    bool preparaDa(QChar lettera, const QString& cartellaClasse);
+    // The folders the letter may be read from, in order: the class's, then
+    // the shipped one (empty).
+    QStringList cartelleDi(QChar lettera) const;
+    // Tries them from the `da`-th on; nothing when large pictures are left
+    // for later as `grandi` says.
+    std::optional<bool> prova(QChar lettera, qsizetype da, Grandi grandi,
+                              const std::shared_ptr<Attesa>& attesa);
+    // Reads the letter from a class folder, or the shipped one when empty;
+    // nothing when large pictures are left for later.
+    std::optional<bool> preparaDa(QChar lettera, const QString& cartellaClasse, bool rinvia);
+    // Reads from the folder on the background thread what preparaDa left.
+    void leggiDiFondo(QChar lettera, qsizetype indice, const std::shared_ptr<Attesa>& attesa);
+    // From now on the letter is read from that folder.
+    void scegli(QChar lettera, const QString& cartellaClasse);
+    // Keeps what was read when the letter can be shown.
+    bool concludi(QChar lettera, const QString& cartellaClasse,
+                  const std::optional<SafeFile::Identity>& prima,
+                  const LetturaViste::Lettura& letta);
     // Decodes those of the pictures that are not decoded yet, side by side.
     void decodificaMancanti(const QList<std::pair<QChar, int>>& quali);
 
@@ -85,4 +122,6 @@ private:
     std::unique_ptr<Letture> letture_;
     QList<QChar> recenti_; // most recent last
     std::optional<FigureClasse> classe_;
+    // Declared last: destroyed first, it waits for a reading that uses the rest.
+    BackgroundTask fondo_;
 };

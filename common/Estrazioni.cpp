@@ -8,6 +8,8 @@
 #include "common/platform/RandomSource.h"
 
 #include <bitset>
+#include <memory>
+#include <optional>
 
 namespace Estrazioni {
 
@@ -24,18 +26,71 @@ bool sensoOrario(Senso senso, RandomSource& rnd) {
     return rnd.draw(2) == 1;
 }
 
-QChar lettera(RandomSource& rnd, BibliotecaFigure& figure) {
-    std::bitset<BibliotecaFigure::lettere> illeggibili;
-    while (!illeggibili.all()) {
-        const int l = rnd.draw(BibliotecaFigure::lettere);
-        if (illeggibili[std::size_t(l)])
-            continue;
-        const QChar letter = BibliotecaFigure::lettera(l);
-        if (figure.preparaLettera(letter))
-            return letter;
-        illeggibili.set(std::size_t(l));
+namespace {
+
+// A draw of the letter that may wait for a letter's pictures: each letter
+// found unreadable is set aside, and the next value drawn when the verdict comes.
+struct EstrazioneLettera : std::enable_shared_from_this<EstrazioneLettera> {
+    using Prepara = std::function<std::optional<bool>(QChar, std::function<void(bool)>)>;
+
+    EstrazioneLettera(RandomSource& r, Prepara p, std::function<void(QChar)> fatto)
+        : rnd(r), prepara(std::move(p)), poi(std::move(fatto)) {}
+
+    void prosegui() {
+        while (!illeggibili.all()) {
+            const int l = rnd.draw(BibliotecaFigure::lettere);
+            if (illeggibili[std::size_t(l)])
+                continue;
+            const QChar letter = BibliotecaFigure::lettera(l);
+            const std::optional<bool> pronta =
+                prepara(letter, [self = shared_from_this(), l, letter](bool ok) {
+                    if (ok)
+                        self->poi(letter);
+                    else
+                        self->scarta(l);
+                });
+            if (!pronta)
+                return;
+            if (*pronta) {
+                poi(letter);
+                return;
+            }
+            illeggibili.set(std::size_t(l));
+        }
+        poi({});
     }
-    return {};
+
+    void scarta(int l) {
+        illeggibili.set(std::size_t(l));
+        prosegui();
+    }
+
+    RandomSource& rnd;
+    Prepara prepara;
+    std::function<void(QChar)> poi;
+    std::bitset<BibliotecaFigure::lettere> illeggibili;
+};
+
+} // namespace
+
+QChar lettera(RandomSource& rnd, BibliotecaFigure& figure) {
+    QChar letter;
+    std::make_shared<EstrazioneLettera>(
+        rnd, [&figure](QChar l, const auto&) { return std::optional(figure.preparaLettera(l)); },
+        [&letter](QChar l) { letter = l; })
+        ->prosegui();
+    return letter;
+}
+
+void lettera(RandomSource& rnd, BibliotecaFigure& figure, const QObject* contesto,
+             std::function<void(QChar)> poi) {
+    std::make_shared<EstrazioneLettera>(
+        rnd,
+        [&figure, contesto](QChar l, std::function<void(bool)> verdetto) {
+            return figure.preparaLettera(l, contesto, std::move(verdetto));
+        },
+        std::move(poi))
+        ->prosegui();
 }
 
 void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,

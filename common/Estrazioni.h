@@ -4,8 +4,11 @@
 #include <QChar>
 #include <QList>
 
+#include <functional>
+
 class BibliotecaFigure;
 class ImageBox;
+class QObject;
 class RandomSource;
 
 // The draws and the numbering that the exercise families share.
@@ -24,6 +27,11 @@ bool sensoOrario(Senso senso, RandomSource& rnd);
 // read is drawn again, which keeps the draw uniform over the letters that can
 // be shown. Null when no letter can be read any more.
 QChar lettera(RandomSource& rnd, BibliotecaFigure& figure);
+// The same for a set-up that must not hold the window: `poi` gets the letter
+// at once, or later on this thread when a letter's pictures are large and
+// read on another thread, unless `contesto` has gone meanwhile.
+void lettera(RandomSource& rnd, BibliotecaFigure& figure, const QObject* contesto,
+             std::function<void(QChar)> poi);
 
 // Deals pictures 1..N of the letter into the N boxes, one per box: each
 // picture goes into the first free box that the draws hit. Empties the tags

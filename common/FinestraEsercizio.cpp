@@ -64,13 +64,6 @@ QList<QWidget*> FinestraEsercizio::controlliRisposta() const {
     return {candidati.begin(), candidati.end()};
 }
 
-QChar FinestraEsercizio::letteraEsercizio() {
-    const QChar letter = Estrazioni::lettera(ctx_.rnd, ctx_.figure);
-    if (letter.isNull())
-        ctx_.navigatore.figurePerse();
-    return letter;
-}
-
 FinestraEsercizio::~FinestraEsercizio() {
     // The keyboard watches "avanti", which QWidget's own destructor may still
     // send events to (closing hands the focus on): it must not see a window
@@ -112,12 +105,47 @@ QList<QWidget*> FinestraEsercizio::controlliInOrdine() const {
 
 void FinestraEsercizio::NuovoEsercizio() {
     CaricaColori();
-    const QChar letter = letteraEsercizio();
-    if (letter.isNull())
+    const quint64 turno = ++turno_;
+    impostazione_ = Impostazione::inCorso;
+    Estrazioni::lettera(ctx_.rnd, ctx_.figure, this,
+                        [this, turno](QChar letter) { completaEsercizio(turno, letter); });
+    if (impostazione_ != Impostazione::inCorso)
         return;
+    impostazione_ = Impostazione::inAttesa;
+    // The letter's pictures are large and read beside the window, which goes
+    // on painting and answering meanwhile; nothing can be answered until the
+    // exercise is there.
+    abilitaRisposte(false);
+    setCursor(Qt::BusyCursor);
+}
+
+void FinestraEsercizio::completaEsercizio(quint64 turno, QChar letter) {
+    if (turno != turno_)
+        return; // a set-up given up
+    const bool atteso = impostazione_ == Impostazione::inAttesa;
+    impostazione_ = Impostazione::fatta;
+    if (atteso)
+        unsetCursor();
+    if (letter.isNull()) {
+        // No figure can be read any more: the pupil is told and the menu is back.
+        ctx_.navigatore.figurePerse();
+        return;
+    }
     if (const QList<ImageBox*>& candidati = caselle_->tuttiCandidati(); !candidati.isEmpty())
         Estrazioni::distribuisci(candidati, letter, ctx_.rnd, ctx_.figure);
     preparaEsercizio(letter);
+    if (atteso)
+        abilitaRisposte(true);
+}
+
+void FinestraEsercizio::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    // Unloaded: a set-up still waiting for its pictures is given up.
+    if (!event->spontaneous() && impostazione_ == Impostazione::inAttesa) {
+        ++turno_;
+        impostazione_ = Impostazione::fatta;
+        unsetCursor();
+    }
 }
 
 void FinestraEsercizio::giudicaCandidato(const ImageBox& scelto, int giusto, ImageBox& risposta) {
@@ -149,7 +177,8 @@ void FinestraEsercizio::Errato() {
 void FinestraEsercizio::BottoneAvanti_Click() {
     BottoneAvanti->setEnabled(false);
     NuovoEsercizio();
-    abilitaRisposte(true);
+    if (impostazione_ == Impostazione::fatta) // else once its pictures are read
+        abilitaRisposte(true);
 }
 
 void FinestraEsercizio::MenuAzzera_Click() {

@@ -47,8 +47,12 @@ public:
     void mnuEsci_Click();
     void CaricaColori();
     // Recolours the window, draws the figure letter, deals its pictures to
-    // the candidates and lets the family set up the rest.
+    // the candidates and lets the family set up the rest. When the letter's
+    // pictures are large, the rest comes once they are read on another
+    // thread, and the answer controls wait disabled meanwhile.
     virtual void NuovoEsercizio();
+    // A set-up is waiting for its letter's pictures.
+    bool inAttesa() const { return impostazione_ == Impostazione::inAttesa; }
 
     // The controls the pupil answers with, walked from index 0 upwards:
     // the candidates, unless the family answers in another way.
@@ -78,11 +82,6 @@ protected:
     // Gives the control the arrow pointer, grown with the window.
     void conCursoreFreccia(QWidget* control);
 
-    // The figure letter of a new exercise, its pictures read. Null when no
-    // figure can be read any more: the pupil has been told and the menu is
-    // back, so the set-up must stop there.
-    QChar letteraEsercizio();
-
     // The family's own part of a new exercise, once the letter is drawn and
     // its pictures dealt.
     virtual void preparaEsercizio(QChar lettera) = 0;
@@ -99,12 +98,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // A window moved to a screen of another pixel ratio needs its pictures
     // decoded for that screen.
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The rest of the set-up `turno`, once the letter is drawn and read.
+    void completaEsercizio(quint64 turno, QChar letter);
+
     FinestraId id_;
     LayoutCornice layout_;
     ColouredArea* area_;
@@ -113,4 +116,6 @@ private:
     KeyboardMenuBar* barraMenu_;
     std::unique_ptr<VerdettoCornice> verdetto_;
     TastieraEsercizio* tastiera_;
+    quint64 turno_ = 0; // the set-ups started
+    enum class Impostazione { fatta, inCorso, inAttesa } impostazione_ = Impostazione::fatta;
 };

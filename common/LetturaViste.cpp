@@ -108,6 +108,15 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
     if (!tutte && !esito.inutilizzabili.isEmpty())
         return finito();
 
+    if (modo.rinvia) {
+        qint64 pixel = 0;
+        for (int i : std::as_const(lavori))
+            pixel += qint64(misure[i].width()) * misure[i].height();
+        if (pixel > pixelSubito) {
+            esito.rinviata = true;
+            return finito();
+        }
+    }
     std::array<std::optional<FileAperto>, viste> copie;
     std::array<bool, viste> decodificata{};
     const auto decodifica = [&](int k) {

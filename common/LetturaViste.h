@@ -55,6 +55,7 @@ struct Lettura {
     QList<int> inutilizzabili;       // picture numbers
     QList<int> illeggibili;          // those that do not decode at all
     bool interrotta = false;
+    bool rinviata = false; // nothing decoded: too many pixels for `rinvia`
 };
 
 // How to read: `tutte` false stops at the first picture that cannot be used,
@@ -63,7 +64,9 @@ struct Lettura {
 // file and `scartato` tells a file already found unusable, so that neither
 // is decoded again; `interrompi` stops the reading as soon as it becomes true;
 // `soloEsito` lets each picture go as soon as it has decoded, when only the
-// verdict is wanted (a check of the whole folder then holds one at a time).
+// verdict is wanted (a check of the whole folder then holds one at a time);
+// `rinvia` stops before decoding when the views to decode have more pixels
+// than pixelSubito, once their headers are found fine.
 struct Modo {
     bool tutte = false;
     bool parallelo = false;
@@ -72,6 +75,7 @@ struct Modo {
     VistaFigura::CopieVerificate* verificate = nullptr;
     const std::atomic_bool* interrompi = nullptr;
     bool soloEsito = false;
+    bool rinvia = false;
 };
 
 Lettura leggi(Cartella& cartella, QChar lettera, int lato, const Modo& modo);
@@ -80,6 +84,10 @@ Lettura leggi(Cartella& cartella, QChar lettera, int lato, const Modo& modo);
 // several times its decoded size in memory for a while.
 constexpr qint64 pixelInParallelo = 1024 * 1024;
 bool piccole(const QList<QSize>& misure);
+// Views with more pixels than this all together would hold the window for
+// more than a frame while they decode (large photographs put in the folder):
+// a set-up that must not wait reads them on another thread.
+constexpr qint64 pixelSubito = 4 * 1024 * 1024;
 
 // Runs decodifica(0) ... decodifica(count - 1): on the idle threads too with
 // `parallelo`, else one after the other, checking `interrompi` before each.

@@ -58,6 +58,7 @@ class tst_BrokenLibrary : public QObject {
             auto* w = bench.open<FinestraEsercizio>(id);
             QVERIFY(w);
             for (int round = 0; round < 5; ++round) {
+                QVERIFY(Pupil::waitForExercise(w));
                 for (auto* box : w->area()->findChildren<ImageBox*>()) {
                     QVERIFY2(!box->isMissing(), "a placeholder in a usable exercise");
                     if (!forbidden.isNull() && box->picture())

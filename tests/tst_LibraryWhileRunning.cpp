@@ -297,6 +297,7 @@ private slots:
         QVERIFY(menuOpened);
         QVERIFY(w);
         for (int round = 0; round < 3; ++round) {
+            QVERIFY(Pupil::waitForExercise(w));
             QVERIFY2(noPlaceholders(w), "a letter with a picture missing is shown");
             for (auto* box : w->findChildren<ImageBox*>())
                 if (box->picture() && box->picture()->svgPath().isEmpty())

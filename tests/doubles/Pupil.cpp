@@ -12,6 +12,9 @@
 #include "exercises/rotation_type/TipoRotazione.h"
 #include "exercises/symmetry_find/TrovaSimmetria.h"
 
+#include <QPointer>
+#include <QTest>
+
 namespace Pupil {
 
 ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n) {
@@ -75,6 +78,12 @@ bool clickAllDisabled(const QList<ImageBox*>& boxes) {
         TestBench::click(box);
     }
     return allDisabled;
+}
+
+bool waitForExercise(FinestraEsercizio* window) {
+    QPointer<FinestraEsercizio> w(window);
+    return QTest::qWaitFor([&w] { return !w || !w->inAttesa(); }, TestBench::backgroundDeadline) &&
+           w;
 }
 
 bool solve(FinestraEsercizio* w, const StatoCondiviso& stato) {

@@ -32,6 +32,10 @@ int picksPerExercise(FinestraEsercizio* window);
 // Clicks every box; true if all of them were disabled, so none could answer.
 bool clickAllDisabled(const QList<ImageBox*>& boxes);
 
+// Waits, as a pupil would, for an exercise whose large pictures are read
+// beside the window; false if it never comes.
+bool waitForExercise(FinestraEsercizio* window);
+
 // Solves the open question with real clicks; false if it could not.
 bool solve(FinestraEsercizio* window, const StatoCondiviso& stato);
 
