@@ -3,7 +3,6 @@
 
 #include "FigureClasse.h"
 #include "VerificaFigure.h"
-#include "common/platform/BackgroundTask.h"
 #include "common/platform/Picture.h"
 #include "common/platform/SafeFile.h"
 
@@ -17,10 +16,13 @@
 #include <memory>
 #include <optional>
 
+class FigureDecodificate;
+class LavoriDiFondo;
+class RidecodificaViste;
 class QObject;
 namespace LetturaViste {
 struct Lettura;
-}
+} // namespace LetturaViste
 
 // The figure pictures: jpg/<letter><number>.jpg in the application folder,
 // names matched without regard to case (a copy from a FAT stick may read
@@ -34,11 +36,6 @@ class BibliotecaFigure {
 public:
     static constexpr int lettere = 26;
     static constexpr int viste = 8;
-    // How many letters keep their pictures decoded, and how much memory the
-    // letters before the last one may take: in full screen their pictures are
-    // large, and decoding them again is quick.
-    static constexpr int lettereTenute = 4;
-    static constexpr qsizetype byteTenuti = 6 * 1024 * 1024;
 
     // latoPixel: the side, in device pixels, of the pictures as boxes show them.
     explicit BibliotecaFigure(QString cartellaApplicazione, int latoPixel = 240);
@@ -55,15 +52,18 @@ public:
     QString percorso(QChar lettera, int numero) const;
     // The class's own figures, tried before the shipped ones letter by letter.
     void impostaClasse(FigureClasse classe);
-    int latoPixel() const { return latoPixel_; }
+    int latoPixel() const;
 
     // The side the boxes have on the screen now; pictures decoded at another
     // side are dropped, and boxes get the new ones through ridecodifica().
     void impostaLatoPixel(int lato);
     // The pictures that boxes show, decoded again at the present side, in
-    // the same order; a picture whose file cannot be read now, or that is
-    // not a figure view, is given back as it is.
-    QList<PicturePtr> ridecodifica(const QList<PicturePtr>& mostrate);
+    // the same order, for `poi`; a picture whose file cannot be read now, or
+    // that is not a figure view, is given back as it is. Large pictures are
+    // decoded on another thread, while the boxes go on showing theirs: `poi`
+    // gets them later, unless `contesto` has gone or the side has changed again.
+    void ridecodifica(const QList<PicturePtr>& mostrate, const QObject* contesto,
+                      std::function<void(const QList<PicturePtr>&)> poi);
 
     // Reads the letter's eight pictures for an exercise that is being set up:
     // true when all of them can be read now, decode completely and share one
@@ -77,7 +77,7 @@ public:
     std::optional<bool> preparaLettera(QChar lettera, const QObject* contesto,
                                        std::function<void(bool)> poi);
     // A letter is being read on another thread.
-    bool inLettura() const { return fondo_.busy(); }
+    bool inLettura() const;
     // True when at least one letter can be shown now; large pictures are
     // judged from their headers, their set-up reads them whole.
     bool qualcheLettera();
@@ -90,12 +90,9 @@ public:
     VerificaFigure::Esito verifica() const;
 
 private:
-    struct Letture; // what has been read, and the folder's names
-
     struct Attesa; // who waits for a letter read on another thread
     enum class Grandi { subito, rinvia, diFondo };
 
-    void tieni(QChar lettera);
     // The folders the letter may be read from, in order: the class's, then
     // the shipped one (empty).
     QStringList cartelleDi(QChar lettera) const;
@@ -106,22 +103,17 @@ private:
     // Reads the letter from a class folder, or the shipped one when empty;
     // nothing when large pictures are left for later.
     std::optional<bool> preparaDa(QChar lettera, const QString& cartellaClasse, bool rinvia);
-    // Reads from the folder on the background thread what preparaDa left.
+    // Reads on another thread what preparaDa left, from the `indice`-th folder.
     void leggiDiFondo(QChar lettera, qsizetype indice, const std::shared_ptr<Attesa>& attesa);
-    // From now on the letter is read from that folder.
-    void scegli(QChar lettera, const QString& cartellaClasse);
-    // Keeps what was read when the letter can be shown.
+    // Keeps what was read; true when the letter can be shown.
     bool concludi(QChar lettera, const QString& cartellaClasse,
                   const std::optional<SafeFile::Identity>& prima,
                   const LetturaViste::Lettura& letta);
-    // Decodes those of the pictures that are not decoded yet, side by side.
-    void decodificaMancanti(const QList<std::pair<QChar, int>>& quali);
 
     QString cartellaApplicazione_;
-    int latoPixel_;
-    std::unique_ptr<Letture> letture_;
-    QList<QChar> recenti_; // most recent last
     std::optional<FigureClasse> classe_;
-    // Declared last: destroyed first, it waits for a reading that uses the rest.
-    BackgroundTask fondo_;
+    std::unique_ptr<FigureDecodificate> figure_;
+    // After figure_: destroyed first, it waits for work that uses it.
+    std::unique_ptr<LavoriDiFondo> fondo_;
+    std::unique_ptr<RidecodificaViste> ridecodifica_;
 };

@@ -4,6 +4,8 @@
 #include "BibliotecaFigure.h"
 #include "common/platform/ImageBox.h"
 
+#include <QPointer>
+
 namespace FigureNelleCaselle {
 
 void carica(BibliotecaFigure& figure, ImageBox& box, QChar lettera, int numero) {
@@ -14,17 +16,23 @@ void carica(BibliotecaFigure& figure, ImageBox& box, QChar lettera, int numero) 
 }
 
 void ridecodifica(BibliotecaFigure& figure, const QList<ImageBox*>& boxes) {
-    QList<ImageBox*> conFigura;
+    QList<QPointer<ImageBox>> conFigura;
     QList<PicturePtr> mostrate;
     for (ImageBox* box : boxes)
         if (box->picture()) {
             conFigura << box;
             mostrate << box->picture();
         }
-    const QList<PicturePtr> nuove = figure.ridecodifica(mostrate);
-    for (qsizetype i = 0; i < conFigura.size(); ++i)
-        if (nuove[i] != mostrate[i])
-            conFigura[i]->setPicture(nuove[i]);
+    if (boxes.isEmpty())
+        return;
+    figure.ridecodifica(mostrate, boxes.first()->parent(),
+                        [conFigura, mostrate](const QList<PicturePtr>& nuove) {
+                            // A box dealt a new picture meanwhile keeps it.
+                            for (qsizetype i = 0; i < conFigura.size(); ++i)
+                                if (conFigura[i] && conFigura[i]->picture() == mostrate[i] &&
+                                    nuove[i] != mostrate[i])
+                                    conFigura[i]->setPicture(nuove[i]);
+                        });
 }
 
 } // namespace FigureNelleCaselle

@@ -109,10 +109,10 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
         return finito();
 
     if (modo.rinvia) {
-        qint64 pixel = 0;
+        qint64 totale = 0;
         for (int i : std::as_const(lavori))
-            pixel += qint64(misure[i].width()) * misure[i].height();
-        if (pixel > pixelSubito) {
+            totale += qint64(misure[i].width()) * misure[i].height();
+        if (totale > pixelSubito) {
             esito.rinviata = true;
             return finito();
         }
@@ -144,6 +144,42 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
             esito.illeggibili << i + 1;
         }
     return finito();
+}
+
+std::optional<DaDecodificare> daDecodificare(Cartella& cartella, QChar lettera, int numero,
+                                             int lato) {
+    auto aperto = cartella.apri(lettera, numero);
+    if (!aperto)
+        return std::nullopt;
+    const QSize misura = VistaFigura::misura(*aperto);
+    if (!misura.isValid())
+        return std::nullopt;
+    return DaDecodificare{lettera,
+                          numero,
+                          std::move(*aperto),
+                          misura,
+                          cartella.apriCopia(lettera, numero, lato),
+                          cartella.chiave(lettera, numero),
+                          nullptr};
+}
+
+qint64 pixel(const std::vector<DaDecodificare>& viste) {
+    qint64 n = 0;
+    for (const DaDecodificare& x : viste)
+        n += qint64(x.misura.width()) * x.misura.height();
+    return n;
+}
+
+bool decodifica(std::vector<DaDecodificare>& viste, int lato,
+                VistaFigura::CopieVerificate* verificate, const std::atomic_bool* interrompi) {
+    QList<QSize> misure;
+    for (const DaDecodificare& x : viste)
+        misure << x.misura;
+    return decodificaTutte(int(viste.size()), piccole(misure), interrompi, [&](int k) {
+        DaDecodificare& x = viste[std::size_t(k)];
+        x.immagine = VistaFigura::decodifica(x.vista, x.misura, std::move(x.copia), lato, x.chiave,
+                                             verificate);
+    });
 }
 
 } // namespace LetturaViste

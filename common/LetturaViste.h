@@ -13,6 +13,7 @@
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Reading a letter's eight views from the picture folder: opening them,
 // checking their sizes from the headers alone, and decoding them.
@@ -94,5 +95,25 @@ constexpr qint64 pixelSubito = 4 * 1024 * 1024;
 // False when interrupted.
 bool decodificaTutte(int count, bool parallelo, const std::atomic_bool* interrompi,
                      const std::function<void(int)>& decodifica);
+
+// A view decoded on its own, outside a letter's reading (at a new side).
+struct DaDecodificare {
+    QChar lettera;
+    int numero = 0;
+    VistaFigura::FileAperto vista;
+    QSize misura; // from the header
+    std::optional<VistaFigura::FileAperto> copia;
+    QString chiave;
+    PicturePtr immagine; // null until decoded, or when it does not decode
+};
+// Opens the view and its copy, and reads its size, from the folder; nothing
+// when it cannot be opened or has no usable header.
+std::optional<DaDecodificare> daDecodificare(Cartella& cartella, QChar lettera, int numero,
+                                             int lato);
+qint64 pixel(const std::vector<DaDecodificare>& viste);
+// Decodes them for boxes of `lato`, side by side when they are small; false
+// when interrupted.
+bool decodifica(std::vector<DaDecodificare>& viste, int lato,
+                VistaFigura::CopieVerificate* verificate, const std::atomic_bool* interrompi);
 
 } // namespace LetturaViste

@@ -4,6 +4,7 @@
 // is set up once they are read on another thread, while the window goes on.
 // The draws, and what the pupil then sees, are those of a letter read at once.
 
+#include "doubles/EventWatcher.h"
 #include "doubles/Pupil.h"
 #include "doubles/TempLibrary.h"
 #include "doubles/TestBench.h"
@@ -34,6 +35,20 @@ bool enlarge(const TempLibrary& library, QChar letter) {
     for (int n = 1; n <= 8; ++n) {
         const QString name = QString("%1%2.jpg").arg(letter).arg(n);
         if (!library.write(name, largeView(name)))
+            return false;
+    }
+    return true;
+}
+
+// The letter's eight views, one large picture under eight names.
+bool linkLarge(const TempLibrary& library, QChar letter, int side) {
+    if (!library.write("large", TempLibrary::encoded(
+                                    QImage(TempLibrary::original("a1.jpg")).scaled(side, side))))
+        return false;
+    for (int n = 1; n <= 8; ++n) {
+        const QString name = library.file(QString("%1%2.jpg").arg(letter).arg(n));
+        QFile::remove(name);
+        if (!QFile::link(library.file("large"), name))
             return false;
     }
     return true;
@@ -147,6 +162,30 @@ private slots:
             atOnce = s;
             QVERIFY(Pupil::solve(w, bench.stato()));
         }
+    }
+
+    // At a new size the boxes show their pictures scaled, and get them
+    // decoded for the new side once they are, beside the window.
+    void newSizeDecodesLargeViewsBesideTheWindow() {
+        TempLibrary library;
+        QVERIFY(linkLarge(library, 'c', 4000));
+        TestBench bench(library.folder());
+        bench.rnd.scriptDraws({{0, 18}, {2, 26}});
+        auto* w = bench.open<FinestraEsercizio>(FinestraId::FormEs3);
+        QVERIFY(w);
+        QVERIFY(Pupil::waitForExercise(w));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        ImageBox* box = candidates(w).first();
+        const PicturePtr normal = box->picture();
+        QCOMPARE(normal->image().width(), 120);
+        QList<PicturePtr> painted;
+        EventWatcher watcher(box, QEvent::Paint, [&] { painted << box->picture(); });
+        w->resize(1920, 1080);
+        QTRY_VERIFY(!painted.isEmpty());
+        QCOMPARE(painted.first(), normal);
+        QTRY_VERIFY_WITH_TIMEOUT(box->picture()->image().width() == 277,
+                                 TestBench::backgroundDeadline);
+        QVERIFY(Pupil::solve(w, bench.stato()));
     }
 
     // Every letter's views are large and cut short: the headers let the

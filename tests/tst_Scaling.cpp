@@ -4,6 +4,7 @@
 // state that travels from window to window; windows that fit the screen;
 // taps on a touch screen.
 
+#include "doubles/EventWatcher.h"
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
@@ -93,26 +94,6 @@ void pressF11(QWidget* w) {
     QVERIFY(QTest::qWaitForWindowActive(w));
     QTest::keyClick(w, Qt::Key_F11);
 }
-
-// Calls `seen` whenever `watched` gets an event of that type, before it is handled.
-class EventWatcher : public QObject {
-public:
-    EventWatcher(QObject* watched, QEvent::Type type, std::function<void()> seen)
-        : type_(type), seen_(std::move(seen)) {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == type_)
-            seen_();
-        return false;
-    }
-
-private:
-    QEvent::Type type_;
-    std::function<void()> seen_;
-};
 
 bool onWayland() {
     return QGuiApplication::platformName() == QLatin1String("wayland");
