@@ -29,6 +29,7 @@
 #include "common/platform/PictureButton.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/QtSoundPlayer.h"
+#include "common/platform/SharedHeap.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
@@ -757,6 +758,9 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
 }
 
 int main(int argc, char* argv[]) {
+    // The program's heap, as app/main.cpp sets it up: the set-ups measured
+    // here allocate their pictures from it.
+    SharedHeap::useOne();
     qInstallMessageHandler(quiet);
     // The measurements made in this process run offscreen, on a 1920x1080
     // screen and a 3840x2160 one beside it for the full-screen rows; the
