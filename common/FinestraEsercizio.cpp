@@ -27,7 +27,7 @@
 
 FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QString& titolo,
                                      const LayoutCornice& layout, QWidget* parent)
-    : QMainWindow(parent), ctx_(context), id_(id), layout_(layout) {
+    : QMainWindow(parent), ctx_(context), id_(id), layout_(layout), attesa_(*this) {
     const MisureCornice& misure = misureCornice;
     setWindowTitle(titolo);
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("faccia_si")));
@@ -105,27 +105,20 @@ QList<QWidget*> FinestraEsercizio::controlliInOrdine() const {
 
 void FinestraEsercizio::NuovoEsercizio() {
     CaricaColori();
-    const quint64 turno = ++turno_;
-    impostazione_ = Impostazione::inCorso;
+    const quint64 turno = attesa_.inizia();
     Estrazioni::lettera(ctx_.rnd, ctx_.figure, this,
                         [this, turno](QChar letter) { completaEsercizio(turno, letter); });
-    if (impostazione_ != Impostazione::inCorso)
-        return;
-    impostazione_ = Impostazione::inAttesa;
     // The letter's pictures are large and read beside the window, which goes
     // on painting and answering meanwhile; nothing can be answered until the
     // exercise is there.
-    abilitaRisposte(false);
-    setCursor(Qt::BusyCursor);
+    if (attesa_.aspetta())
+        abilitaRisposte(false);
 }
 
 void FinestraEsercizio::completaEsercizio(quint64 turno, QChar letter) {
-    if (turno != turno_)
-        return; // a set-up given up
-    const bool atteso = impostazione_ == Impostazione::inAttesa;
-    impostazione_ = Impostazione::fatta;
-    if (atteso)
-        unsetCursor();
+    bool atteso = false;
+    if (!attesa_.completa(turno, atteso))
+        return;
     if (letter.isNull()) {
         // No figure can be read any more: the pupil is told and the menu is back.
         ctx_.navigatore.figurePerse();
@@ -140,12 +133,8 @@ void FinestraEsercizio::completaEsercizio(quint64 turno, QChar letter) {
 
 void FinestraEsercizio::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
-    // Unloaded: a set-up still waiting for its pictures is given up.
-    if (!event->spontaneous() && impostazione_ == Impostazione::inAttesa) {
-        ++turno_;
-        impostazione_ = Impostazione::fatta;
-        unsetCursor();
-    }
+    if (!event->spontaneous()) // unloaded
+        attesa_.abbandona();
 }
 
 void FinestraEsercizio::giudicaCandidato(const ImageBox& scelto, int giusto, ImageBox& risposta) {
@@ -177,7 +166,7 @@ void FinestraEsercizio::Errato() {
 void FinestraEsercizio::BottoneAvanti_Click() {
     BottoneAvanti->setEnabled(false);
     NuovoEsercizio();
-    if (impostazione_ == Impostazione::fatta) // else once its pictures are read
+    if (!attesa_.inAttesa()) // else once its pictures are read
         abilitaRisposte(true);
 }
 

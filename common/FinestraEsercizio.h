@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AttesaEsercizio.h"
 #include "CaselleCornice.h"
 #include "FinestraId.h"
 #include "LayoutCornice.h"
@@ -52,7 +53,7 @@ public:
     // thread, and the answer controls wait disabled meanwhile.
     virtual void NuovoEsercizio();
     // A set-up is waiting for its letter's pictures.
-    bool inAttesa() const { return impostazione_ == Impostazione::inAttesa; }
+    bool inAttesa() const { return attesa_.inAttesa(); }
 
     // The controls the pupil answers with, walked from index 0 upwards:
     // the candidates, unless the family answers in another way.
@@ -116,6 +117,5 @@ private:
     KeyboardMenuBar* barraMenu_;
     std::unique_ptr<VerdettoCornice> verdetto_;
     TastieraEsercizio* tastiera_;
-    quint64 turno_ = 0; // the set-ups started
-    enum class Impostazione { fatta, inCorso, inAttesa } impostazione_ = Impostazione::fatta;
+    AttesaEsercizio attesa_;
 };
