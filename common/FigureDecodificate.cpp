@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureDecodificate.h"
 
+#include <functional>
+
 using LetturaViste::Voce;
 using VistaFigura::Firma;
 
@@ -42,24 +44,29 @@ bool FigureDecodificate::scartato(QChar lettera, int numero, const Firma& firma)
     return found != scartati_.constEnd() && found.value() == firma;
 }
 
-std::array<std::optional<Voce>, FigureDecodificate::viste>
-FigureDecodificate::giaDi(QChar lettera) const {
-    std::array<std::optional<Voce>, viste> copie;
-    for (int n = 1; n <= viste; ++n)
-        if (const auto found = decodificate_.constFind(percorso(lettera, n));
-            found != decodificate_.constEnd())
+namespace {
+
+// The letter's entries of a table by path, copied.
+template <typename T>
+std::array<std::optional<T>, FigureDecodificate::viste>
+diLettera(const QHash<QString, T>& tabella, const std::function<QString(int)>& percorso) {
+    std::array<std::optional<T>, FigureDecodificate::viste> copie;
+    for (int n = 1; n <= FigureDecodificate::viste; ++n)
+        if (const auto found = tabella.constFind(percorso(n)); found != tabella.constEnd())
             copie[n - 1] = *found;
     return copie;
 }
 
+} // namespace
+
+std::array<std::optional<Voce>, FigureDecodificate::viste>
+FigureDecodificate::giaDi(QChar lettera) const {
+    return diLettera(decodificate_, [&](int n) { return percorso(lettera, n); });
+}
+
 std::array<std::optional<Firma>, FigureDecodificate::viste>
 FigureDecodificate::scartatiDi(QChar lettera) const {
-    std::array<std::optional<Firma>, viste> copie;
-    for (int n = 1; n <= viste; ++n)
-        if (const auto found = scartati_.constFind(percorso(lettera, n));
-            found != scartati_.constEnd())
-            copie[n - 1] = *found;
-    return copie;
+    return diLettera(scartati_, [&](int n) { return percorso(lettera, n); });
 }
 
 void FigureDecodificate::ricorda(QChar lettera, const LetturaViste::Lettura& letta,

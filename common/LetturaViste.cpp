@@ -30,6 +30,13 @@ std::optional<FileAperto> Cartella::apriCopia(QChar lettera, int numero, int lat
         VistaFigura::percorsoCopia(percorso(), latoCopia, nomeFile(lettera, numero)));
 }
 
+qint64 pixel(const QList<QSize>& misure) {
+    qint64 n = 0;
+    for (QSize m : misure)
+        n += qint64(m.width()) * m.height();
+    return n;
+}
+
 bool piccole(const QList<QSize>& misure) {
     return std::all_of(misure.begin(), misure.end(),
                        [](QSize m) { return qint64(m.width()) * m.height() <= pixelInParallelo; });
@@ -108,14 +115,12 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
     if (!tutte && !esito.inutilizzabili.isEmpty())
         return finito();
 
-    if (modo.rinvia) {
-        qint64 totale = 0;
-        for (int i : std::as_const(lavori))
-            totale += qint64(misure[i].width()) * misure[i].height();
-        if (totale > pixelSubito) {
-            esito.rinviata = true;
-            return finito();
-        }
+    QList<QSize> daLeggere;
+    for (int i : std::as_const(lavori))
+        daLeggere << misure[i];
+    if (modo.rinvia && pixel(daLeggere) > pixelSubito) {
+        esito.rinviata = true;
+        return finito();
     }
     std::array<std::optional<FileAperto>, viste> copie;
     std::array<bool, viste> decodificata{};
@@ -128,11 +133,8 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
         if (!modo.soloEsito)
             esito.voci[i].immagine = std::move(immagine);
     };
-    QList<QSize> daLeggere;
-    for (int i : std::as_const(lavori)) {
+    for (int i : std::as_const(lavori))
         copie[i] = nomi.apriCopia(lettera, i + 1, lato);
-        daLeggere << misure[i];
-    }
     if (!decodificaTutte(int(lavori.size()), modo.parallelo && piccole(daLeggere), interrompi,
                          decodifica)) {
         esito.interrotta = true;
@@ -163,19 +165,16 @@ std::optional<DaDecodificare> daDecodificare(Cartella& cartella, QChar lettera, 
                           nullptr};
 }
 
-qint64 pixel(const std::vector<DaDecodificare>& viste) {
-    qint64 n = 0;
+QList<QSize> misure(const std::vector<DaDecodificare>& viste) {
+    QList<QSize> m;
     for (const DaDecodificare& x : viste)
-        n += qint64(x.misura.width()) * x.misura.height();
-    return n;
+        m << x.misura;
+    return m;
 }
 
 bool decodifica(std::vector<DaDecodificare>& viste, int lato,
                 VistaFigura::CopieVerificate* verificate, const std::atomic_bool* interrompi) {
-    QList<QSize> misure;
-    for (const DaDecodificare& x : viste)
-        misure << x.misura;
-    return decodificaTutte(int(viste.size()), piccole(misure), interrompi, [&](int k) {
+    return decodificaTutte(int(viste.size()), piccole(misure(viste)), interrompi, [&](int k) {
         DaDecodificare& x = viste[std::size_t(k)];
         x.immagine = VistaFigura::decodifica(x.vista, x.misura, std::move(x.copia), lato, x.chiave,
                                              verificate);

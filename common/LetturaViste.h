@@ -85,6 +85,8 @@ Lettura leggi(Cartella& cartella, QChar lettera, int lato, const Modo& modo);
 // several times its decoded size in memory for a while.
 constexpr qint64 pixelInParallelo = 1024 * 1024;
 bool piccole(const QList<QSize>& misure);
+// All their pixels together.
+qint64 pixel(const QList<QSize>& misure);
 // Views with more pixels than this all together would hold the window for
 // more than a frame while they decode (large photographs put in the folder):
 // a set-up that must not wait reads them on another thread.
@@ -110,7 +112,7 @@ struct DaDecodificare {
 // when it cannot be opened or has no usable header.
 std::optional<DaDecodificare> daDecodificare(Cartella& cartella, QChar lettera, int numero,
                                              int lato);
-qint64 pixel(const std::vector<DaDecodificare>& viste);
+QList<QSize> misure(const std::vector<DaDecodificare>& viste);
 // Decodes them for boxes of `lato`, side by side when they are small; false
 // when interrupted.
 bool decodifica(std::vector<DaDecodificare>& viste, int lato,

@@ -64,7 +64,7 @@ void RidecodificaViste::ridecodifica(const QList<PicturePtr>& mostrate, const QO
         figure_.tieni(vista.first);
     std::vector<DaDecodificare> lavori = mancanti(daDecodificare);
     const int lato = figure_.lato();
-    if (LetturaViste::pixel(lavori) <= LetturaViste::pixelSubito) {
+    if (LetturaViste::pixel(LetturaViste::misure(lavori)) <= LetturaViste::pixelSubito) {
         fondo_.annullaDecodifica();
         // All at once, so that they are decoded side by side.
         LetturaViste::decodifica(lavori, lato, &figure_.verificate(), nullptr);
