@@ -62,6 +62,27 @@ for title in "Trova la rotazione - 4" "Indica il tipo di rotazione" \
     focus_window "$title"
     before=$(atspi answers "$title") || die "reading the counters"
     [ "$before" = 0 ] || die "\"$title\" opened with $before answers"
+    # The keyboard does repeat: on the fresh exercise, a held arrow walks on
+    # from the first candidate. Checked before any answer, since an answered
+    # exercise may leave the focus on "avanti", where no arrow leads on.
+    if [ "$title" = "Trova la rotazione - 4" ]; then
+        first=$(atspi focus "$title")
+        for _ in $(seq 12); do
+            [ "$first" = "Figura 1" ] && break
+            timeout 10 xdotool key Tab
+            first=$(atspi focus "$title")
+        done
+        [ "$first" = "Figura 1" ] || die "Tab never reached \"Figura 1\" (focus on \"$first\")"
+        hold Right
+        last=$(atspi focus "$title")
+        echo "Right held 3 s: from \"$first\" to \"$last\""
+        after=$(atspi answers "$title") || die "reading the counters"
+        [ "$after" = 0 ] || die "a held arrow counted $after answers"
+        # Two steps or more: the arrow repeated (the row has four).
+        if [[ $last == "Figura "? ]] && ((${last#Figura } >= 3)); then
+            repeated=1
+        fi
+    fi
     for key in 1 Tab:space Return; do
         if [ "${key%%:*}" = Tab ]; then
             timeout 10 xdotool key Tab
@@ -73,18 +94,6 @@ for title in "Trova la rotazione - 4" "Indica il tipo di rotazione" \
         ((after - before <= 1)) || die "holding $key for 3 s in \"$title\" counted $((after - before)) answers"
         before=$after
     done
-    # The keyboard did repeat: a held arrow walks on from the first candidate.
-    if [ "$title" = "Trova la rotazione - 4" ]; then
-        timeout 10 xdotool key Tab
-        first=$(atspi focus "$title")
-        hold Right
-        last=$(atspi focus "$title")
-        echo "Right held 3 s: from \"$first\" to \"$last\""
-        # Two steps or more: the arrow repeated (the row has four).
-        if [[ $first == "Figura "? && $last == "Figura "? ]] && ((${last#Figura } - ${first#Figura } >= 2)); then
-            repeated=1
-        fi
-    fi
     back_to_menu "$title"
 done
 ((repeated)) || die "a held arrow moved the focus once at most: the keyboard does not repeat here"
