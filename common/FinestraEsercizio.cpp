@@ -37,7 +37,6 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     setCentralWidget(area_);
     caselle_ = std::make_unique<CaselleCornice>(*area_, ctx_.memorizzate);
     scala_ = std::make_unique<ScalaCornice>(*area_, ctx_.memorizzate, ctx_.figure);
-    connect(&area_->scaler(), &UniformScaler::scaleChanged, this, [this] { scala_->adatta(); });
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
     const MenuCornice menu = MenuCornice::crea(*this);
@@ -74,18 +73,6 @@ FinestraEsercizio::~FinestraEsercizio() {
 
 void FinestraEsercizio::conCursoreFreccia(QWidget* control) {
     scala_->conCursoreFreccia(control);
-}
-
-void FinestraEsercizio::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    scala_->adatta();
-}
-
-bool FinestraEsercizio::event(QEvent* event) {
-    const bool done = QMainWindow::event(event);
-    if (event->type() == QEvent::ScreenChangeInternal && isVisible())
-        scala_->adatta();
-    return done;
 }
 
 void FinestraEsercizio::resizeEvent(QResizeEvent* event) {

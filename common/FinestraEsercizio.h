@@ -98,11 +98,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // A window moved to a screen of another pixel ratio needs its pictures
-    // decoded for that screen.
-    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -9,13 +9,27 @@
 #include "common/platform/ImageBox.h"
 #include "common/platform/Twips.h"
 
+#include <QEvent>
 #include <QLayout>
 
 #include <cmath>
 
 ScalaCornice::ScalaCornice(ColouredArea& area, FigureMemorizzate& memorizzate,
                            BibliotecaFigure& figure)
-    : area_(area), memorizzate_(memorizzate), figure_(figure) {}
+    : area_(area), memorizzate_(memorizzate), figure_(figure) {
+    connect(&area_.scaler(), &UniformScaler::scaleChanged, this, &ScalaCornice::adatta);
+    area_.window()->installEventFilter(this);
+}
+
+bool ScalaCornice::eventFilter(QObject* watched, QEvent* event) {
+    // Shown, or moved to a screen of another pixel ratio: the pictures are
+    // decoded for that screen.
+    const QEvent::Type type = event->type();
+    if (watched == area_.window() &&
+        (type == QEvent::Show || (type == QEvent::ScreenChangeInternal && area_.isVisible())))
+        adatta();
+    return false;
+}
 
 void ScalaCornice::conCursoreFreccia(QWidget* control) {
     control->setCursor(memorizzate_.cursoreFreccia(area_.scaler().scale()));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 
 class BibliotecaFigure;
 class ColouredArea;
@@ -10,8 +11,9 @@ class QWidget;
 
 // What follows the scale a frame is shown at: the arrow pointer of the
 // controls that have it, and the figure pictures, decoded for the pixels
-// their boxes have on the screen now.
-class ScalaCornice {
+// their boxes have on the screen now. It follows the area's scale, and the
+// window's showing and moves to another screen, on its own.
+class ScalaCornice : public QObject {
 public:
     ScalaCornice(ColouredArea& area, FigureMemorizzate& memorizzate, BibliotecaFigure& figure);
 
@@ -19,6 +21,9 @@ public:
     void conCursoreFreccia(QWidget* control);
     // After a change of scale or of screen.
     void adatta();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ColouredArea& area_;
