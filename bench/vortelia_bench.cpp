@@ -13,6 +13,7 @@
 // sounds. --quick (the CI smoke run) takes a few samples, offscreen, and
 // judges no target.
 
+#include "BenchTable.h"
 #include "MonotonicClock.h"
 
 #include "doubles/Pupil.h"
@@ -56,142 +57,8 @@
 #include <functional>
 #include <optional>
 
+namespace Bench {
 namespace {
-
-struct Options {
-    int starts = 31;  // start-up runs of each program per platform
-    int memory = 5;   // memory runs of each program per platform
-    int fresh = 40;   // first calls, each on a fresh window and library
-    int calls = 300;  // repeated calls on one window
-    int clicks = 300; // clicks of each kind
-    int checks = 9;   // data checks, each on a fresh library
-    bool targets = true;
-    bool offscreenOnly = false;
-};
-
-// ---- statistics and the table ------------------------------------------------
-
-double median(QList<double> values) {
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-struct Row {
-    QString measure;
-    QString unit;
-    double program = 0;
-    std::optional<double> baseline;
-    QString target; // empty: shown for information
-    std::function<bool(const Row&)> met;
-    int samples = 0;
-    // The spread of the program's samples, where they are shown.
-    std::optional<std::pair<double, double>> spread = {};
-};
-
-// The row of a measure: the median of `samples`, their minimum and maximum.
-Row measured(QString measure, QString unit, const QList<double>& samples,
-             std::optional<double> baseline, QString target, std::function<bool(const Row&)> met) {
-    Row row{std::move(measure), std::move(unit), median(samples),    baseline,
-            std::move(target),  std::move(met),  int(samples.size())};
-    if (!samples.isEmpty())
-        row.spread = std::pair{*std::min_element(samples.begin(), samples.end()),
-                               *std::max_element(samples.begin(), samples.end())};
-    return row;
-}
-
-QList<Row> table;
-QString soundStates; // of the QSoundEffects behind the clicks' sounds
-
-void add(Row row) {
-    std::fprintf(stderr, "  %s\n", qPrintable(row.measure));
-    table << std::move(row);
-}
-
-QString number(double value, const QString& unit) {
-    return QString::number(value, 'f', unit == QLatin1String("us") ? 1 : 2);
-}
-
-void printTable(const Options& options) {
-    const QStringList head = {QStringLiteral("measure (median)"),
-                              QStringLiteral("unit"),
-                              QStringLiteral("n"),
-                              QStringLiteral("Vortelia"),
-                              QStringLiteral("min - max"),
-                              QStringLiteral("baseline"),
-                              QStringLiteral("ratio"),
-                              QStringLiteral("target"),
-                              QStringLiteral("result")};
-    QList<QStringList> lines;
-    int passed = 0;
-    int missed = 0;
-    for (const Row& r : table) {
-        QString verdict = QStringLiteral("-");
-        if (!r.target.isEmpty() && options.targets) {
-            // A row without samples meets nothing.
-            const bool ok = r.samples > 0 && r.met(r);
-            verdict = ok ? QStringLiteral("PASS") : QStringLiteral("MISS");
-            ++(ok ? passed : missed);
-        }
-        lines << QStringList{r.measure,
-                             r.unit,
-                             QString::number(r.samples),
-                             number(r.program, r.unit),
-                             r.spread ? number(r.spread->first, r.unit) + QStringLiteral(" - ") +
-                                            number(r.spread->second, r.unit)
-                                      : QStringLiteral("-"),
-                             r.baseline ? number(*r.baseline, r.unit) : QStringLiteral("-"),
-                             r.baseline && *r.baseline > 0
-                                 ? QString::number(r.program / *r.baseline, 'f', 2) +
-                                       QLatin1Char('x')
-                                 : QStringLiteral("-"),
-                             r.target.isEmpty() ? QStringLiteral("-") : r.target,
-                             verdict};
-    }
-    QList<qsizetype> width(head.size(), 0);
-    for (const QStringList& l : QList<QStringList>{head} + lines)
-        for (qsizetype c = 0; c < l.size(); ++c)
-            width[c] = std::max(width[c], l[c].size());
-    const auto print = [&](const QStringList& l) {
-        QString out;
-        for (qsizetype c = 0; c < l.size(); ++c) {
-            // Text left, figures right.
-            const bool left = c == 0 || c == 1 || c >= 7;
-            out += QLatin1String("| ") +
-                   (left ? l[c].leftJustified(width[c]) : l[c].rightJustified(width[c])) +
-                   QLatin1Char(' ');
-        }
-        std::printf("%s|\n", qPrintable(out));
-    };
-    print(head);
-    QStringList rule;
-    for (qsizetype w : width)
-        rule << QString(w, QLatin1Char('-'));
-    print(rule);
-    for (const QStringList& l : lines)
-        print(l);
-    if (options.targets)
-        std::printf("\ntargets: %d PASS, %d MISS\n", passed, missed);
-    std::printf(
-        "\nbaselines: start-up and memory: bench_bare_qt, a QMainWindow with a menu bar, run\n"
-        "the same way; data check: QImageReader decoding the same 208 files at the same size;\n"
-        "NuovoEsercizio first call: a bare QWidget whose N QLabels each get setPixmap of the\n"
-        "same jpg files freshly read with QImageReader; repeated: the same labels given\n"
-        "already-loaded pixmaps; click: QTest::mouseClick on a bare QWidget whose click hides a\n"
-        "label, shows another and sets a counter's text.\n"
-        "sounds during the clicks: QtSoundPlayer, effects %s.\n",
-        qPrintable(soundStates));
-}
-
-const auto ratioAtMost = [](double limit) {
-    return [limit](const Row& r) { return r.baseline && r.program <= limit * *r.baseline; };
-};
-const auto below = [](double limit) { return [limit](const Row& r) { return r.program < limit; }; };
-const auto aboveBaselineAtMost = [](double limit) {
-    return [limit](const Row& r) { return r.baseline && r.program - *r.baseline <= limit; };
-};
 
 // ---- whole processes ---------------------------------------------------------
 
@@ -242,7 +109,7 @@ const QString bareProbe = QStringLiteral("bench_bare_qt");
 
 const QString start = QStringLiteral("start");
 
-void benchStartUp(const Options& o, const QString& platform, const QString& label) {
+void benchStartUp(const Options& o, Table& table, const QString& platform, const QString& label) {
     // Once untimed each: the files are then in the page cache for both alike.
     runProbe(programProbe, platform, start);
     runProbe(bareProbe, platform, start);
@@ -258,18 +125,18 @@ void benchStartUp(const Options& o, const QString& platform, const QString& labe
             (first ? programShown : bareShown) << p.flushedMs - p.showMs;
         }
     }
-    add(measured(QStringLiteral("start-up to first painted window, %1").arg(label),
-                 QStringLiteral("ms"), program, median(bare), QStringLiteral("<= 1.15x"),
-                 ratioAtMost(1.15)));
-    add(measured(QStringLiteral("  the same, bare Qt program, %1").arg(label), QStringLiteral("ms"),
-                 bare, {}, QString(), {}));
-    add(measured(QStringLiteral("  of which to QApplication, %1").arg(label), QStringLiteral("ms"),
-                 programApp, median(bareApp), QString(), {}));
-    add(measured(QStringLiteral("  of which show() to painted, %1").arg(label),
-                 QStringLiteral("ms"), programShown, median(bareShown), QString(), {}));
+    table.add(measured(QStringLiteral("start-up to first painted window, %1").arg(label),
+                       QStringLiteral("ms"), program, median(bare), QStringLiteral("<= 1.15x"),
+                       ratioAtMost(1.15)));
+    table.add(measured(QStringLiteral("  the same, bare Qt program, %1").arg(label),
+                       QStringLiteral("ms"), bare, {}, QString(), {}));
+    table.add(measured(QStringLiteral("  of which to QApplication, %1").arg(label),
+                       QStringLiteral("ms"), programApp, median(bareApp), QString(), {}));
+    table.add(measured(QStringLiteral("  of which show() to painted, %1").arg(label),
+                       QStringLiteral("ms"), programShown, median(bareShown), QString(), {}));
 }
 
-void benchMemory(const Options& o, const QString& platform, const QString& label) {
+void benchMemory(const Options& o, Table& table, const QString& platform, const QString& label) {
     const auto peak = [&](const QString& mode, QList<double>& program, QList<double>& bare) {
         for (int i = 0; i < o.memory; ++i) {
             if (const Probe p = runProbe(programProbe, platform, mode); p.ok)
@@ -281,20 +148,20 @@ void benchMemory(const Options& o, const QString& platform, const QString& label
     QList<double> program, bare, programStart, bareStart;
     peak(QStringLiteral("memory"), program, bare);
     peak(QStringLiteral("memory-start"), programStart, bareStart);
-    add({QStringLiteral("peak resident memory, every window opened, %1").arg(label),
-         QStringLiteral("MB"), median(program), median(bare), QStringLiteral("<= baseline + 15"),
-         aboveBaselineAtMost(15), int(program.size())});
-    add({QStringLiteral("  the same, start window only, %1").arg(label),
-         QStringLiteral("MB"),
-         median(programStart),
-         median(bareStart),
-         QString(),
-         {},
-         int(programStart.size())});
+    table.add({QStringLiteral("peak resident memory, every window opened, %1").arg(label),
+               QStringLiteral("MB"), median(program), median(bare),
+               QStringLiteral("<= baseline + 15"), aboveBaselineAtMost(15), int(program.size())});
+    table.add({QStringLiteral("  the same, start window only, %1").arg(label),
+               QStringLiteral("MB"),
+               median(programStart),
+               median(bareStart),
+               QString(),
+               {},
+               int(programStart.size())});
 }
 
 // Every window opened in full screen on a 1920x1080 screen (offscreen).
-void benchMemoryFullScreen(const Options& o, const QString& platform) {
+void benchMemoryFullScreen(const Options& o, Table& table, const QString& platform) {
     const QStringList full = {QStringLiteral("--schermo-intero")};
     QList<double> program, bare;
     for (int i = 0; i < o.memory; ++i) {
@@ -303,7 +170,8 @@ void benchMemoryFullScreen(const Options& o, const QString& platform) {
         if (const Probe p = runProbe(bareProbe, platform, QStringLiteral("memory"), full); p.ok)
             bare << p.hwmMb;
     }
-    add({QStringLiteral("peak resident memory, every window in full screen 1920x1080, offscreen"),
+    table.add(
+        {QStringLiteral("peak resident memory, every window in full screen 1920x1080, offscreen"),
          QStringLiteral("MB"), median(program), median(bare), QStringLiteral("<= baseline + 15"),
          aboveBaselineAtMost(15), int(program.size())});
 }
@@ -326,6 +194,7 @@ struct Services {
     ClockRandom rnd;
     QtMessageBox messaggi;
     QtSoundPlayer suoni;
+    QString soundStates; // of the QSoundEffects behind the clicks' sounds
 
     Services() {
         rnd.seed(20240611);
@@ -410,7 +279,7 @@ QString jpg(const QString& folder, int sample, int n) {
     return QStringLiteral("%1/jpg/%2%3.jpg").arg(folder).arg(QChar(u'a' + sample % 26)).arg(n);
 }
 
-void benchNuovoEsercizio(const Options& o, Services& s) {
+void benchNuovoEsercizio(const Options& o, Table& table, Services& s) {
     for (const Family& f : families) {
         const bool eight = f.pictures == 8;
 
@@ -437,10 +306,11 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
                 TestBench::flush();
             }
         }
-        add({QStringLiteral("NuovoEsercizio first call, not yet decoded, %1")
-                 .arg(QLatin1String(f.name)),
-             QStringLiteral("us"), median(first), median(firstBare),
-             eight ? QStringLiteral("< 2000 us") : QString(), below(2000), int(first.size())});
+        table.add({QStringLiteral("NuovoEsercizio first call, not yet decoded, %1")
+                       .arg(QLatin1String(f.name)),
+                   QStringLiteral("us"), median(first), median(firstBare),
+                   eight ? QStringLiteral("< 2000 us") : QString(), below(2000),
+                   int(first.size())});
 
         // Repeated calls: the window stays open, every picture already decoded.
         QList<double> again, againBare;
@@ -467,9 +337,10 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
                 TestBench::flush();
             }
         }
-        add({QStringLiteral("NuovoEsercizio repeated, %1").arg(QLatin1String(f.name)),
-             QStringLiteral("us"), median(again), median(againBare),
-             eight ? QStringLiteral("< 2000 us") : QString(), below(2000), int(again.size())});
+        table.add({QStringLiteral("NuovoEsercizio repeated, %1").arg(QLatin1String(f.name)),
+                   QStringLiteral("us"), median(again), median(againBare),
+                   eight ? QStringLiteral("< 2000 us") : QString(), below(2000),
+                   int(again.size())});
     }
 }
 
@@ -479,7 +350,7 @@ void benchNuovoEsercizio(const Options& o, Services& s) {
 // the offscreen platform (1920x1080 and 3840x2160): the set-up with eight
 // candidates, and the new layout when the window changes between the two
 // (pictures decoded again included), each with the target the window must meet.
-void benchScaled(const Options& o, Services& s) {
+void benchScaled(const Options& o, Table& table, Services& s) {
     Instance p(s);
     auto* w = p.open<FinestraEsercizio>(FinestraId::FormEs3);
     const auto setUps = [&] {
@@ -508,9 +379,9 @@ void benchScaled(const Options& o, Services& s) {
     const QSize normal = w->size();
     const int normalSide = p.figure.latoPixel();
     const QList<double> small = setUps();
-    add(measured(QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), normal size"),
-                 QStringLiteral("us"), small, median(bareSetUps(normalSide)),
-                 QStringLiteral("< 1000 us"), below(1000)));
+    table.add(measured(QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), normal size"),
+                       QStringLiteral("us"), small, median(bareSetUps(normalSide)),
+                       QStringLiteral("< 1000 us"), below(1000)));
 
     struct Board {
         const char* name;
@@ -558,16 +429,16 @@ void benchScaled(const Options& o, Services& s) {
         const QString size = QStringLiteral("%1x%2").arg(full.width()).arg(full.height());
         const QString setUpTarget = QStringLiteral("< %1 us").arg(board.setUp);
         const QString layoutTarget = QStringLiteral("< %1 us").arg(board.layout);
-        add(measured(QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), full screen %1, "
-                                    "%2 px boxes")
-                         .arg(size)
-                         .arg(fullSide),
-                     QStringLiteral("us"), large, median(bareSetUps(fullSide)), setUpTarget,
-                     below(board.setUp)));
-        add(measured(
+        table.add(measured(QStringLiteral("NuovoEsercizio, FormEs3 (8 candidates), full screen %1, "
+                                          "%2 px boxes")
+                               .arg(size)
+                               .arg(fullSide),
+                           QStringLiteral("us"), large, median(bareSetUps(fullSide)), setUpTarget,
+                           below(board.setUp)));
+        table.add(measured(
             QStringLiteral("new layout, FormEs3 normal size to full screen %1, painted").arg(size),
             QStringLiteral("us"), toFull, {}, layoutTarget, below(board.layout)));
-        add(measured(
+        table.add(measured(
             QStringLiteral("new layout, FormEs3 full screen %1 to normal size, painted").arg(size),
             QStringLiteral("us"), toNormal, {}, layoutTarget, below(board.layout)));
     }
@@ -623,7 +494,7 @@ QList<double> bareClicks(int n) {
 // Every view a large photograph (one noisy 3000 x 3000 JPEG under all 208
 // names): a set-up holds the window only while it starts, and the exercise
 // is dealt once the letter is read on another thread.
-void benchLargeViews(const Options& o, Services& s) {
+void benchLargeViews(const Options& o, Table& table, Services& s) {
     QTemporaryDir dir;
     const QString jpg = dir.path() + QStringLiteral("/jpg");
     QDir().mkpath(jpg);
@@ -657,14 +528,14 @@ void benchLargeViews(const Options& o, Services& s) {
         dealt << double(ready.nsecsElapsed()) / 1e6;
         TestBench::flush();
     }
-    add(measured(QStringLiteral("NuovoEsercizio, FormEs3, every view 3000x3000, window held"),
-                 QStringLiteral("us"), held, {}, QStringLiteral("< 16000 us"), below(16000)));
-    add(measured(QStringLiteral("  the same, until the exercise is dealt"), QStringLiteral("ms"),
-                 dealt, {}, QString(), {}));
+    table.add(measured(QStringLiteral("NuovoEsercizio, FormEs3, every view 3000x3000, window held"),
+                       QStringLiteral("us"), held, {}, QStringLiteral("< 16000 us"), below(16000)));
+    table.add(measured(QStringLiteral("  the same, until the exercise is dealt"),
+                       QStringLiteral("ms"), dealt, {}, QString(), {}));
 }
 
 // The check app/main.cpp runs once the start window is shown.
-void benchDataCheck(const Options& o, Services& s) {
+void benchDataCheck(const Options& o, Table& table, Services& s) {
     QList<double> check, bare;
     for (int i = 0; i < o.checks; ++i) {
         Instance p(s);
@@ -678,13 +549,13 @@ void benchDataCheck(const Options& o, Services& s) {
                     }
                 }) / 1000;
     }
-    add({QStringLiteral("data check, ControlloDati::controlla"),
-         QStringLiteral("ms"),
-         median(check),
-         median(bare),
-         QString(),
-         {},
-         int(check.size())});
+    table.add({QStringLiteral("data check, ControlloDati::controlla"),
+               QStringLiteral("ms"),
+               median(check),
+               median(bare),
+               QString(),
+               {},
+               int(check.size())});
 }
 
 [[noreturn]] void broken(const char* what) {
@@ -692,15 +563,15 @@ void benchDataCheck(const Options& o, Services& s) {
     std::exit(1);
 }
 
-void benchClicks(const Options& o, Services& s) {
+void benchClicks(const Options& o, Table& table, Services& s) {
     const double bare = median(bareClicks(o.clicks));
     Instance p(s);
     p.decodeEveryPicture();
     const StatoCondiviso& stato = p.programma.stato();
     const auto row = [&](const char* what, const QList<double>& samples) {
-        add({QStringLiteral("click to end of feedback, %1").arg(QLatin1String(what)),
-             QStringLiteral("us"), median(samples), bare, QStringLiteral("< 500 us"), below(500),
-             int(samples.size())});
+        table.add({QStringLiteral("click to end of feedback, %1").arg(QLatin1String(what)),
+                   QStringLiteral("us"), median(samples), bare, QStringLiteral("< 500 us"),
+                   below(500), int(samples.size())});
     };
 
     QList<double> right, wrong;
@@ -749,6 +620,7 @@ void benchClicks(const Options& o, Services& s) {
 }
 
 } // namespace
+} // namespace Bench
 
 // Qt's notes about the offscreen platform and the missing audio device would
 // bury the table.
@@ -758,6 +630,7 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
 }
 
 int main(int argc, char* argv[]) {
+    using namespace Bench;
     // The program's heap, as app/main.cpp sets it up: the set-ups measured
     // here allocate their pictures from it.
     SharedHeap::useOne();
@@ -817,22 +690,21 @@ int main(int argc, char* argv[]) {
         platforms << std::pair{QStringLiteral("xcb"), QStringLiteral("Xvfb")};
 
     std::fprintf(stderr, "measuring:\n");
+    Table table;
     for (const auto& [platform, label] : platforms)
-        benchStartUp(o, platform, label);
+        benchStartUp(o, table, platform, label);
     for (const auto& [platform, label] : platforms)
-        benchMemory(o, platform, label);
-    benchMemoryFullScreen(o, fullHd);
+        benchMemory(o, table, platform, label);
+    benchMemoryFullScreen(o, table, fullHd);
     Services services;
-    benchDataCheck(o, services);
-    benchNuovoEsercizio(o, services);
-    benchScaled(o, services);
-    benchLargeViews(o, services);
-    benchClicks(o, services);
+    benchDataCheck(o, table, services);
+    benchNuovoEsercizio(o, table, services);
+    benchScaled(o, table, services);
+    benchLargeViews(o, table, services);
+    benchClicks(o, table, services);
 
-    bool failed = false;
-    for (const Row& r : table)
-        failed = failed || r.samples == 0;
+    const bool failed = table.anyEmpty();
     std::printf("\n");
-    printTable(o);
+    table.print(o, services.soundStates);
     return failed ? 1 : 0;
 }
