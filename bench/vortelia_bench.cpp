@@ -13,6 +13,7 @@
 // sounds. --quick (the CI smoke run) takes a few samples, offscreen, and
 // judges no target.
 
+#include "BenchServices.h"
 #include "BenchTable.h"
 #include "ProcessRows.h"
 
@@ -24,12 +25,8 @@
 #include "app/Programma.h"
 #include "common/BibliotecaFigure.h"
 #include "common/FinestraEsercizio.h"
-#include "common/ModuloColoriSuoni.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/ClockRandom.h"
 #include "common/platform/PictureButton.h"
-#include "common/platform/QtMessageBox.h"
-#include "common/platform/QtSoundPlayer.h"
 #include "common/platform/SharedHeap.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
@@ -40,108 +37,20 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
-#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <optional>
 
 namespace Bench {
 namespace {
-
-// ---- in this process ---------------------------------------------------------
-
-template <typename F> double microseconds(F&& f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    const auto end = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::micro>(end - start).count();
-}
-
-// The services app/main.cpp makes, with a fixed seed so that runs compare.
-struct Services {
-    QString folder = QCoreApplication::applicationDirPath();
-    // The side figure boxes need at the normal size on this screen.
-    int pixelSide =
-        std::min(240, int(std::ceil(120 * QGuiApplication::primaryScreen()->devicePixelRatio())));
-    ClockRandom rnd;
-    QtMessageBox messaggi;
-    QtSoundPlayer suoni;
-    QString soundStates; // of the QSoundEffects behind the clicks' sounds
-
-    Services() {
-        rnd.seed(20240611);
-        suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
-        // The program has seconds between start and the first answer: let the
-        // sounds finish loading so that a click finds them as a pupil's would.
-        QElapsedTimer waited;
-        waited.start();
-        const auto loading = [this] {
-            for (QSoundEffect* e : suoni.findChildren<QSoundEffect*>())
-                if (e->status() == QSoundEffect::Loading)
-                    return true;
-            return false;
-        };
-        while (loading() && waited.elapsed() < 3000)
-            QTest::qWait(10);
-        QStringList states;
-        for (QSoundEffect* e : suoni.findChildren<QSoundEffect*>())
-            states << QString::fromLatin1(
-                QMetaEnum::fromType<QSoundEffect::Status>().valueToKey(e->status()));
-        soundStates = states.join(QLatin1Char(' '));
-    }
-};
-
-// A program: its picture library and its window keeper.
-struct Instance {
-    BibliotecaFigure figure;
-    Programma programma;
-
-    explicit Instance(Services& s) : Instance(s, s.folder) {}
-    Instance(Services& s, const QString& folder)
-        : figure(folder, s.pixelSide),
-          programma(s.rnd, s.messaggi, s.suoni, figure, folder, creaFinestra, [] {}) {}
-
-    void decodeEveryPicture() {
-        for (char letter = 'a'; letter <= 'z'; ++letter)
-            for (int n = 1; n <= 8; ++n)
-                figure.immagine(QLatin1Char(letter), n);
-    }
-
-    template <typename W> W* open(FinestraId id) {
-        programma.mostra(id);
-        TestBench::flush();
-        return qobject_cast<W*>(programma.finestraCorrente());
-    }
-};
-
-// N labels the size of a figure box, as plain Qt shows N pictures.
-struct BareLabels {
-    QWidget window;
-    QList<QLabel*> labels;
-
-    explicit BareLabels(int n) {
-        for (int i = 0; i < n; ++i) {
-            auto* label = new QLabel(&window);
-            label->setGeometry(8 + (i % 4) * 128, 8 + (i / 4) * 128, 120, 120);
-            label->setScaledContents(true);
-            labels << label;
-        }
-        window.resize(8 + 4 * 128, 8 + 2 * 128);
-        window.show();
-        TestBench::flush();
-    }
-};
 
 struct Family {
     FinestraId id;
@@ -157,10 +66,6 @@ const QList<Family> families = {
     {FinestraId::FormEs1, "FormEs1, find symmetry, 8", 8},
     {FinestraId::FormEs4, "FormEs4, rotation type, 4 views", 4},
 };
-
-QString jpg(const QString& folder, int sample, int n) {
-    return QStringLiteral("%1/jpg/%2%3.jpg").arg(folder).arg(QChar(u'a' + sample % 26)).arg(n);
-}
 
 void benchNuovoEsercizio(const Options& o, Table& table, Services& s) {
     for (const Family& f : families) {
@@ -226,8 +131,6 @@ void benchNuovoEsercizio(const Options& o, Table& table, Services& s) {
                    int(again.size())});
     }
 }
-
-[[noreturn]] void broken(const char* what);
 
 // An exercise window at the normal size and in full screen on each screen of
 // the offscreen platform (1920x1080 and 3840x2160): the set-up with eight
@@ -439,11 +342,6 @@ void benchDataCheck(const Options& o, Table& table, Services& s) {
                QString(),
                {},
                int(check.size())});
-}
-
-[[noreturn]] void broken(const char* what) {
-    std::fprintf(stderr, "click did not do its work: %s\n", what);
-    std::exit(1);
 }
 
 void benchClicks(const Options& o, Table& table, Services& s) {
