@@ -15,136 +15,18 @@
 
 #include "BenchServices.h"
 #include "BenchTable.h"
+#include "ClickRows.h"
 #include "ProcessRows.h"
 #include "ScaledRows.h"
 #include "SetUpRows.h"
 
-#include "doubles/Pupil.h"
-#include "doubles/TestBench.h"
-
-#include "common/StatoCondiviso.h"
-#include "common/platform/PictureButton.h"
 #include "common/platform/SharedHeap.h"
-#include "exercises/rotation_build/FormaRotazione.h"
-#include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QTemporaryFile>
-#include <QTest>
 
 #include <cstdio>
-#include <functional>
-#include <optional>
-
-namespace Bench {
-namespace {
-
-// A box that reports a click as plain Qt widgets do.
-class BareBox : public QWidget {
-public:
-    using QWidget::QWidget;
-    std::function<void()> onClick;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override { pressed_ = e->button() == Qt::LeftButton; }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (pressed_ && rect().contains(e->position().toPoint()) && onClick)
-            onClick();
-        pressed_ = false;
-    }
-
-private:
-    bool pressed_ = false;
-};
-
-QList<double> bareClicks(int n) {
-    QWidget window;
-    auto* box = new BareBox(&window);
-    box->setGeometry(8, 8, 120, 120);
-    auto* yes = new QLabel(QStringLiteral(":-)"), &window);
-    auto* no = new QLabel(QStringLiteral(":-("), &window);
-    auto* counter = new QLabel(QStringLiteral("0"), &window);
-    yes->setGeometry(136, 8, 40, 40);
-    no->setGeometry(136, 8, 40, 40);
-    counter->setGeometry(136, 56, 60, 40);
-    int count = 0;
-    box->onClick = [&] {
-        const bool right = ++count % 2 == 0;
-        yes->setVisible(right);
-        no->setVisible(!right);
-        counter->setText(QString::number(count));
-    };
-    window.resize(200, 140);
-    window.show();
-    TestBench::flush();
-    QList<double> samples;
-    for (int i = 0; i < n; ++i) {
-        samples << microseconds([&] { TestBench::click(box); });
-        TestBench::flush();
-    }
-    return samples;
-}
-
-void benchClicks(const Options& o, Table& table, Services& s) {
-    const double bare = median(bareClicks(o.clicks));
-    Instance p(s);
-    p.decodeEveryPicture();
-    const StatoCondiviso& stato = p.programma.stato();
-    const auto row = [&](const char* what, const QList<double>& samples) {
-        table.add({QStringLiteral("click to end of feedback, %1").arg(QLatin1String(what)),
-                   QStringLiteral("us"), median(samples), bare, QStringLiteral("< 500 us"),
-                   below(500), int(samples.size())});
-    };
-
-    QList<double> right, wrong;
-    auto* find = p.open<TrovaRotazione>(FinestraId::FormEs3);
-    for (int i = 0; i < o.clicks; ++i) {
-        QWidget* box = Pupil::rightAnswers(find, stato).first();
-        right << microseconds([&] { TestBench::click(box); });
-        if (!find->BottoneAvanti->isEnabled())
-            broken("right pick");
-        TestBench::flush();
-        find->BottoneAvanti_Click();
-        TestBench::flush();
-    }
-    for (int i = 0; i < o.clicks; ++i) {
-        QWidget* box = Pupil::wrongAnswer(find, stato);
-        const int errati = stato.NumeroErrati;
-        wrong << microseconds([&] { TestBench::click(box); });
-        if (stato.NumeroErrati == errati)
-            broken("wrong pick");
-        TestBench::flush();
-    }
-    row("Esatto (FormEs3)", right);
-    row("Errato (FormEs3)", wrong);
-
-    QList<double> pick, last;
-    auto* build = p.open<FormaRotazione>(FinestraId::FormEs11);
-    for (int i = 0; i < o.clicks; ++i) {
-        const auto next = [&] { return Pupil::rightAnswers(build, stato).first(); };
-        QWidget* box = next();
-        pick << microseconds([&] { TestBench::click(box); });
-        if (build->ProssimaCasella != 2)
-            broken("first right pick");
-        TestBench::flush();
-        TestBench::click(next());
-        TestBench::flush();
-        box = next();
-        last << microseconds([&] { TestBench::click(box); });
-        if (!build->BottoneAvanti->isEnabled())
-            broken("last right pick");
-        TestBench::flush();
-        build->BottoneAvanti_Click();
-        TestBench::flush();
-    }
-    row("right pick in a build window (FormEs11)", pick);
-    row("last right pick, Esatto (FormEs11)", last);
-}
-
-} // namespace
-} // namespace Bench
+#include <utility>
 
 // Qt's notes about the offscreen platform and the missing audio device would
 // bury the table.
