@@ -63,6 +63,16 @@ QList<double> bareClicks(int n) {
     return samples;
 }
 
+// The time from a click on `box` to the end of its feedback; the run stops
+// when `done` finds that the click did not do its work.
+double timedClick(QWidget* box, const std::function<bool()>& done, const char* what) {
+    const double us = microseconds([&] { TestBench::click(box); });
+    if (!done())
+        broken(what);
+    TestBench::flush();
+    return us;
+}
+
 } // namespace
 
 void benchClicks(const Options& o, Table& table, Services& s) {
@@ -80,20 +90,16 @@ void benchClicks(const Options& o, Table& table, Services& s) {
     auto* find = p.open<TrovaRotazione>(FinestraId::FormEs3);
     for (int i = 0; i < o.clicks; ++i) {
         QWidget* box = Pupil::rightAnswers(find, stato).first();
-        right << microseconds([&] { TestBench::click(box); });
-        if (!find->BottoneAvanti->isEnabled())
-            broken("right pick");
-        TestBench::flush();
+        right << timedClick(
+            box, [&] { return find->BottoneAvanti->isEnabled(); }, "right pick");
         find->BottoneAvanti_Click();
         TestBench::flush();
     }
     for (int i = 0; i < o.clicks; ++i) {
         QWidget* box = Pupil::wrongAnswer(find, stato);
         const int errati = stato.NumeroErrati;
-        wrong << microseconds([&] { TestBench::click(box); });
-        if (stato.NumeroErrati == errati)
-            broken("wrong pick");
-        TestBench::flush();
+        wrong << timedClick(
+            box, [&] { return stato.NumeroErrati != errati; }, "wrong pick");
     }
     row("Esatto (FormEs3)", right);
     row("Errato (FormEs3)", wrong);
@@ -103,17 +109,13 @@ void benchClicks(const Options& o, Table& table, Services& s) {
     for (int i = 0; i < o.clicks; ++i) {
         const auto next = [&] { return Pupil::rightAnswers(build, stato).first(); };
         QWidget* box = next();
-        pick << microseconds([&] { TestBench::click(box); });
-        if (build->ProssimaCasella != 2)
-            broken("first right pick");
-        TestBench::flush();
+        pick << timedClick(
+            box, [&] { return build->ProssimaCasella == 2; }, "first right pick");
         TestBench::click(next());
         TestBench::flush();
         box = next();
-        last << microseconds([&] { TestBench::click(box); });
-        if (!build->BottoneAvanti->isEnabled())
-            broken("last right pick");
-        TestBench::flush();
+        last << timedClick(
+            box, [&] { return build->BottoneAvanti->isEnabled(); }, "last right pick");
         build->BottoneAvanti_Click();
         TestBench::flush();
     }
