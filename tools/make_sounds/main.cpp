@@ -6,6 +6,9 @@
 // (no.wav) for a wrong one. Everything is synthesised here so the build
 // owns its assets; fixed seeds make every run byte-identical.
 
+#include "Audio.h"
+#include "Random.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -17,40 +20,8 @@
 #include <system_error>
 #include <vector>
 
+namespace Sounds {
 namespace {
-
-constexpr int kSampleRate = 22050;
-constexpr double kPi = std::numbers::pi;
-
-using Buffer = std::vector<double>;
-
-std::size_t to_samples(double seconds) {
-    return static_cast<std::size_t>(std::lround(seconds * kSampleRate));
-}
-
-// ---------------------------------------------------------------- random
-
-// SplitMix64: tiny, fast and, unlike the std distributions, gives the same
-// numbers with every compiler and standard library.
-class Rng {
-public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
-
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-
-    // Uniform in [0, 1), built from the top 53 bits.
-    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-    double uniform(double lo, double hi) { return lo + (hi - lo) * unit(); }
-    double noise() { return uniform(-1.0, 1.0); }
-
-private:
-    std::uint64_t state_;
-};
 
 // ---------------------------------------------------------------- filters
 
@@ -326,6 +297,7 @@ bool write_wav(const std::filesystem::path& path, const Buffer& samples) {
 }
 
 } // namespace
+} // namespace Sounds
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -340,6 +312,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    using namespace Sounds;
     // Each clip gets its own crowd so repeated right answers don't sound
     // canned: size, brightness, tempo and length all differ.
     const ApplauseStyle styles[] = {
