@@ -7,6 +7,7 @@
 // owns its assets; fixed seeds make every run byte-identical.
 
 #include "Audio.h"
+#include "Filters.h"
 #include "Random.h"
 
 #include <algorithm>
@@ -22,44 +23,6 @@
 
 namespace Sounds {
 namespace {
-
-// ---------------------------------------------------------------- filters
-
-// RBJ cookbook biquad; only the two shapes we need.
-class Biquad {
-public:
-    static Biquad band_pass(double centre_hz, double q) {
-        const double w = 2.0 * kPi * centre_hz / kSampleRate;
-        const double alpha = std::sin(w) / (2.0 * q);
-        const double a0 = 1.0 + alpha;
-        // Constant 0 dB peak gain, so Q changes colour, not loudness.
-        return Biquad(alpha / a0, 0.0, -alpha / a0, -2.0 * std::cos(w) / a0, (1.0 - alpha) / a0);
-    }
-
-    static Biquad high_pass(double cutoff_hz) {
-        const double w = 2.0 * kPi * cutoff_hz / kSampleRate;
-        const double q = std::numbers::sqrt2 / 2.0; // Butterworth
-        const double alpha = std::sin(w) / (2.0 * q);
-        const double c = std::cos(w);
-        const double a0 = 1.0 + alpha;
-        return Biquad((1.0 + c) / 2.0 / a0, -(1.0 + c) / a0, (1.0 + c) / 2.0 / a0, -2.0 * c / a0,
-                      (1.0 - alpha) / a0);
-    }
-
-    double process(double x) {
-        const double y = b0_ * x + z1_;
-        z1_ = b1_ * x - a1_ * y + z2_;
-        z2_ = b2_ * x - a2_ * y;
-        return y;
-    }
-
-private:
-    Biquad(double b0, double b1, double b2, double a1, double a2)
-        : b0_(b0), b1_(b1), b2_(b2), a1_(a1), a2_(a2) {}
-
-    double b0_, b1_, b2_, a1_, a2_;
-    double z1_ = 0.0, z2_ = 0.0;
-};
 
 // ---------------------------------------------------------------- clap
 
