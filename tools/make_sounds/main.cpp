@@ -10,6 +10,7 @@
 #include "Filters.h"
 #include "Finishing.h"
 #include "Random.h"
+#include "Wav.h"
 
 #include <algorithm>
 #include <cmath>
@@ -176,49 +177,6 @@ Buffer make_uh_oh() {
     add_note(out,
              {.start_s = 0.22, .length_s = 0.32, .from_hz = 440.0, .to_hz = 370.0, .gain = 0.9});
     return out;
-}
-
-// ---------------------------------------------------------------- WAV
-
-void put_u16(std::string& out, std::uint16_t v) {
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>(v >> 8));
-}
-
-void put_u32(std::string& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<char>((v >> shift) & 0xFF));
-    }
-}
-
-// RIFF/WAVE, 16-bit PCM mono, written byte by byte so the result is
-// little-endian whatever the host.
-bool write_wav(const std::filesystem::path& path, const Buffer& samples) {
-    const auto data_bytes = static_cast<std::uint32_t>(samples.size() * 2);
-    std::string bytes;
-    bytes.reserve(44 + data_bytes);
-    bytes += "RIFF";
-    put_u32(bytes, 36 + data_bytes);
-    bytes += "WAVEfmt ";
-    put_u32(bytes, 16); // fmt chunk size
-    put_u16(bytes, 1);  // PCM
-    put_u16(bytes, 1);  // mono
-    put_u32(bytes, kSampleRate);
-    put_u32(bytes, kSampleRate * 2); // byte rate
-    put_u16(bytes, 2);               // block align
-    put_u16(bytes, 16);              // bits per sample
-    bytes += "data";
-    put_u32(bytes, data_bytes);
-    for (double s : samples) {
-        const double clamped = std::clamp(s, -1.0, 1.0);
-        const auto v = static_cast<std::int16_t>(std::lround(clamped * 32767.0));
-        put_u16(bytes, static_cast<std::uint16_t>(v));
-    }
-
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return static_cast<bool>(file);
 }
 
 } // namespace
