@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -35,7 +36,7 @@ QString nomeFile(QChar lettera, int numero);
 // copies of the views beside them.
 class Cartella {
 public:
-    explicit Cartella(QString percorso) : cartella_(std::move(percorso)) {}
+    explicit Cartella(QString percorso);
 
     QString percorso() const { return cartella_.path(); }
     // The file of the picture; `nome` gets its name as the folder spells it.
@@ -47,6 +48,9 @@ public:
 
 private:
     CaseInsensitiveFolder cartella_;
+    // The paths of the letters' views, made once: a set-up looks pictures
+    // up by path many times. Shared by the copies made for other threads.
+    std::shared_ptr<const std::vector<QString>> chiavi_;
 };
 
 // What reading one letter gave.
