@@ -84,34 +84,55 @@ bool decodeInto(jpeg_decompress_struct& cinfo, QImage& image) {
     return true;
 }
 
+// A decompressor reading from a device, its errors jumping back to `back`.
+struct Reading {
+    jpeg_decompress_struct cinfo{};
+    Error error{};
+    Source source{};
+
+    explicit Reading(QIODevice& device) {
+        cinfo.err = jpeg_std_error(&error.base);
+        error.base.error_exit = giveUp;
+        error.base.emit_message = quiet;
+        source.device = &device;
+        source.base.init_source = start;
+        source.base.fill_input_buffer = fill;
+        source.base.skip_input_data = skip;
+        source.base.resync_to_restart = jpeg_resync_to_restart;
+        source.base.term_source = finish;
+    }
+    // After setjmp, which must be called in the function that jumps back.
+    void create() {
+        jpeg_create_decompress(&cinfo);
+        cinfo.src = &source.base;
+    }
+    ~Reading() { jpeg_destroy_decompress(&cinfo); }
+};
+
 } // namespace
 
 std::optional<QImage> decode(QIODevice& device) {
-    jpeg_decompress_struct cinfo{};
-    Error error{};
-    cinfo.err = jpeg_std_error(&error.base);
-    error.base.error_exit = giveUp;
-    error.base.emit_message = quiet;
-    Source source{};
-    source.device = &device;
-    source.base.init_source = start;
-    source.base.fill_input_buffer = fill;
-    source.base.skip_input_data = skip;
-    source.base.resync_to_restart = jpeg_resync_to_restart;
-    source.base.term_source = finish;
     // On the heap: what a jump leaves in a local of this function is not defined.
+    const auto reading = std::make_unique<Reading>(device);
     const auto image = std::make_unique<QImage>();
-    if (setjmp(error.back)) {
-        jpeg_destroy_decompress(&cinfo);
+    if (setjmp(reading->error.back))
         return QImage();
-    }
-    jpeg_create_decompress(&cinfo);
-    cinfo.src = &source.base;
-    const bool colour = decodeInto(cinfo, *image);
-    jpeg_destroy_decompress(&cinfo);
-    if (!colour)
+    reading->create();
+    if (!decodeInto(reading->cinfo, *image))
         return std::nullopt;
     return std::move(*image);
+}
+
+std::optional<QSize> size(QIODevice& device) {
+    // What marks a JPEG, as Qt's reader tells one.
+    if (!device.peek(2).startsWith("\xFF\xD8"))
+        return std::nullopt;
+    const auto reading = std::make_unique<Reading>(device);
+    if (setjmp(reading->error.back))
+        return QSize();
+    reading->create();
+    jpeg_read_header(&reading->cinfo, TRUE);
+    return QSize(int(reading->cinfo.image_width), int(reading->cinfo.image_height));
 }
 
 } // namespace JpegDecoder

@@ -20,4 +20,9 @@ namespace JpegDecoder {
 // caller tells a cut file by what the device saw.
 std::optional<QImage> decode(QIODevice& device);
 
+// The size a JPEG's header gives, read from the device's present position,
+// as Qt's reader gives it: invalid when the header cannot be read. No value
+// when the device does not hold a JPEG: Qt's reader is asked.
+std::optional<QSize> size(QIODevice& device);
+
 } // namespace JpegDecoder

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QtTest>
 
 namespace {
@@ -65,6 +66,43 @@ private slots:
         QBuffer buffer;
         buffer.setData(photo);
         QCOMPARE(*ours, QImageReader(&buffer).read());
+    }
+
+    // A header gives the size Qt's reader gives: whole, cut anywhere before
+    // the pictures' data, or damaged; anything but a JPEG is left to Qt.
+    void headersAsQtsReader() {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg=false"));
+        const auto both = [](const QByteArray& bytes) {
+            QBuffer ours, qts;
+            ours.setData(bytes);
+            qts.setData(bytes);
+            ours.open(QIODevice::ReadOnly);
+            qts.open(QIODevice::ReadOnly);
+            QImageReader reader(&qts);
+            reader.setDecideFormatFromContent(true);
+            return std::pair{JpegDecoder::size(ours), reader.size()};
+        };
+        const QImage grey = colourful(40).convertToFormat(QImage::Format_Grayscale8);
+        QByteArray damaged = bytesOf(TempLibrary::original("k6.jpg"));
+        QVERIFY(damaged.size() > 400);
+        for (qsizetype i = 2; i < 400; i += 7)
+            damaged[i] = char(0x5a);
+        for (const QByteArray& jpeg :
+             {bytesOf(TempLibrary::original("k6.jpg")), TempLibrary::encoded(colourful(75), "JPG"),
+              TempLibrary::encoded(grey, "JPG"), damaged, QByteArray("\xff\xd8 and nothing")}) {
+            for (qsizetype n = 0; n <= std::min<qsizetype>(jpeg.size(), 1000); ++n) {
+                const QByteArray cut = jpeg.left(n);
+                const auto [ours, qts] = both(cut);
+                QVERIFY2(ours.has_value() == cut.startsWith("\xff\xd8"),
+                         qPrintable(QString::number(n)));
+                if (ours)
+                    QCOMPARE(*ours, qts);
+            }
+        }
+        QCOMPARE(both(bytesOf(TempLibrary::original("k6.jpg"))).first, QSize(480, 480));
+        const auto [png, qts] = both(TempLibrary::encoded(grey, "PNG"));
+        QVERIFY(!png);
+        QCOMPARE(qts, QSize(40, 40));
     }
 
     // Grey and four-colour pictures are Qt's reader's: it knows their formats.
