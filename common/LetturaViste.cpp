@@ -150,19 +150,18 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
         esito.rinviata = true;
         return finito();
     }
-    std::array<std::optional<FileAperto>, viste> copie;
     std::array<bool, viste> decodificata{};
     const auto decodifica = [&](int k) {
         const int i = lavori[k];
+        // The copy is opened here, beside the other views' jobs: for a small
+        // view, opening is a good part of what it costs.
         PicturePtr immagine =
-            VistaFigura::decodifica(*aperti[i], misure[i], std::move(copie[i]), lato,
-                                    nomi.chiave(lettera, i + 1), modo.verificate);
+            VistaFigura::decodifica(*aperti[i], misure[i], nomi.apriCopia(lettera, i + 1, lato),
+                                    lato, nomi.chiave(lettera, i + 1), modo.verificate);
         decodificata[i] = immagine != nullptr;
         if (!modo.soloEsito)
             esito.voci[i].immagine = std::move(immagine);
     };
-    for (int i : std::as_const(lavori))
-        copie[i] = nomi.apriCopia(lettera, i + 1, lato);
     if (!decodificaTutte(int(lavori.size()), modo.parallelo && piccole(daLeggere), interrompi,
                          decodifica)) {
         esito.interrotta = true;
