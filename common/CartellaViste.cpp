@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CartellaViste.h"
+
+namespace LetturaViste {
+
+using VistaFigura::FileAperto;
+
+QString nomeFile(QChar lettera, int numero) {
+    return lettera + QString::number(numero) + QStringLiteral(".jpg");
+}
+
+std::optional<FileAperto> Cartella::apri(QChar lettera, int numero, QString* nome) {
+    return cartella_.open(nomeFile(lettera, numero), nome);
+}
+
+namespace {
+
+constexpr char16_t primaLettera = u'a';
+constexpr int lettere = 26;
+
+// Where the path of that view is in the table of a folder's paths; -1 for
+// a view outside it.
+int posto(QChar lettera, int numero) {
+    const int l = lettera.unicode() - primaLettera;
+    if (l < 0 || l >= lettere || numero < 1 || numero > viste)
+        return -1;
+    return l * viste + numero - 1;
+}
+
+} // namespace
+
+Cartella::Cartella(QString percorso) : cartella_(std::move(percorso)) {
+    std::vector<QString> chiavi;
+    chiavi.reserve(lettere * viste);
+    for (int l = 0; l < lettere; ++l)
+        for (int n = 1; n <= viste; ++n)
+            chiavi.push_back(cartella_.path() + QLatin1Char('/') +
+                             nomeFile(QChar(char16_t(primaLettera + l)), n));
+    chiavi_ = std::make_shared<const std::vector<QString>>(std::move(chiavi));
+}
+
+QString Cartella::chiave(QChar lettera, int numero) const {
+    if (const int i = posto(lettera, numero); i >= 0)
+        return (*chiavi_)[std::size_t(i)];
+    return percorso() + QLatin1Char('/') + nomeFile(lettera, numero);
+}
+
+std::optional<FileAperto> Cartella::apriCopia(QChar lettera, int numero, int lato) const {
+    const int latoCopia = VistaFigura::latoCopia(lato);
+    if (latoCopia == 0)
+        return std::nullopt;
+    return SafeFile::openRegular(
+        VistaFigura::percorsoCopia(percorso(), latoCopia, nomeFile(lettera, numero)));
+}
+
+} // namespace LetturaViste
