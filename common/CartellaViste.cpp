@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CartellaViste.h"
 
+#include "FileViste.h"
+
 namespace LetturaViste {
 
 using VistaFigura::FileAperto;
 
-QString nomeFile(QChar lettera, int numero) {
-    return lettera + QString::number(numero) + QStringLiteral(".jpg");
-}
-
 std::optional<FileAperto> Cartella::apri(QChar lettera, int numero, QString* nome) {
-    return cartella_.open(nomeFile(lettera, numero), nome);
+    return cartella_.open(FileViste::nome(lettera, numero), nome);
 }
 
 namespace {
@@ -35,14 +33,14 @@ Cartella::Cartella(QString percorso) : cartella_(std::move(percorso)) {
     for (int l = 0; l < lettere; ++l)
         for (int n = 1; n <= viste; ++n)
             chiavi.push_back(cartella_.path() + QLatin1Char('/') +
-                             nomeFile(QChar(char16_t(primaLettera + l)), n));
+                             FileViste::nome(QChar(char16_t(primaLettera + l)), n));
     chiavi_ = std::make_shared<const std::vector<QString>>(std::move(chiavi));
 }
 
 QString Cartella::chiave(QChar lettera, int numero) const {
     if (const int i = posto(lettera, numero); i >= 0)
         return (*chiavi_)[std::size_t(i)];
-    return percorso() + QLatin1Char('/') + nomeFile(lettera, numero);
+    return percorso() + QLatin1Char('/') + FileViste::nome(lettera, numero);
 }
 
 std::optional<FileAperto> Cartella::apriCopia(QChar lettera, int numero, int lato) const {
@@ -50,7 +48,7 @@ std::optional<FileAperto> Cartella::apriCopia(QChar lettera, int numero, int lat
     if (latoCopia == 0)
         return std::nullopt;
     return SafeFile::openRegular(
-        VistaFigura::percorsoCopia(percorso(), latoCopia, nomeFile(lettera, numero)));
+        VistaFigura::percorsoCopia(percorso(), latoCopia, FileViste::nome(lettera, numero)));
 }
 
 } // namespace LetturaViste

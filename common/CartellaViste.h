@@ -16,9 +16,6 @@ namespace LetturaViste {
 // The views of a figure letter.
 constexpr int viste = 8;
 
-// <letter><number>.jpg
-QString nomeFile(QChar lettera, int numero);
-
 // The picture folder, names matched without regard to case, and the smaller
 // copies of the views beside them.
 class Cartella {
