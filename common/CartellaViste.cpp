@@ -25,6 +25,10 @@ int posto(QChar lettera, int numero) {
     return l * viste + numero - 1;
 }
 
+QString percorsoDi(const QString& cartella, QChar lettera, int numero) {
+    return cartella + QLatin1Char('/') + FileViste::nome(lettera, numero);
+}
+
 } // namespace
 
 Cartella::Cartella(QString percorso) : cartella_(std::move(percorso)) {
@@ -32,15 +36,14 @@ Cartella::Cartella(QString percorso) : cartella_(std::move(percorso)) {
     chiavi.reserve(lettere * viste);
     for (int l = 0; l < lettere; ++l)
         for (int n = 1; n <= viste; ++n)
-            chiavi.push_back(cartella_.path() + QLatin1Char('/') +
-                             FileViste::nome(QChar(char16_t(primaLettera + l)), n));
+            chiavi.push_back(percorsoDi(cartella_.path(), QChar(char16_t(primaLettera + l)), n));
     chiavi_ = std::make_shared<const std::vector<QString>>(std::move(chiavi));
 }
 
 QString Cartella::chiave(QChar lettera, int numero) const {
     if (const int i = posto(lettera, numero); i >= 0)
         return (*chiavi_)[std::size_t(i)];
-    return percorso() + QLatin1Char('/') + FileViste::nome(lettera, numero);
+    return percorsoDi(percorso(), lettera, numero);
 }
 
 std::optional<FileAperto> Cartella::apriCopia(QChar lettera, int numero, int lato) const {
