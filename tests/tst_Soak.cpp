@@ -7,6 +7,7 @@
 // VORTELIA_SOAK_EXERCISES sets how many (10000 by default, 1000 in sanitizer
 // builds, a tenth of that for the second run).
 
+#include "doubles/ProcessMemory.h"
 #include "doubles/Pupil.h"
 #include "doubles/TempLibrary.h"
 #include "doubles/TestBench.h"
@@ -182,10 +183,10 @@ class tst_Soak : public QObject {
                 if (QTest::currentTestFailed())
                     return;
                 if (exercises == 100)
-                    rssAt100 = residentKb();
+                    rssAt100 = ProcessMemory::residentKb();
                 if (exercises % 1000 == 0 && qEnvironmentVariableIsSet("VORTELIA_SOAK_TRACE"))
                     qInfo("soak: %d exercises, resident %ld kB, %d top-level widgets", exercises,
-                          residentKb(), int(QApplication::topLevelWidgets().size()));
+                          ProcessMemory::residentKb(), int(QApplication::topLevelWidgets().size()));
             }
             if (inWindow) {
                 bench->messaggi.answer(MessageBoxService::Answer::Yes);
@@ -197,7 +198,7 @@ class tst_Soak : public QObject {
             QVERIFY(menu);
             QCOMPARE(TestBench::visibleWindows(), 1);
         }
-        const long rssAtEnd = residentKb();
+        const long rssAtEnd = ProcessMemory::residentKb();
         qInfo("soak: %d exercises, %d right clicks, %d wrong clicks, %d times back for want of "
               "pictures; resident %ld kB after 100, %ld kB after %d",
               exercises, rightClicks, wrongClicks, losses, rssAt100, rssAtEnd, exercises);

@@ -124,13 +124,3 @@ QByteArray TempLibrary::encoded(const QImage& image, const char* format, bool pr
     writer.write(image);
     return bytes;
 }
-
-long residentKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}

@@ -42,6 +42,3 @@ public:
 private:
     QTemporaryDir dir_;
 };
-
-// The resident memory of this process, in kB.
-long residentKb();
