@@ -13,6 +13,7 @@
 
 #include "FirstPaintHook.h"
 #include "MonotonicClock.h"
+#include "doubles/ProcessMemory.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -39,16 +40,6 @@ long long processStartNs() {
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
     const long long ticks = fields.size() > 19 ? fields[19].toLongLong() : 0;
     return ticks * (1000000000LL / sysconf(_SC_CLK_TCK));
-}
-
-long long peakResidentKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
 }
 
 // Skips teardown: its time and its failures are not what is measured.
@@ -87,7 +78,7 @@ private:
         if (mode == "memory")
             benchOpenEveryWindow();
         if (mode.startsWith("memory"))
-            std::printf("hwm_kb=%lld\n", peakResidentKb());
+            std::printf("hwm_kb=%ld\n", ProcessMemory::peakKb());
         finish();
     }
 
