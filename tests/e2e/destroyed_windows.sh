@@ -48,9 +48,9 @@ open_exercise() {
 # ask_esci: clicks "Esci" in the exercise's menu bar; sets BOX.
 ask_esci() {
     local bar=$((EH - 459)) left right found
-    timeout 20 import -window root "$work/bar.png"
-    read -r left right < <(menu_bar_entry "$work/bar.png" "$EX" "$EY" "$EW" "$bar" 3) ||
+    found=$(wait_menu_bar_entry "$EX" "$EY" "$EW" "$bar" 3) ||
         die "the menu bar has no third entry"
+    read -r left right <<<"$found"
     click $((EX + (left + right) / 2)) $((EY + bar / 2))
     found=$(wait_window Vortelia '!640x480' 30) || die "no question on Esci"
     BOX=${found%% *}

@@ -409,3 +409,19 @@ menu_bar_entry() {
                 if (k >= n) print from[n], to[n]
             }'
 }
+
+# wait_menu_bar_entry X Y WIDTH HEIGHT N: menu_bar_entry on the screen, once
+# the caption is drawn: a window is listed before its first paint, and a slow
+# build paints it later still. Fails after 20 s.
+wait_menu_bar_entry() {
+    local started=$SECONDS found
+    while ((SECONDS - started < 20)); do
+        if timeout 20 import -window root "$work/menu-bar.png" &&
+            found=$(menu_bar_entry "$work/menu-bar.png" "$@") && [ -n "$found" ]; then
+            echo "$found"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
