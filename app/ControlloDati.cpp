@@ -3,7 +3,7 @@
 
 #include "common/Contesto.h"
 #include "common/Modulo1.h"
-#include "common/platform/ApplicationFolder.h"
+#include "common/platform/system/ApplicationFolder.h"
 
 #include <QDir>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/BibliotecaFigure.h"
+#include "common/library/BibliotecaFigure.h"
 
 #include <QObject>
 #include <QString>

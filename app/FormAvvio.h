@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/Controlli.h"
-#include "common/platform/ColouredArea.h"
+#include "common/platform/widgets/ColouredArea.h"
 
 #include <QList>
 #include <QRect>

@@ -2,10 +2,10 @@
 #include "FormFigureClasse.h"
 
 #include "common/Controlli.h"
-#include "common/FileViste.h"
+#include "common/views/FileViste.h"
 #include "common/Modulo1.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/Picture.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/services/Picture.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "LayoutFigureClasse.h"
-#include "common/FigureClasse.h"
-#include "common/NuovaFigura.h"
-#include "common/platform/ColouredArea.h"
+#include "common/class_figures/FigureClasse.h"
+#include "common/class_figures/NuovaFigura.h"
+#include "common/platform/widgets/ColouredArea.h"
 
 #include <QList>
 #include <QString>

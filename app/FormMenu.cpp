@@ -9,9 +9,9 @@
 #include "common/FigureMemorizzate.h"
 #include "common/Modulo1.h"
 #include "common/Navigatore.h"
-#include "common/platform/PictureButton.h"
-#include "common/platform/ReadingOrder.h"
-#include "common/platform/Twips.h"
+#include "common/platform/widgets/PictureButton.h"
+#include "common/platform/widgets/ReadingOrder.h"
+#include "common/platform/services/Twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/FinestraId.h"
-#include "common/platform/ColouredArea.h"
+#include "common/platform/widgets/ColouredArea.h"
 
 #include <QHash>
 

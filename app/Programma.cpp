@@ -3,11 +3,11 @@
 
 #include "ControlloDati.h"
 
-#include "common/BibliotecaFigure.h"
-#include "common/FinestraEsercizio.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/Modulo1.h"
-#include "common/platform/MessageBoxService.h"
-#include "common/platform/ScreenFit.h"
+#include "common/platform/services/MessageBoxService.h"
+#include "common/platform/widgets/ScreenFit.h"
 
 #include <QKeySequence>
 #include <QShortcut>

@@ -5,7 +5,7 @@
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/FullScreen.h"
+#include "common/platform/system/FullScreen.h"
 
 #include <QPointer>
 #include <QWidget>

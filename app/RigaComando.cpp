@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RigaComando.h"
 
-#include "common/FigureClasse.h"
-#include "common/NuovaFigura.h"
+#include "common/class_figures/FigureClasse.h"
+#include "common/class_figures/NuovaFigura.h"
 
 #include <QTextStream>
 

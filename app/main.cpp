@@ -5,19 +5,19 @@
 #include "Programma.h"
 #include "RigaComando.h"
 
-#include "common/BibliotecaFigure.h"
-#include "common/FigureClasse.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/class_figures/FigureClasse.h"
 #include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/platform/AfterFirstPaint.h"
-#include "common/platform/ApplicationFolder.h"
-#include "common/platform/ClockRandom.h"
-#include "common/platform/DestroyedWindowWatcher.h"
-#include "common/platform/FullScreen.h"
-#include "common/platform/HeldKeyFilter.h"
-#include "common/platform/LazySoundPlayer.h"
-#include "common/platform/QtMessageBox.h"
-#include "common/platform/SharedHeap.h"
+#include "common/platform/widgets/AfterFirstPaint.h"
+#include "common/platform/system/ApplicationFolder.h"
+#include "common/platform/services/ClockRandom.h"
+#include "common/platform/system/DestroyedWindowWatcher.h"
+#include "common/platform/system/FullScreen.h"
+#include "common/platform/system/HeldKeyFilter.h"
+#include "common/platform/sound/LazySoundPlayer.h"
+#include "common/platform/widgets/QtMessageBox.h"
+#include "common/platform/system/SharedHeap.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     // Each window tells the library the size its boxes have on the screen.
     BibliotecaFigure figure(folder);
     // The class's own figures, the teacher's over the school's, over the shipped ones.
-    figure.impostaClasse(FigureClasse::delSistema());
+    figure.impostaClasse(FigureClasse::delSistema().cartellePerLettera());
 
     Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });

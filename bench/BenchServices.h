@@ -7,11 +7,11 @@
 #include "doubles/TestBench.h"
 
 #include "app/Programma.h"
-#include "common/BibliotecaFigure.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/FinestraId.h"
-#include "common/platform/ClockRandom.h"
-#include "common/platform/QtMessageBox.h"
-#include "common/platform/QtSoundPlayer.h"
+#include "common/platform/services/ClockRandom.h"
+#include "common/platform/widgets/QtMessageBox.h"
+#include "common/platform/sound/QtSoundPlayer.h"
 
 #include <QLabel>
 #include <QList>

@@ -4,7 +4,7 @@
 #include "doubles/Pupil.h"
 
 #include "common/StatoCondiviso.h"
-#include "common/platform/PictureButton.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 

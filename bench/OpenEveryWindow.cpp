@@ -7,7 +7,7 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScaledRows.h"
 
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 
 #include <QGuiApplication>
 #include <QImageReader>

@@ -3,7 +3,7 @@
 
 #include "app/CatalogoFinestre.h"
 #include "app/ControlloDati.h"
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -20,7 +20,7 @@
 #include "ScaledRows.h"
 #include "SetUpRows.h"
 
-#include "common/platform/SharedHeap.h"
+#include "common/platform/system/SharedHeap.h"
 
 #include <QApplication>
 #include <QTemporaryFile>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Colori.h"
 
-#include "common/platform/ColouredArea.h"
-#include "common/platform/RandomSource.h"
+#include "common/platform/widgets/ColouredArea.h"
+#include "common/platform/services/RandomSource.h"
 
 #include <QPalette>
 #include <QWidget>

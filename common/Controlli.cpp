@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Controlli.h"
 
-#include "common/platform/FitLabel.h"
+#include "common/platform/widgets/FitLabel.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include <cmath>
 
 QString FigureMemorizzate::percorso(const QString& name) {
-    return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
+    return QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
 }
 
 QIcon FigureMemorizzate::icona(const QString& name) {

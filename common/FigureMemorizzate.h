@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/platform/Picture.h"
+#include "common/platform/services/Picture.h"
 
 #include <QCursor>
 #include <QHash>

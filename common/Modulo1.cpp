@@ -3,8 +3,8 @@
 
 #include "Contesto.h"
 #include "Navigatore.h"
-#include "common/platform/ClockRandom.h"
-#include "common/platform/MessageBoxService.h"
+#include "common/platform/services/ClockRandom.h"
+#include "common/platform/services/MessageBoxService.h"
 
 namespace Modulo1 {
 

@@ -2,8 +2,8 @@
 #include "ModuloColoriSuoni.h"
 
 #include "Contesto.h"
-#include "common/platform/RandomSource.h"
-#include "common/platform/SoundPlayer.h"
+#include "common/platform/services/RandomSource.h"
+#include "common/platform/sound/SoundPlayer.h"
 
 namespace ModuloColoriSuoni {
 

@@ -9,11 +9,11 @@
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
 #include "common/Colori.h"
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/Modulo1.h"
-#include "common/platform/DestroyedWindowWatcher.h"
-#include "common/platform/PictureButton.h"
-#include "common/platform/QtMessageBox.h"
+#include "common/platform/system/DestroyedWindowWatcher.h"
+#include "common/platform/widgets/PictureButton.h"
+#include "common/platform/widgets/QtMessageBox.h"
 
 #include <QApplication>
 #include <QLabel>

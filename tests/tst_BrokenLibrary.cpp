@@ -3,19 +3,19 @@
 // temporary folder for each case: it never crashes, says what is missing,
 // leaves broken figures out of the draws and keeps every exercise solvable.
 
-#include "common/FigureNelleCaselle.h"
+#include "common/frame/FigureNelleCaselle.h"
 #include "doubles/Pupil.h"
 #include "doubles/TempLibrary.h"
 #include "doubles/TestBench.h"
 
 #include "app/ControlloDati.h"
 #include "app/FormMenu.h"
-#include "common/BibliotecaFigure.h"
-#include "common/FinestraEsercizio.h"
-#include "common/VistaFigura.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
-#include "common/platform/QtSoundPlayer.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/frame/FinestraEsercizio.h"
+#include "common/library/VistaFigura.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
+#include "common/platform/sound/QtSoundPlayer.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QDir>

@@ -8,11 +8,11 @@
 #include "DisegniDiProva.h"
 #include "doubles/TestBench.h"
 
-#include "common/FigureClasse.h"
-#include "common/NuovaFigura.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/Picture.h"
-#include "common/platform/PictureButton.h"
+#include "common/class_figures/FigureClasse.h"
+#include "common/class_figures/NuovaFigura.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/services/Picture.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "doubles/SeeingPupil.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
@@ -34,7 +34,7 @@ struct ConFigureClasse {
     QTemporaryDir utente;
     const FigureClasse classe{utente.path(), {}};
     TestBench bench;
-    ConFigureClasse() { bench.figure.impostaClasse(classe); }
+    ConFigureClasse() { bench.figure.impostaClasse(classe.cartellePerLettera()); }
 };
 
 QImage shown(const ImageBox* box) {

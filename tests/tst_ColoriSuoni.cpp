@@ -6,8 +6,8 @@
 
 #include "common/Colori.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/platform/ClockRandom.h"
-#include "common/platform/ColouredArea.h"
+#include "common/platform/services/ClockRandom.h"
+#include "common/platform/widgets/ColouredArea.h"
 
 #include <QFileInfo>
 #include <QLabel>

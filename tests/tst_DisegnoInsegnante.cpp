@@ -7,7 +7,7 @@
 #include "doubles/ProcessMemory.h"
 #include "doubles/TempLibrary.h"
 
-#include "common/DisegnoInsegnante.h"
+#include "common/class_figures/DisegnoInsegnante.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

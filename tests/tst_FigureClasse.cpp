@@ -5,8 +5,8 @@
 
 #include "DisegniDiProva.h"
 
-#include "common/FigureClasse.h"
-#include "common/OttoViste.h"
+#include "common/class_figures/FigureClasse.h"
+#include "common/views/OttoViste.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "DisegniDiProva.h"
 
 #include "app/FormFigureClasse.h"
-#include "common/platform/ImageBox.h"
+#include "common/platform/widgets/ImageBox.h"
 
 #include <QComboBox>
 #include <QDir>

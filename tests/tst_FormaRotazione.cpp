@@ -7,9 +7,9 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
-#include "common/Estrazioni.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
+#include "common/frame/Estrazioni.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 
 #include <QLabel>

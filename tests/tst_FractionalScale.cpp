@@ -8,13 +8,13 @@
 
 #include "doubles/TestBench.h"
 
-#include "common/BibliotecaFigure.h"
-#include "common/FinestraEsercizio.h"
-#include "common/platform/ColouredArea.h"
-#include "common/platform/FrameShape.h"
-#include "common/platform/FullScreen.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/UniformScaler.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/frame/FinestraEsercizio.h"
+#include "common/platform/widgets/ColouredArea.h"
+#include "common/platform/widgets/FrameShape.h"
+#include "common/platform/system/FullScreen.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/UniformScaler.h"
 
 #include <QAbstractButton>
 #include <QLabel>

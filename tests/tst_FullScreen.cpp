@@ -7,8 +7,8 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/platform/FullScreen.h"
-#include "common/platform/PictureButton.h"
+#include "common/platform/system/FullScreen.h"
+#include "common/platform/widgets/PictureButton.h"
 
 #include <QScreen>
 #include <QtTest>

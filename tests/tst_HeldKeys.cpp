@@ -6,10 +6,10 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/HeldKeyFilter.h"
-#include "common/platform/PictureButton.h"
+#include "common/platform/system/HeldKeyFilter.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 #include "exercises/rotation_type/TipoRotazione.h"

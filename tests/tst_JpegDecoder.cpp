@@ -4,8 +4,8 @@
 
 #include "doubles/TempLibrary.h"
 
-#include "common/JpegDecoder.h"
-#include "common/VistaFigura.h"
+#include "common/views/JpegDecoder.h"
+#include "common/library/VistaFigura.h"
 
 #include <QBuffer>
 #include <QDir>

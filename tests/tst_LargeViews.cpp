@@ -10,11 +10,11 @@
 #include "doubles/TestBench.h"
 
 #include "app/FormMenu.h"
-#include "common/BibliotecaFigure.h"
-#include "common/FinestraEsercizio.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
 
 #include <QFile>
 #include <QFileInfo>

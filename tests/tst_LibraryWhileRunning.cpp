@@ -14,12 +14,12 @@
 #include "app/ControlloDati.h"
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/BibliotecaFigure.h"
-#include "common/FinestraEsercizio.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/AfterFirstPaint.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
+#include "common/platform/widgets/AfterFirstPaint.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QDir>

@@ -7,9 +7,9 @@
 #include "doubles/TestBench.h"
 
 #include "app/FormMenu.h"
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/Modulo1.h"
-#include "common/platform/QtMessageBox.h"
+#include "common/platform/widgets/QtMessageBox.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The size checks of a letter's views, on the sizes alone.
 
-#include "common/MisureViste.h"
+#include "common/library/MisureViste.h"
 
 #include <QtTest>
 

@@ -6,10 +6,10 @@
 
 #include "DisegniDiProva.h"
 
-#include "common/DisegnoInsegnante.h"
-#include "common/FileViste.h"
-#include "common/ImprontaVista.h"
-#include "common/OttoViste.h"
+#include "common/class_figures/DisegnoInsegnante.h"
+#include "common/views/FileViste.h"
+#include "common/views/ImprontaVista.h"
+#include "common/views/OttoViste.h"
 
 #include <QBuffer>
 #include <QImageReader>

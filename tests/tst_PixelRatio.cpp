@@ -5,8 +5,8 @@
 
 #include "doubles/TestBench.h"
 
-#include "common/FinestraEsercizio.h"
-#include "common/platform/ImageBox.h"
+#include "common/frame/FinestraEsercizio.h"
+#include "common/platform/widgets/ImageBox.h"
 
 #include <QApplication>
 #include <QFile>

@@ -10,14 +10,14 @@
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
-#include "common/BibliotecaFigure.h"
-#include "common/FinestraEsercizio.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
-#include "common/VistaFigura.h"
-#include "common/platform/ColouredArea.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
-#include "common/platform/ScreenFit.h"
+#include "common/library/VistaFigura.h"
+#include "common/platform/widgets/ColouredArea.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
+#include "common/platform/widgets/ScreenFit.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QAbstractButton>

@@ -5,9 +5,9 @@
 
 #include "DisegniDiProva.h"
 
-#include "common/FileViste.h"
-#include "common/NuovaFigura.h"
-#include "common/Simmetrie.h"
+#include "common/views/FileViste.h"
+#include "common/class_figures/NuovaFigura.h"
+#include "common/class_figures/Simmetrie.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -14,10 +14,10 @@
 
 #include "app/FormMenu.h"
 #include "app/VociMenu.h"
-#include "common/FinestraEsercizio.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/NumberText.h"
-#include "common/platform/PictureButton.h"
+#include "common/frame/FinestraEsercizio.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/services/NumberText.h"
+#include "common/platform/widgets/PictureButton.h"
 
 #include <QFile>
 #include <QLabel>

@@ -6,9 +6,9 @@
 #include "doubles/SeeingPupil.h"
 #include "doubles/TestBench.h"
 
-#include "common/platform/FrameShape.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
+#include "common/platform/widgets/FrameShape.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_type/TipoRotazione.h"
 
 #include <QLabel>

@@ -8,9 +8,9 @@
 #include "doubles/SeeingPupil.h"
 #include "doubles/TestBench.h"
 
-#include "common/Estrazioni.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
+#include "common/frame/Estrazioni.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QLabel>

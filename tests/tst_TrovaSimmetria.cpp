@@ -6,9 +6,9 @@
 #include "doubles/Pupil.h"
 #include "doubles/TestBench.h"
 
-#include "common/Estrazioni.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
+#include "common/frame/Estrazioni.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/symmetry_find/TrovaSimmetria.h"
 
 #include <QLabel>

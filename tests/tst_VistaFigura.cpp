@@ -5,9 +5,9 @@
 
 #include "doubles/TempLibrary.h"
 
-#include "common/BibliotecaFigure.h"
-#include "common/LetturaViste.h"
-#include "common/VistaFigura.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/library/LetturaViste.h"
+#include "common/library/VistaFigura.h"
 
 #include <QFile>
 #include <QImage>

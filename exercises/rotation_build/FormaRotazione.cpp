@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormaRotazione.h"
 
-#include "common/BibliotecaFigure.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/Contesto.h"
-#include "common/FigureNelleCaselle.h"
+#include "common/frame/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/RandomSource.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/services/RandomSource.h"
 
 namespace {
 

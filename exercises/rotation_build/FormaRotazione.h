@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/Estrazioni.h"
-#include "common/FinestraEsercizio.h"
+#include "common/frame/Estrazioni.h"
+#include "common/frame/FinestraEsercizio.h"
 
 #include <QList>
 

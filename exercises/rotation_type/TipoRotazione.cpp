@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TipoRotazione.h"
 
-#include "common/BibliotecaFigure.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
-#include "common/Estrazioni.h"
+#include "common/frame/Estrazioni.h"
 #include "common/FigureMemorizzate.h"
-#include "common/FigureNelleCaselle.h"
+#include "common/frame/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/FrameShape.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
-#include "common/platform/RandomSource.h"
-#include "common/platform/Twips.h"
+#include "common/platform/widgets/FrameShape.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
+#include "common/platform/services/RandomSource.h"
+#include "common/platform/services/Twips.h"
 
 #include <QLabel>
 

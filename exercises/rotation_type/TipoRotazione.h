@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/Controlli.h"
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 
 #include <QList>
 

@@ -2,11 +2,11 @@
 #include "TrovaSimmetria.h"
 
 #include "common/Contesto.h"
-#include "common/Estrazioni.h"
+#include "common/frame/Estrazioni.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/LineShape.h"
-#include "common/platform/RandomSource.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/LineShape.h"
+#include "common/platform/services/RandomSource.h"
 
 namespace {
 

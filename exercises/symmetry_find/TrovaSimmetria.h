@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/FinestraEsercizio.h"
+#include "common/frame/FinestraEsercizio.h"
 
 #include <QList>
 

@@ -3,10 +3,10 @@
 
 #include "TestBench.h"
 
-#include "common/Estrazioni.h"
+#include "common/frame/Estrazioni.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/ImageBox.h"
-#include "common/platform/PictureButton.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 #include "exercises/rotation_type/TipoRotazione.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/platform/SoundPlayer.h"
+#include "common/platform/sound/SoundPlayer.h"
 
 #include <QStringList>
 

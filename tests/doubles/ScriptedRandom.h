@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/platform/RandomSource.h"
+#include "common/platform/services/RandomSource.h"
 
 #include <QList>
 

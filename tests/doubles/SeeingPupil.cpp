@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SeeingPupil.h"
 
-#include "common/platform/ImageBox.h"
-#include "common/platform/Picture.h"
+#include "common/platform/widgets/ImageBox.h"
+#include "common/platform/services/Picture.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 #include "exercises/rotation_type/TipoRotazione.h"
 

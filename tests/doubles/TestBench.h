@@ -6,7 +6,7 @@
 #include "ScriptedRandom.h"
 
 #include "app/Programma.h"
-#include "common/BibliotecaFigure.h"
+#include "common/library/BibliotecaFigure.h"
 
 #include <memory>
 

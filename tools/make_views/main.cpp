@@ -8,8 +8,8 @@
 //
 // Usage: make_views <figures-dir> <out-dir> [letter]
 
-#include "common/FileViste.h"
-#include "common/OttoViste.h"
+#include "common/views/FileViste.h"
+#include "common/views/OttoViste.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -10,10 +10,10 @@
 
 #include "app/CatalogoFinestre.h"
 #include "app/Programma.h"
-#include "common/BibliotecaFigure.h"
-#include "common/FinestraEsercizio.h"
-#include "common/platform/ClockRandom.h"
-#include "common/platform/ImageBox.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/frame/FinestraEsercizio.h"
+#include "common/platform/services/ClockRandom.h"
+#include "common/platform/widgets/ImageBox.h"
 #include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 

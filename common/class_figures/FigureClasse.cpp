@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FigureClasse.h"
+
+#include "common/views/OttoViste.h"
+#include "common/platform/system/FolderSwap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString nomeProgramma = QStringLiteral("Vortelia");
+const QString sottocartella = QStringLiteral("figure");
+
+// Why the system refused, in words a teacher understands.
+QString perche(FolderSwap::Failure failure) {
+    switch (failure) {
+    case FolderSwap::Failure::DiskFull:
+        return QStringLiteral("il disco è pieno");
+    case FolderSwap::Failure::ReadOnly:
+    case FolderSwap::Failure::None: // Qt refused without the system saying why
+        return QStringLiteral("la cartella non si può scrivere");
+    case FolderSwap::Failure::Gone:
+        return QStringLiteral("la cartella non c'è più");
+    case FolderSwap::Failure::Other:
+        break;
+    }
+    const QString text = FolderSwap::lastFailureText();
+    return text.isEmpty() ? QStringLiteral("la scrittura non è riuscita") : text;
+}
+
+QString perche() {
+    return perche(FolderSwap::lastFailure());
+}
+
+bool vistePresenti(const QString& cartella, QChar lettera) {
+    for (int n = 1; n <= OttoViste::numero; ++n)
+        if (!QFileInfo(cartella + QLatin1Char('/') + FileViste::nome(lettera, n)).isFile())
+            return false;
+    return true;
+}
+
+} // namespace
+
+FigureClasse::FigureClasse(QString utente, QStringList scuola)
+    : utente_(std::move(utente)), scuola_(std::move(scuola)),
+      scrittura_([](const QString& c, const FileViste::File& f, QString* e) {
+          return FileViste::scrivi(c, f, e);
+      }) {}
+
+FigureClasse FigureClasse::delSistema() {
+    QStringList cartelle = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QString utente = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    cartelle.removeAll(utente);
+    for (QString& c : cartelle)
+        c += QLatin1Char('/') + nomeProgramma;
+    return FigureClasse(utente + QLatin1Char('/') + nomeProgramma, cartelle);
+}
+
+QString FigureClasse::cartellaLettera(const QString& base, QChar lettera) {
+    return base + QLatin1Char('/') + sottocartella + QLatin1Char('/') + lettera;
+}
+
+QStringList FigureClasse::cartelleLettera(QChar lettera) const {
+    QStringList cartelle;
+    for (const QString& base : QStringList(utente_) + scuola_)
+        if (!base.isEmpty() && QFileInfo(cartellaLettera(base, lettera)).isDir())
+            cartelle << cartellaLettera(base, lettera);
+    return cartelle;
+}
+
+QString FigureClasse::cartellaUsata(QChar lettera) const {
+    if (!utente_.isEmpty() && vistePresenti(cartellaLettera(utente_, lettera), lettera))
+        return cartellaLettera(utente_, lettera);
+    for (const QString& base : scuola_)
+        if (vistePresenti(cartellaLettera(base, lettera), lettera))
+            return cartellaLettera(base, lettera);
+    return {};
+}
+
+FigureClasse::Origine FigureClasse::origine(QChar lettera) const {
+    const QString usata = cartellaUsata(lettera);
+    if (usata.isEmpty())
+        return Origine::Programma;
+    return usata == cartellaLettera(utente_, lettera) ? Origine::Insegnante : Origine::Scuola;
+}
+
+QList<QChar> FigureClasse::lettere() const {
+    QList<QChar> trovate;
+    for (char c = 'a'; c <= 'z'; ++c)
+        if (origine(QLatin1Char(c)) != Origine::Programma)
+            trovate << QLatin1Char(c);
+    return trovate;
+}
+
+QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
+    const QString figure = utente_ + QLatin1Char('/') + sottocartella;
+    const QString rifiuto = QStringLiteral("La figura non è stata salvata nella cartella %1: %2.");
+    FolderSwap::clearFailure();
+    if (!QDir().mkpath(figure))
+        return rifiuto.arg(figure, perche());
+    // Written beside its place, so that the rename below stays in one file system.
+    QTemporaryDir nuova(figure + QLatin1Char('/') + QLatin1Char('.') + lettera +
+                        QStringLiteral("-nuova-XXXXXX"));
+    if (!nuova.isValid())
+        return rifiuto.arg(figure, perche());
+    QString fallito;
+    FolderSwap::clearFailure();
+    if (!scrittura_(nuova.path(), file, &fallito)) {
+        const FolderSwap::Failure failure = FolderSwap::lastFailure();
+        return rifiuto.arg(
+            figure,
+            perche(failure == FolderSwap::Failure::None ? FolderSwap::Failure::Other : failure));
+    }
+    const QString posto = cartellaLettera(utente_, lettera);
+    // The old folder, if any, and the new change places at once; the old
+    // one, now under the temporary name, goes with it.
+    if (!FolderSwap::replace(nuova.path(), posto))
+        return rifiuto.arg(figure, perche());
+    FolderSwap::sync(figure);
+    return {};
+}
+
+QString FigureClasse::togli(QChar lettera) const {
+    const QString posto = cartellaLettera(utente_, lettera);
+    if (!QFileInfo::exists(posto)) {
+        const QString usata = cartellaUsata(lettera);
+        if (!usata.isEmpty())
+            return QStringLiteral("La figura della lettera %1 è della scuola (%2): si toglie da "
+                                  "quella cartella.")
+                .arg(lettera)
+                .arg(usata);
+        return QStringLiteral("La lettera %1 non ha una figura della classe.").arg(lettera);
+    }
+    const QString figure = utente_ + QLatin1Char('/') + sottocartella;
+    // Out of its place by one rename, then deleted at leisure.
+    QTemporaryDir via(figure + QLatin1Char('/') + QLatin1Char('.') + lettera +
+                      QStringLiteral("-via-XXXXXX"));
+    if (!via.isValid())
+        return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
+            .arg(figure, perche());
+    if (!FolderSwap::move(posto, via.path() + QStringLiteral("/vecchia")))
+        return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
+            .arg(figure, perche());
+    FolderSwap::sync(figure);
+    return {};
+}

@@ -1,4 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#include "SharedHeap.h"
-
-void SharedHeap::useOne() {}
