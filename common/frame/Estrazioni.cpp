@@ -41,18 +41,18 @@ struct EstrazioneLettera : std::enable_shared_from_this<EstrazioneLettera> {
             const int l = rnd.draw(BibliotecaFigure::lettere);
             if (illeggibili[std::size_t(l)])
                 continue;
-            const QChar letter = BibliotecaFigure::lettera(l);
+            const QChar estratta = BibliotecaFigure::lettera(l);
             const std::optional<bool> pronta =
-                prepara(letter, [self = shared_from_this(), l, letter](bool ok) {
+                prepara(estratta, [self = shared_from_this(), l, estratta](bool ok) {
                     if (ok)
-                        self->poi(letter);
+                        self->poi(estratta);
                     else
                         self->scarta(l);
                 });
             if (!pronta)
                 return;
             if (*pronta) {
-                poi(letter);
+                poi(estratta);
                 return;
             }
             illeggibili.set(std::size_t(l));
@@ -74,12 +74,12 @@ struct EstrazioneLettera : std::enable_shared_from_this<EstrazioneLettera> {
 } // namespace
 
 QChar lettera(RandomSource& rnd, BibliotecaFigure& figure) {
-    QChar letter;
+    QChar estratta;
     std::make_shared<EstrazioneLettera>(
         rnd, [&figure](QChar l, const auto&) { return std::optional(figure.preparaLettera(l)); },
-        [&letter](QChar l) { letter = l; })
+        [&estratta](QChar l) { estratta = l; })
         ->prosegui();
-    return letter;
+    return estratta;
 }
 
 void lettera(RandomSource& rnd, BibliotecaFigure& figure, const QObject* contesto,
@@ -93,7 +93,7 @@ void lettera(RandomSource& rnd, BibliotecaFigure& figure, const QObject* contest
         ->prosegui();
 }
 
-void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
+void distribuisci(const QList<ImageBox*>& boxes, QChar lettera, RandomSource& rnd,
                   BibliotecaFigure& figure) {
     const int n = static_cast<int>(boxes.size());
     for (ImageBox* box : boxes)
@@ -102,7 +102,7 @@ void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd
         int p = rnd.draw(n);
         while (!boxes[p]->Tag.isEmpty())
             p = rnd.draw(n);
-        FigureNelleCaselle::carica(figure, *boxes[p], letter, i + 1);
+        FigureNelleCaselle::carica(figure, *boxes[p], lettera, i + 1);
         boxes[p]->Tag = NumberText::signedForm(i + 1);
     }
 }

@@ -36,7 +36,7 @@ void lettera(RandomSource& rnd, BibliotecaFigure& figure, const QObject* contest
 // Deals pictures 1..N of the letter into the N boxes, one per box: each
 // picture goes into the first free box that the draws hit. Empties the tags
 // first; afterwards each tag names its box's picture (" 3").
-void distribuisci(const QList<ImageBox*>& boxes, QChar letter, RandomSource& rnd,
+void distribuisci(const QList<ImageBox*>& boxes, QChar lettera, RandomSource& rnd,
                   BibliotecaFigure& figure);
 
 // The picture number a candidate's tag names; 0 for an empty tag.

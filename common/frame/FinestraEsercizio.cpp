@@ -94,7 +94,7 @@ void FinestraEsercizio::NuovoEsercizio() {
     CaricaColori();
     const quint64 turno = attesa_.inizia();
     Estrazioni::lettera(ctx_.rnd, ctx_.figure, this,
-                        [this, turno](QChar letter) { completaEsercizio(turno, letter); });
+                        [this, turno](QChar lettera) { completaEsercizio(turno, lettera); });
     // The letter's pictures are large and read beside the window, which goes
     // on painting and answering meanwhile; nothing can be answered until the
     // exercise is there.
@@ -102,18 +102,18 @@ void FinestraEsercizio::NuovoEsercizio() {
         abilitaRisposte(false);
 }
 
-void FinestraEsercizio::completaEsercizio(quint64 turno, QChar letter) {
+void FinestraEsercizio::completaEsercizio(quint64 turno, QChar lettera) {
     bool atteso = false;
     if (!attesa_.completa(turno, atteso))
         return;
-    if (letter.isNull()) {
+    if (lettera.isNull()) {
         // No figure can be read any more: the pupil is told and the menu is back.
         ctx_.navigatore.figurePerse();
         return;
     }
     if (const QList<ImageBox*>& candidati = caselle_->tuttiCandidati(); !candidati.isEmpty())
-        Estrazioni::distribuisci(candidati, letter, ctx_.rnd, ctx_.figure);
-    preparaEsercizio(letter);
+        Estrazioni::distribuisci(candidati, lettera, ctx_.rnd, ctx_.figure);
+    preparaEsercizio(lettera);
     if (atteso)
         abilitaRisposte(true);
 }
@@ -177,14 +177,14 @@ void FinestraEsercizio::CaricaColori() {
     Colori::CaricaColori(*area_, Colori::paletteEsercizi(), ctx_.rnd);
 }
 
-void FinestraEsercizio::abilitaRisposte(bool enabled) {
+void FinestraEsercizio::abilitaRisposte(bool abilitate) {
     const QList<QWidget*> controls = controlliRisposta();
     // A focused control that is disabled would pass the focus along the
     // others as they are disabled in turn: park it on the window first.
-    if (!enabled && controls.contains(focusWidget()))
+    if (!abilitate && controls.contains(focusWidget()))
         area_->setFocus(Qt::OtherFocusReason);
     for (QWidget* control : controls)
-        control->setEnabled(enabled);
+        control->setEnabled(abilitate);
 }
 
 bool FinestraEsercizio::focusNextPrevChild(bool next) {

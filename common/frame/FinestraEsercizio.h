@@ -92,7 +92,7 @@ protected:
     // Whether Esatto disables the answer controls before counting.
     bool chiudePrimaDiContare_ = false;
 
-    void abilitaRisposte(bool enabled);
+    void abilitaRisposte(bool abilitate);
 
     // The keyboard's own moves and answers (TastieraEsercizio).
     bool focusNextPrevChild(bool next) override;
@@ -103,7 +103,7 @@ protected:
 
 private:
     // The rest of the set-up `turno`, once the letter is drawn and read.
-    void completaEsercizio(quint64 turno, QChar letter);
+    void completaEsercizio(quint64 turno, QChar lettera);
 
     FinestraId id_;
     LayoutCornice layout_;

@@ -66,7 +66,7 @@ FormaRotazione::FormaRotazione(Contesto& context, const Parametri& parametri)
            << caselle().segno(d.segni, QStringLiteral("senso_antiorario"), 1);
 }
 
-void FormaRotazione::preparaEsercizio(QChar letter) {
+void FormaRotazione::preparaEsercizio(QChar lettera) {
     for (int i = 1; i <= 3; ++i)
         Image2[i]->setPicture(nullptr);
 
@@ -78,7 +78,7 @@ void FormaRotazione::preparaEsercizio(QChar letter) {
 
     // The start view is always of the figure itself, also with eight candidates.
     const int inizio = ctx_.rnd.draw(4) + 1;
-    FigureNelleCaselle::carica(ctx_.figure, *Image2[0], letter, inizio);
+    FigureNelleCaselle::carica(ctx_.figure, *Image2[0], lettera, inizio);
     ctx_.stato.FiguraGiusta = std::int16_t(Estrazioni::passo(inizio, SensoOrario));
     ProssimaCasella = 1;
 }

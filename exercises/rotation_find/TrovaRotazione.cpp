@@ -60,7 +60,7 @@ TrovaRotazione::TrovaRotazione(Contesto& context, const Parametri& parametri)
         Image3 << caselle().segno(*parametri.segnoOrario, QStringLiteral("senso_orario"));
 }
 
-void TrovaRotazione::preparaEsercizio(QChar letter) {
+void TrovaRotazione::preparaEsercizio(QChar lettera) {
     Image2[3]->setPicture(nullptr);
 
     // The sense is drawn before or after the first view, as the window says.
@@ -71,7 +71,7 @@ void TrovaRotazione::preparaEsercizio(QChar letter) {
     if (!sensoPrima)
         SensoOrario = Estrazioni::sensoOrario(parametri_.senso, ctx_.rnd);
     for (int box = 0; box < 3; ++box) {
-        FigureNelleCaselle::carica(ctx_.figure, *Image2[box], letter, figura);
+        FigureNelleCaselle::carica(ctx_.figure, *Image2[box], lettera, figura);
         figura = Estrazioni::passo(figura, SensoOrario);
     }
     ctx_.stato.FiguraGiusta = std::int16_t(figura);

@@ -70,15 +70,15 @@ TipoRotazione::TipoRotazione(Contesto& context)
     chiudePrimaDiContare_ = true;
 }
 
-void TipoRotazione::preparaEsercizio(QChar letter) {
+void TipoRotazione::preparaEsercizio(QChar lettera) {
     Shape1->hide();
     Shape2->hide();
     SensoOrario = ctx_.rnd.draw(2) == 1;
     int figura = ctx_.rnd.draw(8) + 1;
-    FigureNelleCaselle::carica(ctx_.figure, *Image2[0], letter, figura);
+    FigureNelleCaselle::carica(ctx_.figure, *Image2[0], lettera, figura);
     for (int box = 1; box <= 3; ++box) {
         figura = Estrazioni::passo(figura, SensoOrario);
-        FigureNelleCaselle::carica(ctx_.figure, *Image2[box], letter, figura);
+        FigureNelleCaselle::carica(ctx_.figure, *Image2[box], lettera, figura);
     }
     ctx_.stato.FiguraGiusta = std::int16_t(figura);
 }

@@ -40,7 +40,7 @@ public:
 
     explicit TipoRotazione(Contesto& ctx);
 
-    void preparaEsercizio(QChar letter) override;
+    void preparaEsercizio(QChar lettera) override;
     void Image1_Click();
     void Image3_Click();
     // The two signs.

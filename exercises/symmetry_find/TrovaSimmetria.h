@@ -35,7 +35,7 @@ public:
 
     const Parametri& parametri() const { return parametri_; }
 
-    void preparaEsercizio(QChar letter) override;
+    void preparaEsercizio(QChar lettera) override;
     void Image1_Click(std::int16_t index);
 
     QList<ImageBox*> Image1; // candidates
