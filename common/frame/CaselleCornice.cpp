@@ -2,9 +2,9 @@
 #include "CaselleCornice.h"
 
 #include "common/FigureMemorizzate.h"
+#include "common/platform/services/Twips.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/LineShape.h"
-#include "common/platform/services/Twips.h"
 
 CaselleCornice::CaselleCornice(QWidget& area, FigureMemorizzate& memorizzate)
     : area_(area), memorizzate_(memorizzate) {}

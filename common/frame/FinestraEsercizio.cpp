@@ -1,27 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraEsercizio.h"
 
-#include "common/library/BibliotecaFigure.h"
 #include "CaselleCornice.h"
+#include "Estrazioni.h"
+#include "MenuCornice.h"
+#include "ScalaCornice.h"
+#include "TastieraEsercizio.h"
+#include "VerdettoCornice.h"
 #include "common/Colori.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
-#include "Estrazioni.h"
 #include "common/FigureMemorizzate.h"
-#include "MenuCornice.h"
 #include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
 #include "common/Navigatore.h"
-#include "ScalaCornice.h"
 #include "common/StatoCondiviso.h"
-#include "TastieraEsercizio.h"
-#include "VerdettoCornice.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/platform/services/Twips.h"
 #include "common/platform/widgets/ColouredArea.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/KeyboardMenuBar.h"
 #include "common/platform/widgets/PictureButton.h"
 #include "common/platform/widgets/ReadingOrder.h"
-#include "common/platform/services/Twips.h"
 
 #include <QKeyEvent>
 
@@ -49,10 +49,21 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
             &FinestraEsercizio::MenuInformazioni_Click);
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
 
-    verdetto_ = std::make_unique<VerdettoCornice>(*this, ctx_.memorizzate, ctx_.stato);
+    verdetto_ = std::make_unique<VerdettoCornice>(*area_, layout_, ctx_.memorizzate, ctx_.stato);
+    const ControlliVerdetto& verdetto = verdetto_->controlli();
+    Label1 = verdetto.Label1;
+    Label2 = verdetto.Label2;
+    EtichettaEsatti = verdetto.EtichettaEsatti;
+    EtichettaErrati = verdetto.EtichettaErrati;
+    ComandoIconaSi = verdetto.ComandoIconaSi;
+    ComandoIconaNo = verdetto.ComandoIconaNo;
+    BottoneAvanti = verdetto.BottoneAvanti;
     conCursoreFreccia(BottoneAvanti);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
-    tastiera_ = new TastieraEsercizio(*this);
+    tastiera_ = new TastieraEsercizio(*this, *BottoneAvanti, *barraMenu_);
+    connect(tastiera_, &TastieraEsercizio::esci, this, &FinestraEsercizio::mnuEsci_Click);
+    connect(tastiera_, &TastieraEsercizio::informazioni, this,
+            &FinestraEsercizio::MenuInformazioni_Click);
 
     // The window opens with no answer control framed; Tab goes to the first.
     area_->setFocus();
@@ -81,7 +92,7 @@ void FinestraEsercizio::resizeEvent(QResizeEvent* event) {
 }
 
 void FinestraEsercizio::Form_Activate() {
-    tastiera_->prepara();
+    tastiera_->prepara(controlliRisposta());
     verdetto_->azzeraEtichette();
     NuovoEsercizio();
 }
@@ -134,14 +145,19 @@ void FinestraEsercizio::giudicaCandidato(const ImageBox& scelto, int giusto, Ima
 }
 
 void FinestraEsercizio::Esatto() {
+    mostraEsatto();
+    contaEsatto();
+    BottoneAvanti->setEnabled(true);
+    abilitaRisposte(false);
+}
+
+void FinestraEsercizio::mostraEsatto() {
     verdetto_->mostra(true);
     ModuloColoriSuoni::SuonoEsatto(ctx_);
-    if (chiudePrimaDiContare_)
-        abilitaRisposte(false);
+}
+
+void FinestraEsercizio::contaEsatto() {
     verdetto_->contaEsatto();
-    BottoneAvanti->setEnabled(true);
-    if (!chiudePrimaDiContare_)
-        abilitaRisposte(false);
 }
 
 void FinestraEsercizio::Errato() {

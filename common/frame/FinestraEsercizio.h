@@ -3,8 +3,8 @@
 
 #include "AttesaEsercizio.h"
 #include "CaselleCornice.h"
-#include "common/FinestraId.h"
 #include "LayoutCornice.h"
+#include "common/FinestraId.h"
 #include "common/platform/widgets/ColouredArea.h"
 
 #include <QList>
@@ -40,7 +40,9 @@ public:
     ColouredArea* area() const { return area_; }
 
     void Form_Activate();
-    void Esatto();
+    // A right answer: the face and the sound, the count, "avanti" enabled and
+    // the answer controls disabled, in this order unless a window says otherwise.
+    virtual void Esatto();
     void Errato();
     void BottoneAvanti_Click();
     void MenuAzzera_Click();
@@ -89,8 +91,10 @@ protected:
     // The answer check of a candidate: the right one is copied into the
     // answer box and counts as right; any other counts as wrong.
     void giudicaCandidato(const ImageBox& scelto, int giusto, ImageBox& risposta);
-    // Whether Esatto disables the answer controls before counting.
-    bool chiudePrimaDiContare_ = false;
+    // The steps of Esatto, for a window that takes them in its own order:
+    // the smiling face and the applause; one more right answer counted and written.
+    void mostraEsatto();
+    void contaEsatto();
 
     void abilitaRisposte(bool abilitate);
 

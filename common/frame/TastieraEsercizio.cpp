@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TastieraEsercizio.h"
 
-#include "FinestraEsercizio.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/KeyboardMenuBar.h"
 #include "common/platform/widgets/PictureButton.h"
@@ -15,85 +14,90 @@ bool senzaModificatori(const QKeyEvent* event) {
     return (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-bool attivo(const QWidget* control) {
-    return control->isEnabled() && !control->isHidden();
+bool attivo(const QWidget* controllo) {
+    return controllo->isEnabled() && !controllo->isHidden();
 }
 
 } // namespace
 
-TastieraEsercizio::TastieraEsercizio(FinestraEsercizio& finestra)
-    : QObject(&finestra), finestra_(finestra) {
-    finestra_.BottoneAvanti->installEventFilter(this);
+TastieraEsercizio::TastieraEsercizio(QWidget& finestra, PictureButton& avanti,
+                                     KeyboardMenuBar& barra)
+    : QObject(&finestra), finestra_(finestra), avanti_(avanti), barra_(barra) {
+    avanti_.installEventFilter(this);
+}
+
+QList<QWidget*> TastieraEsercizio::inOrdine() const {
+    return ReadingOrder::sorted(controlli_);
 }
 
 // Candidates are named by their place only: a name from the picture would
 // give the answer away.
-void TastieraEsercizio::prepara() {
+void TastieraEsercizio::prepara(const QList<QWidget*>& controlliRisposta) {
     if (pronta_)
         return;
     pronta_ = true;
-    int place = 0;
-    for (QWidget* control : finestra_.controlliInOrdine()) {
-        ++place;
-        if (auto* box = qobject_cast<ImageBox*>(control))
-            box->setPressable(true);
-        if (control->accessibleName().isEmpty())
-            control->setAccessibleName(QStringLiteral("Figura %1").arg(place));
+    controlli_ = controlliRisposta;
+    int posto = 0;
+    for (QWidget* controllo : inOrdine()) {
+        ++posto;
+        if (auto* casella = qobject_cast<ImageBox*>(controllo))
+            casella->setPressable(true);
+        if (controllo->accessibleName().isEmpty())
+            controllo->setAccessibleName(QStringLiteral("Figura %1").arg(posto));
     }
 }
 
 QList<QWidget*> TastieraEsercizio::cicloTab() const {
     QList<QWidget*> ciclo;
-    for (QWidget* control : finestra_.controlliInOrdine())
-        if (attivo(control))
-            ciclo << control;
-    if (finestra_.BottoneAvanti->isEnabled())
-        ciclo << finestra_.BottoneAvanti;
+    for (QWidget* controllo : inOrdine())
+        if (attivo(controllo))
+            ciclo << controllo;
+    if (avanti_.isEnabled())
+        ciclo << &avanti_;
     return ciclo;
 }
 
-bool TastieraEsercizio::focusNextPrevChild(bool next) {
+bool TastieraEsercizio::focusNextPrevChild(bool inAvanti) {
     const QList<QWidget*> ciclo = cicloTab();
     if (ciclo.isEmpty())
         return false;
-    const qsizetype at = ciclo.indexOf(finestra_.focusWidget());
+    const qsizetype qui = ciclo.indexOf(finestra_.focusWidget());
     const qsizetype n = ciclo.size();
-    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
-    ciclo[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    const qsizetype dove = qui < 0 ? (inAvanti ? 0 : n - 1) : (qui + (inAvanti ? 1 : n - 1)) % n;
+    ciclo[dove]->setFocus(inAvanti ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
-bool TastieraEsercizio::spostaFocus(QWidget* from, int arrowKey) {
-    const QList<QWidget*> ordine = finestra_.controlliInOrdine();
+bool TastieraEsercizio::spostaFocus(QWidget* da, int freccia) {
+    const QList<QWidget*> ordine = inOrdine();
     // Nothing of the window's own focused yet: start where Tab starts.
-    const bool nostro =
-        from && (from == finestra_.BottoneAvanti || (ordine.contains(from) && attivo(from)));
-    return ReadingOrder::moveFocus(ordine, nostro ? from : nullptr, arrowKey);
+    const bool nostro = da && (da == &avanti_ || (ordine.contains(da) && attivo(da)));
+    return ReadingOrder::moveFocus(ordine, nostro ? da : nullptr, freccia);
 }
 
-void TastieraEsercizio::rispondi(QWidget* control) {
-    auto* box = qobject_cast<ImageBox*>(control);
-    if (!box || !box->isEnabled())
+void TastieraEsercizio::rispondi(QWidget* controllo) {
+    auto* casella = qobject_cast<ImageBox*>(controllo);
+    if (!casella || !casella->isEnabled())
         return;
-    box->press();
-    if (finestra_.BottoneAvanti->isEnabled())
-        finestra_.BottoneAvanti->setFocus(Qt::TabFocusReason);
+    casella->press();
+    if (avanti_.isEnabled())
+        avanti_.setFocus(Qt::TabFocusReason);
 }
 
-void TastieraEsercizio::avanti() {
-    if (!finestra_.BottoneAvanti->isEnabled())
+void TastieraEsercizio::premiAvanti() {
+    if (!avanti_.isEnabled())
         return;
-    finestra_.BottoneAvanti->click();
-    for (QWidget* control : finestra_.controlliInOrdine())
-        if (attivo(control)) {
-            control->setFocus(Qt::TabFocusReason);
+    avanti_.click();
+    for (QWidget* controllo : inOrdine())
+        if (attivo(controllo)) {
+            controllo->setFocus(Qt::TabFocusReason);
             break;
         }
 }
 
 bool TastieraEsercizio::keyPress(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Alt) {
+    const int tasto = event->key();
+    if (tasto == Qt::Key_Alt) {
         // Alt alone, pressed and released with nothing in between, opens the bar.
         soloAlt_ = !event->isAutoRepeat() &&
                    (event->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) == 0;
@@ -103,35 +107,35 @@ bool TastieraEsercizio::keyPress(QKeyEvent* event) {
     soloAlt_ = false;
     if (!senzaModificatori(event))
         return false;
-    QWidget* focus = finestra_.focusWidget();
-    switch (key) {
+    QWidget* fuoco = finestra_.focusWidget();
+    switch (tasto) {
     case Qt::Key_Escape:
-        finestra_.mnuEsci_Click();
+        emit esci();
         break;
     case Qt::Key_F1:
-        finestra_.MenuInformazioni_Click();
+        emit informazioni();
         break;
     case Qt::Key_F10:
-        finestra_.barraMenu()->enterKeyboardMode();
+        barra_.enterKeyboardMode();
         break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!event->isAutoRepeat() && finestra_.controlliRisposta().contains(focus))
-            rispondi(focus);
+        if (!event->isAutoRepeat() && controlli_.contains(fuoco))
+            rispondi(fuoco);
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        spostaFocus(focus, key);
+        spostaFocus(fuoco, tasto);
         break;
     default:
-        if (key >= Qt::Key_1 && key <= Qt::Key_9) {
-            const QList<QWidget*> ordine = finestra_.controlliInOrdine();
-            const qsizetype place = key - Qt::Key_1;
-            if (!event->isAutoRepeat() && place < ordine.size())
-                rispondi(ordine[place]);
+        if (tasto >= Qt::Key_1 && tasto <= Qt::Key_9) {
+            const QList<QWidget*> ordine = inOrdine();
+            const qsizetype posto = tasto - Qt::Key_1;
+            if (!event->isAutoRepeat() && posto < ordine.size())
+                rispondi(ordine[posto]);
             break;
         }
         return false;
@@ -144,33 +148,33 @@ bool TastieraEsercizio::keyRelease(QKeyEvent* event) {
     if (event->key() != Qt::Key_Alt || !soloAlt_)
         return false;
     soloAlt_ = false;
-    finestra_.barraMenu()->enterKeyboardMode();
+    barra_.enterKeyboardMode();
     event->accept();
     return true;
 }
 
 // "avanti" answers Enter as well as Space, and its arrows lead back to the
 // answer controls.
-bool TastieraEsercizio::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != finestra_.BottoneAvanti ||
+bool TastieraEsercizio::eventFilter(QObject* osservato, QEvent* event) {
+    if (osservato != &avanti_ ||
         (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
-        return QObject::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (!senzaModificatori(key))
+        return QObject::eventFilter(osservato, event);
+    auto* tasto = static_cast<QKeyEvent*>(event);
+    if (!senzaModificatori(tasto))
         return false;
-    switch (key->key()) {
+    switch (tasto->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
-            avanti();
+        if (event->type() == QEvent::KeyPress && !tasto->isAutoRepeat())
+            premiAvanti();
         return true;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (event->type() == QEvent::KeyPress)
-            spostaFocus(finestra_.BottoneAvanti, key->key());
+            spostaFocus(&avanti_, tasto->key());
         return true;
     default:
         return false;

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VerdettoCornice.h"
 
+#include "LayoutCornice.h"
 #include "common/Controlli.h"
 #include "common/FigureMemorizzate.h"
-#include "FinestraEsercizio.h"
 #include "common/StatoCondiviso.h"
 #include "common/platform/services/NumberText.h"
-#include "common/platform/widgets/PictureButton.h"
 #include "common/platform/services/Twips.h"
+#include "common/platform/widgets/PictureButton.h"
 
 #include <QLabel>
 
-VerdettoCornice::VerdettoCornice(FinestraEsercizio& finestra, FigureMemorizzate& memorizzate,
-                                 StatoCondiviso& stato)
-    : finestra_(finestra), stato_(stato) {
+VerdettoCornice::VerdettoCornice(QWidget& area, const LayoutCornice& layout,
+                                 FigureMemorizzate& memorizzate, StatoCondiviso& stato)
+    : stato_(stato) {
     const MisureCornice& misure = misureCornice;
-    const LayoutCornice& layout = finestra.layoutCornice();
-    QWidget& area = *finestra.area();
     const auto etichetta = [&](const char* caption, QPoint at, QSize size,
                                const Controlli::Carattere& carattere, bool numero = false) {
         // A count may have five digits: it is drawn whole in its own box.
@@ -25,12 +23,12 @@ VerdettoCornice::VerdettoCornice(FinestraEsercizio& finestra, FigureMemorizzate&
                     Controlli::carattere(carattere), Controlli::ciano,
                     Qt::AlignLeft | Qt::AlignTop);
     };
-    finestra.Label1 = etichetta("Esatti", layout.label1, misure.label1, misure.carattereLabel);
-    finestra.Label2 = etichetta("Errati", layout.label2, misure.label2, misure.carattereLabel);
-    finestra.EtichettaEsatti = etichetta("quantiesatti", layout.etichettaEsatti,
-                                         misure.etichettaEsatti, misure.carattereContatori, true);
-    finestra.EtichettaErrati = etichetta("quantierrati", layout.etichettaErrati,
-                                         misure.etichettaErrati, misure.carattereContatori, true);
+    controlli_.Label1 = etichetta("Esatti", layout.label1, misure.label1, misure.carattereLabel);
+    controlli_.Label2 = etichetta("Errati", layout.label2, misure.label2, misure.carattereLabel);
+    controlli_.EtichettaEsatti = etichetta("quantiesatti", layout.etichettaEsatti,
+                                           misure.etichettaEsatti, misure.carattereContatori, true);
+    controlli_.EtichettaErrati = etichetta("quantierrati", layout.etichettaErrati,
+                                           misure.etichettaErrati, misure.carattereContatori, true);
 
     const auto faccia = [&](const char* picture) {
         auto* button = new PictureButton(QString(), &area);
@@ -40,11 +38,11 @@ VerdettoCornice::VerdettoCornice(FinestraEsercizio& finestra, FigureMemorizzate&
         button->setDecorative(true);
         return button;
     };
-    finestra.ComandoIconaSi = faccia("faccia_si");
-    finestra.ComandoIconaNo = faccia("faccia_no");
-    finestra.ComandoIconaSi->setAccessibleName(QStringLiteral("Risposta giusta"));
-    finestra.ComandoIconaNo->setAccessibleName(QStringLiteral("Risposta sbagliata"));
-    finestra.ComandoIconaSi->hide();
+    controlli_.ComandoIconaSi = faccia("faccia_si");
+    controlli_.ComandoIconaNo = faccia("faccia_no");
+    controlli_.ComandoIconaSi->setAccessibleName(QStringLiteral("Risposta giusta"));
+    controlli_.ComandoIconaNo->setAccessibleName(QStringLiteral("Risposta sbagliata"));
+    controlli_.ComandoIconaSi->hide();
 
     auto* avanti = new PictureButton(QStringLiteral("avanti"), &area);
     avanti->setGeometry(Twips::rect(layout.bottoneAvanti));
@@ -53,29 +51,29 @@ VerdettoCornice::VerdettoCornice(FinestraEsercizio& finestra, FigureMemorizzate&
     avanti->setEnabled(false);
     // Reached by Tab once the exercise is solved, never by the mouse.
     avanti->setFocusPolicy(Qt::TabFocus);
-    finestra.BottoneAvanti = avanti;
+    controlli_.BottoneAvanti = avanti;
 }
 
 void VerdettoCornice::mostra(bool giusto) {
-    finestra_.ComandoIconaSi->setVisible(giusto);
-    finestra_.ComandoIconaNo->setVisible(!giusto);
+    controlli_.ComandoIconaSi->setVisible(giusto);
+    controlli_.ComandoIconaNo->setVisible(!giusto);
 }
 
 void VerdettoCornice::contaEsatto() {
     StatoCondiviso::incrementa(stato_.NumeroEsatti);
-    scriviContatore(finestra_.EtichettaEsatti, QStringLiteral("Esatti"),
+    scriviContatore(controlli_.EtichettaEsatti, QStringLiteral("Esatti"),
                     NumberText::signedForm(stato_.NumeroEsatti));
 }
 
 void VerdettoCornice::contaErrato() {
     StatoCondiviso::incrementa(stato_.NumeroErrati);
-    scriviContatore(finestra_.EtichettaErrati, QStringLiteral("Errati"),
+    scriviContatore(controlli_.EtichettaErrati, QStringLiteral("Errati"),
                     NumberText::signedForm(stato_.NumeroErrati));
 }
 
 void VerdettoCornice::azzeraEtichette() {
-    scriviContatore(finestra_.EtichettaEsatti, QStringLiteral("Esatti"), NumberText::plainForm(0));
-    scriviContatore(finestra_.EtichettaErrati, QStringLiteral("Errati"), NumberText::plainForm(0));
+    scriviContatore(controlli_.EtichettaEsatti, QStringLiteral("Esatti"), NumberText::plainForm(0));
+    scriviContatore(controlli_.EtichettaErrati, QStringLiteral("Errati"), NumberText::plainForm(0));
 }
 
 void VerdettoCornice::scriviContatore(QLabel* etichetta, const QString& nome,

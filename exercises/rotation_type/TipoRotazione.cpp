@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TipoRotazione.h"
 
-#include "common/library/BibliotecaFigure.h"
 #include "common/Contesto.h"
 #include "common/Controlli.h"
-#include "common/frame/Estrazioni.h"
 #include "common/FigureMemorizzate.h"
-#include "common/frame/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
+#include "common/frame/Estrazioni.h"
+#include "common/frame/FigureNelleCaselle.h"
+#include "common/library/BibliotecaFigure.h"
+#include "common/platform/services/RandomSource.h"
+#include "common/platform/services/Twips.h"
 #include "common/platform/widgets/FrameShape.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/PictureButton.h"
-#include "common/platform/services/RandomSource.h"
-#include "common/platform/services/Twips.h"
 
 #include <QLabel>
 
@@ -66,8 +66,14 @@ TipoRotazione::TipoRotazione(Contesto& context)
                                     Qt::AlignHCenter | Qt::AlignTop);
     };
     Label3 << didascalia(d.orario) << didascalia(d.antiorario);
-    // The two signs are disabled before the count, unlike the other windows.
-    chiudePrimaDiContare_ = true;
+}
+
+// The two signs are disabled before the count, unlike the other windows.
+void TipoRotazione::Esatto() {
+    mostraEsatto();
+    abilitaRisposte(false);
+    contaEsatto();
+    BottoneAvanti->setEnabled(true);
 }
 
 void TipoRotazione::preparaEsercizio(QChar lettera) {

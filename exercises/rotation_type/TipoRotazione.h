@@ -41,6 +41,8 @@ public:
     explicit TipoRotazione(Contesto& ctx);
 
     void preparaEsercizio(QChar lettera) override;
+    // Its own: the signs are disabled before the count.
+    void Esatto() override;
     void Image1_Click();
     void Image3_Click();
     // The two signs.

@@ -3,13 +3,22 @@
 
 #include "Accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <cmath>
 
+namespace {
+
+QAccessibleInterface* accessible(FrameShape* frame) {
+    return new QAccessibleWidget(frame, QAccessible::Graphic);
+}
+
+} // namespace
+
 FrameShape::FrameShape(QRect rect, int width, QColor colour, QWidget* parent)
     : QWidget(parent), width_(width), colour_(colour) {
-    Accessibility::install();
+    Accessibility::registerInterface<FrameShape, accessible>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(rect);
 }

@@ -3,13 +3,47 @@
 
 #include "Accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 
+namespace {
+
+// A button when it can be pressed, a picture otherwise.
+class ImageBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ImageBoxAccessible(ImageBox* box) : QAccessibleWidget(box) {}
+
+    QAccessible::Role role() const override {
+        return box()->pressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (box()->pressable())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction() && box()->pressable())
+            box()->press();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    ImageBox* box() const { return static_cast<ImageBox*>(widget()); }
+};
+
+QAccessibleInterface* accessible(ImageBox* box) {
+    return new ImageBoxAccessible(box);
+}
+
+} // namespace
+
 ImageBox::ImageBox(QWidget* parent, std::int16_t index) : QWidget(parent), index_(index) {
-    Accessibility::install();
+    Accessibility::registerInterface<ImageBox, accessible>();
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -2,6 +2,7 @@
 #include "KeyboardMenuBar.h"
 
 #include "Accessibility.h"
+#include "MenuBarAccessible.h"
 #include "UniformScaler.h"
 
 #include <QApplication>
@@ -12,8 +13,16 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+QAccessibleInterface* accessible(KeyboardMenuBar* bar) {
+    return new MenuBarAccessible(bar);
+}
+
+} // namespace
+
 KeyboardMenuBar::KeyboardMenuBar(QWidget* parent) : QMenuBar(parent) {
-    Accessibility::install();
+    Accessibility::registerInterface<KeyboardMenuBar, accessible>();
 }
 
 QAction* KeyboardMenuBar::highlightedAction() const {

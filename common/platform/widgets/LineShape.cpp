@@ -3,11 +3,20 @@
 
 #include "Accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
+
+namespace {
+
+QAccessibleInterface* accessible(LineShape* line) {
+    return new QAccessibleWidget(line, QAccessible::Separator);
+}
+
+} // namespace
 
 LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)
     : QWidget(parent), from_(from), to_(to), width_(width), colour_(colour) {
-    Accessibility::install();
+    Accessibility::registerInterface<LineShape, accessible>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int margin = width / 2 + 1;
     setGeometry(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin));

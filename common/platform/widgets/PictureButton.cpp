@@ -3,6 +3,7 @@
 
 #include "Accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -10,8 +11,17 @@
 
 #include <cmath>
 
+namespace {
+
+// A decorative button is a picture; any other is Qt's push button.
+QAccessibleInterface* accessible(PictureButton* button) {
+    return button->isDecorative() ? new QAccessibleWidget(button, QAccessible::Graphic) : nullptr;
+}
+
+} // namespace
+
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
-    Accessibility::install();
+    Accessibility::registerInterface<PictureButton, accessible>();
     setText(caption);
 }
 
