@@ -152,6 +152,68 @@ private slots:
         QVERIFY(QFile::remove(utente.path() + "/figure/k/k7.jpg"));
         QCOMPARE(classe.origine('k'), FigureClasse::Origine::Scuola);
     }
+
+    // A letter's folder that is a link to another folder (a trap a pupil can
+    // set on a shared account): saving replaces the link, removing takes the
+    // link away, and the folder it points to keeps everything it held.
+    void linkedLetterFolderLeavesItsTargetAlone() {
+        QTemporaryDir utente, documenti;
+        QVERIFY(QDir(documenti.path()).mkpath("compiti"));
+        QFile lavoro(documenti.filePath("compiti/tema.txt"));
+        QVERIFY(lavoro.open(QIODevice::WriteOnly) && lavoro.write("tema") == 4);
+        lavoro.close();
+        QVERIFY(QDir(utente.path()).mkpath("figure"));
+        for (const char* lettera : {"b", "c"})
+            QVERIFY(QFile::link(documenti.path(), utente.filePath("figure/") + lettera));
+        FigureClasse classe(utente.path(), {});
+
+        QCOMPARE(classe.salva('b', figura('b', Qt::red)), QString());
+        QVERIFY(!QFileInfo(utente.filePath("figure/b")).isSymLink());
+        QVERIFY(contiene(utente.filePath("figure/b"), figura('b', Qt::red)));
+        QCOMPARE(classe.togli('c'), QString());
+        QVERIFY(!QFileInfo(utente.filePath("figure/c")).isSymLink());
+        QCOMPARE(letto(documenti.filePath("compiti/tema.txt")), QByteArray("tema"));
+        QCOMPARE(avanzi(utente.path()), QStringList());
+    }
+
+    // A disk that fills up may take files that hold less than was written,
+    // or nothing, while every write seemed to work: the save says so and the
+    // old figure stays.
+    void shortFilesAreNotSaved() {
+        QTemporaryDir utente;
+        FigureClasse classe(utente.path(), {});
+        const auto vecchia = figura('m', Qt::red);
+        QCOMPARE(classe.salva('m', vecchia), QString());
+        classe.setScrittura([](const QString& dove, const FileViste::File& file, QString* e) {
+            FileViste::File vuoti = file;
+            for (auto& [nome, bytes] : vuoti)
+                bytes.clear();
+            return FileViste::scrivi(dove, vuoti, e);
+        });
+        const QString motivo = classe.salva('m', figura('m', Qt::blue));
+        QVERIFY2(motivo.contains("il disco è pieno"), qPrintable(motivo));
+        QVERIFY(contiene(utente.path() + "/figure/m", vecchia));
+        QCOMPARE(avanzi(utente.path()), QStringList());
+    }
+
+    // The folders a killed save or removal left are cleared by the next one:
+    // only the program's own, by their exact names, and a link among them
+    // goes as a link.
+    void leftoversOfKilledRunsAreCleared() {
+        QTemporaryDir utente, altrove;
+        const QDir figure(utente.path() + "/figure");
+        QVERIFY(figure.mkpath(".b-nuova-Ab12Cd/120") && figure.mkpath(".c-via-Xy34Zw/vecchia"));
+        QVERIFY(figure.mkpath(".b-nuova-mia") && figure.mkpath("appunti"));
+        QFile tenuto(altrove.filePath("tenuto.txt"));
+        QVERIFY(tenuto.open(QIODevice::WriteOnly) && tenuto.write("x") == 1);
+        tenuto.close();
+        QVERIFY(QFile::link(altrove.path(), figure.filePath(".d-nuova-Qw56Er")));
+
+        QCOMPARE(FigureClasse(utente.path(), {}).salva('e', figura('e', Qt::red)), QString());
+        QCOMPARE(avanzi(utente.path()), QStringList{".b-nuova-mia"});
+        QVERIFY(figure.exists("appunti"));
+        QVERIFY(QFileInfo::exists(altrove.filePath("tenuto.txt")));
+    }
 };
 
 QTEST_MAIN(tst_FigureClasse)

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureClasse.h"
 
-#include "common/views/OttoViste.h"
 #include "common/platform/system/FolderSwap.h"
+#include "common/views/OttoViste.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -34,6 +36,58 @@ QString perche(FolderSwap::Failure failure) {
 
 QString perche() {
     return perche(FolderSwap::lastFailure());
+}
+
+// Removes what is at the path; a link goes as a link, and its target is
+// never touched (QDir would empty the folder a link points to).
+bool rimuovi(const QString& percorso) {
+    const QFileInfo info(percorso);
+    if (info.isSymLink() || !info.isDir())
+        return QFile::remove(percorso);
+    return QDir(percorso).removeRecursively();
+}
+
+// The folders a save or a removal works in, beside the letters' folders;
+// one that a run killed half way left behind matches it too.
+QString lavoro(QChar lettera, const QString& cosa) {
+    return QLatin1Char('.') + lettera + QLatin1Char('-') + cosa;
+}
+const QRegularExpression avanzo(QStringLiteral("^\\.[a-z]-(nuova|via)-[A-Za-z0-9]{6}$"));
+
+// Holds the class's figures for one save or removal at a time, among all
+// the program's windows and runs; a run that was killed leaves a lock that
+// is taken over.
+class Turno {
+public:
+    explicit Turno(const QString& figure) : lock_(figure + QStringLiteral("/.salvataggio.lock")) {
+        lock_.setStaleLockTime(0);
+        preso_ = lock_.tryLock(10000);
+        if (preso_)
+            pulisci(figure);
+    }
+    bool preso() const { return preso_; }
+
+private:
+    // What earlier runs left half way: only the program's own folders, by
+    // their exact names.
+    static void pulisci(const QString& figure) {
+        const QStringList nomi = QDir(figure).entryList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& nome : nomi)
+            if (avanzo.match(nome).hasMatch())
+                rimuovi(figure + QLatin1Char('/') + nome);
+    }
+
+    QLockFile lock_;
+    bool preso_ = false;
+};
+
+// Every file of the figure is on the disk whole.
+bool interi(const QString& cartella, const FileViste::File& file) {
+    for (const auto& [nome, bytes] : file)
+        if (QFileInfo(cartella + QLatin1Char('/') + nome).size() != bytes.size())
+            return false;
+    return true;
 }
 
 bool vistePresenti(const QString& cartella, QChar lettera) {
@@ -102,24 +156,34 @@ QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
     FolderSwap::clearFailure();
     if (!QDir().mkpath(figure))
         return rifiuto.arg(figure, perche());
+    const Turno turno(figure);
+    if (!turno.preso())
+        return rifiuto.arg(figure, QStringLiteral("un'altra finestra sta salvando una figura"));
     // Written beside its place, so that the rename below stays in one file system.
-    QTemporaryDir nuova(figure + QLatin1Char('/') + QLatin1Char('.') + lettera +
-                        QStringLiteral("-nuova-XXXXXX"));
+    QTemporaryDir nuova(figure + QLatin1Char('/') +
+                        lavoro(lettera, QStringLiteral("nuova-XXXXXX")));
     if (!nuova.isValid())
         return rifiuto.arg(figure, perche());
     QString fallito;
     FolderSwap::clearFailure();
-    if (!scrittura_(nuova.path(), file, &fallito)) {
+    const bool scritta = scrittura_(nuova.path(), file, &fallito);
+    // A disk that filled up may have taken files that hold less than was written.
+    if (!scritta) {
         const FolderSwap::Failure failure = FolderSwap::lastFailure();
         return rifiuto.arg(
             figure,
             perche(failure == FolderSwap::Failure::None ? FolderSwap::Failure::Other : failure));
     }
+    if (!interi(nuova.path(), file))
+        return rifiuto.arg(figure, perche(FolderSwap::Failure::DiskFull));
     const QString posto = cartellaLettera(utente_, lettera);
     // The old folder, if any, and the new change places at once; the old
-    // one, now under the temporary name, goes with it.
+    // one, now under the temporary name, goes with it. A link in the letter's
+    // place is replaced as a link: what it points to stays as it is.
     if (!FolderSwap::replace(nuova.path(), posto))
         return rifiuto.arg(figure, perche());
+    nuova.setAutoRemove(false);
+    rimuovi(nuova.path());
     FolderSwap::sync(figure);
     return {};
 }
@@ -136,15 +200,19 @@ QString FigureClasse::togli(QChar lettera) const {
         return QStringLiteral("La lettera %1 non ha una figura della classe.").arg(lettera);
     }
     const QString figure = utente_ + QLatin1Char('/') + sottocartella;
-    // Out of its place by one rename, then deleted at leisure.
-    QTemporaryDir via(figure + QLatin1Char('/') + QLatin1Char('.') + lettera +
-                      QStringLiteral("-via-XXXXXX"));
+    const QString rifiuto = QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.");
+    const Turno turno(figure);
+    if (!turno.preso())
+        return rifiuto.arg(figure, QStringLiteral("un'altra finestra sta salvando una figura"));
+    // Out of its place by one rename, then deleted at leisure; a link goes as
+    // a link, and what it points to stays as it is.
+    QTemporaryDir via(figure + QLatin1Char('/') + lavoro(lettera, QStringLiteral("via-XXXXXX")));
     if (!via.isValid())
-        return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
-            .arg(figure, perche());
+        return rifiuto.arg(figure, perche());
     if (!FolderSwap::move(posto, via.path() + QStringLiteral("/vecchia")))
-        return QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.")
-            .arg(figure, perche());
+        return rifiuto.arg(figure, perche());
+    via.setAutoRemove(false);
+    rimuovi(via.path());
     FolderSwap::sync(figure);
     return {};
 }

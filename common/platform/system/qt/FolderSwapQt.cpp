@@ -5,7 +5,8 @@
 #include <QFileInfo>
 
 bool FolderSwap::replace(const QString& fresh, const QString& place) {
-    if (!QFileInfo::exists(place))
+    // A link, even one that leads nowhere, is moved aside like a folder.
+    if (!QFileInfo::exists(place) && !QFileInfo(place).isSymLink())
         return QDir().rename(fresh, place);
     const QString aside = fresh + QStringLiteral(".vecchia");
     if (!QDir().rename(place, aside))
