@@ -269,6 +269,25 @@ private slots:
         QCOMPARE(w->Image2[0]->picture(), bench.figure.immagine('f', 1));
     }
 
+    // The library's own draw, without a window: a letter that cannot be read
+    // is never given, and one value is drawn over all the letters each time,
+    // those set aside drawn again; with none left, no letter.
+    void libraryDrawGivesOnlyReadableLetters() {
+        TempLibrary library;
+        QVERIFY(library.remove("c3.jpg"));
+        TestBench bench(library.folder());
+        bench.rnd.scriptDraws({{2, 26}, {2, 26}, {5, 26}}); // c, c again, f
+        QCOMPARE(bench.figure.estraiLettera(bench.rnd), QChar('f'));
+        QCOMPARE(bench.rnd.taken(), 3);
+
+        QVERIFY(library.takeAway());
+        bench.rnd.resetCount();
+        for (int l = 0; l < 26; ++l)
+            bench.rnd.scriptDraws({{l, 26}});
+        QVERIFY(bench.figure.estraiLettera(bench.rnd).isNull());
+        QCOMPARE(bench.rnd.taken(), 26);
+    }
+
     void completeLibraryKeepsTheUsualDraws() {
         TestBench bench;
         QVERIFY(bench.figure.verifica().inutilizzabili.isEmpty());

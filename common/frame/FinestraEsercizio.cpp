@@ -104,8 +104,8 @@ QList<QWidget*> FinestraEsercizio::controlliInOrdine() const {
 void FinestraEsercizio::NuovoEsercizio() {
     CaricaColori();
     const quint64 turno = attesa_.inizia();
-    Estrazioni::lettera(ctx_.rnd, ctx_.figure, this,
-                        [this, turno](QChar lettera) { completaEsercizio(turno, lettera); });
+    ctx_.figure.estraiLettera(ctx_.rnd, this,
+                              [this, turno](QChar lettera) { completaEsercizio(turno, lettera); });
     // The letter's pictures are large and read beside the window, which goes
     // on painting and answering meanwhile; nothing can be answered until the
     // exercise is there.

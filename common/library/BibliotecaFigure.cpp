@@ -1,23 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BibliotecaFigure.h"
 
+#include "ConvenzioneFigure.h"
 #include "FigureDecodificate.h"
 #include "LavoriDiFondo.h"
 #include "LetturaViste.h"
 #include "RidecodificaViste.h"
 #include "VistaFigura.h"
+#include "common/platform/services/RandomSource.h"
 #include "common/platform/system/SafeFile.h"
 
 #include <QPointer>
 
-#include <algorithm>
+#include <bitset>
 
 namespace {
 
-using LetturaViste::Voce;
-using VistaFigura::Firma;
+using ConvenzioneFigure::lettere;
 
-constexpr int viste = BibliotecaFigure::viste;
+// A draw of the letter that may wait for a letter's pictures: each letter
+// found unreadable is set aside, and the next value drawn when the verdict comes.
+struct Estrazione : std::enable_shared_from_this<Estrazione> {
+    // Reads the letter's pictures: the verdict now, or nothing and later to `poi`.
+    using Prepara = std::function<std::optional<bool>(QChar, std::function<void(bool)> poi)>;
+
+    Estrazione(RandomSource& r, Prepara p, std::function<void(QChar)> fatto)
+        : rnd(r), prepara(std::move(p)), poi(std::move(fatto)) {}
+
+    void prosegui() {
+        while (!illeggibili.all()) {
+            const int l = rnd.draw(lettere);
+            if (illeggibili[std::size_t(l)])
+                continue;
+            const QChar estratta = ConvenzioneFigure::lettera(l);
+            const std::optional<bool> pronta =
+                prepara(estratta, [self = shared_from_this(), l, estratta](bool ok) {
+                    if (ok)
+                        self->poi(estratta);
+                    else
+                        self->scarta(l);
+                });
+            if (!pronta)
+                return;
+            if (*pronta) {
+                poi(estratta);
+                return;
+            }
+            illeggibili.set(std::size_t(l));
+        }
+        poi({});
+    }
+
+    void scarta(int l) {
+        illeggibili.set(std::size_t(l));
+        prosegui();
+    }
+
+    RandomSource& rnd;
+    Prepara prepara;
+    std::function<void(QChar)> poi;
+    std::bitset<lettere> illeggibili;
+};
 
 } // namespace
 
@@ -55,12 +98,32 @@ QStringList BibliotecaFigure::cartelleDi(QChar lettera) const {
     return cartelle;
 }
 
+QChar BibliotecaFigure::estraiLettera(RandomSource& rnd) {
+    QChar estratta;
+    std::make_shared<Estrazione>(
+        rnd, [this](QChar l, const auto&) { return std::optional(preparaLettera(l)); },
+        [&estratta](QChar l) { estratta = l; })
+        ->prosegui();
+    return estratta;
+}
+
+void BibliotecaFigure::estraiLettera(RandomSource& rnd, const QObject* contesto,
+                                     std::function<void(QChar)> poi) {
+    std::make_shared<Estrazione>(
+        rnd,
+        [this, contesto](QChar l, std::function<void(bool)> verdetto) {
+            return preparaSenzaAttendere(l, contesto, std::move(verdetto));
+        },
+        std::move(poi))
+        ->prosegui();
+}
+
 bool BibliotecaFigure::preparaLettera(QChar lettera) {
     return *prova(lettera, 0, Grandi::subito, nullptr);
 }
 
-std::optional<bool> BibliotecaFigure::preparaLettera(QChar lettera, const QObject* contesto,
-                                                     std::function<void(bool)> poi) {
+std::optional<bool> BibliotecaFigure::preparaSenzaAttendere(QChar lettera, const QObject* contesto,
+                                                            std::function<void(bool)> poi) {
     fondo_->annullaLettura(); // a letter asked for before is no longer wanted
     return prova(lettera, 0, Grandi::diFondo,
                  std::make_shared<Attesa>(Attesa{contesto, std::move(poi)}));
@@ -94,16 +157,15 @@ std::optional<bool> BibliotecaFigure::preparaDa(QChar lettera, const QString& ca
     // Tells whether the class folder was swapped for a new save while read.
     const auto prima =
         cartellaClasse.isEmpty() ? std::nullopt : SafeFile::identityOf(cartellaClasse);
-    const LetturaViste::Lettura letta = LetturaViste::leggi(
-        f.nomiDi(lettera), lettera, figure_->lato(),
-        {.tutte = false,
-         .parallelo = true,
-         .gia = [&](int n, const Firma& firma) { return f.gia(lettera, n, firma); },
-         .scartato = [&](int n, const Firma& firma) { return f.scartato(lettera, n, firma); },
-         .verificate = &f.verificate(),
-         .interrompi = nullptr,
-         .soloEsito = false,
-         .rinvia = rinvia});
+    const LetturaViste::Lettura letta =
+        LetturaViste::leggi(f.nomiDi(lettera), lettera, figure_->lato(),
+                            {.tutte = false,
+                             .parallelo = true,
+                             .lette = &f,
+                             .verificate = &f.verificate(),
+                             .interrompi = nullptr,
+                             .soloEsito = false,
+                             .rinvia = rinvia});
     if (letta.rinviata)
         return std::nullopt;
     return concludi(lettera, cartellaClasse, prima, letta);
@@ -115,8 +177,7 @@ void BibliotecaFigure::leggiDiFondo(QChar lettera, qsizetype indice,
     const auto prima =
         cartellaClasse.isEmpty() ? std::nullopt : SafeFile::identityOf(cartellaClasse);
     const int lato = figure_->lato();
-    fondo_->leggi({figure_->nomiDi(lettera), lettera, lato, figure_->giaDi(lettera),
-                   figure_->scartatiDi(lettera)},
+    fondo_->leggi({figure_->nomiDi(lettera), lettera, lato, figure_->copiaDi(lettera)},
                   [this, lettera, indice, attesa, cartellaClasse, prima,
                    lato](const LetturaViste::Lettura& letta) {
                       std::optional<bool> pronta;
@@ -151,8 +212,8 @@ bool BibliotecaFigure::qualcheLettera() {
     const QList<QChar>& recenti = figure_->recenti();
     QList<QChar> ordine(recenti.rbegin(), recenti.rend());
     for (int l = 0; l < lettere; ++l)
-        if (!ordine.contains(lettera(l)))
-            ordine << lettera(l);
+        if (!ordine.contains(ConvenzioneFigure::lettera(l)))
+            ordine << ConvenzioneFigure::lettera(l);
     for (QChar lettera : ordine)
         if (prova(lettera, 0, Grandi::rinvia, nullptr) != false)
             return true;
@@ -160,6 +221,11 @@ bool BibliotecaFigure::qualcheLettera() {
 }
 
 PicturePtr BibliotecaFigure::immagine(QChar lettera, int numero) {
+    // Decoded at the present side: as it is kept.
+    if (PicturePtr p = figure_->immagine(lettera, numero)) {
+        figure_->tieni(lettera);
+        return p;
+    }
     return ridecodifica_->immagine(lettera, numero);
 }
 

@@ -19,6 +19,7 @@ class FigureDecodificate;
 class LavoriDiFondo;
 class RidecodificaViste;
 class QObject;
+class RandomSource;
 namespace LetturaViste {
 struct Lettura;
 } // namespace LetturaViste
@@ -33,17 +34,11 @@ struct Lettura;
 // so memory stays small however long a class plays.
 class BibliotecaFigure {
 public:
-    static constexpr int lettere = 26;
-    static constexpr int viste = 8;
-
     // latoPixel: the side, in device pixels, of the pictures as boxes show them.
     explicit BibliotecaFigure(QString cartellaApplicazione, int latoPixel = 240);
     ~BibliotecaFigure();
     BibliotecaFigure(const BibliotecaFigure&) = delete;
     BibliotecaFigure& operator=(const BibliotecaFigure&) = delete;
-
-    // The letter of figure l, 0 to lettere - 1: "a" to "z".
-    static QChar lettera(int l) { return QChar(u'a' + l); }
 
     QString cartella() const;
     // Where the letter's picture is read from now: the class's folder for the
@@ -66,24 +61,32 @@ public:
     void ridecodifica(const QList<PicturePtr>& mostrate, const QObject* contesto,
                       std::function<void(const QList<PicturePtr>&)> poi);
 
-    // Reads the letter's eight pictures for an exercise that is being set up:
-    // true when all of them can be read now, decode completely and share one
-    // size. Then immagine() and carica() give them without reading a file.
-    bool preparaLettera(QChar lettera);
+    // The figure letter of an exercise that is being set up, "a" to "z", its
+    // pictures read: one value from the generator for each letter drawn. A
+    // letter whose pictures cannot all be read is set aside and another drawn,
+    // which keeps the draw uniform over the letters that can be shown. Null
+    // when no letter can be read any more.
+    QChar estraiLettera(RandomSource& rnd);
     // The same for a set-up that must not hold the window: a letter whose
     // pictures are large enough to take more than a frame to decode is read
-    // on another thread. Then it gives nothing, and `poi` gets the verdict
-    // later, on this thread, unless `contesto` has gone or another letter has
-    // been asked for meanwhile.
-    std::optional<bool> preparaLettera(QChar lettera, const QObject* contesto,
-                                       std::function<void(bool)> poi);
+    // on another thread. `poi` gets the letter at once, or later on this
+    // thread, unless `contesto` has gone or another letter has been asked for
+    // meanwhile.
+    void estraiLettera(RandomSource& rnd, const QObject* contesto, std::function<void(QChar)> poi);
+
+    // Reads the letter's eight pictures for an exercise that is being set up:
+    // true when all of them can be read now, decode completely and share one
+    // size. Then immagine() gives them without reading a file.
+    bool preparaLettera(QChar lettera);
     // A letter is being read on another thread.
     bool inLettura() const;
     // True when at least one letter can be shown now; large pictures are
     // judged from their headers, their set-up reads them whole.
     bool qualcheLettera();
 
-    // Null when the file is missing or cannot be decoded.
+    // The picture as decoded at the present side; one that is not (the side
+    // has changed, or its letter was let go) is decoded now. Null when the
+    // file is missing or cannot be decoded.
     PicturePtr immagine(QChar lettera, int numero);
 
     // Reads every picture once, on the calling thread, and says which cannot
@@ -93,6 +96,13 @@ public:
 private:
     struct Attesa; // who waits for a letter read on another thread
     enum class Grandi { subito, rinvia, diFondo };
+
+    // preparaLettera() for a set-up that must not hold the window: nothing
+    // when the letter is read on another thread, and `poi` gets the verdict
+    // later, on this thread, unless `contesto` has gone or another letter has
+    // been asked for meanwhile.
+    std::optional<bool> preparaSenzaAttendere(QChar lettera, const QObject* contesto,
+                                              std::function<void(bool)> poi);
 
     // The folders the letter may be read from, in order: the class's, then
     // the shipped one (empty).

@@ -5,6 +5,8 @@
 
 namespace LetturaViste {
 
+using ConvenzioneFigure::lettere;
+using ConvenzioneFigure::viste;
 using VistaFigura::FileAperto;
 
 std::optional<FileAperto> Cartella::apri(QChar lettera, int numero, QString* nome) {
@@ -13,14 +15,11 @@ std::optional<FileAperto> Cartella::apri(QChar lettera, int numero, QString* nom
 
 namespace {
 
-constexpr char16_t primaLettera = u'a';
-constexpr int lettere = 26;
-
 // Where the path of that view is in the table of a folder's paths; -1 for
 // a view outside it.
 int posto(QChar lettera, int numero) {
-    const int l = lettera.unicode() - primaLettera;
-    if (l < 0 || l >= lettere || numero < 1 || numero > viste)
+    const int l = ConvenzioneFigure::indice(lettera);
+    if (l < 0 || numero < 1 || numero > viste)
         return -1;
     return l * viste + numero - 1;
 }
@@ -36,7 +35,7 @@ Cartella::Cartella(QString percorso) : cartella_(std::move(percorso)) {
     chiavi.reserve(lettere * viste);
     for (int l = 0; l < lettere; ++l)
         for (int n = 1; n <= viste; ++n)
-            chiavi.push_back(percorsoDi(cartella_.path(), QChar(char16_t(primaLettera + l)), n));
+            chiavi.push_back(percorsoDi(cartella_.path(), ConvenzioneFigure::lettera(l), n));
     chiavi_ = std::make_shared<const std::vector<QString>>(std::move(chiavi));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ConvenzioneFigure.h"
 #include "VistaFigura.h"
 #include "common/platform/system/CaseInsensitiveFolder.h"
 
@@ -12,9 +13,6 @@
 #include <vector>
 
 namespace LetturaViste {
-
-// The views of a figure letter.
-constexpr int viste = 8;
 
 // The picture folder, names matched without regard to case, and the smaller
 // copies of the views beside them.

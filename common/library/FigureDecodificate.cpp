@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureDecodificate.h"
 
-#include <functional>
-
+using ConvenzioneFigure::viste;
 using LetturaViste::Voce;
 using VistaFigura::Firma;
 
@@ -44,29 +43,17 @@ bool FigureDecodificate::scartato(QChar lettera, int numero, const Firma& firma)
     return found != scartati_.constEnd() && found.value() == firma;
 }
 
-namespace {
-
-// The letter's entries of a table by path, copied.
-template <typename T>
-std::array<std::optional<T>, FigureDecodificate::viste>
-diLettera(const QHash<QString, T>& tabella, const std::function<QString(int)>& percorso) {
-    std::array<std::optional<T>, FigureDecodificate::viste> copie;
-    for (int n = 1; n <= FigureDecodificate::viste; ++n)
-        if (const auto found = tabella.constFind(percorso(n)); found != tabella.constEnd())
-            copie[n - 1] = *found;
-    return copie;
-}
-
-} // namespace
-
-std::array<std::optional<Voce>, FigureDecodificate::viste>
-FigureDecodificate::giaDi(QChar lettera) const {
-    return diLettera(decodificate_, [&](int n) { return percorso(lettera, n); });
-}
-
-std::array<std::optional<Firma>, FigureDecodificate::viste>
-FigureDecodificate::scartatiDi(QChar lettera) const {
-    return diLettera(scartati_, [&](int n) { return percorso(lettera, n); });
+LetturaViste::GiaLetteCopiate FigureDecodificate::copiaDi(QChar lettera) const {
+    LetturaViste::GiaLetteCopiate copia;
+    copia.lettera = lettera;
+    for (int n = 1; n <= viste; ++n) {
+        const QString p = percorso(lettera, n);
+        if (const auto found = decodificate_.constFind(p); found != decodificate_.constEnd())
+            copia.voci[n - 1] = *found;
+        if (const auto found = scartati_.constFind(p); found != scartati_.constEnd())
+            copia.scartati[n - 1] = *found;
+    }
+    return copia;
 }
 
 void FigureDecodificate::ricorda(QChar lettera, const LetturaViste::Lettura& letta,

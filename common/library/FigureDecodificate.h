@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ConvenzioneFigure.h"
 #include "LetturaViste.h"
 #include "VistaFigura.h"
 
@@ -9,18 +10,15 @@
 #include <QList>
 #include <QString>
 
-#include <array>
 #include <map>
-#include <optional>
 
 // What the library knows of the pictures: which folder each letter is read
 // from, the pictures of the last few letters as decoded for the boxes, the
 // files found unusable until they change, and the copies found faithful.
 // Pictures are known by their path, so a letter read from another folder has
-// pictures of its own.
-class FigureDecodificate {
+// pictures of its own. A letter's reading asks it what was read before.
+class FigureDecodificate : public LetturaViste::GiaLette {
 public:
-    static constexpr int viste = LetturaViste::viste;
     // How many letters keep their pictures decoded, and how much memory the
     // letters before the last one may take: in full screen their pictures are
     // large, and decoding them again is quick.
@@ -42,12 +40,12 @@ public:
     void scegli(QChar lettera, const QString& cartellaClasse);
 
     // The picture decoded from that very file, if it is kept.
-    const LetturaViste::Voce* gia(QChar lettera, int numero, const VistaFigura::Firma& firma) const;
+    const LetturaViste::Voce* gia(QChar lettera, int numero,
+                                  const VistaFigura::Firma& firma) const override;
     // The file was found unusable and has not changed since.
-    bool scartato(QChar lettera, int numero, const VistaFigura::Firma& firma) const;
-    // Copies of both for the letter, for another thread to look them up.
-    std::array<std::optional<LetturaViste::Voce>, viste> giaDi(QChar lettera) const;
-    std::array<std::optional<VistaFigura::Firma>, viste> scartatiDi(QChar lettera) const;
+    bool scartato(QChar lettera, int numero, const VistaFigura::Firma& firma) const override;
+    // Both for the letter, copied for another thread to look up.
+    LetturaViste::GiaLetteCopiate copiaDi(QChar lettera) const;
 
     // Remembers what reading the letter found: the files unusable on their
     // own, and, when all can be shown, its pictures, kept as the most recent.

@@ -3,25 +3,19 @@
 
 #include <memory>
 
-using LetturaViste::Voce;
-using VistaFigura::Firma;
-
 void LavoriDiFondo::leggi(Lettera lettera, std::function<void(const LetturaViste::Lettura&)> poi) {
     auto richiesta = std::make_shared<Lettera>(std::move(lettera));
     lettura_.start([this, richiesta, poi = std::move(poi)](const std::atomic_bool& annullata) {
         Lettera& r = *richiesta;
-        auto letta = std::make_shared<LetturaViste::Lettura>(LetturaViste::leggi(
-            r.cartella, r.lettera, r.lato,
-            {.tutte = false,
-             .parallelo = true,
-             .gia = [&r](int n, const Firma& firma) -> const Voce* {
-                 return r.gia[n - 1] && r.gia[n - 1]->firma == firma ? &*r.gia[n - 1] : nullptr;
-             },
-             .scartato = [&r](int n, const Firma& firma) { return r.scartati[n - 1] == firma; },
-             .verificate = &verificate_,
-             .interrompi = &annullata,
-             .soloEsito = false,
-             .rinvia = false}));
+        auto letta = std::make_shared<LetturaViste::Lettura>(
+            LetturaViste::leggi(r.cartella, r.lettera, r.lato,
+                                {.tutte = false,
+                                 .parallelo = true,
+                                 .lette = &r.lette,
+                                 .verificate = &verificate_,
+                                 .interrompi = &annullata,
+                                 .soloEsito = false,
+                                 .rinvia = false}));
         return std::function<void()>([poi, letta] {
             if (!letta->interrotta)
                 poi(*letta);

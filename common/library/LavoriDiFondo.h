@@ -7,9 +7,7 @@
 
 #include <QChar>
 
-#include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
 // The library's work that would hold the window for more than a frame, done
@@ -25,8 +23,7 @@ public:
         LetturaViste::Cartella cartella;
         QChar lettera;
         int lato = 0;
-        std::array<std::optional<LetturaViste::Voce>, LetturaViste::viste> gia;
-        std::array<std::optional<VistaFigura::Firma>, LetturaViste::viste> scartati;
+        LetturaViste::GiaLetteCopiate lette;
     };
     using Viste = std::vector<LetturaViste::DaDecodificare>;
 

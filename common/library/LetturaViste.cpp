@@ -8,7 +8,18 @@
 
 namespace LetturaViste {
 
+using ConvenzioneFigure::viste;
 using VistaFigura::FileAperto;
+using VistaFigura::Firma;
+
+const Voce* GiaLetteCopiate::gia(QChar l, int numero, const Firma& firma) const {
+    const std::optional<Voce>& voce = voci[std::size_t(numero - 1)];
+    return l == lettera && voce && voce->firma == firma ? &*voce : nullptr;
+}
+
+bool GiaLetteCopiate::scartato(QChar l, int numero, const Firma& firma) const {
+    return l == lettera && scartati[std::size_t(numero - 1)] == firma;
+}
 
 qint64 pixel(const QList<QSize>& misure) {
     qint64 n = 0;
@@ -38,8 +49,7 @@ bool decodificaTutte(int count, bool parallelo, const std::atomic_bool* interrom
 
 Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
     const bool tutte = modo.tutte;
-    const auto& gia = modo.gia;
-    const auto& scartato = modo.scartato;
+    const GiaLette* lette = modo.lette;
     const std::atomic_bool* interrompi = modo.interrompi;
     Lettura esito;
     const auto finito = [&esito]() -> Lettura& {
@@ -53,7 +63,7 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
         aperti[i] = nomi.apri(lettera, i + 1, &esito.nomi[i]);
         if (aperti[i])
             esito.voci[i].firma = aperti[i]->identity;
-        if (!aperti[i] || (scartato && scartato(i + 1, aperti[i]->identity))) {
+        if (!aperti[i] || (lette && lette->scartato(lettera, i + 1, aperti[i]->identity))) {
             esito.inutilizzabili << i + 1;
             aperti[i].reset();
             if (!tutte)
@@ -71,7 +81,7 @@ Lettura leggi(Cartella& nomi, QChar lettera, int lato, const Modo& modo) {
             esito.interrotta = true;
             return esito;
         }
-        if (const Voce* voce = gia ? gia(i + 1, aperti[i]->identity) : nullptr) {
+        if (const Voce* voce = lette ? lette->gia(lettera, i + 1, aperti[i]->identity) : nullptr) {
             esito.voci[i] = *voce;
             misure[i] = voce->originale;
             continue;

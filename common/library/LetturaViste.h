@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CartellaViste.h"
+#include "ConvenzioneFigure.h"
 #include "VistaFigura.h"
 
 #include <QChar>
@@ -28,19 +29,42 @@ struct Voce {
 
 // What reading one letter gave.
 struct Lettura {
-    std::array<Voce, viste> voci;
-    std::array<QString, viste> nomi; // as the folder spells them, or as expected when missing
-    QList<int> inutilizzabili;       // picture numbers
-    QList<int> illeggibili;          // those that do not decode at all
+    std::array<Voce, ConvenzioneFigure::viste> voci;
+    // As the folder spells them, or as expected when missing.
+    std::array<QString, ConvenzioneFigure::viste> nomi;
+    QList<int> inutilizzabili; // picture numbers
+    QList<int> illeggibili;    // those that do not decode at all
     bool interrotta = false;
     bool rinviata = false; // nothing decoded: too many pixels for `rinvia`
 };
 
+// What a reading asks of what was read before, so that neither a picture
+// already decoded from the same file nor a file already found unusable is
+// decoded again.
+class GiaLette {
+public:
+    virtual ~GiaLette() = default;
+    // The picture decoded from that very file, if it is kept.
+    virtual const Voce* gia(QChar lettera, int numero, const VistaFigura::Firma& firma) const = 0;
+    // The file was found unusable and has not changed since.
+    virtual bool scartato(QChar lettera, int numero, const VistaFigura::Firma& firma) const = 0;
+};
+
+// What was known of one letter, copied for another thread to look up.
+class GiaLetteCopiate final : public GiaLette {
+public:
+    QChar lettera;
+    std::array<std::optional<Voce>, ConvenzioneFigure::viste> voci;
+    std::array<std::optional<VistaFigura::Firma>, ConvenzioneFigure::viste> scartati;
+
+    const Voce* gia(QChar l, int numero, const VistaFigura::Firma& firma) const override;
+    bool scartato(QChar l, int numero, const VistaFigura::Firma& firma) const override;
+};
+
 // How to read: `tutte` false stops at the first picture that cannot be used,
 // before decoding any when a header already tells; `parallelo` decodes on
-// the idle threads too; `gia` gives a picture already decoded from the same
-// file and `scartato` tells a file already found unusable, so that neither
-// is decoded again; `interrompi` stops the reading as soon as it becomes true;
+// the idle threads too; `lette`, when given, is asked what was read before;
+// `interrompi` stops the reading as soon as it becomes true;
 // `soloEsito` lets each picture go as soon as it has decoded, when only the
 // verdict is wanted (a check of the whole folder then holds one at a time);
 // `rinvia` stops before decoding when the views to decode have more pixels
@@ -48,8 +72,7 @@ struct Lettura {
 struct Modo {
     bool tutte = false;
     bool parallelo = false;
-    std::function<const Voce*(int numero, const VistaFigura::Firma&)> gia;
-    std::function<bool(int numero, const VistaFigura::Firma&)> scartato;
+    const GiaLette* lette = nullptr;
     VistaFigura::CopieVerificate* verificate = nullptr;
     const std::atomic_bool* interrompi = nullptr;
     bool soloEsito = false;

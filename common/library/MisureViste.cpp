@@ -9,7 +9,7 @@ QSize lati(QSize s) {
     return {qMax(s.width(), s.height()), qMin(s.width(), s.height())};
 }
 
-QList<int> fuoriMisura(const std::array<QSize, 8>& misure) {
+QList<int> fuoriMisura(const std::array<QSize, ConvenzioneFigure::viste>& misure) {
     const auto abbastanza = [](QSize s) { return lati(s).height() >= latoMinimo; };
     const auto vicine = [](QSize a, QSize b) {
         const QSize x = lati(a), y = lati(b);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ConvenzioneFigure.h"
+
 #include <QList>
 #include <QSize>
 
@@ -22,6 +24,6 @@ QSize lati(QSize s);
 // The numbers (1 to 8) of the views that cannot stand beside the others: one
 // smaller than latoMinimo on a side, or of another size than most of the
 // views. Views with an invalid size were not read and are left alone.
-QList<int> fuoriMisura(const std::array<QSize, 8>& misure);
+QList<int> fuoriMisura(const std::array<QSize, ConvenzioneFigure::viste>& misure);
 
 } // namespace MisureViste

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VerificaFigure.h"
 
-#include "BibliotecaFigure.h"
+#include "ConvenzioneFigure.h"
 #include "LetturaViste.h"
 
 VerificaFigure::Esito VerificaFigure::verifica(const QString& cartella, int latoPixel,
                                                const std::atomic_bool* interrompi) {
     Esito esito;
     LetturaViste::Cartella nomi(cartella);
-    for (int l = 0; l < BibliotecaFigure::lettere; ++l) {
+    for (int l = 0; l < ConvenzioneFigure::lettere; ++l) {
         const LetturaViste::Lettura letta =
-            LetturaViste::leggi(nomi, BibliotecaFigure::lettera(l), latoPixel,
+            LetturaViste::leggi(nomi, ConvenzioneFigure::lettera(l), latoPixel,
                                 {.tutte = true,
                                  .parallelo = false,
-                                 .gia = {},
-                                 .scartato = {},
+                                 .lette = nullptr,
                                  .verificate = nullptr,
                                  .interrompi = interrompi,
                                  .soloEsito = true});
