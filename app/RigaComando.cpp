@@ -4,6 +4,7 @@
 #include "common/class_figures/FigureClasse.h"
 #include "common/class_figures/NuovaFigura.h"
 
+#include <QCommandLineParser>
 #include <QTextStream>
 
 #include <optional>
@@ -12,25 +13,42 @@ namespace RigaComando {
 
 namespace {
 
-// The toolkit's options that take a value, and those that do not.
-const QStringList opzioniQtConValore = {"platform",
-                                        "platformpluginpath",
-                                        "platformtheme",
-                                        "plugin",
-                                        "qwindowgeometry",
-                                        "qwindowtitle",
-                                        "qwindowicon",
-                                        "display",
-                                        "geometry",
-                                        "style",
-                                        "stylesheet",
-                                        "session",
-                                        "name",
-                                        "title",
-                                        "visual",
-                                        "ncols"};
-const QStringList opzioniQt = {"reverse",     "nograb", "dograb",       "sync",
-                               "widgetcount", "cmap",   "qmljsdebugger"};
+// The toolkit's own options, which QApplication reads later from the same
+// line: the parser lets them through, each with its value if it takes one.
+struct OpzioneQt {
+    const char* nome;
+    bool valore;
+};
+constexpr OpzioneQt opzioniQt[] = {{"platform", true},
+                                   {"platformpluginpath", true},
+                                   {"platformtheme", true},
+                                   {"plugin", true},
+                                   {"qwindowgeometry", true},
+                                   {"qwindowtitle", true},
+                                   {"qwindowicon", true},
+                                   {"display", true},
+                                   {"geometry", true},
+                                   {"style", true},
+                                   {"stylesheet", true},
+                                   {"session", true},
+                                   {"name", true},
+                                   {"title", true},
+                                   {"visual", true},
+                                   {"ncols", true},
+                                   {"qmljsdebugger", true},
+                                   {"reverse", false},
+                                   {"nograb", false},
+                                   {"dograb", false},
+                                   {"sync", false},
+                                   {"widgetcount", false},
+                                   {"cmap", false}};
+
+// An argument as an error line quotes it: a very long one is cut.
+QString citato(const QString& argomento) {
+    constexpr qsizetype massimo = 80;
+    return argomento.size() <= massimo ? argomento
+                                       : argomento.left(massimo) + QStringLiteral("...");
+}
 
 Scelta errore(const QString& testo) {
     Scelta s;
@@ -38,6 +56,12 @@ Scelta errore(const QString& testo) {
     s.errore = QStringLiteral("vortelia: ") + testo +
                QStringLiteral(" (vortelia --help elenca le opzioni)");
     return s;
+}
+
+// An option's name as the parser knows it: -platform, --platform=xcb -> platform.
+QString nomeDi(const QString& argomento) {
+    QString nome = argomento.mid(argomento.startsWith(QLatin1String("--")) ? 2 : 1);
+    return nome.section(QLatin1Char('='), 0, 0);
 }
 
 // A letter a-z, in either case.
@@ -62,75 +86,119 @@ QString origine(const FigureClasse& classe, QChar l) {
     return {};
 }
 
+// The program's own options.
+struct Opzioni {
+    QCommandLineOption schermoIntero{QStringLiteral("schermo-intero")};
+    QCommandLineOption figure{QStringLiteral("figure")};
+    QCommandLineOption elenca{QStringLiteral("elenca-figure")};
+    QCommandLineOption nuova{QStringLiteral("nuova-figura"), {}, QStringLiteral("disegno")};
+    QCommandLineOption lettera{QStringLiteral("lettera"), {}, QStringLiteral("x")};
+    QCommandLineOption togli{QStringLiteral("togli-figura"), {}, QStringLiteral("x")};
+};
+
+// Whether the option of that name takes a value.
+bool prendeValore(const QString& nome) {
+    for (const OpzioneQt& q : opzioniQt)
+        if (nome == QLatin1String(q.nome))
+            return q.valore;
+    return nome == QLatin1String("nuova-figura") || nome == QLatin1String("lettera") ||
+           nome == QLatin1String("togli-figura");
+}
+
+// Why the parser refused the line, in the program's words: the first
+// unknown option as it was written, the option at the end left without its
+// value, or a value given to an option that takes none.
+Scelta rifiuto(const QCommandLineParser& parser, const QStringList& argomenti) {
+    const QStringList ignote = parser.unknownOptionNames();
+    const auto sconosciuta = [](const QString& argomento) {
+        return errore(QStringLiteral("opzione sconosciuta: ") + citato(argomento));
+    };
+    if (!ignote.isEmpty()) {
+        for (const QString& argomento : argomenti)
+            if (argomento.startsWith(QLatin1Char('-')) && nomeDi(argomento) == ignote.first())
+                return sconosciuta(argomento);
+        return sconosciuta(ignote.first());
+    }
+    const QString ultimo = argomenti.value(argomenti.size() - 1);
+    const QString nome = nomeDi(ultimo);
+    if (ultimo.startsWith(QLatin1Char('-')) && !ultimo.contains(QLatin1Char('=')) &&
+        prendeValore(nome)) {
+        if (nome == QLatin1String("nuova-figura"))
+            return errore(QStringLiteral("--nuova-figura vuole il file del disegno"));
+        if (nome != QLatin1String("lettera") && nome != QLatin1String("togli-figura"))
+            return errore(QStringLiteral("manca il valore di ") + citato(ultimo));
+        return errore(QStringLiteral("--") + nome + QStringLiteral(" vuole una lettera, da a a z"));
+    }
+    for (const QString& argomento : argomenti)
+        if (argomento.startsWith(QLatin1Char('-')) && argomento.contains(QLatin1Char('=')) &&
+            !prendeValore(nomeDi(argomento)))
+            return sconosciuta(argomento);
+    return sconosciuta(ultimo);
+}
+
 } // namespace
 
 Scelta leggi(const QStringList& argomenti) {
-    Scelta scelta;
-    bool nuova = false;
-    std::optional<QChar> perLettera;
-    const auto azione = [&](Azione a) {
-        if (scelta.azione != Azione::Programma && scelta.azione != a)
-            return false;
-        scelta.azione = a;
-        return true;
-    };
     // Whoever asks for help gets it, whatever else the line holds.
     if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
-        scelta.azione = Azione::Aiuto;
-        return scelta;
+        Scelta aiuto;
+        aiuto.azione = Azione::Aiuto;
+        return aiuto;
     }
-    for (qsizetype i = 0; i < argomenti.size(); ++i) {
-        const QString arg = argomenti.at(i);
-        const bool haValore = i + 1 < argomenti.size();
-        if (arg == QLatin1String("--schermo-intero")) {
-            scelta.schermoIntero = true;
-        } else if (arg == QLatin1String("--figure")) {
-            if (!azione(Azione::Figure))
-                return errore(QStringLiteral("una sola azione per volta"));
-        } else if (arg == QLatin1String("--elenca-figure")) {
-            if (!azione(Azione::ElencaFigure))
-                return errore(QStringLiteral("una sola azione per volta"));
-        } else if (arg == QLatin1String("--nuova-figura")) {
-            if (!haValore)
-                return errore(QStringLiteral("--nuova-figura vuole il file del disegno"));
-            if (!azione(Azione::NuovaFigura))
-                return errore(QStringLiteral("una sola azione per volta"));
-            scelta.disegno = argomenti.at(++i);
-            nuova = true;
-        } else if (arg == QLatin1String("--lettera") || arg == QLatin1String("--togli-figura")) {
-            if (!haValore || !lettera(argomenti.at(i + 1)))
-                return errore(arg + QStringLiteral(" vuole una lettera, da a a z"));
-            const QChar l = *lettera(argomenti.at(++i));
-            if (arg == QLatin1String("--lettera")) {
-                perLettera = l;
-            } else {
-                if (!azione(Azione::TogliFigura))
-                    return errore(QStringLiteral("una sola azione per volta"));
-                scelta.lettera = l;
-            }
-        } else if (arg.startsWith(QLatin1Char('-'))) {
-            // -platform xcb or --platform=xcb: the toolkit reads those itself.
-            QString nome = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
-            const bool conUguale = nome.contains(QLatin1Char('='));
-            nome = nome.section(QLatin1Char('='), 0, 0);
-            if (opzioniQtConValore.contains(nome)) {
-                if (!conUguale && !haValore)
-                    return errore(QStringLiteral("manca il valore di ") + arg);
-                if (!conUguale)
-                    ++i;
-            } else if (!opzioniQt.contains(nome)) {
-                return errore(QStringLiteral("opzione sconosciuta: ") + arg);
-            }
-        } else {
-            return errore(QStringLiteral("argomento sconosciuto: ") + arg);
-        }
+    QCommandLineParser parser;
+    // -platform as --platform, as the toolkit reads them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const Opzioni o;
+    parser.addOptions({o.schermoIntero, o.figure, o.elenca, o.nuova, o.lettera, o.togli});
+    for (const OpzioneQt& q : opzioniQt) {
+        QCommandLineOption opzione(QString::fromLatin1(q.nome));
+        if (q.valore)
+            opzione.setValueName(QStringLiteral("valore"));
+        opzione.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(opzione);
     }
-    if (nuova && !perLettera)
+    // Its own verdict is in English: the program words its own.
+    if (!parser.parse(QStringList{QStringLiteral("vortelia")} + argomenti))
+        return rifiuto(parser, argomenti);
+    // Another option in the drawing's place: the file was left out.
+    if (parser.value(o.nuova).startsWith(QLatin1String("--")))
+        return errore(QStringLiteral("--nuova-figura vuole il file del disegno"));
+    if (!parser.positionalArguments().isEmpty())
+        return errore(QStringLiteral("argomento sconosciuto: ") +
+                      citato(parser.positionalArguments().constFirst()));
+
+    Scelta scelta;
+    scelta.schermoIntero = parser.isSet(o.schermoIntero);
+    const std::pair<const QCommandLineOption&, Azione> azioni[] = {{o.figure, Azione::Figure},
+                                                                   {o.elenca, Azione::ElencaFigure},
+                                                                   {o.nuova, Azione::NuovaFigura},
+                                                                   {o.togli, Azione::TogliFigura}};
+    for (const auto& [opzione, azione] : azioni) {
+        if (!parser.isSet(opzione))
+            continue;
+        if (scelta.azione != Azione::Programma)
+            return errore(QStringLiteral("una sola azione per volta"));
+        scelta.azione = azione;
+    }
+    // One file and one letter: a second one would silently win.
+    for (const QCommandLineOption* opzione : {&o.nuova, &o.lettera, &o.togli})
+        if (parser.values(*opzione).size() > 1)
+            return errore(QStringLiteral("--") + opzione->names().constFirst() +
+                          QStringLiteral(" va data una volta sola"));
+    scelta.disegno = parser.value(o.nuova);
+    for (const QCommandLineOption* opzione : {&o.lettera, &o.togli}) {
+        if (!parser.isSet(*opzione))
+            continue;
+        const std::optional<QChar> l = lettera(parser.value(*opzione));
+        if (!l)
+            return errore(QStringLiteral("--") + opzione->names().constFirst() +
+                          QStringLiteral(" vuole una lettera, da a a z"));
+        scelta.lettera = *l;
+    }
+    if (scelta.azione == Azione::NuovaFigura && !parser.isSet(o.lettera))
         return errore(QStringLiteral("--nuova-figura vuole anche --lettera, da a a z"));
-    if (perLettera && !nuova)
+    if (parser.isSet(o.lettera) && scelta.azione != Azione::NuovaFigura)
         return errore(QStringLiteral("--lettera va con --nuova-figura"));
-    if (nuova)
-        scelta.lettera = *perLettera;
     return scelta;
 }
 

@@ -4,6 +4,8 @@
 
 #include "app/RigaComando.h"
 
+#include "common/class_figures/FigureClasse.h"
+
 #include <QtTest>
 
 using RigaComando::Azione;
@@ -14,6 +16,9 @@ class tst_RigaComando : public QObject {
     Q_OBJECT
 
 private slots:
+    // The parser writes nothing of its own, not even a warning.
+    void init() { QTest::failOnWarning(QRegularExpression(".*")); }
+
     void options_data() {
         QTest::addColumn<QStringList>("argomenti");
         QTest::addColumn<Azione>("azione");
@@ -48,6 +53,29 @@ private slots:
                                      << Azione::Errore << "una sola azione";
         QTest::newRow("toolkit option without its value")
             << QStringList{"-platform"} << Azione::Errore << "manca il valore";
+        QTest::newRow("toolkit options, other spellings")
+            << QStringList{"--platform", "xcb", "-display=:1", "--reverse"} << Azione::Programma
+            << "";
+        QTest::newRow("toolkit option with = though it takes no value")
+            << QStringList{"-qmljsdebugger=port:1234"} << Azione::Programma << "";
+        QTest::newRow("help as an option's value")
+            << QStringList{"--nuova-figura", "-h"} << Azione::Aiuto << "";
+        QTest::newRow("own option with one dash")
+            << QStringList{"-figure"} << Azione::Figure << "";
+        QTest::newRow("unknown option named as written")
+            << QStringList{"-colori=5"} << Azione::Errore << "opzione sconosciuta: -colori=5";
+        QTest::newRow("a value for an option that takes none")
+            << QStringList{"--platform=xcb", "--figure=1"} << Azione::Errore
+            << "opzione sconosciuta: --figure=1";
+        QTest::newRow("an option in the file's place")
+            << QStringList{"--nuova-figura", "--lettera", "b"} << Azione::Errore
+            << "--nuova-figura vuole il file del disegno";
+        QTest::newRow("a letter given twice")
+            << QStringList{"--lettera", "a", "--nuova-figura", "x.png", "--lettera", "b"}
+            << Azione::Errore << "--lettera va data una volta sola";
+        QTest::newRow("a long argument quoted short")
+            << QStringList{"--" + QString(5000, 'x')} << Azione::Errore
+            << "opzione sconosciuta: --" + QString(78, 'x') + "... (";
     }
     void options() {
         QFETCH(QStringList, argomenti);
@@ -62,6 +90,20 @@ private slots:
             QCOMPARE(QString(scelta.lettera) + ' ' + scelta.disegno, dettaglio);
         }
         QCOMPARE(scelta.schermoIntero, argomenti.contains("--schermo-intero"));
+    }
+
+    void wrongLineGivesOneLineAndStatusTwo() {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const int stato = RigaComando::esegui(RigaComando::leggi({"--nonesiste"}),
+                                              FigureClasse({}, {}), outStream, errStream);
+        outStream.flush();
+        errStream.flush();
+        QCOMPARE(stato, 2);
+        QCOMPARE(
+            err,
+            "vortelia: opzione sconosciuta: --nonesiste (vortelia --help elenca le opzioni)\n");
+        QCOMPARE(out, QString());
     }
 };
 
