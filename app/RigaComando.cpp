@@ -241,6 +241,10 @@ int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, Q
     case Azione::ElencaFigure:
         for (char c = 'a'; c <= 'z'; ++c)
             out << c << "  " << origine(classe, QLatin1Char(c)) << '\n';
+        for (const QString& cartella : classe.illeggibili())
+            err << QStringLiteral("La cartella %1 non si può leggere: le sue figure non si "
+                                  "usano.\n")
+                       .arg(cartella);
         return 0;
     case Azione::TogliFigura: {
         const QString motivo = classe.togli(scelta.lettera);

@@ -214,6 +214,41 @@ private slots:
         QVERIFY(figure.exists("appunti"));
         QVERIFY(QFileInfo::exists(altrove.filePath("tenuto.txt")));
     }
+
+    // Saved for the school (its folder is one of the system's data folders),
+    // a figure is readable by every user of the PC.
+    void schoolFiguresAreReadableByEveryone() {
+        QTemporaryDir sistema;
+        qputenv("XDG_DATA_HOME", sistema.path().toUtf8());
+        qputenv("XDG_DATA_DIRS", sistema.path().toUtf8() + ":/usr/share");
+        const FigureClasse scuola = FigureClasse::delSistema();
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
+        QCOMPARE(scuola.salva('c', figura('c', Qt::red)), QString());
+        const QString c = sistema.path() + "/Vortelia/figure/c";
+        for (const QString& voce : {c, c + "/120", c + "/c1.jpg", c + "/120/c1.jpg"})
+            QVERIFY2(QFileInfo(voce).permissions() & QFile::ReadOther, qPrintable(voce));
+        QVERIFY(QFileInfo(c).permissions() & QFile::ExeOther);
+        QVERIFY(QFileInfo(c + "/120").permissions() & QFile::ExeOther);
+        // The teacher's own stays the teacher's.
+        QTemporaryDir utente;
+        QCOMPARE(FigureClasse(utente.path(), {}).salva('c', figura('c', Qt::red)), QString());
+        QVERIFY(!(QFileInfo(utente.path() + "/figure/c").permissions() & QFile::ReadOther));
+    }
+
+    // With no home and no data folder set there is nowhere to save, not "//.local".
+    void noHomeSavesNothing() {
+        const QByteArray casa = qgetenv("HOME"), dati = qgetenv("XDG_DATA_HOME");
+        qunsetenv("HOME");
+        qunsetenv("XDG_DATA_HOME");
+        const FigureClasse classe = FigureClasse::delSistema();
+        qputenv("HOME", casa);
+        if (!dati.isEmpty())
+            qputenv("XDG_DATA_HOME", dati);
+        QCOMPARE(classe.cartellaUtente(), QString());
+        QVERIFY(classe.salva('b', figura('b', Qt::red)).contains("HOME"));
+        QVERIFY(classe.togli('b').contains("HOME"));
+    }
 };
 
 QTEST_MAIN(tst_FigureClasse)

@@ -5,6 +5,7 @@
 #include "common/views/OttoViste.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -90,6 +91,27 @@ bool interi(const QString& cartella, const FileViste::File& file) {
     return true;
 }
 
+// Readable by everyone: the folder and those in it, and their files.
+bool apertaATutti(const QString& cartella) {
+    constexpr QFile::Permissions lettura =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    constexpr QFile::Permissions apertura =
+        lettura | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    bool fatto = QFile::setPermissions(cartella, apertura);
+    QDirIterator voci(cartella, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                      QDirIterator::Subdirectories);
+    while (voci.hasNext()) {
+        const QFileInfo voce(voci.next());
+        fatto = QFile::setPermissions(voce.filePath(), voce.isDir() ? apertura : lettura) && fatto;
+    }
+    return fatto;
+}
+
+QString senzaCartella() {
+    return QStringLiteral("La figura non è stata %1: non c'è una cartella dei dati dell'utente "
+                          "(HOME non è impostata).");
+}
+
 bool vistePresenti(const QString& cartella, QChar lettera) {
     for (int n = 1; n <= OttoViste::numero; ++n)
         if (!QFileInfo(cartella + QLatin1Char('/') + FileViste::nome(lettera, n)).isFile())
@@ -99,19 +121,27 @@ bool vistePresenti(const QString& cartella, QChar lettera) {
 
 } // namespace
 
-FigureClasse::FigureClasse(QString utente, QStringList scuola)
-    : utente_(std::move(utente)), scuola_(std::move(scuola)),
+FigureClasse::FigureClasse(QString utente, QStringList scuola, bool perTutti)
+    : utente_(std::move(utente)), scuola_(std::move(scuola)), perTutti_(perTutti),
       scrittura_([](const QString& c, const FileViste::File& f, QString* e) {
           return FileViste::scrivi(c, f, e);
       }) {}
 
 FigureClasse FigureClasse::delSistema() {
     QStringList cartelle = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    const QString utente = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QString utente = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    // A user data folder that is also one of the system's (XDG_DATA_HOME set
+    // to /usr/local/share, as a technician installs the school's figures)
+    // holds what every user of the PC reads.
+    const bool perTutti = cartelle.count(utente) > 1;
     cartelle.removeAll(utente);
     for (QString& c : cartelle)
         c += QLatin1Char('/') + nomeProgramma;
-    return FigureClasse(utente + QLatin1Char('/') + nomeProgramma, cartelle);
+    // No home and no data folder set: nowhere of the user's own to write to.
+    if (qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
+        utente.clear();
+    return FigureClasse(utente.isEmpty() ? QString() : utente + QLatin1Char('/') + nomeProgramma,
+                        cartelle, perTutti);
 }
 
 QString FigureClasse::cartellaLettera(const QString& base, QChar lettera) {
@@ -150,7 +180,20 @@ QList<QChar> FigureClasse::lettere() const {
     return trovate;
 }
 
+QStringList FigureClasse::illeggibili() const {
+    QStringList trovate;
+    for (const QString& base : QStringList(utente_) + scuola_)
+        for (char c = 'a'; c <= 'z' && !base.isEmpty(); ++c) {
+            const QFileInfo cartella(cartellaLettera(base, QLatin1Char(c)));
+            if (cartella.isDir() && (!cartella.isReadable() || !cartella.isExecutable()))
+                trovate << cartella.filePath();
+        }
+    return trovate;
+}
+
 QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
+    if (utente_.isEmpty())
+        return senzaCartella().arg(QStringLiteral("salvata"));
     const QString figure = utente_ + QLatin1Char('/') + sottocartella;
     const QString rifiuto = QStringLiteral("La figura non è stata salvata nella cartella %1: %2.");
     FolderSwap::clearFailure();
@@ -176,6 +219,10 @@ QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
     }
     if (!interi(nuova.path(), file))
         return rifiuto.arg(figure, perche(FolderSwap::Failure::DiskFull));
+    // The school's figures are read by every user; the teacher's own stay
+    // private, inside a folder only the teacher can open.
+    if (perTutti_ && !apertaATutti(nuova.path()))
+        return rifiuto.arg(figure, perche());
     const QString posto = cartellaLettera(utente_, lettera);
     // The old folder, if any, and the new change places at once; the old
     // one, now under the temporary name, goes with it. A link in the letter's
@@ -189,6 +236,8 @@ QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
 }
 
 QString FigureClasse::togli(QChar lettera) const {
+    if (utente_.isEmpty())
+        return senzaCartella().arg(QStringLiteral("tolta"));
     const QString posto = cartellaLettera(utente_, lettera);
     if (!QFileInfo::exists(posto)) {
         const QString usata = cartellaUsata(lettera);

@@ -21,8 +21,10 @@ class FigureClasse {
 public:
     enum class Origine { Programma, Scuola, Insegnante };
 
-    // utente: where the teacher's figures go; scuola: read only, first wins.
-    FigureClasse(QString utente, QStringList scuola);
+    // utente: where the teacher's figures go (none when empty); scuola: read
+    // only, first wins. perTutti: what is saved is for every user of the PC
+    // (the school's folder), not the teacher's alone.
+    FigureClasse(QString utente, QStringList scuola, bool perTutti = false);
     // The user's data folder and the system's (XDG_DATA_HOME, XDG_DATA_DIRS).
     static FigureClasse delSistema();
 
@@ -44,6 +46,8 @@ public:
     Origine origine(QChar lettera) const;
     // The letters that have a figure of the class, in order.
     QList<QChar> lettere() const;
+    // The letters' folders that are there but that this user cannot read.
+    QStringList illeggibili() const;
 
     // Both give an empty text when done, otherwise why nothing was changed.
     QString salva(QChar lettera, const FileViste::File& file) const;
@@ -56,5 +60,6 @@ public:
 private:
     QString utente_;
     QStringList scuola_;
+    bool perTutti_;
     Scrittura scrittura_;
 };
