@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -50,6 +51,28 @@ QByteArray svg(const QByteArray& corpo, const QByteArray& prima = {}) {
            "<svg xmlns=\"http://www.w3.org/2000/svg\" "
            "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"200\" height=\"200\">" +
            corpo + "</svg>";
+}
+
+QByteArray jpeg(const QImage& image, bool progressiva = false) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setProgressiveScanWrite(progressiva);
+    writer.write(image);
+    return bytes;
+}
+
+// A JPEG with comment segments after its start marker, `byte` of them in all.
+QByteArray conCommenti(const QByteArray& jpeg, qsizetype byte) {
+    QByteArray commenti;
+    for (qsizetype fatti = 0; fatti < byte; fatti += 65533)
+        commenti += QByteArray("\xFF\xFE\xFF\xFF", 4) + QByteArray(65533, 'x');
+    return jpeg.left(2) + commenti + jpeg.mid(2);
+}
+
+QByteArray dati(const char* tipo, const QByteArray& bytes) {
+    return QByteArray("data:") + tipo + ";base64," + bytes.toBase64();
 }
 
 const QByteArray forma = "<path d=\"M 20 20 L 180 40 L 90 170 Z\" fill=\"#E53935\"/>"
@@ -95,6 +118,32 @@ private slots:
             << "fuori dal file";
         QTest::newRow("SVG, style sheet instruction")
             << svg(forma, "<?xml-stylesheet href=\"stile.css\"?>") << "fuori dal file";
+        const QByteArray fuori = svg(forma + "<image href=\"/etc/hostname\" width=\"9\" "
+                                             "height=\"9\"/>");
+        QTest::newRow("SVG compressed")
+            << QByteArray("\x1f\x8b\x08\x00", 4) + qCompress(fuori) << "compresso";
+        QTest::newRow("SVG holding an SVG that reaches outside")
+            << svg(forma + "<image href=\"" + dati("image/svg+xml", fuori) +
+                   "\" width=\"9\" height=\"9\"/>")
+            << "fuori dal file (data:image/svg+xml";
+        QTest::newRow("SVG holding an SVG under a picture's name")
+            << svg(forma + "<image href=\"" + dati("image/png", fuori) +
+                   "\" width=\"9\" height=\"9\"/>")
+            << "fuori dal file (data:image/png";
+        QTest::newRow("SVG of 17 MB")
+            << svg(forma + "<!--" + QByteArray(17 * 1024 * 1024, ' ') + "-->")
+            << "al massimo 16 MB";
+        QTest::newRow("JPEG cut short")
+            << jpeg(DisegniDiProva::motivo()).left(jpeg(DisegniDiProva::motivo()).size() / 3)
+            << "rovinata";
+        QTest::newRow("JPEG with 5 MB of comments")
+            << conCommenti(jpeg(DisegniDiProva::motivo()), 5 * 1024 * 1024) << "troppi dati";
+        QTest::newRow("progressive JPEG 6000x6000")
+            << jpeg(tinta({6000, 6000}, QColor(30, 140, 60)), true) << "JPEG progressiva";
+        QImage puntini = tinta({300, 300}, Qt::white);
+        for (QPoint p : {QPoint(150, 150), QPoint(152, 150), QPoint(150, 151), QPoint(151, 151)})
+            puntini.setPixelColor(p, Qt::black);
+        QTest::newRow("four dots on a sheet") << png(puntini) << "troppo piccolo";
     }
     void refusedWithReason() {
         QFETCH(QByteArray, bytes);
@@ -114,6 +163,16 @@ private slots:
         const auto lettura = daByte(svg(dentro));
         QVERIFY2(lettura.ok(), qPrintable(lettura.motivo));
         QCOMPARE(DisegnoInsegnante::riferimentoEsterno(svg(dentro)), QString());
+        // As an illustration program exports it: its own entities, a link,
+        // a picture it holds, comments a JPEG of it may carry.
+        const QByteArray esportato = svg(
+            "<a href=\"http://example.org\">" + forma + "</a><text>&autore;</text><image href=\"" +
+                dati("image/png", png(tinta({8, 8}, Qt::red))) + "\" width=\"8\" height=\"8\"/>",
+            "<!DOCTYPE svg [<!ENTITY autore \"Classe 3B\">]>");
+        QCOMPARE(DisegnoInsegnante::riferimentoEsterno(esportato), QString());
+        QVERIFY2(daByte(esportato).ok(), qPrintable(daByte(esportato).motivo));
+        const auto commentata = daByte(conCommenti(jpeg(DisegniDiProva::motivo()), 200000));
+        QVERIFY2(commentata.ok(), qPrintable(commentata.motivo));
     }
 
     // Pictures too large to decode whole: a JPEG is read scaled down by its

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisegnoInsegnante.h"
 
+#include "StrutturaJpeg.h"
 #include "common/views/OttoViste.h"
 
 #include <QBuffer>
@@ -37,13 +38,39 @@ bool eSvg(const QByteArray& bytes) {
     return false;
 }
 
-// A reference that stays inside the file: a fragment of it, or data it holds.
+bool png(const QByteArray& bytes) {
+    return bytes.startsWith("\x89PNG\r\n\x1a\n");
+}
+
+bool gzip(const QByteArray& bytes) {
+    return bytes.startsWith("\x1f\x8b");
+}
+
+// Data a drawing holds in itself: only a PNG or JPEG picture. Anything else
+// (another SVG, compressed or not) would be drawn by a renderer that
+// follows the references inside it.
+bool datiInterni(const QString& riferimento) {
+    const qsizetype virgola = riferimento.indexOf(QLatin1Char(','));
+    if (virgola < 0)
+        return false;
+    const QString intestazione = riferimento.left(virgola).trimmed();
+    const QByteArray testo = riferimento.mid(virgola + 1).toLatin1();
+    const QByteArray dati = intestazione.endsWith(QLatin1String(";base64"), Qt::CaseInsensitive)
+                                ? QByteArray::fromBase64(testo)
+                                : QByteArray::fromPercentEncoding(testo);
+    return png(dati) || StrutturaJpeg::esamina(dati).jpeg;
+}
+
+// A reference that stays inside the file: a fragment of it, or a picture it holds.
 bool interno(QString riferimento) {
     riferimento = riferimento.trimmed();
     if (riferimento.startsWith(QLatin1Char('\'')) || riferimento.startsWith(QLatin1Char('"')))
         riferimento = riferimento.mid(1);
-    return riferimento.isEmpty() || riferimento.startsWith(QLatin1Char('#')) ||
-           riferimento.startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
+    if (riferimento.endsWith(QLatin1Char('\'')) || riferimento.endsWith(QLatin1Char('"')))
+        riferimento.chop(1);
+    if (riferimento.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+        return datiInterni(riferimento);
+    return riferimento.isEmpty() || riferimento.startsWith(QLatin1Char('#'));
 }
 
 // The first url(...) in a style that leads outside, or an @import.
@@ -96,6 +123,23 @@ Lettura quadratoSvg(const QByteArray& bytes) {
     return {quadrato, {}};
 }
 
+// What a JPEG's markers already tell against it: cut short, or more memory
+// than any drawing needs.
+QString controlloJpeg(const QByteArray& bytes) {
+    const StrutturaJpeg::Esame esame = StrutturaJpeg::esamina(bytes);
+    if (!esame.intero)
+        return QStringLiteral("L'immagine è rovinata: non si legge fino in fondo.");
+    if (esame.byteMetadati > metadatiMassimi)
+        return QStringLiteral("L'immagine contiene troppi dati oltre al disegno (commenti o "
+                              "metadati): salvala di nuovo senza.");
+    if (esame.progressivo && esame.byteCoefficienti > coefficientiMassimi)
+        return QStringLiteral("L'immagine è troppo grande per una JPEG progressiva (%1 × %2 "
+                              "punti): salvala più piccola o come JPEG normale.")
+            .arg(esame.misura.width())
+            .arg(esame.misura.height());
+    return {};
+}
+
 Lettura quadratoRaster(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -104,10 +148,15 @@ Lettura quadratoRaster(const QByteArray& bytes) {
     // The size from the header alone, before any pixel is decoded.
     const QSize misura = reader.size();
     const QByteArray formato = reader.format();
-    if (!reader.canRead() || !misura.isValid() || misura.isEmpty())
-        return rifiuto(nonImmagine);
-    const qint64 pixel = qint64(misura.width()) * misura.height();
     const bool jpeg = formato == "jpeg" || formato == "jpg";
+    // Only the kinds a drawing comes in: Qt's other readers (a compressed
+    // SVG among them) are never asked.
+    if (!(jpeg || formato == "png") || !reader.canRead() || !misura.isValid() || misura.isEmpty())
+        return rifiuto(nonImmagine);
+    if (jpeg)
+        if (const QString motivo = controlloJpeg(bytes); !motivo.isEmpty())
+            return rifiuto(motivo);
+    const qint64 pixel = qint64(misura.width()) * misura.height();
     if (pixel > (jpeg ? pixelMassimiJpeg : pixelMassimi))
         return rifiuto(
             QStringLiteral("L'immagine è troppo grande (%1 × %2 punti): al massimo %3.")
@@ -129,6 +178,13 @@ Lettura quadratoRaster(const QByteArray& bytes) {
     const QRect parte = OttoViste::contenuto(letta);
     if (parte.isEmpty())
         return rifiuto(QStringLiteral("Il disegno è vuoto o di un solo colore."));
+    // A few dots on a large sheet are as few pixels as a small picture.
+    if (std::min(parte.width(), parte.height()) < latoMinimo)
+        return rifiuto(QStringLiteral("Il disegno è troppo piccolo (%1 × %2 punti, tolto il "
+                                      "bianco intorno): serve almeno %3 punti sul lato più corto.")
+                           .arg(parte.width())
+                           .arg(parte.height())
+                           .arg(latoMinimo));
     return {OttoViste::centra(letta, parte), {}};
 }
 
@@ -154,8 +210,10 @@ QString riferimentoEsterno(const QByteArray& svg) {
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
-            if (!xml.entityDeclarations().isEmpty() ||
-                xml.text().contains(QLatin1String("ENTITY"), Qt::CaseInsensitive))
+            // Entities declared inside the file are its own text; one that
+            // names a file or an address (SYSTEM, PUBLIC) reaches outside.
+            if (xml.text().contains(QLatin1String("SYSTEM")) ||
+                xml.text().contains(QLatin1String("PUBLIC")))
                 return QStringLiteral("<!ENTITY>");
             break;
         case QXmlStreamReader::ProcessingInstruction:
@@ -166,8 +224,10 @@ QString riferimentoEsterno(const QByteArray& svg) {
             inStile = xml.name() == QLatin1String("style");
             for (const QXmlStreamAttribute& a : xml.attributes()) {
                 const QString valore = a.value().toString();
-                if (a.name() == QLatin1String("href") && !interno(valore))
-                    return valore.trimmed();
+                // A link (<a href>) is followed by nobody drawing the picture.
+                if (a.name() == QLatin1String("href") && xml.name() != QLatin1String("a") &&
+                    !interno(valore))
+                    return valore.trimmed().left(80);
                 const QString fuori = fuoriInStile(valore);
                 if (!fuori.isEmpty())
                     return fuori;
@@ -192,7 +252,13 @@ QString riferimentoEsterno(const QByteArray& svg) {
 
 Lettura daByte(const QByteArray& bytes) {
     Lettura lettura;
+    // A compressed drawing is checked by nobody before its renderer opens it.
+    if (gzip(bytes))
+        return rifiuto(QStringLiteral("Il disegno è compresso (SVGZ): salvalo come SVG normale, "
+                                      "PNG o JPEG."));
     if (eSvg(bytes)) {
+        if (bytes.size() > byteMassimiSvg)
+            return rifiuto(QStringLiteral("Il disegno SVG è troppo grande: al massimo 16 MB."));
         const QString fuori = riferimentoEsterno(bytes);
         if (!fuori.isEmpty())
             return rifiuto(QStringLiteral("Il disegno SVG usa qualcosa che sta fuori dal file "

@@ -13,8 +13,14 @@ namespace DisegnoInsegnante {
 
 // A smaller picture has too few pixels to tell its views apart.
 inline constexpr int latoMinimo = 64;
-// Larger files are not read at all.
+// Larger files are not read at all; an SVG is read whole into a document
+// several times its size.
 inline constexpr qint64 byteMassimi = 64LL * 1024 * 1024;
+inline constexpr qint64 byteMassimiSvg = 16LL * 1024 * 1024;
+// A JPEG's comments and application segments, which its reader keeps, and
+// the coefficients a progressive JPEG is decoded from, held whole at once.
+inline constexpr qint64 metadatiMassimi = 4LL * 1024 * 1024;
+inline constexpr qint64 coefficientiMassimi = 64LL * 1024 * 1024;
 // A JPEG is scaled down by its decoder while it is read, so it may be this
 // large; other pictures are decoded whole and must stay smaller.
 inline constexpr qint64 pixelMassimiJpeg = 10000LL * 10000;

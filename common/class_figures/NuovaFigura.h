@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Simmetrie.h"
 #include "common/views/FileViste.h"
 #include "common/views/OttoViste.h"
-#include "Simmetrie.h"
 
 #include <QString>
 
