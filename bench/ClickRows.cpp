@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClickRows.h"
 
-#include "doubles/Pupil.h"
+#include "support/Pupil.h"
 
 #include "common/StatoCondiviso.h"
 #include "common/platform/widgets/PictureButton.h"

@@ -3,15 +3,15 @@
 // middle of an exercise, to PNG files: `screenshots <out-dir> [scale | WIDTHxHEIGHT]`
 // (a display scale factor, or every window resized to that size).
 
-#include "doubles/Pupil.h"
 #include "doubles/RecordingSoundPlayer.h"
 #include "doubles/ScriptedMessageBox.h"
-#include "doubles/TestBench.h"
+#include "support/Pupil.h"
+#include "support/TestBench.h"
 
 #include "app/CatalogoFinestre.h"
 #include "app/Programma.h"
-#include "common/library/BibliotecaFigure.h"
 #include "common/frame/FinestraEsercizio.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/ClockRandom.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "exercises/rotation_build/FormaRotazione.h"
