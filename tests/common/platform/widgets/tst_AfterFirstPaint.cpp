@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Work that waits for a window's first paint.
 
-#include "common/platform/sound/QtSoundPlayer.h"
 #include "common/platform/widgets/AfterFirstPaint.h"
 
 #include <QtTest>
@@ -23,15 +22,6 @@ class tst_AfterFirstPaint : public QObject {
     Q_OBJECT
 
 private slots:
-    // Both show their own class to Qt (signals, casts, the inspector).
-    void soundPlayerAndPaintHookAreQtClasses() {
-        QtSoundPlayer player([] {});
-        QCOMPARE(player.metaObject()->className(), "QtSoundPlayer");
-        QWidget window;
-        AfterFirstPaint::run(&window, [] {});
-        QCOMPARE(window.findChildren<AfterFirstPaint*>().size(), 1);
-    }
-
     // The task waits for the window's first paint, comes after it rather
     // than inside it, and runs once however often the window is painted.
     void afterFirstPaintRunsOnceAfterThePaint() {
