@@ -4,6 +4,7 @@
 #include "support/OpenBox.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/Windows.h"
 
 #include "app/CatalogoFinestre.h"
 #include "app/FormAvvio.h"
@@ -259,8 +260,7 @@ private slots:
             expected << menu->Command(n);
         QCOMPARE(tabOrder(menu->Command(7)), expected);
 
-        QApplication::setActiveWindow(menu);
-        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QVERIFY(Windows::activate(menu));
         QCOMPARE(QApplication::focusWidget(), menu->Command(7));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), menu->BottoneEsci);

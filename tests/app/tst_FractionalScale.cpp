@@ -7,6 +7,7 @@
 // at each factor on 1366x768 and 1920x1080 screens, under X and Wayland.
 
 #include "support/TestBench.h"
+#include "support/Windows.h"
 
 #include "common/frame/FinestraEsercizio.h"
 #include "common/library/BibliotecaFigure.h"
@@ -36,16 +37,6 @@ qreal askedFactor() {
     const QString first = screens.section(QLatin1Char(';'), 0, 0).section(QLatin1Char('='), -1);
     const qreal one = first.toDouble(&ok);
     return ok ? one : 1.0;
-}
-
-bool onWayland() {
-    return QGuiApplication::platformName() == QLatin1String("wayland");
-}
-
-ColouredArea* surfaceOf(QWidget* window) {
-    if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window))
-        return esercizio->area();
-    return qobject_cast<ColouredArea*>(window);
 }
 
 // Red pixels from the edge inwards, in device pixels, along a line of the
@@ -103,7 +94,7 @@ private slots:
             wanted.width() + 8 > free.width() || wanted.height() + 34 > free.height();
         if (fullScreen) {
             QTRY_COMPARE(w->size(), screen->geometry().size());
-        } else if (onWayland() && tooLarge) {
+        } else if (Windows::onWayland() && tooLarge) {
             // The compositor alone knows what its panels leave free.
             QTRY_VERIFY(w->isMaximized());
         } else {
@@ -116,13 +107,13 @@ private slots:
                                     .arg(frame.height())
                                     .arg(available.width())
                                     .arg(available.height())));
-            if (!onWayland())
+            if (!Windows::onWayland())
                 QVERIFY(available.contains(w->frameGeometry()));
         }
         TestBench::flush();
 
         // The stored layout at one factor, the largest that fits, centred.
-        ColouredArea* surface = surfaceOf(w);
+        ColouredArea* surface = Windows::surfaceOf(w);
         QVERIFY(surface);
         const UniformScaler& scaler = surface->scaler();
         const QSize stored = scaler.storedSize();

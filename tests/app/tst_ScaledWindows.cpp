@@ -7,6 +7,7 @@
 #include "support/EventWatcher.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/Windows.h"
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
@@ -36,27 +37,12 @@ namespace {
 
 const QList<QSize> sizes = {{1920, 1080}, {1280, 1024}, {3840, 2160}};
 
-ColouredArea* surfaceOf(QWidget* window) {
-    if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window))
-        return esercizio->area();
-    return qobject_cast<ColouredArea*>(window);
-}
-
 QList<QWidget*> controlsOf(ColouredArea* surface) {
     QList<QWidget*> controls;
     for (QWidget* w : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!w->isWindow())
             controls << w;
     return controls;
-}
-
-// Resizes a shown window, waits until it has the new size and lets the menu
-// bar settle.
-bool resizeTo(QWidget* window, QSize size) {
-    window->resize(size);
-    const bool resized = QTest::qWaitFor([&] { return window->size() == size; });
-    TestBench::flush();
-    return resized;
 }
 
 // The pixels of a strip of the surface that no control covers.
@@ -87,18 +73,6 @@ int sideOf(const ImageBox* box) {
     return box->picture() ? box->picture()->image().width() : 0;
 }
 
-// F11 where the window has the keyboard: a compositor with no keyboard of
-// its own (a headless Wayland one) activates no window by itself.
-void pressF11(QWidget* w) {
-    QApplication::setActiveWindow(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QTest::keyClick(w, Qt::Key_F11);
-}
-
-bool onWayland() {
-    return QGuiApplication::platformName() == QLatin1String("wayland");
-}
-
 } // namespace
 
 class tst_ScaledWindows : public QObject {
@@ -126,7 +100,7 @@ private slots:
         TestBench bench;
         bench.programma.mostra(FinestraId(window));
         TestBench::flush();
-        ColouredArea* surface = surfaceOf(bench.current());
+        ColouredArea* surface = Windows::surfaceOf(bench.current());
         QVERIFY(surface);
         const QSize stored = surface->scaler().storedSize();
         QCOMPARE(surface->size(), stored);
@@ -136,7 +110,7 @@ private slots:
             storedRects.insert(control, control->geometry());
         QVERIFY(storedRects.size() >= 2);
 
-        QVERIFY(resizeTo(bench.current(), size));
+        QVERIFY(Windows::resizeTo(bench.current(), size));
         const QSize area = surface->size();
         const qreal s =
             std::min(qreal(area.width()) / stored.width(), qreal(area.height()) / stored.height());
@@ -191,7 +165,7 @@ private slots:
         bench.programma.mostra(FinestraId(window));
         TestBench::flush();
         QWidget* shown = bench.current();
-        ColouredArea* surface = surfaceOf(shown);
+        ColouredArea* surface = Windows::surfaceOf(shown);
         QVERIFY(surface);
         const QSize storedWindow = shown->size();
         const QSize stored = surface->scaler().storedSize();
@@ -208,7 +182,7 @@ private slots:
         const QList<QSize> steps = {{1920, 1080}, {1280, 1024}, {3840, 2160},
                                     {1920, 1080}, {1024, 768},  storedWindow};
         for (QSize size : steps) {
-            QVERIFY(resizeTo(shown, size));
+            QVERIFY(Windows::resizeTo(shown, size));
             const qreal scale = std::min(qreal(surface->width()) / stored.width(),
                                          qreal(surface->height()) / stored.height());
             for (auto it = storedFonts.cbegin(); it != storedFonts.cend(); ++it) {
@@ -244,7 +218,7 @@ private slots:
         TestBench bench;
         auto* w = bench.open<FinestraEsercizio>(FinestraId(window));
         QVERIFY(w);
-        QVERIFY(resizeTo(w, size));
+        QVERIFY(Windows::resizeTo(w, size));
         const auto right = Pupil::rightAnswers(w, bench.stato());
         QCOMPARE(right.size(), 1);
         QList<QWidget*> order;
@@ -268,12 +242,12 @@ private slots:
     void startAndMenuButtonsAtScale() {
         TestBench bench;
         auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
-        QVERIFY(resizeTo(avvio, {1920, 1080}));
+        QVERIFY(Windows::resizeTo(avvio, {1920, 1080}));
         clickAt(avvio, centreOf(avvio->BottoneAvvio));
         TestBench::flush();
         auto* menu = qobject_cast<FormMenu*>(bench.current());
         QVERIFY(menu);
-        QVERIFY(resizeTo(menu, {3840, 2160}));
+        QVERIFY(Windows::resizeTo(menu, {3840, 2160}));
         clickAt(menu, centreOf(menu->BottoneEsci));
         QCOMPARE(bench.messaggi.asked.size(), 1);
         QCOMPARE(bench.messaggi.asked[0].text, QStringLiteral("Vuoi uscire dal programma?"));
@@ -289,7 +263,7 @@ private slots:
         auto* w = bench.open<TrovaRotazione>(FinestraId::FormEs3);
         QCOMPARE(sideOf(w->Image1[0]), 120);
         const QSize normal = w->size();
-        QVERIFY(resizeTo(w, {1920, 1080}));
+        QVERIFY(Windows::resizeTo(w, {1920, 1080}));
         const int box = int(std::ceil(120 * w->area()->scaler().scale() - 0.01));
         QVERIFY(box > 240);
         // The smallest eighth of the 480-pixel views that covers the box.
@@ -300,7 +274,7 @@ private slots:
         // A new exercise at this size gets pictures of this size too.
         w->NuovoEsercizio();
         QCOMPARE(sideOf(w->Image1[7]), side);
-        QVERIFY(resizeTo(w, normal));
+        QVERIFY(Windows::resizeTo(w, normal));
         QTRY_COMPARE_WITH_TIMEOUT(sideOf(w->Image1[3]), 120, TestBench::backgroundDeadline);
     }
 
@@ -332,13 +306,13 @@ private slots:
         QCOMPARE(w->menuBar()->font().pointSizeF(), points);
         const int height = w->menuBar()->height();
         const QSize normal = w->size();
-        QVERIFY(resizeTo(w, {1920, 1080}));
+        QVERIFY(Windows::resizeTo(w, {1920, 1080}));
         const qreal grown = w->menuBar()->font().pointSizeF();
         QVERIFY2(grown > points && grown <= 1.5 * points, qPrintable(QString::number(grown)));
         QVERIFY(w->menuBar()->height() < 2 * height);
-        QVERIFY(resizeTo(w, {3840, 2160}));
+        QVERIFY(Windows::resizeTo(w, {3840, 2160}));
         QCOMPARE(w->menuBar()->font().pointSizeF(), 1.5 * points);
-        QVERIFY(resizeTo(w, normal));
+        QVERIFY(Windows::resizeTo(w, normal));
         QCOMPARE(w->menuBar()->font().pointSizeF(), points);
         QCOMPARE(w->menuBar()->height(), height);
     }
@@ -348,7 +322,7 @@ private slots:
         TestBench bench;
         auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
         QCOMPARE(avvio->size(), QSize(701, 557));
-        pressF11(avvio);
+        QVERIFY(Windows::pressF11(avvio));
         QVERIFY(avvio->isFullScreen());
         const QSize screen = avvio->screen()->geometry().size();
         QTRY_COMPARE(avvio->size(), screen);
@@ -365,7 +339,7 @@ private slots:
         QTRY_COMPARE(es2->size(), screen);
         QVERIFY(es2->area()->scaler().scale() > 1.0);
 
-        pressF11(es2);
+        QVERIFY(Windows::pressF11(es2));
         QVERIFY(!es2->isFullScreen());
         QTRY_COMPARE(es2->area()->size(), QSize(638, 459));
         bench.messaggi.answer(MessageBoxService::Answer::Yes);
@@ -402,12 +376,12 @@ private slots:
             QWidget* w = bench.current();
             // A Wayland client cannot place its windows, nor learn where
             // they are: there the window must fit, and the compositor places it.
-            if (onWayland())
+            if (Windows::onWayland())
                 QVERIFY(available.size().boundedTo(w->frameGeometry().size()) ==
                         w->frameGeometry().size());
             else
                 QVERIFY(available.contains(w->frameGeometry()));
-            ColouredArea* surface = surfaceOf(w);
+            ColouredArea* surface = Windows::surfaceOf(w);
             const QSize stored = surface->scaler().storedSize();
             if (stored.width() + 8 <= available.width() &&
                 stored.height() + 60 <= available.height()) {
@@ -458,7 +432,7 @@ private slots:
     void tapsOnATouchScreen() {
         TestBench bench;
         auto* w = bench.open<TrovaRotazione>(FinestraId::FormEs3);
-        QVERIFY(resizeTo(w, {1920, 1080}));
+        QVERIFY(Windows::resizeTo(w, {1920, 1080}));
         QPointingDevice* touch = QTest::createTouchDevice();
         QWindow* window = w->windowHandle();
         const auto right = Pupil::rightAnswers(w, bench.stato());

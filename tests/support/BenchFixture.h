@@ -15,9 +15,17 @@ class BenchFixture : public QObject {
 protected:
     std::unique_ptr<TestBench> bench;
 
+    // What a test class adds to each fresh program, and lets go before it.
+    virtual void benchReady() {}
+    virtual void benchDone() {}
+
 private slots:
-    void init() { bench = std::make_unique<TestBench>(); }
+    void init() {
+        bench = std::make_unique<TestBench>();
+        benchReady();
+    }
     void cleanup() {
+        benchDone();
         bench.reset();
         TestBench::flush();
     }

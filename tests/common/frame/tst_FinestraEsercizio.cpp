@@ -2,6 +2,7 @@
 // The frame every exercise window shares: counters, faces, "avanti", the
 // menu entries, activation, and the layouts read back from the widgets.
 
+#include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
 
@@ -92,24 +93,19 @@ bool allEnabled(const FinestraEsercizio& w, bool enabled) {
 
 } // namespace
 
-class tst_FinestraEsercizio : public QObject {
+class tst_FinestraEsercizio : public BenchFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestBench> bench;
     EsercizioProva* prova = nullptr;
 
-private slots:
-    void init() {
-        bench = std::make_unique<TestBench>();
+    void benchReady() override {
         prova = new EsercizioProva(bench->ctx());
         prova->show();
         prova->Form_Activate();
     }
-    void cleanup() {
-        delete prova;
-        bench.reset();
-        TestBench::flush();
-    }
+    void benchDone() override { delete prova; }
+
+private slots:
 
     void freshWindowShowsZeroesAndTheSadFace() {
         QCOMPARE(prova->EtichettaEsatti->text(), QString("0"));

@@ -6,6 +6,7 @@
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/Windows.h"
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
@@ -30,19 +31,7 @@ namespace {
 
 using Answer = MessageBoxService::Answer;
 
-QWidget* activate(QWidget* window) {
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window) ? window : nullptr;
-}
-
-// A key pressed and released where the keyboard is: the focused control, or
-// the window when nothing in it has the focus.
-void key(QWidget* window, int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != window)
-        target = window;
-    QTest::keyClick(target, Qt::Key(k), modifiers);
-}
+using Windows::key;
 
 QWidget* focus() {
     return QApplication::focusWidget();
@@ -78,7 +67,7 @@ class tst_TastieraEsercizio : public BenchFixture {
 
     template <typename W> W* open(FinestraId id) {
         auto* w = bench->open<W>(id);
-        return w && activate(w) ? w : nullptr;
+        return w && Windows::activate(w) ? w : nullptr;
     }
 
     // A wrong and a right answer by number keys; then the exercise is solved,
@@ -345,7 +334,7 @@ private slots:
 
     void menuArrowsMoveBetweenColumnsAndRows() {
         auto* menu = bench->open<FormMenu>(FinestraId::FormMenu);
-        QVERIFY(menu && activate(menu));
+        QVERIFY(menu && Windows::activate(menu));
         QCOMPARE(focus(), menu->Command(7)); // right column, second row
         key(menu, Qt::Key_Up);
         QCOMPARE(focus(), menu->Command(3));
@@ -361,17 +350,17 @@ private slots:
     // with the keyboard alone.
     void aWholeSessionWithTheKeyboard() {
         auto* avvio = bench->open<FormAvvio>(FinestraId::FormAvvio);
-        QVERIFY(avvio && activate(avvio));
+        QVERIFY(avvio && Windows::activate(avvio));
         QCOMPARE(focus(), avvio->BottoneAvvio);
         key(avvio, Qt::Key_Return);
         TestBench::flush();
         auto* menu = qobject_cast<FormMenu*>(bench->current());
-        QVERIFY(menu && activate(menu));
+        QVERIFY(menu && Windows::activate(menu));
 
         key(menu, Qt::Key_Return); // "Trova la rotazione - 4"
         TestBench::flush();
         auto* w = qobject_cast<TrovaRotazione*>(bench->current());
-        QVERIFY(w && activate(w));
+        QVERIFY(w && Windows::activate(w));
         QCOMPARE(w->id(), FinestraId::FormEs6);
         const auto right = Pupil::rightAnswers(w, bench->stato());
         key(w, Qt::Key_0 + Pupil::place(w, right.first()));
@@ -382,7 +371,7 @@ private slots:
         key(w, Qt::Key_Escape);
         TestBench::flush();
         menu = qobject_cast<FormMenu*>(bench->current());
-        QVERIFY(menu && activate(menu));
+        QVERIFY(menu && Windows::activate(menu));
         key(menu, Qt::Key_Tab);
         QCOMPARE(focus(), menu->BottoneEsci);
         bench->messaggi.answer(Answer::Yes);

@@ -4,6 +4,7 @@
 // state from window to window, and F11 gives the window back its place.
 
 #include "support/TestBench.h"
+#include "support/Windows.h"
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
@@ -20,14 +21,6 @@ bool takesTheScreen(QWidget* w) {
            (w->windowFlags() & Qt::FramelessWindowHint) && w->geometry() == w->screen()->geometry();
 }
 
-// F11 where the window has the keyboard: a compositor with no keyboard of
-// its own (a headless Wayland one) activates no window by itself.
-void pressF11(QWidget* w) {
-    QApplication::setActiveWindow(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QTest::keyClick(w, Qt::Key_F11);
-}
-
 } // namespace
 
 class tst_FullScreen : public QObject {
@@ -37,7 +30,7 @@ private slots:
     void cleanup() { TestBench::closeAll(); }
 
     void withoutAWindowManagerTheProgramTakesTheScreen() {
-        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        if (Windows::onWayland())
             QSKIP("a Wayland session always has a compositor that places the windows");
         TestBench bench;
         int asked = 0;
@@ -79,7 +72,7 @@ private slots:
         auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
         QVERIFY(avvio->isFullScreen());
         QVERIFY(!(avvio->windowFlags() & Qt::FramelessWindowHint));
-        pressF11(avvio);
+        QVERIFY(Windows::pressF11(avvio));
         QVERIFY(!avvio->isFullScreen());
         QVERIFY(!(avvio->windowFlags() & Qt::FramelessWindowHint));
     }

@@ -3,8 +3,10 @@
 // for programs that tell them apart) as presses with no release in between.
 // Every key event here goes through the window system, as a real keyboard's.
 
+#include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/Windows.h"
 
 #include "common/StatoCondiviso.h"
 #include "common/frame/FinestraEsercizio.h"
@@ -75,20 +77,16 @@ Qt::Key wrongDigit(FinestraEsercizio* w, const StatoCondiviso& stato) {
 
 } // namespace
 
-class tst_HeldKeyFilter : public QObject {
+class tst_HeldKeyFilter : public BenchFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestBench> bench;
     std::unique_ptr<HeldKeyFilter> filter;
     qint64 now = 0;
     bool keyIsDown = true;
 
     template <typename W> W* open(FinestraId id) {
         auto* w = bench->open<W>(id);
-        if (!w)
-            return nullptr;
-        QApplication::setActiveWindow(w);
-        return QTest::qWaitForWindowActive(w) ? w : nullptr;
+        return w && Windows::activate(w) ? w : nullptr;
     }
 
     std::pair<int, int> counts() const {
@@ -134,20 +132,16 @@ class tst_HeldKeyFilter : public QObject {
         QVERIFY(counts().first + counts().second <= 4);
     }
 
-private slots:
-    void init() {
+    void benchReady() override {
         now = 0;
         keyIsDown = true;
-        bench = std::make_unique<TestBench>();
         filter = std::make_unique<HeldKeyFilter>(
             nullptr, [this] { return now; }, [this](quint32) { return keyIsDown; });
         qApp->installEventFilter(filter.get());
     }
-    void cleanup() {
-        filter.reset();
-        bench.reset();
-        TestBench::closeAll();
-    }
+    void benchDone() override { filter.reset(); }
+
+private slots:
 
     void eachHoldInFindTheRotationIsOneAnswerAtMost() {
         holdThroughOneFamily(open<TrovaRotazione>(FinestraId::FormEs6));

@@ -5,6 +5,7 @@
 
 #include "support/OpenBox.h"
 #include "support/TestBench.h"
+#include "support/Windows.h"
 
 #include "app/FormMenu.h"
 #include "common/Modulo1.h"
@@ -46,11 +47,6 @@ Seen seenOver(QWidget* parent, const QString& text, MessageBoxService::Buttons b
                                                           : MessageBoxService::Icon::Question,
                 buttons});
     return seen;
-}
-
-bool resizeTo(QWidget* w, QSize size) {
-    w->resize(size);
-    return QTest::qWaitFor([&] { return w->size() == size; });
 }
 
 } // namespace
@@ -109,7 +105,7 @@ private slots:
         QVERIFY(screen.contains(big.frame));
 
         // Far larger than the screen: as large as the screen holds.
-        QVERIFY(resizeTo(w, screen.size() * 4));
+        QVERIFY(Windows::resizeTo(w, screen.size() * 4));
         const Seen huge = seenOver(w, text, kind);
         QVERIFY(!huge.stuck);
         QVERIFY(huge.points > normal.points);
