@@ -14,11 +14,9 @@
 #include "common/StatoCondiviso.h"
 #include "common/frame/FinestraEsercizio.h"
 #include "common/library/BibliotecaFigure.h"
-#include "common/library/VistaFigura.h"
 #include "common/platform/widgets/ColouredArea.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/PictureButton.h"
-#include "common/platform/widgets/ScreenFit.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QAbstractButton>
@@ -391,41 +389,6 @@ private slots:
                 QVERIFY(surface->scaler().scale() > 0.5);
             }
         }
-    }
-
-    // Pictures are decoded at what the JPEG decoder reaches by itself, an
-    // eighth of the stored side, when that is close above the boxes' side.
-    void decodedSizes() {
-        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 120), QSize(120, 120));
-        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 277), QSize(300, 300));
-        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 300), QSize(300, 300));
-        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 479), QSize(480, 480));
-        // Far above the boxes: the boxes' side, however slowly.
-        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 70), QSize(70, 70));
-        QCOMPARE(VistaFigura::misuraDecodificata({4000, 2000}, 240), QSize(240, 120));
-        // A header that says 0 x 0, or boxes with no side yet: nothing to
-        // decode, and no division by zero on the way.
-        QVERIFY(!VistaFigura::misuraDecodificata({0, 0}, 240).isValid());
-        QVERIFY(!VistaFigura::misuraDecodificata({480, 0}, 240).isValid());
-        QVERIFY(!VistaFigura::misuraDecodificata({480, 480}, 0).isValid());
-    }
-
-    void fitToScreen() {
-        const QMargins frame(4, 30, 4, 4);
-        // Fits: the wanted size, centred.
-        QCOMPARE(ScreenFit::clientGeometry({640, 480}, frame, {0, 0, 1920, 1040}),
-                 QRect(640, 293, 640, 480));
-        // 200 % on 1024x768 with a panel: the largest size of the same shape.
-        const QRect small(0, 0, 512, 370);
-        const QRect client = ScreenFit::clientGeometry({701, 557}, frame, small);
-        QVERIFY(small.contains(client.marginsAdded(frame)));
-        QCOMPARE(client.height(), 370 - 34);
-        QCOMPARE(client.width(), int(701 * 336.0 / 557));
-        // A screen that does not start at the origin, narrower than tall.
-        const QRect tall(1920, 100, 600, 900);
-        const QRect c2 = ScreenFit::clientGeometry({701, 557}, frame, tall);
-        QVERIFY(tall.contains(c2.marginsAdded(frame)));
-        QCOMPARE(c2.width(), 592);
     }
 
     // A tap acts as a click; a quick double tap counts once.

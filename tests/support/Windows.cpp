@@ -43,6 +43,12 @@ ColouredArea* surfaceOf(QWidget* window) {
     return qobject_cast<ColouredArea*>(window);
 }
 
+QString fontOf(const QWidget* control) {
+    const QFont font = control->font();
+    return font.family() + QLatin1Char(' ') + QString::number(font.pointSizeF()) +
+           (font.bold() ? QStringLiteral(" bold") : QString());
+}
+
 bool onWayland() {
     return QGuiApplication::platformName() == QLatin1String("wayland");
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <Qt>
 
 class ColouredArea;
@@ -27,6 +28,9 @@ bool resizeTo(QWidget* window, QSize size);
 // Where a window's stored layout is scaled: an exercise window's area, or
 // the window itself.
 ColouredArea* surfaceOf(QWidget* window);
+
+// A control's face as "Arial 24 bold": family, points, and bold if it is.
+QString fontOf(const QWidget* control);
 
 // Whether the tests run as a Wayland client.
 bool onWayland();

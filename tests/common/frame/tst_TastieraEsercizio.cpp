@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A pupil with the keyboard alone: number keys, Tab and Space, "avanti" by
-// Enter, the arrows, the menu bar by F10 and Alt, Escape and F1, the start
-// window and the menu. No mouse event is sent here unless a test says why.
+// A pupil with the keyboard alone in an exercise window: number keys, Tab
+// and Space, "avanti" by Enter, the arrows, the menu bar by F10 and Alt,
+// Escape and F1. No mouse event is sent here unless a test says why.
 
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
 #include "support/Windows.h"
 
-#include "app/FormAvvio.h"
 #include "app/FormMenu.h"
 #include "common/Colori.h"
 #include "common/StatoCondiviso.h"
@@ -330,54 +329,6 @@ private slots:
         QVERIFY(qobject_cast<FormMenu*>(bench->current()));
         QCOMPARE(bench->stato().NumeroEsatti, std::int16_t(0));
         QCOMPARE(bench->stato().NumeroErrati, std::int16_t(0));
-    }
-
-    void menuArrowsMoveBetweenColumnsAndRows() {
-        auto* menu = bench->open<FormMenu>(FinestraId::FormMenu);
-        QVERIFY(menu && Windows::activate(menu));
-        QCOMPARE(focus(), menu->Command(7)); // right column, second row
-        key(menu, Qt::Key_Up);
-        QCOMPARE(focus(), menu->Command(3));
-        key(menu, Qt::Key_Left);
-        QCOMPARE(focus(), menu->Command(8)); // left column, first row
-        key(menu, Qt::Key_Down);
-        QCOMPARE(focus(), menu->Command(9));
-        key(menu, Qt::Key_Tab); // Tab keeps the menu's own order
-        QCOMPARE(focus(), menu->Command(10));
-    }
-
-    // From "Avvio" through an exercise and back, and out of the program,
-    // with the keyboard alone.
-    void aWholeSessionWithTheKeyboard() {
-        auto* avvio = bench->open<FormAvvio>(FinestraId::FormAvvio);
-        QVERIFY(avvio && Windows::activate(avvio));
-        QCOMPARE(focus(), avvio->BottoneAvvio);
-        key(avvio, Qt::Key_Return);
-        TestBench::flush();
-        auto* menu = qobject_cast<FormMenu*>(bench->current());
-        QVERIFY(menu && Windows::activate(menu));
-
-        key(menu, Qt::Key_Return); // "Trova la rotazione - 4"
-        TestBench::flush();
-        auto* w = qobject_cast<TrovaRotazione*>(bench->current());
-        QVERIFY(w && Windows::activate(w));
-        QCOMPARE(w->id(), FinestraId::FormEs6);
-        const auto right = Pupil::rightAnswers(w, bench->stato());
-        key(w, Qt::Key_0 + Pupil::place(w, right.first()));
-        QCOMPARE(focus(), w->BottoneAvanti);
-        key(w, Qt::Key_Enter, Qt::KeypadModifier);
-
-        bench->messaggi.answer(Answer::Yes);
-        key(w, Qt::Key_Escape);
-        TestBench::flush();
-        menu = qobject_cast<FormMenu*>(bench->current());
-        QVERIFY(menu && Windows::activate(menu));
-        key(menu, Qt::Key_Tab);
-        QCOMPARE(focus(), menu->BottoneEsci);
-        bench->messaggi.answer(Answer::Yes);
-        key(menu, Qt::Key_Return);
-        QCOMPARE(bench->messaggi.asked.last().text, QStringLiteral("Vuoi uscire dal programma?"));
-        QCOMPARE(bench->quitCalls, 1);
     }
 };
 

@@ -184,6 +184,23 @@ private slots:
         QVERIFY(library.remove("p2.jpg"));
         QVERIFY(!figure.preparaLettera('p'));
     }
+
+    // Pictures are decoded at what the JPEG decoder reaches by itself, an
+    // eighth of the stored side, when that is close above the boxes' side.
+    void decodedSizes() {
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 120), QSize(120, 120));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 277), QSize(300, 300));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 300), QSize(300, 300));
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 479), QSize(480, 480));
+        // Far above the boxes: the boxes' side, however slowly.
+        QCOMPARE(VistaFigura::misuraDecodificata({480, 480}, 70), QSize(70, 70));
+        QCOMPARE(VistaFigura::misuraDecodificata({4000, 2000}, 240), QSize(240, 120));
+        // A header that says 0 x 0, or boxes with no side yet: nothing to
+        // decode, and no division by zero on the way.
+        QVERIFY(!VistaFigura::misuraDecodificata({0, 0}, 240).isValid());
+        QVERIFY(!VistaFigura::misuraDecodificata({480, 0}, 240).isValid());
+        QVERIFY(!VistaFigura::misuraDecodificata({480, 480}, 0).isValid());
+    }
 };
 
 QTEST_MAIN(tst_VistaFigura)

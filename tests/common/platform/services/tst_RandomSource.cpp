@@ -5,13 +5,6 @@
 
 #include <QtTest>
 
-namespace {
-
-// The largest float below 1, where a careless Int(Rnd * n) rounds up to n.
-constexpr float kJustBelowOne = 0.99999994f;
-
-} // namespace
-
 class tst_RandomSource : public QObject {
     Q_OBJECT
 
@@ -19,7 +12,7 @@ private slots:
     void drawStaysBelowN() {
         ScriptedRandom rnd;
         for (int n = 1; n <= 26; ++n) {
-            rnd.script({kJustBelowOne, 0.0f});
+            rnd.script({ScriptedRandom::justBelowOne, 0.0f});
             QCOMPARE(rnd.draw(n), n - 1);
             QCOMPARE(rnd.draw(n), 0);
         }

@@ -1,38 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start window, the main menu and the moves between them.
+// The main menu: its buttons and captions, the windows they open, its
+// colour, the keyboard in it, and "Esci".
 
-#include "support/OpenBox.h"
-#include "support/Pupil.h"
 #include "support/TestBench.h"
 #include "support/Windows.h"
 
 #include "app/CatalogoFinestre.h"
-#include "app/FormAvvio.h"
 #include "app/FormMenu.h"
 #include "common/Colori.h"
-#include "common/Modulo1.h"
 #include "common/frame/FinestraEsercizio.h"
-#include "common/platform/system/DestroyedWindowWatcher.h"
 #include "common/platform/widgets/PictureButton.h"
-#include "common/platform/widgets/QtMessageBox.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPointer>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
 
 using Request = MessageBoxService::Request;
-
-void checkFont(const QWidget* w, const QString& family, int points, bool bold) {
-    QCOMPARE(w->font().family(), family);
-    QCOMPARE(w->font().pointSizeF(), qreal(points));
-    QCOMPARE(w->font().bold(), bold);
-}
 
 // The fifteen menu buttons as the design lists them: the button, its caption,
 // its top left corner in twips and the window it opens.
@@ -72,83 +58,13 @@ QList<QWidget*> tabOrder(QWidget* first) {
     return order;
 }
 
-// "Esci" in the window's menu bar, clicked as a pupil would.
-void clickEsci(FinestraEsercizio* window) {
-    QTest::mouseClick(window->menuBar(), Qt::LeftButton, Qt::NoModifier,
-                      window->menuBar()->actionGeometry(window->mnuEsci).center());
-}
-
 } // namespace
 
-class tst_AppShell : public QObject {
+class tst_FormMenu : public QObject {
     Q_OBJECT
 
 private slots:
-    // The program file does not need the audio libraries: the many libraries
-    // they pull in would be loaded and linked before the first paint.
-    void audioLibrariesNotLoadedAtStart() {
-        QProcess ldd;
-        ldd.start(QStringLiteral("ldd"), {QStringLiteral(VORTELIA_APP_DIR "/vortelia")});
-        QVERIFY(ldd.waitForFinished(30000));
-        const QString needed = QString::fromLocal8Bit(ldd.readAllStandardOutput());
-        QVERIFY2(needed.contains(QStringLiteral("libQt6Widgets")), qPrintable(needed));
-        QVERIFY2(!needed.contains(QStringLiteral("libQt6Multimedia")), qPrintable(needed));
-        QVERIFY2(!needed.contains(QStringLiteral("libpulse")), qPrintable(needed));
-    }
-
     void cleanup() { TestBench::closeAll(); }
-
-    void startWindowLayout() {
-        TestBench bench;
-        auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
-        QVERIFY(avvio);
-        QCOMPARE(avvio->size(), QSize(701, 557));
-        QCOMPARE(avvio->windowTitle(), QStringLiteral("Vortelia"));
-
-        QCOMPARE(avvio->Label2.size(), 1);
-        QLabel* title = avvio->Label2[0];
-        QCOMPARE(title->text(), QStringLiteral("Vortelia"));
-        QCOMPARE(title->geometry(), QRect(56, 40, 554, 273));
-        checkFont(title, QStringLiteral("Arial"), 72, true);
-        QVERIFY(title->alignment() & Qt::AlignHCenter);
-        QVERIFY(title->autoFillBackground());
-        QCOMPARE(title->palette().color(QPalette::Window), QColor(0, 255, 255));
-
-        QCOMPARE(avvio->BottoneAvvio->text(), QStringLiteral("Avvio"));
-        QCOMPARE(avvio->BottoneAvvio->geometry(), QRect(161, 333, 295, 95));
-        checkFont(avvio->BottoneAvvio, QStringLiteral("Arial"), 24, true);
-
-        QList<QWidget*> focusable;
-        for (QWidget* w : avvio->findChildren<QWidget*>())
-            if (w->focusPolicy() != Qt::NoFocus)
-                focusable << w;
-        QCOMPARE(focusable, QList<QWidget*>{avvio->BottoneAvvio});
-        QCOMPARE(avvio->focusWidget(), avvio->BottoneAvvio);
-    }
-
-    void startWindowColour() {
-        TestBench bench;
-        bench.rnd.scriptDraws({{6, 14}}); // c = 7, shown as entry 6
-        auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
-        QCOMPARE(bench.rnd.taken(), 1);
-        QCOMPARE(Colori::sfondo(*avvio), qRgb(128, 128, 0));
-        // The title keeps its cyan on any window colour.
-        QCOMPARE(avvio->Label2[0]->palette().color(QPalette::Window), QColor(0, 255, 255));
-    }
-
-    void avvioOpensMenuAndUnloadsStart() {
-        TestBench bench;
-        QPointer<FormAvvio> avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
-        bench.rnd.scriptDraws({{17, 18}});
-        TestBench::click(avvio->BottoneAvvio);
-        TestBench::flush();
-        auto* menu = qobject_cast<FormMenu*>(bench.current());
-        QVERIFY(menu);
-        QVERIFY(avvio.isNull());
-        QCOMPARE(TestBench::visibleWindows(), 1);
-        QVERIFY(menu->isVisible());
-        QCOMPARE(Colori::sfondo(*menu), qRgb(255, 0, 255));
-    }
 
     void menuRecoloursOnEveryOpening() {
         TestBench bench;
@@ -173,7 +89,7 @@ private slots:
             QVERIFY2(b, qPrintable(QString::number(n)));
             QCOMPARE(b->objectName(), QStringLiteral("Command%1").arg(n));
             QCOMPARE(b->size(), QSize(200, 41));
-            checkFont(b, QStringLiteral("Arial"), 12, true);
+            QCOMPARE(Windows::fontOf(b), QStringLiteral("Arial 12 bold"));
         }
         for (const MenuEntry& e : menuDesign) {
             QCOMPARE(menu->Command(e.command)->text(), QString::fromUtf8(e.caption));
@@ -268,6 +184,21 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), menu->Command(1));
     }
 
+    void menuArrowsMoveBetweenColumnsAndRows() {
+        TestBench bench;
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QVERIFY(menu && Windows::activate(menu));
+        QCOMPARE(QApplication::focusWidget(), menu->Command(7)); // right column, second row
+        Windows::key(menu, Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), menu->Command(3));
+        Windows::key(menu, Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), menu->Command(8)); // left column, first row
+        Windows::key(menu, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), menu->Command(9));
+        Windows::key(menu, Qt::Key_Tab); // Tab keeps the menu's own order
+        QCOMPARE(QApplication::focusWidget(), menu->Command(10));
+    }
+
     void esciAnsweredNoChangesNothing() {
         TestBench bench;
         auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
@@ -301,99 +232,7 @@ private slots:
         QCOMPARE(TestBench::visibleWindows(), 0);
         QVERIFY(menu.isNull());
     }
-
-    // A window that disappears without the program's asking (deleted, or its
-    // native window destroyed by another program) was the only one open: the
-    // program ends, as when its last window is closed.
-    void windowGoneFromOutsideEndsTheProgram_data() {
-        QTest::addColumn<int>("finestra");
-        QTest::addColumn<bool>("nativeOnly");
-        QTest::newRow("start window deleted") << int(FinestraId::FormAvvio) << false;
-        QTest::newRow("menu deleted") << int(FinestraId::FormMenu) << false;
-        QTest::newRow("exercise deleted") << int(FinestraId::FormEs2) << false;
-        QTest::newRow("menu's window destroyed") << int(FinestraId::FormMenu) << true;
-        QTest::newRow("exercise's window destroyed") << int(FinestraId::FormEs2) << true;
-    }
-    void windowGoneFromOutsideEndsTheProgram() {
-        QFETCH(int, finestra);
-        QFETCH(bool, nativeOnly);
-        TestBench bench;
-        QPointer<QWidget> window = bench.open<QWidget>(FinestraId(finestra));
-        QVERIFY(window);
-        if (nativeOnly)
-            DestroyedWindowWatcher::windowDestroyed(window->internalWinId());
-        else
-            delete window.data();
-        QTRY_VERIFY(window.isNull());
-        QCOMPARE(bench.current(), nullptr);
-        QCOMPARE(bench.quitCalls, 1);
-        QCOMPARE(TestBench::visibleWindows(), 0);
-    }
-
-    // "Vuoi tornare al menù?" destroyed from outside counts as "No": the
-    // exercise goes on and answers clicks.
-    void esciBoxDestroyedLeavesTheExerciseAnswering() {
-        QtMessageBox boxes;
-        TestBench bench(creaFinestra, &boxes);
-        FinestraEsercizio* window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
-        QVERIFY(window);
-        bool stuck = false;
-        OpenBox::whenShown(
-            [](QWidget* box) { DestroyedWindowWatcher::windowDestroyed(box->internalWinId()); },
-            &stuck);
-        clickEsci(window);
-        QVERIFY(!stuck);
-        QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(bench.current(), window);
-        QVERIFY(window->isVisible());
-        QVERIFY(Pupil::solve(window, bench.stato()));
-        QCOMPARE(window->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(bench.quitCalls, 0);
-    }
-
-    // The exercise window destroyed while its question is open: the question
-    // is dismissed and the program ends, with nothing deleted under the
-    // handler that asked.
-    void windowDestroyedUnderItsOpenBoxEndsTheProgram() {
-        QtMessageBox boxes;
-        TestBench bench(creaFinestra, &boxes);
-        QPointer<FinestraEsercizio> window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
-        QVERIFY(window);
-        bool stuck = false;
-        const WId id = window->internalWinId();
-        OpenBox::whenShown([id](QWidget*) { DestroyedWindowWatcher::windowDestroyed(id); }, &stuck);
-        clickEsci(window);
-        QVERIFY(!stuck);
-        QTRY_VERIFY(window.isNull());
-        QCOMPARE(bench.quitCalls, 1);
-        QCOMPARE(TestBench::visibleWindows(), 0);
-    }
-
-    void informationBox() {
-        TestBench bench;
-        Modulo1::MostraInformazioni(bench.ctx(), nullptr);
-        QCOMPARE(bench.messaggi.asked.size(), 1);
-        const Request& r = bench.messaggi.asked.first();
-        QCOMPARE(r.title, QStringLiteral("Vortelia"));
-        QCOMPARE(r.icon, MessageBoxService::Icon::Information);
-        QCOMPARE(r.buttons, MessageBoxService::Buttons::Ok);
-        QCOMPARE(r.text.count(QLatin1Char('\n')), 3);
-        QCOMPARE(r.text.count(QLatin1Char('\r')), 3);
-        const QStringList lines = r.text.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 4);
-        QVERIFY(QRegularExpression(QStringLiteral("^\\S(.*\\S)?  $")).match(lines[0]).hasMatch());
-        QCOMPARE(lines[1], QLatin1Char(' ') + QString(23, QLatin1Char('-')) + QLatin1Char(' '));
-        QVERIFY2(QRegularExpression(QStringLiteral("^(https?://)?[\\w-]+(\\.[\\w-]+)+(/\\S*)?$"))
-                     .match(lines[2])
-                     .hasMatch(),
-                 qPrintable(lines[2]));
-        QVERIFY2(QRegularExpression(QStringLiteral("^mail: [\\w.+-]+@[\\w-]+(\\.[\\w-]+)+$"))
-                     .match(lines[3])
-                     .hasMatch(),
-                 qPrintable(lines[3]));
-        QCOMPARE(bench.quitCalls, 0);
-    }
 };
 
-QTEST_MAIN(tst_AppShell)
-#include "tst_AppShell.moc"
+QTEST_MAIN(tst_FormMenu)
+#include "tst_FormMenu.moc"

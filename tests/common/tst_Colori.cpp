@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Colours and sounds: the window colour tables and the answer sounds.
+// The window colour tables: a window recoloured by one draw, its labels
+// keeping their own, and the start window's colours.
 
 #include "doubles/ScriptedRandom.h"
-#include "support/TestBench.h"
 
 #include "common/Colori.h"
-#include "common/ModuloColoriSuoni.h"
 #include "common/platform/services/ClockRandom.h"
 #include "common/platform/widgets/ColouredArea.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QtTest>
 
@@ -18,9 +16,6 @@
 #include <map>
 
 namespace {
-
-// The largest float below 1, where a careless Int(Rnd * n) rounds up to n.
-constexpr float kJustBelowOne = 0.99999994f;
 
 // A colour as the design writes it, &H00BBGGRR.
 QRgb fromBgr(quint32 bgr) {
@@ -43,7 +38,7 @@ constexpr std::array<quint32, 14> startColours = {
 
 } // namespace
 
-class tst_ColoriSuoni : public QObject {
+class tst_Colori : public QObject {
     Q_OBJECT
 
 private slots:
@@ -116,38 +111,7 @@ private slots:
                      qPrintable(QStringLiteral("%1: %2").arg(QColor(colour).name()).arg(count)));
         }
     }
-
-    void suonoEsattoPicksOneOfFour() {
-        const QString folder = QStringLiteral(VORTELIA_APP_DIR);
-        for (int k = 1; k <= 4; ++k) {
-            TestBench bench;
-            bench.rnd.scriptDraws({{k - 1, 4}});
-            ModuloColoriSuoni::SuonoEsatto(bench.ctx());
-            QCOMPARE(bench.rnd.taken(), 1);
-            QCOMPARE(bench.suoni.played,
-                     QStringList{folder + QStringLiteral("/suoni/si%1.wav").arg(k)});
-        }
-        TestBench bench;
-        bench.rnd.script({kJustBelowOne});
-        ModuloColoriSuoni::SuonoEsatto(bench.ctx());
-        QCOMPARE(bench.suoni.played, QStringList{folder + QStringLiteral("/suoni/si4.wav")});
-    }
-
-    void suonoErratoTakesNoValue() {
-        TestBench bench;
-        ModuloColoriSuoni::SuonoErrato(bench.ctx());
-        QCOMPARE(bench.rnd.taken(), 0);
-        QCOMPARE(bench.suoni.played, QStringList{QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav")});
-    }
-
-    void soundFilesExist() {
-        const QStringList paths =
-            ModuloColoriSuoni::percorsiSuoni(QStringLiteral(VORTELIA_APP_DIR));
-        QCOMPARE(paths.size(), 5);
-        for (const QString& path : paths)
-            QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
-    }
 };
 
-QTEST_MAIN(tst_ColoriSuoni)
-#include "tst_ColoriSuoni.moc"
+QTEST_MAIN(tst_Colori)
+#include "tst_Colori.moc"
