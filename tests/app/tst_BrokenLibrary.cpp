@@ -65,7 +65,7 @@ class tst_BrokenLibrary : public QObject {
                         for (int n = 1; n <= 8; ++n)
                             QVERIFY(box->picture() != bench.figure.immagine(forbidden, n));
                 }
-                QVERIFY(Pupil::solve(w, bench.stato()));
+                QVERIFY(Pupil::solve(w));
                 w->BottoneAvanti_Click();
             }
         }

@@ -6,25 +6,21 @@
 // shipped figures.
 
 #include "support/DisegniDiProva.h"
+#include "support/Pupil.h"
 #include "support/TestBench.h"
 
 #include "common/class_figures/FigureClasse.h"
 #include "common/class_figures/NuovaFigura.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/platform/services/Picture.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/PictureButton.h"
-#include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
-#include "exercises/rotation_type/TipoRotazione.h"
-#include "exercises/symmetry_find/TrovaSimmetria.h"
-#include "support/SeeingPupil.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <limits>
 
 namespace {
 
@@ -36,41 +32,6 @@ struct ConFigureClasse {
     TestBench bench;
     ConFigureClasse() { bench.figure.impostaClasse(classe.cartellePerLettera()); }
 };
-
-QImage shown(const ImageBox* box) {
-    return box->picture() ? box->picture()->image().convertToFormat(QImage::Format_RGB32)
-                          : QImage();
-}
-
-// The candidate that clearly looks like the wanted picture, as a pupil's
-// eye finds it; nullptr when none or two do.
-ImageBox* simile(const QImage& wanted, const QList<ImageBox*>& candidates) {
-    ImageBox* best = nullptr;
-    double first = std::numeric_limits<double>::max(), second = first;
-    for (ImageBox* box : candidates) {
-        const double d = SeeingPupil::difference(wanted, shown(box));
-        if (d < first) {
-            second = first;
-            first = d;
-            best = box;
-        } else if (d < second) {
-            second = d;
-        }
-    }
-    return first < 12 && second > 3 * first ? best : nullptr;
-}
-
-// The model mirrored in the window's axis, as seen on the screen.
-QImage allo_specchio(const QImage& model, const Linea& asse) {
-    if (asse.da.x() == asse.a.x())
-        return model.mirrored(true, false);
-    if (asse.da.y() == asse.a.y())
-        return model.mirrored(false, true);
-    const QImage turned = SeeingPupil::turned(model, 1);
-    // The axis rising to the right swaps x with -y; falling, x with y.
-    const bool sale = (asse.a.y() - asse.da.y()) * (asse.a.x() - asse.da.x()) < 0;
-    return sale ? turned.mirrored(false, true) : turned.mirrored(true, false);
-}
 
 // Every picture the window shows, with the folder it came from.
 QStringList cartelleMostrate(QWidget* window) {
@@ -103,36 +64,7 @@ class tst_ClasseNegliEsercizi : public QObject {
     }
 
     // One exercise answered by looking at the screen; true when right.
-    bool rispondi(QWidget* w) {
-        if (auto* t = qobject_cast<TrovaRotazione*>(w)) {
-            ImageBox* scelta = SeeingPupil::answer(t);
-            if (!scelta)
-                return false;
-            TestBench::click(scelta);
-        } else if (auto* t = qobject_cast<TipoRotazione*>(w)) {
-            ImageBox* scelta = SeeingPupil::answer(t);
-            if (!scelta)
-                return false;
-            TestBench::click(scelta);
-        } else if (auto* f = qobject_cast<FormaRotazione*>(w)) {
-            for (int passo = 1; passo <= 3; ++passo) {
-                // The sign shows the sense; then each view follows the last.
-                const QImage ultima = shown(f->Image2[passo - 1]);
-                ImageBox* scelta =
-                    simile(SeeingPupil::turned(ultima, f->SensoOrario ? 1 : 3), f->Image1);
-                if (!scelta)
-                    return false;
-                TestBench::click(scelta);
-            }
-        } else if (auto* s = qobject_cast<TrovaSimmetria*>(w)) {
-            ImageBox* scelta =
-                simile(allo_specchio(shown(s->Image2[0]), s->parametri().asse), s->Image1);
-            if (!scelta)
-                return false;
-            TestBench::click(scelta);
-        }
-        return qobject_cast<FinestraEsercizio*>(w)->BottoneAvanti->isEnabled();
-    }
+    static bool rispondi(QWidget* w) { return Pupil::solve(qobject_cast<FinestraEsercizio*>(w)); }
 
 private slots:
     void initTestCase() {

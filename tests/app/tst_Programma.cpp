@@ -71,7 +71,7 @@ private slots:
         auto* w = qobject_cast<TrovaRotazione*>(bench.current());
         QVERIFY(w && Windows::activate(w));
         QCOMPARE(w->id(), FinestraId::FormEs6);
-        const auto right = Pupil::rightAnswers(w, bench.stato());
+        const auto right = Pupil::rightAnswers(w);
         Windows::key(w, Qt::Key_0 + Pupil::place(w, right.first()));
         QCOMPARE(QApplication::focusWidget(), w->BottoneAvanti);
         Windows::key(w, Qt::Key_Enter, Qt::KeypadModifier);
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(bench.current(), window);
         QVERIFY(window->isVisible());
-        QVERIFY(Pupil::solve(window, bench.stato()));
+        QVERIFY(Pupil::solve(window));
         QCOMPARE(window->EtichettaEsatti->text(), QStringLiteral(" 1"));
         QCOMPARE(bench.quitCalls, 0);
     }

@@ -217,7 +217,7 @@ private slots:
         auto* w = bench.open<FinestraEsercizio>(FinestraId(window));
         QVERIFY(w);
         QVERIFY(Windows::resizeTo(w, size));
-        const auto right = Pupil::rightAnswers(w, bench.stato());
+        const auto right = Pupil::rightAnswers(w);
         QCOMPARE(right.size(), 1);
         QList<QWidget*> order;
         for (QWidget* c : w->controlliRisposta())
@@ -398,7 +398,7 @@ private slots:
         QVERIFY(Windows::resizeTo(w, {1920, 1080}));
         QPointingDevice* touch = QTest::createTouchDevice();
         QWindow* window = w->windowHandle();
-        const auto right = Pupil::rightAnswers(w, bench.stato());
+        const auto right = Pupil::rightAnswers(w);
         QList<ImageBox*> wrong;
         for (ImageBox* box : w->Image1)
             if (box != right.first())

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Pupil.h"
 
+#include "SeeingPupil.h"
 #include "TestBench.h"
 
-#include "common/StatoCondiviso.h"
 #include "common/frame/Estrazioni.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/PictureButton.h"
 #include "exercises/rotation_build/FormaRotazione.h"
-#include "exercises/rotation_find/TrovaRotazione.h"
-#include "exercises/rotation_type/TipoRotazione.h"
-#include "exercises/symmetry_find/TrovaSimmetria.h"
 
 #include <QPointer>
 #include <QTest>
@@ -24,29 +21,18 @@ ImageBox* boxTagged(const QList<ImageBox*>& boxes, int n) {
     return nullptr;
 }
 
-QList<QWidget*> rightAnswers(FinestraEsercizio* w, const StatoCondiviso& stato) {
-    QList<QWidget*> right;
-    const auto byTag = [&](const QList<ImageBox*>& boxes, int wanted) {
-        for (ImageBox* box : boxes)
-            if (Estrazioni::numeroTag(*box) == wanted)
-                right << box;
-    };
-    if (auto* f = qobject_cast<TrovaRotazione*>(w))
-        byTag(f->Image1, stato.FiguraGiusta);
-    else if (auto* b = qobject_cast<FormaRotazione*>(w))
-        byTag(b->Image1, stato.FiguraGiusta);
-    else if (auto* s = qobject_cast<TrovaSimmetria*>(w))
-        byTag(s->Image1, s->FiguraSimmetrica);
-    else if (auto* t = qobject_cast<TipoRotazione*>(w))
-        right << (t->SensoOrario ? t->Image1 : t->Image3);
-    return right;
+QList<QWidget*> rightAnswers(FinestraEsercizio* w) {
+    if (ImageBox* seen = SeeingPupil::answer(w))
+        return {seen};
+    return {};
 }
 
 namespace {
 
-QWidget* firstWrongOf(const QList<QWidget*>& controls, FinestraEsercizio* w,
-                      const StatoCondiviso& stato) {
-    const auto right = rightAnswers(w, stato);
+QWidget* firstWrongOf(const QList<QWidget*>& controls, FinestraEsercizio* w) {
+    const auto right = rightAnswers(w);
+    if (right.isEmpty())
+        return nullptr; // with no answer seen, no control is known to be wrong
     for (QWidget* control : controls)
         if (!right.contains(control))
             return control;
@@ -55,12 +41,12 @@ QWidget* firstWrongOf(const QList<QWidget*>& controls, FinestraEsercizio* w,
 
 } // namespace
 
-QWidget* wrongAnswer(FinestraEsercizio* w, const StatoCondiviso& stato) {
-    return firstWrongOf(w->controlliRisposta(), w, stato);
+QWidget* wrongAnswer(FinestraEsercizio* w) {
+    return firstWrongOf(w->controlliRisposta(), w);
 }
 
-QWidget* firstWrongAsRead(FinestraEsercizio* w, const StatoCondiviso& stato) {
-    return firstWrongOf(w->controlliInOrdine(), w, stato);
+QWidget* firstWrongAsRead(FinestraEsercizio* w) {
+    return firstWrongOf(w->controlliInOrdine(), w);
 }
 
 int place(FinestraEsercizio* w, QWidget* control) {
@@ -86,13 +72,22 @@ bool waitForExercise(FinestraEsercizio* window) {
            w;
 }
 
-bool solve(FinestraEsercizio* w, const StatoCondiviso& stato) {
+bool solve(FinestraEsercizio* w) {
     for (int pick = 0; pick < picksPerExercise(w); ++pick) {
-        const auto right = rightAnswers(w, stato);
+        const auto right = rightAnswers(w);
         if (right.size() != 1)
             return false;
         TestBench::click(right.first());
     }
+    return w->BottoneAvanti->isEnabled();
+}
+
+bool solveByTrying(FinestraEsercizio* w) {
+    // Each round through the candidates meets the next right one.
+    for (int round = 0; round < picksPerExercise(w); ++round)
+        for (QWidget* control : w->controlliRisposta())
+            if (!w->BottoneAvanti->isEnabled())
+                TestBench::click(control);
     return w->BottoneAvanti->isEnabled();
 }
 

@@ -3,8 +3,11 @@
 
 #include "common/platform/services/Picture.h"
 #include "common/platform/widgets/ImageBox.h"
+#include "common/platform/widgets/LineShape.h"
+#include "exercises/rotation_build/FormaRotazione.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 #include "exercises/rotation_type/TipoRotazione.h"
+#include "exercises/symmetry_find/TrovaSimmetria.h"
 
 #include <QTransform>
 
@@ -20,12 +23,6 @@ namespace {
 constexpr double sameView = 12.0;
 // The best match must be this many times closer than the next one.
 constexpr double clearly = 3.0;
-
-QImage shown(const ImageBox* box) {
-    if (!box->picture())
-        return {};
-    return box->picture()->image().convertToFormat(QImage::Format_RGB32);
-}
 
 // The index of the clearly closest of the differences, if there is one.
 std::optional<qsizetype> clearlyClosest(const QList<double>& differences) {
@@ -46,10 +43,37 @@ std::optional<qsizetype> clearlyClosest(const QList<double>& differences) {
     return best;
 }
 
+// The last view of the row that shows a picture, or nullptr.
+const ImageBox* lastFilled(const QList<ImageBox*>& row) {
+    for (qsizetype i = row.size() - 1; i >= 0; --i)
+        if (row[i]->picture())
+            return row[i];
+    return nullptr;
+}
+
 } // namespace
+
+QImage shown(const ImageBox* box) {
+    if (!box->picture())
+        return {};
+    return box->picture()->image().convertToFormat(QImage::Format_RGB32);
+}
 
 QImage turned(const QImage& image, int quarterTurns) {
     return image.transformed(QTransform().rotate(90.0 * (quarterTurns % 4)));
+}
+
+QImage mirroredIn(const QImage& image, const LineShape& axis) {
+    const QPoint from = axis.from();
+    const QPoint to = axis.to();
+    if (from.x() == to.x())
+        return image.mirrored(true, false);
+    if (from.y() == to.y())
+        return image.mirrored(false, true);
+    const QImage quarter = turned(image, 1);
+    // The axis rising to the right swaps x with -y; falling, x with y.
+    const bool rising = (to.y() - from.y()) * (to.x() - from.x()) < 0;
+    return rising ? quarter.mirrored(false, true) : quarter.mirrored(true, false);
 }
 
 double difference(const QImage& a, const QImage& b) {
@@ -68,6 +92,14 @@ double difference(const QImage& a, const QImage& b) {
     return sum / (3.0 * p.width() * p.height());
 }
 
+ImageBox* lookingLike(const QImage& wanted, const QList<ImageBox*>& candidates) {
+    QList<double> differences;
+    for (const ImageBox* box : candidates)
+        differences << difference(wanted, shown(box));
+    const auto closest = clearlyClosest(differences);
+    return closest ? candidates[*closest] : nullptr;
+}
+
 std::optional<int> senseOfRow(const QList<ImageBox*>& row) {
     if (row.size() < 2)
         return std::nullopt;
@@ -82,17 +114,10 @@ std::optional<int> senseOfRow(const QList<ImageBox*>& row) {
 
 ImageBox* nextView(const QList<ImageBox*>& row, const QList<ImageBox*>& candidates) {
     const auto sense = senseOfRow(row);
-    qsizetype last = row.size() - 1;
-    while (last >= 0 && !row[last]->picture())
-        --last;
-    if (!sense || last < 1)
+    const ImageBox* last = lastFilled(row);
+    if (!sense || !last || last == row.first())
         return nullptr;
-    const QImage wanted = turned(shown(row[last]), *sense);
-    QList<double> differences;
-    for (const ImageBox* box : candidates)
-        differences << difference(wanted, shown(box));
-    const auto closest = clearlyClosest(differences);
-    return closest ? candidates[*closest] : nullptr;
+    return lookingLike(turned(shown(last), *sense), candidates);
 }
 
 ImageBox* answer(TrovaRotazione* window) {
@@ -104,6 +129,36 @@ ImageBox* answer(TipoRotazione* window) {
     if (!sense)
         return nullptr;
     return *sense == 1 ? window->Image1 : window->Image3;
+}
+
+ImageBox* answer(FormaRotazione* window) {
+    // One sign is shown: the clockwise one, or the anticlockwise one.
+    const bool clockwise = !window->Image3[0]->isHidden();
+    if (clockwise == !window->Image3[1]->isHidden())
+        return nullptr;
+    const ImageBox* last = lastFilled(window->Image2);
+    if (!last)
+        return nullptr;
+    return lookingLike(turned(shown(last), clockwise ? 1 : 3), window->Image1);
+}
+
+ImageBox* answer(TrovaSimmetria* window) {
+    const auto axes = window->area()->findChildren<LineShape*>();
+    if (axes.size() != 1)
+        return nullptr;
+    return lookingLike(mirroredIn(shown(window->Image2[0]), *axes.first()), window->Image1);
+}
+
+ImageBox* answer(FinestraEsercizio* window) {
+    if (auto* find = qobject_cast<TrovaRotazione*>(window))
+        return answer(find);
+    if (auto* type = qobject_cast<TipoRotazione*>(window))
+        return answer(type);
+    if (auto* build = qobject_cast<FormaRotazione*>(window))
+        return answer(build);
+    if (auto* symmetry = qobject_cast<TrovaSimmetria*>(window))
+        return answer(symmetry);
+    return nullptr;
 }
 
 } // namespace SeeingPupil

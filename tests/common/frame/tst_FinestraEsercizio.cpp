@@ -344,7 +344,7 @@ private slots:
             auto* w = bench->open<FinestraEsercizio>(formEs(n));
             QVERIFY(w);
             QCOMPARE(QColor(Colori::sfondo(*w->area())), QColor(colour));
-            QVERIFY(Pupil::solve(w, bench->stato()));
+            QVERIFY(Pupil::solve(w));
             bench->rnd.scriptDraws({{entry, 18}});
             TestBench::click(w->BottoneAvanti);
             QCOMPARE(QColor(Colori::sfondo(*w->area())), QColor(colour));
@@ -359,10 +359,10 @@ private slots:
         prova = nullptr;
         auto* find = bench->open<TrovaRotazione>(FinestraId::FormEs2);
         QVERIFY(QTest::qWaitForWindowExposed(find));
-        TestBench::doubleClick(Pupil::wrongAnswer(find, bench->stato()));
+        TestBench::doubleClick(Pupil::wrongAnswer(find));
         QCOMPARE(bench->stato().NumeroErrati, 1);
         QCOMPARE(bench->suoni.played.size(), 1);
-        TestBench::doubleClick(Pupil::rightAnswers(find, bench->stato()).first());
+        TestBench::doubleClick(Pupil::rightAnswers(find).first());
         QCOMPARE(bench->stato().NumeroEsatti, 1);
         QCOMPARE(bench->stato().NumeroErrati, 1);
         QCOMPARE(bench->suoni.played.size(), 2);
@@ -371,7 +371,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(build));
         const int errati = bench->stato().NumeroErrati;
         bench->suoni.played.clear();
-        TestBench::doubleClick(Pupil::rightAnswers(build, bench->stato()).first());
+        TestBench::doubleClick(Pupil::rightAnswers(build).first());
         QCOMPARE(build->ProssimaCasella, 2);
         QCOMPARE(bench->stato().NumeroErrati, errati);
         QVERIFY(bench->suoni.played.isEmpty()); // not the sound of an error

@@ -72,14 +72,14 @@ class tst_TastieraEsercizio : public BenchFixture {
     // A wrong and a right answer by number keys; then the exercise is solved,
     // "avanti" has the keyboard and the number keys do nothing.
     void answerByNumbers(FinestraEsercizio* w, Qt::KeyboardModifiers keypad) {
-        QWidget* wrong = Pupil::firstWrongAsRead(w, bench->stato());
+        QWidget* wrong = Pupil::firstWrongAsRead(w);
         QVERIFY(wrong);
         key(w, Qt::Key_0 + Pupil::place(w, wrong), keypad);
         QCOMPARE(w->EtichettaErrati->text(), QString(" 1"));
         QCOMPARE(w->EtichettaEsatti->text(), QString("0"));
         QVERIFY(w->ComandoIconaNo->isVisible());
         for (int pick = 0; pick < Pupil::picksPerExercise(w); ++pick) {
-            const auto right = Pupil::rightAnswers(w, bench->stato());
+            const auto right = Pupil::rightAnswers(w);
             QCOMPARE(right.size(), 1);
             key(w, Qt::Key_0 + Pupil::place(w, right.first()), keypad);
         }
@@ -118,12 +118,12 @@ class tst_TastieraEsercizio : public BenchFixture {
             return focus() == target;
         };
         const QString errati = w->EtichettaErrati->text();
-        QVERIFY(tabTo(Pupil::firstWrongAsRead(w, bench->stato())));
+        QVERIFY(tabTo(Pupil::firstWrongAsRead(w)));
         key(w, Qt::Key_Space);
         QVERIFY(w->EtichettaErrati->text() != errati);
         QVERIFY(!w->BottoneAvanti->isEnabled());
         for (int pick = 0; pick < Pupil::picksPerExercise(w); ++pick) {
-            const auto right = Pupil::rightAnswers(w, bench->stato());
+            const auto right = Pupil::rightAnswers(w);
             QVERIFY(tabTo(right.first()));
             key(w, Qt::Key_Space);
         }
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(walk(symmetry, 8), boxes(symmetry->Image1, {4, 1, 0, 3, 2, 5, 6, 7}));
 
         // Once solved, "avanti" joins the end of the round.
-        QVERIFY(Pupil::solve(symmetry, bench->stato()));
+        QVERIFY(Pupil::solve(symmetry));
         QCOMPARE(walk(symmetry, 2),
                  QList<QWidget*>({symmetry->BottoneAvanti, symmetry->BottoneAvanti}));
     }
@@ -210,7 +210,7 @@ private slots:
     void focusFrameOnlyForTheKeyboard() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        auto* wrong = static_cast<ImageBox*>(Pupil::firstWrongAsRead(w, bench->stato()));
+        auto* wrong = static_cast<ImageBox*>(Pupil::firstWrongAsRead(w));
         TestBench::click(wrong); // the mouse: a wrong answer, and no focus
         QCOMPARE(w->EtichettaErrati->text(), QString(" 1"));
         QVERIFY(!wrong->hasFocus());
@@ -241,7 +241,7 @@ private slots:
     void mouseAnswersLeaveTheFocusAlone() {
         auto* w = open<TrovaSimmetria>(FinestraId::FormEs1);
         QVERIFY(w);
-        QVERIFY(Pupil::solve(w, bench->stato()));
+        QVERIFY(Pupil::solve(w));
         QVERIFY(focus() != w->BottoneAvanti);
         TestBench::click(w->BottoneAvanti);
         QCOMPARE(focus(), static_cast<QWidget*>(w->area()));
@@ -251,7 +251,7 @@ private slots:
         auto* w = open<TrovaRotazione>(FinestraId::FormEs5);
         QVERIFY(w);
         key(w, Qt::Key_Tab);
-        key(w, Qt::Key_0 + Pupil::place(w, Pupil::firstWrongAsRead(w, bench->stato())));
+        key(w, Qt::Key_0 + Pupil::place(w, Pupil::firstWrongAsRead(w)));
         QCOMPARE(bench->stato().NumeroErrati, std::int16_t(1));
         QWidget* before = focus();
 

@@ -71,8 +71,8 @@ void holdAsX(QWidget* w, Qt::Key key, int repeats = repeatsHeld) {
 }
 
 // The digit that answers with the first wrong control as the pupil reads them.
-Qt::Key wrongDigit(FinestraEsercizio* w, const StatoCondiviso& stato) {
-    return Qt::Key(Qt::Key_0 + Pupil::place(w, Pupil::firstWrongAsRead(w, stato)));
+Qt::Key wrongDigit(FinestraEsercizio* w) {
+    return Qt::Key(Qt::Key_0 + Pupil::place(w, Pupil::firstWrongAsRead(w)));
 }
 
 } // namespace
@@ -97,14 +97,14 @@ class tst_HeldKeyFilter : public BenchFixture {
     // on a candidate: each hold is one answer at most.
     void holdThroughOneFamily(FinestraEsercizio* w) {
         QVERIFY(w);
-        QWidget* wrong = Pupil::firstWrongAsRead(w, bench->stato());
+        QWidget* wrong = Pupil::firstWrongAsRead(w);
         QVERIFY(wrong);
         hold(w, Qt::Key(Qt::Key_0 + Pupil::place(w, wrong)));
         QCOMPARE(counts(), std::make_pair(0, 1));
         QCOMPARE(w->EtichettaErrati->text(), QString(" 1"));
 
         for (int pick = 0; pick < Pupil::picksPerExercise(w); ++pick) {
-            const auto right = Pupil::rightAnswers(w, bench->stato());
+            const auto right = Pupil::rightAnswers(w);
             QCOMPARE(right.size(), 1);
             hold(w, Qt::Key(Qt::Key_0 + Pupil::place(w, right.first())));
         }
@@ -160,19 +160,19 @@ private slots:
     void markedRepeatsAnswerOnce() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        holdMarked(w, wrongDigit(w, bench->stato()));
+        holdMarked(w, wrongDigit(w));
         QCOMPARE(counts(), std::make_pair(0, 1));
     }
     void repeatsAsXSendsThemAnswerOnce() {
         auto* w = open<TrovaSimmetria>(FinestraId::FormEs7);
         QVERIFY(w);
-        holdAsX(w, wrongDigit(w, bench->stato()));
+        holdAsX(w, wrongDigit(w));
         QCOMPARE(counts(), std::make_pair(0, 1));
         QTest::keyClick(handle(w), Qt::Key_Tab);
         holdAsX(w, Qt::Key_Space);
         QCOMPARE(counts().first + counts().second, 2);
         // A second press, later, is a press.
-        holdAsX(w, wrongDigit(w, bench->stato()), 0);
+        holdAsX(w, wrongDigit(w), 0);
         QCOMPARE(counts().first + counts().second, 3);
     }
 
@@ -181,7 +181,7 @@ private slots:
     void aNewPressAnswersAgain() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        const Qt::Key wrong = wrongDigit(w, bench->stato());
+        const Qt::Key wrong = wrongDigit(w);
         hold(w, wrong, 3);
         hold(w, wrong, 0);
         QCOMPARE(counts(), std::make_pair(0, 2));
@@ -201,7 +201,7 @@ private slots:
     void aKeyLetGoElsewhereIsForgotten() {
         auto* w = open<TrovaRotazione>(FinestraId::FormEs3);
         QVERIFY(w);
-        const Qt::Key wrong = wrongDigit(w, bench->stato());
+        const Qt::Key wrong = wrongDigit(w);
         const auto windowGetsTheKeyboard = [w] {
             QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
             QApplication::sendEvent(handle(w), &focus);
