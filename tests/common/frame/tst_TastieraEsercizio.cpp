@@ -53,6 +53,30 @@ QList<QWidget*> boxes(const QList<ImageBox*>& list, std::initializer_list<int> i
     return result;
 }
 
+// A frame painted round the edge of a picture: its colour, and its width in
+// pixels, the same on all four sides; width 0 when the sides differ.
+struct PaintedFrame {
+    QRgb colour = 0;
+    int width = 0;
+};
+
+PaintedFrame paintedFrame(const QImage& image) {
+    const int midX = image.width() / 2;
+    const int midY = image.height() / 2;
+    const QRgb colour = image.pixel(0, midY) & 0xFFFFFF;
+    const auto run = [&](QPoint from, QPoint step) {
+        int n = 0;
+        for (QPoint p = from; image.valid(p) && (image.pixel(p) & 0xFFFFFF) == colour; p += step)
+            ++n;
+        return n;
+    };
+    const int width = run({0, midY}, {1, 0});
+    const bool same =
+        run({image.width() - 1, midY}, {-1, 0}) == width && run({midX, 0}, {0, 1}) == width &&
+        run({midX, image.height() - 1}, {0, -1}) == width && run({0, 0}, {1, 1}) == width;
+    return {colour, same ? qRound(width / image.devicePixelRatio()) : 0};
+}
+
 bool showsFocusFrame(ImageBox* box) {
     const QImage picture = box->grab().toImage();
     const QPoint edge(box->width() / 2, box->focusFrameWidth() / 2);
@@ -223,19 +247,31 @@ private slots:
         QVERIFY(showsFocusFrame(w->Image1[1]));
     }
 
-    // The frame's colour is none of the window colours, the counters' cyan,
-    // the black borders or FormEs4's red frame, and it grows with the box.
+    // The frame the keyboard's box is painted with: a colour that none of
+    // the window colours, the counters' cyan, the black borders or FormEs4's
+    // red frame has, at least 8 pixels wide on every side, and twice as wide
+    // in a box twice as large.
     void focusFrameStandsOut() {
         auto* w = open<TipoRotazione>(FinestraId::FormEs4);
         QVERIFY(w);
+        ImageBox* sign = w->Image1;
+        const PaintedFrame unfocused = paintedFrame(sign->grab().toImage());
+        for (int i = 0; i < 4 && focus() != sign; ++i)
+            key(w, Qt::Key_Tab);
+        QCOMPARE(focus(), static_cast<QWidget*>(sign));
+        const PaintedFrame normal = paintedFrame(sign->grab().toImage());
+        QVERIFY(normal.colour != unfocused.colour);
+        QVERIFY2(normal.width >= 8, qPrintable(QString::number(normal.width)));
         QList<QRgb> used{qRgb(0, 0, 0), w->Shape1->colour().rgb(), qRgb(0, 255, 255)};
         for (const auto* palette : {&Colori::paletteEsercizi(), &Colori::paletteMenu()})
             used += QList<QRgb>(palette->begin(), palette->end());
-        QVERIFY(!used.contains(ImageBox::focusColour));
-        QVERIFY(w->Image1->focusFrameWidth() >= 8);
-        const int normal = w->Image1->focusFrameWidth();
-        w->Image1->resize(w->Image1->size() * 2);
-        QCOMPARE(w->Image1->focusFrameWidth(), 2 * normal);
+        for (QRgb colour : used)
+            QVERIFY(normal.colour != (colour & 0xFFFFFF));
+
+        sign->resize(sign->size() * 2);
+        const PaintedFrame grown = paintedFrame(sign->grab().toImage());
+        QCOMPARE(grown.colour, normal.colour);
+        QCOMPARE(grown.width, 2 * normal.width);
     }
 
     void mouseAnswersLeaveTheFocusAlone() {
