@@ -285,6 +285,17 @@ stop_processes() {
     done
 }
 
+# start_program ARGUMENTS...: the program ($program) as an X client in the
+# work folder ($work), at no scale the caller's desktop asks for, its output
+# in $work/program.log; sets APP_PID.
+start_program() {
+    mkdir -p -m 700 "$work/runtime"
+    (cd "$work" && exec env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$program" "$@") \
+        >"$work/program.log" 2>&1 &
+    APP_PID=$!
+}
+
 # program_argument USAGE [PROGRAM]: the program a script drives ($program),
 # made absolute, since the program is started from a folder of its own; the
 # scripts that look at the screen need ImageMagick's import.

@@ -58,14 +58,6 @@ start_driven_xvfb "$work" ${W}x${H} || skip "$XVFB_PROBLEM"
 # The program starts only once openbox manages windows.
 start_openbox "$work" || fail "$WM_PROBLEM"
 
-start_program() {
-    mkdir -p -m 700 "$work/runtime"
-    (cd "$work" && exec env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$program" "$@") \
-        >"$work/program.log" 2>&1 &
-    APP_PID=$!
-}
-
 # 1. The start window at its stored size; F11 puts it in full screen.
 start_program
 expect Vortelia 701x557 "start"
