@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checks the generated figure views (a1.jpg .. z8.jpg), not the generator:
-// every view must be the transform of view 1 that its number promises, and
-// the eight views of one figure must be clearly different from each other.
+// The views make_views drew of the shipped figures (a1.jpg .. z8.jpg), read
+// as files, not through its code: every view must be the transform of view 1
+// that its number promises, and the eight views of one figure must be
+// clearly different from each other.
 
 #include <QFileInfo>
 #include <QImage>
