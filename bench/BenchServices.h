@@ -4,14 +4,14 @@
 // What the rows measured in this process share: the program's services, a
 // program made on them, the bare Qt labels of the baselines and the clock.
 
-#include "doubles/TestBench.h"
+#include "support/TestBench.h"
 
 #include "app/Programma.h"
-#include "common/library/BibliotecaFigure.h"
 #include "common/FinestraId.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/ClockRandom.h"
-#include "common/platform/widgets/QtMessageBox.h"
 #include "common/platform/sound/QtSoundPlayer.h"
+#include "common/platform/widgets/QtMessageBox.h"
 
 #include <QLabel>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClickRows.h"
 
-#include "doubles/Pupil.h"
+#include "support/Pupil.h"
 
 #include "common/StatoCondiviso.h"
 #include "common/platform/widgets/PictureButton.h"
@@ -89,14 +89,14 @@ void benchClicks(const Options& o, Table& table, Services& s) {
     QList<double> right, wrong;
     auto* find = p.open<TrovaRotazione>(FinestraId::FormEs3);
     for (int i = 0; i < o.clicks; ++i) {
-        QWidget* box = Pupil::rightAnswers(find, stato).first();
+        QWidget* box = Pupil::rightAnswers(find).first();
         right << timedClick(
             box, [&] { return find->BottoneAvanti->isEnabled(); }, "right pick");
         find->BottoneAvanti_Click();
         TestBench::flush();
     }
     for (int i = 0; i < o.clicks; ++i) {
-        QWidget* box = Pupil::wrongAnswer(find, stato);
+        QWidget* box = Pupil::wrongAnswer(find);
         const int errati = stato.NumeroErrati;
         wrong << timedClick(
             box, [&] { return stato.NumeroErrati != errati; }, "wrong pick");
@@ -107,7 +107,7 @@ void benchClicks(const Options& o, Table& table, Services& s) {
     QList<double> pick, last;
     auto* build = p.open<FormaRotazione>(FinestraId::FormEs11);
     for (int i = 0; i < o.clicks; ++i) {
-        const auto next = [&] { return Pupil::rightAnswers(build, stato).first(); };
+        const auto next = [&] { return Pupil::rightAnswers(build).first(); };
         QWidget* box = next();
         pick << timedClick(
             box, [&] { return build->ProssimaCasella == 2; }, "first right pick");

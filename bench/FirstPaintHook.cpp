@@ -13,7 +13,7 @@
 
 #include "FirstPaintHook.h"
 #include "MonotonicClock.h"
-#include "doubles/ProcessMemory.h"
+#include "support/ProcessMemory.h"
 
 #include <QApplication>
 #include <QEvent>

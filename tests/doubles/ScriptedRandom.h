@@ -11,6 +11,9 @@
 // seeded generator; counts every value taken.
 class ScriptedRandom : public RandomSource {
 public:
+    // The largest float below 1, where a careless Int(Rnd * n) rounds up to n.
+    static constexpr float justBelowOne = 0.99999994f;
+
     // The value that makes Int(Rnd * n) equal k.
     static float forDraw(int k, int n) {
         return (static_cast<float>(k) + 0.5f) / static_cast<float>(n);

@@ -13,10 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-program=${1:?usage: kiosk.sh PROGRAM [SHOTS-DIR]}
-[ -x "$program" ] || fail "no program at $program"
-case $program in /*) ;; *) program=$PWD/$program ;; esac
-command -v import >/dev/null || skip "ImageMagick's import is not installed"
+program_argument "kiosk.sh PROGRAM [SHOTS-DIR]" "${1:-}"
 
 W=1280
 H=1024
@@ -29,14 +26,6 @@ wm=$(timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)
 if [[ $wm == *"window id #"* ]]; then
     skip "a window manager runs on $DISPLAY"
 fi
-
-start_program() {
-    mkdir -p -m 700 "$work/runtime"
-    (cd "$work" && exec env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$program" "$@") \
-        >"$work/program.log" 2>&1 &
-    APP_PID=$!
-}
 
 # key KEY: once the window ($WIN) has the keyboard. With no window manager
 # the program gives it the focus itself, once the window is on the screen.

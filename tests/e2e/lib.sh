@@ -156,6 +156,35 @@ start_driven_xvfb() {
     fi
 }
 
+# start_openbox DIR: starts openbox on $DISPLAY, its log in DIR, and waits
+# until it manages windows; sets WM_PID, which the caller ends. openbox names
+# itself the window manager (_NET_SUPPORTING_WM_CHECK) at the very beginning
+# of its start-up, and a window mapped before that start-up has ended is
+# never managed: it stays unmapped. It runs its --startup command at the end.
+# Returns 1, with the reason in WM_PROBLEM, when openbox is missing or does
+# not finish starting within 60 s.
+# shellcheck disable=SC2034
+start_openbox() {
+    local dir=$1
+    WM_PROBLEM=
+    WM_PID=
+    if ! command -v openbox >/dev/null; then
+        WM_PROBLEM="openbox is not installed"
+        return 1
+    fi
+    openbox --sm-disable --startup "touch $dir/wm-ready" >"$dir/openbox.log" 2>&1 &
+    WM_PID=$!
+    local deadline=$((SECONDS + 60))
+    until [ -e "$dir/wm-ready" ]; do
+        if ! kill -0 "$WM_PID" 2>/dev/null || ((SECONDS >= deadline)); then
+            cat "$dir/openbox.log" >&2
+            WM_PROBLEM="openbox did not finish starting"
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
 # visible_windows: one line "id width height x y title" per visible window
 # with a title (the root window has none).
 visible_windows() {
@@ -254,6 +283,17 @@ stop_processes() {
         kill -9 "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+}
+
+# start_program ARGUMENTS...: the program ($program) as an X client in the
+# work folder ($work), at no scale the caller's desktop asks for, its output
+# in $work/program.log; sets APP_PID.
+start_program() {
+    mkdir -p -m 700 "$work/runtime"
+    (cd "$work" && exec env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$program" "$@") \
+        >"$work/program.log" 2>&1 &
+    APP_PID=$!
 }
 
 # program_argument USAGE [PROGRAM]: the program a script drives ($program),

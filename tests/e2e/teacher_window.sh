@@ -13,9 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-program=${1:?usage: teacher_window.sh PROGRAM [SHOTS-DIR]}
-[ -x "$program" ] || fail "no program at $program"
-command -v import >/dev/null || skip "ImageMagick's import is not installed"
+program_argument "teacher_window.sh PROGRAM [SHOTS-DIR]" "${1:-}"
 
 start_shot_session "${2:-}"
 copy_drawings

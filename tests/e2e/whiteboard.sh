@@ -55,28 +55,8 @@ colour_at() {
 }
 
 start_driven_xvfb "$work" ${W}x${H} || skip "$XVFB_PROBLEM"
-# openbox names itself the window manager (_NET_SUPPORTING_WM_CHECK) at the
-# very beginning of its start-up, and a window mapped before that start-up
-# has ended is never managed: it stays unmapped, and the screen black. The
-# program starts only once openbox runs its --startup command, at the end.
-openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
-WM_PID=$!
-wm_deadline=$((SECONDS + 60))
-until [ -e "$work/wm-ready" ]; do
-    if ! kill -0 "$WM_PID" 2>/dev/null || ((SECONDS >= wm_deadline)); then
-        cat "$work/openbox.log" >&2
-        fail "openbox did not finish starting"
-    fi
-    sleep 0.1
-done
-
-start_program() {
-    mkdir -p -m 700 "$work/runtime"
-    (cd "$work" && exec env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$program" "$@") \
-        >"$work/program.log" 2>&1 &
-    APP_PID=$!
-}
+# The program starts only once openbox manages windows.
+start_openbox "$work" || fail "$WM_PROBLEM"
 
 # 1. The start window at its stored size; F11 puts it in full screen.
 start_program

@@ -3,15 +3,15 @@
 // middle of an exercise, to PNG files: `screenshots <out-dir> [scale | WIDTHxHEIGHT]`
 // (a display scale factor, or every window resized to that size).
 
-#include "doubles/Pupil.h"
 #include "doubles/RecordingSoundPlayer.h"
 #include "doubles/ScriptedMessageBox.h"
-#include "doubles/TestBench.h"
+#include "support/Pupil.h"
+#include "support/TestBench.h"
 
 #include "app/CatalogoFinestre.h"
 #include "app/Programma.h"
-#include "common/library/BibliotecaFigure.h"
 #include "common/frame/FinestraEsercizio.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/ClockRandom.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "exercises/rotation_build/FormaRotazione.h"
@@ -28,16 +28,16 @@ namespace {
 // A pupil halfway through: one wrong answer in the find-the-rotation windows,
 // the right one elsewhere, and in the build windows a pick of a fixed box and,
 // unless that was right, one right pick already in the row.
-void playAWhile(FinestraEsercizio* w, const StatoCondiviso& stato) {
+void playAWhile(FinestraEsercizio* w) {
     if (qobject_cast<TrovaRotazione*>(w)) {
-        TestBench::click(Pupil::wrongAnswer(w, stato));
+        TestBench::click(Pupil::wrongAnswer(w));
     } else if (auto* build = qobject_cast<FormaRotazione*>(w)) {
         // A fixed box: the pictures of every window show the same state.
         build->Image1_Click(build->Image1.back()->index() == 7 ? 4 : 0);
         if (build->ProssimaCasella == 1)
-            TestBench::click(Pupil::rightAnswers(w, stato).first());
+            TestBench::click(Pupil::rightAnswers(w).first());
     } else {
-        TestBench::click(Pupil::rightAnswers(w, stato).first());
+        TestBench::click(Pupil::rightAnswers(w).first());
     }
 }
 
@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
         if (auto* esercizio = qobject_cast<FinestraEsercizio*>(window)) {
             // Counts start from zero in every window, as they do for a pupil.
             esercizio->MenuAzzera_Click();
-            playAWhile(esercizio, programma.stato());
+            playAWhile(esercizio);
         }
         QCoreApplication::processEvents();
         const QString path = out + QLatin1Char('/') + fileName(id) + QStringLiteral(".png");

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program as it moves between its windows: a whole session with the
+// keyboard alone, windows and boxes destroyed from outside, and a program
+// file that does not need the audio libraries.
+
+#include "support/OpenBox.h"
+#include "support/Pupil.h"
+#include "support/TestBench.h"
+#include "support/Windows.h"
+
+#include "app/CatalogoFinestre.h"
+#include "app/FormAvvio.h"
+#include "app/FormMenu.h"
+#include "common/frame/FinestraEsercizio.h"
+#include "common/platform/system/DestroyedWindowWatcher.h"
+#include "common/platform/widgets/PictureButton.h"
+#include "common/platform/widgets/QtMessageBox.h"
+#include "exercises/rotation_find/TrovaRotazione.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+using Answer = MessageBoxService::Answer;
+
+// "Esci" in the window's menu bar, clicked as a pupil would.
+void clickEsci(FinestraEsercizio* window) {
+    QTest::mouseClick(window->menuBar(), Qt::LeftButton, Qt::NoModifier,
+                      window->menuBar()->actionGeometry(window->mnuEsci).center());
+}
+
+} // namespace
+
+class tst_Programma : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The program file does not need the audio libraries: the many libraries
+    // they pull in would be loaded and linked before the first paint.
+    void audioLibrariesNotLoadedAtStart() {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(VORTELIA_APP_DIR "/vortelia")});
+        QVERIFY(ldd.waitForFinished(30000));
+        const QString needed = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+        QVERIFY2(needed.contains(QStringLiteral("libQt6Widgets")), qPrintable(needed));
+        QVERIFY2(!needed.contains(QStringLiteral("libQt6Multimedia")), qPrintable(needed));
+        QVERIFY2(!needed.contains(QStringLiteral("libpulse")), qPrintable(needed));
+    }
+
+    void cleanup() { TestBench::closeAll(); }
+
+    // From "Avvio" through an exercise and back, and out of the program,
+    // with the keyboard alone.
+    void aWholeSessionWithTheKeyboard() {
+        TestBench bench;
+        auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
+        QVERIFY(avvio && Windows::activate(avvio));
+        QCOMPARE(QApplication::focusWidget(), avvio->BottoneAvvio);
+        Windows::key(avvio, Qt::Key_Return);
+        TestBench::flush();
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu && Windows::activate(menu));
+
+        Windows::key(menu, Qt::Key_Return); // "Trova la rotazione - 4"
+        TestBench::flush();
+        auto* w = qobject_cast<TrovaRotazione*>(bench.current());
+        QVERIFY(w && Windows::activate(w));
+        QCOMPARE(w->id(), FinestraId::FormEs6);
+        const auto right = Pupil::rightAnswers(w);
+        Windows::key(w, Qt::Key_0 + Pupil::place(w, right.first()));
+        QCOMPARE(QApplication::focusWidget(), w->BottoneAvanti);
+        Windows::key(w, Qt::Key_Enter, Qt::KeypadModifier);
+
+        bench.messaggi.answer(Answer::Yes);
+        Windows::key(w, Qt::Key_Escape);
+        TestBench::flush();
+        menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu && Windows::activate(menu));
+        Windows::key(menu, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), menu->BottoneEsci);
+        bench.messaggi.answer(Answer::Yes);
+        Windows::key(menu, Qt::Key_Return);
+        QCOMPARE(bench.messaggi.asked.last().text, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(bench.quitCalls, 1);
+    }
+
+    // A window that disappears without the program's asking (deleted, or its
+    // native window destroyed by another program) was the only one open: the
+    // program ends, as when its last window is closed.
+    void windowGoneFromOutsideEndsTheProgram_data() {
+        QTest::addColumn<int>("finestra");
+        QTest::addColumn<bool>("nativeOnly");
+        QTest::newRow("start window deleted") << int(FinestraId::FormAvvio) << false;
+        QTest::newRow("menu deleted") << int(FinestraId::FormMenu) << false;
+        QTest::newRow("exercise deleted") << int(FinestraId::FormEs2) << false;
+        QTest::newRow("menu's window destroyed") << int(FinestraId::FormMenu) << true;
+        QTest::newRow("exercise's window destroyed") << int(FinestraId::FormEs2) << true;
+    }
+    void windowGoneFromOutsideEndsTheProgram() {
+        QFETCH(int, finestra);
+        QFETCH(bool, nativeOnly);
+        TestBench bench;
+        QPointer<QWidget> window = bench.open<QWidget>(FinestraId(finestra));
+        QVERIFY(window);
+        if (nativeOnly)
+            DestroyedWindowWatcher::windowDestroyed(window->internalWinId());
+        else
+            delete window.data();
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(bench.current(), nullptr);
+        QCOMPARE(bench.quitCalls, 1);
+        QCOMPARE(TestBench::visibleWindows(), 0);
+    }
+
+    // "Vuoi tornare al menù?" destroyed from outside counts as "No": the
+    // exercise goes on and answers clicks.
+    void esciBoxDestroyedLeavesTheExerciseAnswering() {
+        QtMessageBox boxes;
+        TestBench bench(creaFinestra, &boxes);
+        FinestraEsercizio* window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
+        QVERIFY(window);
+        bool stuck = false;
+        OpenBox::whenShown(
+            [](QWidget* box) { DestroyedWindowWatcher::windowDestroyed(box->internalWinId()); },
+            &stuck);
+        clickEsci(window);
+        QVERIFY(!stuck);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(bench.current(), window);
+        QVERIFY(window->isVisible());
+        QVERIFY(Pupil::solve(window));
+        QCOMPARE(window->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(bench.quitCalls, 0);
+    }
+
+    // The exercise window destroyed while its question is open: the question
+    // is dismissed and the program ends, with nothing deleted under the
+    // handler that asked.
+    void windowDestroyedUnderItsOpenBoxEndsTheProgram() {
+        QtMessageBox boxes;
+        TestBench bench(creaFinestra, &boxes);
+        QPointer<FinestraEsercizio> window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
+        QVERIFY(window);
+        bool stuck = false;
+        const WId id = window->internalWinId();
+        OpenBox::whenShown([id](QWidget*) { DestroyedWindowWatcher::windowDestroyed(id); }, &stuck);
+        clickEsci(window);
+        QVERIFY(!stuck);
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(bench.quitCalls, 1);
+        QCOMPARE(TestBench::visibleWindows(), 0);
+    }
+};
+
+QTEST_MAIN(tst_Programma)
+#include "tst_Programma.moc"

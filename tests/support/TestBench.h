@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "doubles/RecordingSoundPlayer.h"
+#include "doubles/ScriptedMessageBox.h"
+#include "doubles/ScriptedRandom.h"
+
+#include "app/Programma.h"
+#include "common/library/BibliotecaFigure.h"
+
+#include <memory>
+
+class ImageBox;
+class QAbstractButton;
+
+// The whole program with scripted services: real windows, real pictures,
+// scripted random values and message boxes, recorded sounds.
+class TestBench {
+public:
+    explicit TestBench(const QString& applicationFolder = QStringLiteral(VORTELIA_APP_DIR));
+    // The same program with its windows made by `fabbrica`, and its message
+    // boxes shown by `boxes` rather than scripted, when given.
+    explicit TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes = nullptr);
+
+    ScriptedRandom rnd;
+    ScriptedMessageBox messaggi;
+    RecordingSoundPlayer suoni;
+    BibliotecaFigure figure;
+    Programma programma;
+    int quitCalls = 0;
+
+    Contesto& ctx() { return programma.contesto(); }
+    StatoCondiviso& stato() { return programma.stato(); }
+
+    // Opens a window through the program, as a menu button would.
+    template <typename W> W* open(FinestraId id) {
+        programma.mostra(id);
+        flush();
+        return qobject_cast<W*>(programma.finestraCorrente());
+    }
+    QWidget* current() const { return programma.finestraCorrente(); }
+
+    // Lets deferred deletions of unloaded windows happen.
+    static void flush();
+    // Closes every window a test left open, and lets them go.
+    static void closeAll();
+    // The program's windows on screen.
+    static int visibleWindows();
+
+    // How long a test waits for work done beside it (decoding pictures and
+    // sounds): generous, since only a failing test waits that long.
+    static constexpr int backgroundDeadline = 30000;
+
+    static void click(QWidget* widget);
+    // A quick double tap, through the window system as a real mouse gives it:
+    // press, release, double click, release. The window must be shown.
+    static void doubleClick(QWidget* widget);
+
+private:
+    TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
+              MessageBoxService* boxes);
+};
