@@ -149,6 +149,12 @@ void FinestraEsercizio::Esatto() {
     contaEsatto();
     BottoneAvanti->setEnabled(true);
     abilitaRisposte(false);
+    daiAvanti();
+}
+
+void FinestraEsercizio::daiAvanti() {
+    // Whatever answered, mouse or keys, Enter and Space then lead on.
+    BottoneAvanti->setFocus(Qt::OtherFocusReason);
 }
 
 void FinestraEsercizio::mostraEsatto() {

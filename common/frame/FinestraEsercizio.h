@@ -41,7 +41,8 @@ public:
 
     void Form_Activate();
     // A right answer: the face and the sound, the count, "avanti" enabled and
-    // the answer controls disabled, in this order unless a window says otherwise.
+    // the answer controls disabled, in this order unless a window says
+    // otherwise; then "avanti" has the focus.
     virtual void Esatto();
     void Errato();
     void BottoneAvanti_Click();
@@ -95,6 +96,8 @@ protected:
     // the smiling face and the applause; one more right answer counted and written.
     void mostraEsatto();
     void contaEsatto();
+    // "avanti", once enabled, takes the focus.
+    void daiAvanti();
 
     void abilitaRisposte(bool abilitate);
 

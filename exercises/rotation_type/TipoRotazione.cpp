@@ -74,6 +74,7 @@ void TipoRotazione::Esatto() {
     abilitaRisposte(false);
     contaEsatto();
     BottoneAvanti->setEnabled(true);
+    daiAvanti();
 }
 
 void TipoRotazione::preparaEsercizio(QChar lettera) {

@@ -274,13 +274,18 @@ private slots:
         QCOMPARE(grown.width, 2 * normal.width);
     }
 
-    void mouseAnswersLeaveTheFocusAlone() {
-        auto* w = open<TrovaSimmetria>(FinestraId::FormEs1);
-        QVERIFY(w);
-        QVERIFY(Pupil::solve(w));
-        QVERIFY(focus() != w->BottoneAvanti);
-        TestBench::click(w->BottoneAvanti);
-        QCOMPARE(focus(), static_cast<QWidget*>(w->area()));
+    // A pupil who answered with the mouse goes on with the keyboard: the
+    // solving click hands the focus to "avanti", and Enter draws the next.
+    void mouseSolveHandsTheKeyboardToAvanti() {
+        for (FinestraId id : {FinestraId::FormEs1, FinestraId::FormEs4, FinestraId::FormEs8}) {
+            auto* w = open<FinestraEsercizio>(id);
+            QVERIFY(w);
+            QVERIFY(Pupil::solve(w));
+            QCOMPARE(focus(), static_cast<QWidget*>(w->BottoneAvanti));
+            QTest::keyClick(focus(), Qt::Key_Return);
+            QVERIFY(!w->BottoneAvanti->isEnabled());
+            QCOMPARE(focus(), w->controlliInOrdine().first());
+        }
     }
 
     void f10AndEnterResetTheCounters() {
