@@ -37,8 +37,4 @@ struct Lettura {
 Lettura leggi(const QString& percorso);
 Lettura daByte(const QByteArray& bytes);
 
-// What an SVG file refers to outside itself (a file, a web address, an
-// entity), empty when it holds everything it draws.
-QString riferimentoEsterno(const QByteArray& svg);
-
 } // namespace DisegnoInsegnante

@@ -2,67 +2,15 @@
 #include "BibliotecaFigure.h"
 
 #include "ConvenzioneFigure.h"
+#include "EstrazioneLettera.h"
 #include "FigureDecodificate.h"
 #include "LavoriDiFondo.h"
 #include "LetturaViste.h"
 #include "RidecodificaViste.h"
 #include "VistaFigura.h"
-#include "common/platform/services/RandomSource.h"
 #include "common/platform/system/SafeFile.h"
 
 #include <QPointer>
-
-#include <bitset>
-
-namespace {
-
-using ConvenzioneFigure::lettere;
-
-// A draw of the letter that may wait for a letter's pictures: each letter
-// found unreadable is set aside, and the next value drawn when the verdict comes.
-struct Estrazione : std::enable_shared_from_this<Estrazione> {
-    // Reads the letter's pictures: the verdict now, or nothing and later to `poi`.
-    using Prepara = std::function<std::optional<bool>(QChar, std::function<void(bool)> poi)>;
-
-    Estrazione(RandomSource& r, Prepara p, std::function<void(QChar)> fatto)
-        : rnd(r), prepara(std::move(p)), poi(std::move(fatto)) {}
-
-    void prosegui() {
-        while (!illeggibili.all()) {
-            const int l = rnd.draw(lettere);
-            if (illeggibili[std::size_t(l)])
-                continue;
-            const QChar estratta = ConvenzioneFigure::lettera(l);
-            const std::optional<bool> pronta =
-                prepara(estratta, [self = shared_from_this(), l, estratta](bool ok) {
-                    if (ok)
-                        self->poi(estratta);
-                    else
-                        self->scarta(l);
-                });
-            if (!pronta)
-                return;
-            if (*pronta) {
-                poi(estratta);
-                return;
-            }
-            illeggibili.set(std::size_t(l));
-        }
-        poi({});
-    }
-
-    void scarta(int l) {
-        illeggibili.set(std::size_t(l));
-        prosegui();
-    }
-
-    RandomSource& rnd;
-    Prepara prepara;
-    std::function<void(QChar)> poi;
-    std::bitset<lettere> illeggibili;
-};
-
-} // namespace
 
 struct BibliotecaFigure::Attesa {
     QPointer<const QObject> contesto;
@@ -100,22 +48,20 @@ QStringList BibliotecaFigure::cartelleDi(QChar lettera) const {
 
 QChar BibliotecaFigure::estraiLettera(RandomSource& rnd) {
     QChar estratta;
-    std::make_shared<Estrazione>(
+    EstrazioneLettera::estrai(
         rnd, [this](QChar l, const auto&) { return std::optional(preparaLettera(l)); },
-        [&estratta](QChar l) { estratta = l; })
-        ->prosegui();
+        [&estratta](QChar l) { estratta = l; });
     return estratta;
 }
 
 void BibliotecaFigure::estraiLettera(RandomSource& rnd, const QObject* contesto,
                                      std::function<void(QChar)> poi) {
-    std::make_shared<Estrazione>(
+    EstrazioneLettera::estrai(
         rnd,
         [this, contesto](QChar l, std::function<void(bool)> verdetto) {
             return preparaSenzaAttendere(l, contesto, std::move(verdetto));
         },
-        std::move(poi))
-        ->prosegui();
+        std::move(poi));
 }
 
 bool BibliotecaFigure::preparaLettera(QChar lettera) {
@@ -211,7 +157,7 @@ bool BibliotecaFigure::qualcheLettera() {
     // The letters read last are the quickest to check again.
     const QList<QChar>& recenti = figure_->recenti();
     QList<QChar> ordine(recenti.rbegin(), recenti.rend());
-    for (int l = 0; l < lettere; ++l)
+    for (int l = 0; l < ConvenzioneFigure::lettere; ++l)
         if (!ordine.contains(ConvenzioneFigure::lettera(l)))
             ordine << ConvenzioneFigure::lettera(l);
     for (QChar lettera : ordine)

@@ -8,6 +8,7 @@
 #include "support/TempLibrary.h"
 
 #include "common/class_figures/DisegnoInsegnante.h"
+#include "common/class_figures/RiferimentiSvg.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -162,14 +163,14 @@ private slots:
             forma + "<use href=\"#g\"/>";
         const auto lettura = daByte(svg(dentro));
         QVERIFY2(lettura.ok(), qPrintable(lettura.motivo));
-        QCOMPARE(DisegnoInsegnante::riferimentoEsterno(svg(dentro)), QString());
+        QCOMPARE(RiferimentiSvg::esterno(svg(dentro)), QString());
         // As an illustration program exports it: its own entities, a link,
         // a picture it holds, comments a JPEG of it may carry.
         const QByteArray esportato = svg(
             "<a href=\"http://example.org\">" + forma + "</a><text>&autore;</text><image href=\"" +
                 dati("image/png", png(tinta({8, 8}, Qt::red))) + "\" width=\"8\" height=\"8\"/>",
             "<!DOCTYPE svg [<!ENTITY autore \"Classe 3B\">]>");
-        QCOMPARE(DisegnoInsegnante::riferimentoEsterno(esportato), QString());
+        QCOMPARE(RiferimentiSvg::esterno(esportato), QString());
         QVERIFY2(daByte(esportato).ok(), qPrintable(daByte(esportato).motivo));
         const auto commentata = daByte(conCommenti(jpeg(DisegniDiProva::motivo()), 200000));
         QVERIFY2(commentata.ok(), qPrintable(commentata.motivo));
