@@ -189,6 +189,24 @@ private slots:
         player.play(path);
         QCOMPARE(beeps, 2);
     }
+
+    // A chunk of odd length before the sound (a LIST chunk an ordinary sound
+    // editor writes) is followed by a pad byte: the sound is found after it.
+    void oddChunkBeforeTheSoundIsSteppedOver() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("si.wav"));
+        QVERIFY(writeWav(path, 8000, 16000, 44 + 16000));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        QByteArray list("LIST....INFOx\0", 14); // 5 bytes of chunk, then the pad
+        qToLittleEndian<quint32>(5, list.data() + 4);
+        bytes.insert(36, list);
+        qToLittleEndian<quint32>(quint32(bytes.size() - 8), bytes.data() + 4);
+        QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
+        file.close();
+        QVERIFY(QtSoundPlayer::playable(path));
+    }
 };
 
 QTEST_MAIN(tst_QtSoundPlayer)
