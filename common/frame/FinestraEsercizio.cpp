@@ -50,14 +50,7 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
     connect(mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
 
     verdetto_ = std::make_unique<VerdettoCornice>(*area_, layout_, ctx_.memorizzate, ctx_.stato);
-    const ControlliVerdetto& verdetto = verdetto_->controlli();
-    Label1 = verdetto.Label1;
-    Label2 = verdetto.Label2;
-    EtichettaEsatti = verdetto.EtichettaEsatti;
-    EtichettaErrati = verdetto.EtichettaErrati;
-    ComandoIconaSi = verdetto.ComandoIconaSi;
-    ComandoIconaNo = verdetto.ComandoIconaNo;
-    BottoneAvanti = verdetto.BottoneAvanti;
+    static_cast<ControlliVerdetto&>(*this) = verdetto_->controlli();
     conCursoreFreccia(BottoneAvanti);
     connect(BottoneAvanti, &QPushButton::clicked, this, [this] { BottoneAvanti_Click(); });
     tastiera_ = new TastieraEsercizio(*this, *BottoneAvanti, *barraMenu_);

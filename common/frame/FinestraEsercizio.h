@@ -4,6 +4,7 @@
 #include "AttesaEsercizio.h"
 #include "CaselleCornice.h"
 #include "LayoutCornice.h"
+#include "VerdettoCornice.h"
 #include "common/FinestraId.h"
 #include "common/platform/widgets/ColouredArea.h"
 
@@ -14,18 +15,15 @@
 
 class ImageBox;
 class KeyboardMenuBar;
-class PictureButton;
 class QAction;
-class QLabel;
 class ScalaCornice;
 class TastieraEsercizio;
-class VerdettoCornice;
 struct Contesto;
 
 // What all fifteen exercise windows share: the counters and their labels, the
 // two faces, "avanti", the menu bar and the way back to the menu. A family
 // supplies the exercise (NuovoEsercizio) and the check of the pupil's answer.
-class FinestraEsercizio : public QMainWindow {
+class FinestraEsercizio : public QMainWindow, public ControlliVerdetto {
     Q_OBJECT
 
 public:
@@ -67,13 +65,7 @@ public:
     QList<QWidget*> controlliInOrdine() const;
     KeyboardMenuBar* barraMenu() const { return barraMenu_; }
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* EtichettaEsatti;
-    QLabel* EtichettaErrati;
-    PictureButton* ComandoIconaSi;
-    PictureButton* ComandoIconaNo;
-    PictureButton* BottoneAvanti;
+    // Label1 ... BottoneAvanti, as the verdict made them (ControlliVerdetto).
     QAction* MenuAzzera;
     QAction* MenuInformazioni;
     QAction* mnuEsci;
