@@ -4,8 +4,12 @@
 #include "app/CatalogoFinestre.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QSet>
 #include <QTest>
 #include <QWindow>
+
+#include <algorithm>
 
 TestBench::TestBench(const QString& applicationFolder)
     : TestBench(applicationFolder, creaFinestra, nullptr) {}
@@ -18,6 +22,46 @@ TestBench::TestBench(const QString& applicationFolder, Programma::Fabbrica fabbr
     : figure(applicationFolder),
       programma(rnd, boxes ? *boxes : messaggi, suoni, figure, applicationFolder,
                 std::move(fabbrica), [this] { ++quitCalls; }) {}
+
+TestBench::~TestBench() {
+    settleFrames();
+}
+
+void TestBench::settleFrames() {
+    // Qt's Wayland client (6.4) dispatches the compositor's frame callbacks
+    // on a thread of its own: a window destroyed while one is on its way can
+    // be freed twice (wl_proxy_unref aborts). A window's update request
+    // waits for that callback, so once it has come the window can go.
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        return;
+    flush();
+    struct Answers : QObject {
+        QSet<const QObject*> answered;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::UpdateRequest)
+                answered.insert(watched);
+            return false;
+        }
+    } answers;
+    QList<QPointer<QWindow>> waiting;
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isExposed()) {
+            window->installEventFilter(&answers);
+            window->requestUpdate();
+            waiting << window;
+        }
+    // A window the compositor never answers goes all the same.
+    [[maybe_unused]] const bool answered = QTest::qWaitFor(
+        [&] {
+            return std::all_of(waiting.begin(), waiting.end(), [&](const QPointer<QWindow>& w) {
+                return !w || answers.answered.contains(w.data());
+            });
+        },
+        2000);
+    for (const QPointer<QWindow>& window : waiting)
+        if (window)
+            window->removeEventFilter(&answers);
+}
 
 void TestBench::flush() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

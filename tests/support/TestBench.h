@@ -21,6 +21,7 @@ public:
     // The same program with its windows made by `fabbrica`, and its message
     // boxes shown by `boxes` rather than scripted, when given.
     explicit TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes = nullptr);
+    ~TestBench();
 
     ScriptedRandom rnd;
     ScriptedMessageBox messaggi;
@@ -42,6 +43,9 @@ public:
 
     // Lets deferred deletions of unloaded windows happen.
     static void flush();
+    // On Wayland, until every window on show has had the compositor's answer
+    // to the frame it last drew.
+    static void settleFrames();
     // Closes every window a test left open, and lets them go.
     static void closeAll();
     // The program's windows on screen.
