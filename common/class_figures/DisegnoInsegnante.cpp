@@ -133,10 +133,11 @@ Lettura quadratoRaster(const QByteArray& bytes) {
     const QRect parte = OttoViste::contenuto(letta);
     if (parte.isEmpty())
         return rifiuto(QStringLiteral("Il disegno è vuoto o di un solo colore."));
-    // A few dots on a large sheet are as few pixels as a small picture.
-    if (std::min(parte.width(), parte.height()) < latoMinimo)
+    // A few dots on a large sheet are as few pixels as a small picture; a
+    // small drawing in a corner of it is still a drawing.
+    if (std::max(parte.width(), parte.height()) < latoMinimo)
         return rifiuto(QStringLiteral("Il disegno è troppo piccolo (%1 × %2 punti, tolto il "
-                                      "bianco intorno): serve almeno %3 punti sul lato più corto.")
+                                      "bianco intorno): serve almeno %3 punti sul lato più lungo.")
                            .arg(parte.width())
                            .arg(parte.height())
                            .arg(latoMinimo));
