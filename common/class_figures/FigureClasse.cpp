@@ -1,111 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureClasse.h"
 
+#include "CartellaFigure.h"
 #include "common/platform/system/FolderSwap.h"
+#include "common/views/ConvenzioneFigure.h"
 #include "common/views/OttoViste.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+using namespace CartellaFigure;
 
 namespace {
 
 const QString nomeProgramma = QStringLiteral("Vortelia");
 const QString sottocartella = QStringLiteral("figure");
-
-// Why the system refused, in words a teacher understands.
-QString perche(FolderSwap::Failure failure) {
-    switch (failure) {
-    case FolderSwap::Failure::DiskFull:
-        return QStringLiteral("il disco è pieno");
-    case FolderSwap::Failure::ReadOnly:
-    case FolderSwap::Failure::None: // Qt refused without the system saying why
-        return QStringLiteral("la cartella non si può scrivere");
-    case FolderSwap::Failure::Gone:
-        return QStringLiteral("la cartella non c'è più");
-    case FolderSwap::Failure::Other:
-        break;
-    }
-    const QString text = FolderSwap::lastFailureText();
-    return text.isEmpty() ? QStringLiteral("la scrittura non è riuscita") : text;
-}
-
-QString perche() {
-    return perche(FolderSwap::lastFailure());
-}
-
-// Removes what is at the path; a link goes as a link, and its target is
-// never touched (QDir would empty the folder a link points to).
-bool rimuovi(const QString& percorso) {
-    const QFileInfo info(percorso);
-    if (info.isSymLink() || !info.isDir())
-        return QFile::remove(percorso);
-    return QDir(percorso).removeRecursively();
-}
-
-// The folders a save or a removal works in, beside the letters' folders;
-// one that a run killed half way left behind matches it too.
-QString lavoro(QChar lettera, const QString& cosa) {
-    return QLatin1Char('.') + lettera + QLatin1Char('-') + cosa;
-}
-const QRegularExpression avanzo(QStringLiteral("^\\.[a-z]-(nuova|via)-[A-Za-z0-9]{6}$"));
-
-// Holds the class's figures for one save or removal at a time, among all
-// the program's windows and runs; a run that was killed leaves a lock that
-// is taken over.
-class Turno {
-public:
-    explicit Turno(const QString& figure) : lock_(figure + QStringLiteral("/.salvataggio.lock")) {
-        lock_.setStaleLockTime(0);
-        preso_ = lock_.tryLock(10000);
-        if (preso_)
-            pulisci(figure);
-    }
-    bool preso() const { return preso_; }
-
-private:
-    // What earlier runs left half way: only the program's own folders, by
-    // their exact names.
-    static void pulisci(const QString& figure) {
-        const QStringList nomi = QDir(figure).entryList(QDir::AllEntries | QDir::Hidden |
-                                                        QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& nome : nomi)
-            if (avanzo.match(nome).hasMatch())
-                rimuovi(figure + QLatin1Char('/') + nome);
-    }
-
-    QLockFile lock_;
-    bool preso_ = false;
-};
-
-// Every file of the figure is on the disk whole.
-bool interi(const QString& cartella, const FileViste::File& file) {
-    for (const auto& [nome, bytes] : file)
-        if (QFileInfo(cartella + QLatin1Char('/') + nome).size() != bytes.size())
-            return false;
-    return true;
-}
-
-// Readable by everyone: the folder and those in it, and their files.
-bool apertaATutti(const QString& cartella) {
-    constexpr QFile::Permissions lettura =
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    constexpr QFile::Permissions apertura =
-        lettura | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    bool fatto = QFile::setPermissions(cartella, apertura);
-    QDirIterator voci(cartella, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                      QDirIterator::Subdirectories);
-    while (voci.hasNext()) {
-        const QFileInfo voce(voci.next());
-        fatto = QFile::setPermissions(voce.filePath(), voce.isDir() ? apertura : lettura) && fatto;
-    }
-    return fatto;
-}
 
 QString senzaCartella() {
     return QStringLiteral("La figura non è stata %1: non c'è una cartella dei dati dell'utente "
@@ -174,17 +86,17 @@ FigureClasse::Origine FigureClasse::origine(QChar lettera) const {
 
 QList<QChar> FigureClasse::lettere() const {
     QList<QChar> trovate;
-    for (char c = 'a'; c <= 'z'; ++c)
-        if (origine(QLatin1Char(c)) != Origine::Programma)
-            trovate << QLatin1Char(c);
+    for (int l = 0; l < ConvenzioneFigure::lettere; ++l)
+        if (origine(ConvenzioneFigure::lettera(l)) != Origine::Programma)
+            trovate << ConvenzioneFigure::lettera(l);
     return trovate;
 }
 
 QStringList FigureClasse::illeggibili() const {
     QStringList trovate;
     for (const QString& base : QStringList(utente_) + scuola_)
-        for (char c = 'a'; c <= 'z' && !base.isEmpty(); ++c) {
-            const QFileInfo cartella(cartellaLettera(base, QLatin1Char(c)));
+        for (int l = 0; l < ConvenzioneFigure::lettere && !base.isEmpty(); ++l) {
+            const QFileInfo cartella(cartellaLettera(base, ConvenzioneFigure::lettera(l)));
             if (cartella.isDir() && (!cartella.isReadable() || !cartella.isExecutable()))
                 trovate << cartella.filePath();
         }
