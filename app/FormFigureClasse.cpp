@@ -2,6 +2,7 @@
 #include "FormFigureClasse.h"
 
 #include "common/Controlli.h"
+#include "common/views/ConvenzioneFigure.h"
 #include "common/views/FileViste.h"
 #include "common/Modulo1.h"
 #include "common/platform/widgets/ImageBox.h"
@@ -85,8 +86,8 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, Q
     SceltaLettera = new QComboBox(this);
     SceltaLettera->setGeometry(l.sceltaLettera);
     SceltaLettera->setFont(Controlli::arial(11));
-    for (char c = 'a'; c <= 'z'; ++c)
-        SceltaLettera->addItem(QString(QLatin1Char(c)));
+    for (int l = 0; l < ConvenzioneFigure::lettere; ++l)
+        SceltaLettera->addItem(QString(ConvenzioneFigure::lettera(l)));
     SceltaLettera->setAccessibleName(QStringLiteral("Lettera"));
     etichetta->setBuddy(SceltaLettera);
     connect(SceltaLettera, &QComboBox::currentIndexChanged, this, [this] { aggiornaBottoni(); });

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BibliotecaFigure.h"
 
-#include "ConvenzioneFigure.h"
+#include "common/views/ConvenzioneFigure.h"
 #include "EstrazioneLettera.h"
 #include "FigureDecodificate.h"
 #include "LavoriDiFondo.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EstrazioneLettera.h"
 
-#include "ConvenzioneFigure.h"
+#include "common/views/ConvenzioneFigure.h"
 #include "common/platform/services/RandomSource.h"
 
 #include <bitset>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ConvenzioneFigure.h"
+#include "common/views/ConvenzioneFigure.h"
 #include "LetturaViste.h"
 #include "VistaFigura.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CartellaViste.h"
-#include "ConvenzioneFigure.h"
+#include "common/views/ConvenzioneFigure.h"
 #include "VistaFigura.h"
 
 #include <QChar>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VerificaFigure.h"
 
-#include "ConvenzioneFigure.h"
+#include "common/views/ConvenzioneFigure.h"
 #include "LetturaViste.h"
 
 VerificaFigure::Esito VerificaFigure::verifica(const QString& cartella, int latoPixel,
