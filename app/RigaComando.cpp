@@ -3,6 +3,7 @@
 
 #include "common/class_figures/FigureClasse.h"
 #include "common/class_figures/NuovaFigura.h"
+#include "common/views/ConvenzioneFigure.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -69,7 +70,7 @@ std::optional<QChar> lettera(const QString& testo) {
     if (testo.size() != 1)
         return std::nullopt;
     const QChar c = testo.at(0).toLower();
-    if (c < QLatin1Char('a') || c > QLatin1Char('z'))
+    if (ConvenzioneFigure::indice(c) < 0)
         return std::nullopt;
     return c;
 }
@@ -96,19 +97,33 @@ struct Opzioni {
     QCommandLineOption togli{QStringLiteral("togli-figura"), {}, QStringLiteral("x")};
 };
 
+// Every option the parser knows: the program's, and the toolkit's, hidden.
+QList<QCommandLineOption> tutte(const Opzioni& o) {
+    QList<QCommandLineOption> opzioni{o.schermoIntero, o.figure, o.elenca,
+                                      o.nuova,         o.lettera, o.togli};
+    for (const OpzioneQt& q : opzioniQt) {
+        QCommandLineOption opzione(QString::fromLatin1(q.nome));
+        if (q.valore)
+            opzione.setValueName(QStringLiteral("valore"));
+        opzione.setFlags(QCommandLineOption::HiddenFromHelp);
+        opzioni << opzione;
+    }
+    return opzioni;
+}
+
 // Whether the option of that name takes a value.
-bool prendeValore(const QString& nome) {
-    for (const OpzioneQt& q : opzioniQt)
-        if (nome == QLatin1String(q.nome))
-            return q.valore;
-    return nome == QLatin1String("nuova-figura") || nome == QLatin1String("lettera") ||
-           nome == QLatin1String("togli-figura");
+bool prendeValore(const QList<QCommandLineOption>& opzioni, const QString& nome) {
+    for (const QCommandLineOption& opzione : opzioni)
+        if (opzione.names().contains(nome))
+            return !opzione.valueName().isEmpty();
+    return false;
 }
 
 // Why the parser refused the line, in the program's words: the first
 // unknown option as it was written, the option at the end left without its
 // value, or a value given to an option that takes none.
-Scelta rifiuto(const QCommandLineParser& parser, const QStringList& argomenti) {
+Scelta rifiuto(const QCommandLineParser& parser, const QList<QCommandLineOption>& opzioni,
+              const QStringList& argomenti) {
     const QStringList ignote = parser.unknownOptionNames();
     const auto sconosciuta = [](const QString& argomento) {
         return errore(QStringLiteral("opzione sconosciuta: ") + citato(argomento));
@@ -122,7 +137,7 @@ Scelta rifiuto(const QCommandLineParser& parser, const QStringList& argomenti) {
     const QString ultimo = argomenti.value(argomenti.size() - 1);
     const QString nome = nomeDi(ultimo);
     if (ultimo.startsWith(QLatin1Char('-')) && !ultimo.contains(QLatin1Char('=')) &&
-        prendeValore(nome)) {
+        prendeValore(opzioni, nome)) {
         if (nome == QLatin1String("nuova-figura"))
             return errore(QStringLiteral("--nuova-figura vuole il file del disegno"));
         if (nome != QLatin1String("lettera") && nome != QLatin1String("togli-figura"))
@@ -131,7 +146,7 @@ Scelta rifiuto(const QCommandLineParser& parser, const QStringList& argomenti) {
     }
     for (const QString& argomento : argomenti)
         if (argomento.startsWith(QLatin1Char('-')) && argomento.contains(QLatin1Char('=')) &&
-            !prendeValore(nomeDi(argomento)))
+            !prendeValore(opzioni, nomeDi(argomento)))
             return sconosciuta(argomento);
     return sconosciuta(ultimo);
 }
@@ -149,17 +164,11 @@ Scelta leggi(const QStringList& argomenti) {
     // -platform as --platform, as the toolkit reads them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const Opzioni o;
-    parser.addOptions({o.schermoIntero, o.figure, o.elenca, o.nuova, o.lettera, o.togli});
-    for (const OpzioneQt& q : opzioniQt) {
-        QCommandLineOption opzione(QString::fromLatin1(q.nome));
-        if (q.valore)
-            opzione.setValueName(QStringLiteral("valore"));
-        opzione.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(opzione);
-    }
+    const QList<QCommandLineOption> opzioni = tutte(o);
+    parser.addOptions(opzioni);
     // Its own verdict is in English: the program words its own.
     if (!parser.parse(QStringList{QStringLiteral("vortelia")} + argomenti))
-        return rifiuto(parser, argomenti);
+        return rifiuto(parser, opzioni, argomenti);
     // Another option in the drawing's place: the file was left out.
     if (parser.value(o.nuova).startsWith(QLatin1String("--")))
         return errore(QStringLiteral("--nuova-figura vuole il file del disegno"));
@@ -239,8 +248,9 @@ int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, Q
         err << scelta.errore << '\n';
         return 2;
     case Azione::ElencaFigure:
-        for (char c = 'a'; c <= 'z'; ++c)
-            out << c << "  " << origine(classe, QLatin1Char(c)) << '\n';
+        for (int l = 0; l < ConvenzioneFigure::lettere; ++l)
+            out << ConvenzioneFigure::lettera(l) << "  "
+                << origine(classe, ConvenzioneFigure::lettera(l)) << '\n';
         for (const QString& cartella : classe.illeggibili())
             err << QStringLiteral("La cartella %1 non si può leggere: le sue figure non si "
                                   "usano.\n")
