@@ -19,6 +19,7 @@ PLATFORM = ["common/platform/services", "common/platform/system",
 VIEWS = ["common/views"]
 LIBRARY = ["common/library"]
 CLASS_FIGURES = ["common/class_figures"]
+SETTINGS = ["common/settings"]
 CORE = ["common"]
 FRAME = ["common/frame"]
 EXERCISES = ["exercises"]
@@ -33,10 +34,11 @@ ALLOWED = {
     "common/views": [],
     "common/library": PLATFORM + VIEWS,
     "common/class_figures": PLATFORM + VIEWS,
-    "common": PLATFORM,
-    "common/frame": PLATFORM + VIEWS + LIBRARY + CORE,
-    "exercises": PLATFORM + VIEWS + LIBRARY + CORE + FRAME,
-    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + CORE + FRAME + EXERCISES,
+    "common/settings": ["common/platform/services"],
+    "common": PLATFORM + SETTINGS,
+    "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE,
+    "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME,
+    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME + EXERCISES,
 }
 SYSTEM_HEADER = re.compile(
     r"^(unistd|fcntl|malloc|dirent|dlfcn|pthread|termios)\.h$|^(sys|xcb|X11|linux)/")
