@@ -9,5 +9,7 @@
 class RecordingSoundPlayer : public SoundPlayer {
 public:
     void play(const QString& path) override { played << path; }
+    void setVolume(double v) override { volume = v; }
     QStringList played;
+    double volume = 1.0;
 };

@@ -28,12 +28,20 @@ SoundPlayer* LazySoundPlayer::player() {
     destroy_ = reinterpret_cast<decltype(destroy_)>(library_.resolve("vortelia_sound_destroy"));
     if (create && preload_ && destroy_)
         player_ = create();
+    if (player_)
+        player_->setVolume(volume_);
     return player_;
 }
 
 void LazySoundPlayer::preload(const QStringList& paths) {
     if (SoundPlayer* p = player())
         preload_(p, &paths);
+}
+
+void LazySoundPlayer::setVolume(double volume) {
+    volume_ = volume;
+    if (player_)
+        player_->setVolume(volume);
 }
 
 void LazySoundPlayer::play(const QString& path) {

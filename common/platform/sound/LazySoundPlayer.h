@@ -22,6 +22,8 @@ public:
     // is heard at once.
     void preload(const QStringList& paths);
     void play(const QString& path) override;
+    // Kept until the module is loaded; loads nothing.
+    void setVolume(double volume) override;
     bool loaded() const { return player_ != nullptr; }
 
     // Where the module is, from the program's folder.
@@ -35,4 +37,5 @@ private:
     SoundPlayer* player_ = nullptr;
     void (*preload_)(SoundPlayer*, const QStringList*) = nullptr;
     void (*destroy_)(SoundPlayer*) = nullptr;
+    double volume_ = 1.0;
 };

@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include <algorithm>
+
 bool QtSoundPlayer::playable(const QString& path) {
     QFile file(path);
     if (file.size() > largestFileBytes)
@@ -80,6 +82,7 @@ QSoundEffect* QtSoundPlayer::effectFor(const QString& path) {
     if (playable(path)) {
         auto* effect = new QSoundEffect(this);
         effect->setSource(QUrl::fromLocalFile(path));
+        effect->setVolume(float(volume_));
         // A file that turns out undecodable while a play is pending still gets its beep.
         connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
             if (effect->status() == QSoundEffect::Error)
@@ -96,6 +99,13 @@ void QtSoundPlayer::beepIfPending(QSoundEffect* effect) {
         return;
     current_ = nullptr;
     beep_();
+}
+
+void QtSoundPlayer::setVolume(double volume) {
+    volume_ = std::clamp(volume, 0.0, 1.0);
+    for (const Entry& entry : std::as_const(entries_))
+        if (entry.effect)
+            entry.effect->setVolume(float(volume_));
 }
 
 void QtSoundPlayer::play(const QString& path) {

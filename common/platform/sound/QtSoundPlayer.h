@@ -31,6 +31,7 @@ public:
     // Decodes the files ahead, so that the first answer is heard at once.
     void preload(const QStringList& paths);
     void play(const QString& path) override;
+    void setVolume(double volume) override;
 
     // Whether the file looks like a sound that can be held in memory and
     // played whole: a WAV file's data chunk must be there, not empty, and
@@ -60,4 +61,5 @@ private:
     Beep beep_;
     QHash<QString, Entry> entries_;
     QSoundEffect* current_ = nullptr;
+    double volume_ = 1.0;
 };

@@ -9,4 +9,7 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString& path) = 0;
+    // 0 (silent) to 1 (the file as it is, the default), for every sound
+    // from now on.
+    virtual void setVolume(double volume) = 0;
 };

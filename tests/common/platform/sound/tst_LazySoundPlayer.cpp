@@ -15,6 +15,8 @@ private slots:
         LazySoundPlayer player(QStringLiteral(VORTELIA_APP_DIR "/") +
                                LazySoundPlayer::moduleName());
         QVERIFY(!player.loaded());
+        player.setVolume(0.5); // kept: nothing is loaded for it
+        QVERIFY(!player.loaded());
         player.preload({QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav")});
         QVERIFY(player.loaded());
         player.play(QStringLiteral(VORTELIA_APP_DIR "/suoni/no.wav"));
