@@ -12,6 +12,7 @@
 #include "common/platform/widgets/PictureButton.h"
 #include "common/platform/widgets/ReadingOrder.h"
 #include "common/platform/services/Twips.h"
+#include "common/settings/Impostazioni.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -45,6 +46,9 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
     setFont(Controlli::carattere(layout.carattereFinestra));
 
     for (const VoceMenu& voce : vociMenu()) {
+        // A window the school does not show leaves its place empty.
+        if (!ctx_.impostazioni.mostraEsercizio(numeroEsercizio(voce.apre)))
+            continue;
         const int number = voce.numero;
         auto* button = new PictureButton(QString::fromUtf8(titoloEsercizio(voce.apre)), this);
         button->setObjectName(QStringLiteral("Command%1").arg(number));
@@ -70,16 +74,24 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
     BottoneEsci->setPicture(ctx_.memorizzate.icona(QStringLiteral("esci")), layout.disegnoEsci);
     connect(BottoneEsci, &QPushButton::clicked, this, &FormMenu::BottoneEsci_Click);
 
-    // Keyboard order; the first in it has the focus when the menu opens.
-    const QList<QWidget*> order = {Command(7),  BottoneEsci, Command(1),  Command(2),
-                                   Command(3),  Command(4),  Command(5),  Command(6),
-                                   Command(8),  Command(9),  Command(10), Command(11),
-                                   Command(12), Command(13), Command(14), Command(15)};
+    // Pupils who cannot quit have no way out.
+    if (ctx_.impostazioni.blocco)
+        BottoneEsci->hide();
+
+    // Keyboard order, less the buttons not shown (0 stands for "Esci"); the
+    // first in it has the focus when the menu opens.
+    constexpr int ordine[] = {7, 0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15};
+    QList<QWidget*> order;
+    for (const int numero : ordine)
+        if (QWidget* button = numero ? Command(numero) : BottoneEsci;
+            button && !button->isHidden())
+            order << button;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QWidget* button : order)
         button->installEventFilter(this);
-    Command(7)->setFocus();
+    if (!order.isEmpty())
+        order.constFirst()->setFocus();
 
     CaricaColori();
 }
@@ -90,7 +102,9 @@ bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (!ReadingOrder::isArrow(key))
         return ColouredArea::eventFilter(watched, event);
-    QList<QWidget*> buttons{BottoneEsci};
+    QList<QWidget*> buttons;
+    if (!BottoneEsci->isHidden())
+        buttons << BottoneEsci;
     for (PictureButton* command : std::as_const(commands_))
         buttons << command;
     ReadingOrder::moveFocus(buttons, qobject_cast<QWidget*>(watched), key);

@@ -2,6 +2,7 @@
 #include "Programma.h"
 
 #include "ControlloDati.h"
+#include "TastiProgramma.h"
 
 #include "common/library/BibliotecaFigure.h"
 #include "common/frame/FinestraEsercizio.h"
@@ -9,6 +10,7 @@
 #include "common/platform/services/MessageBoxService.h"
 #include "common/platform/widgets/ScreenFit.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
 
@@ -24,8 +26,11 @@ void scarica(QWidget* window) {
 
 constexpr Qt::WindowStates statiTrasmessi = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// F11 puts the window in full screen and back, to the state it had before.
-void conSchermoIntero(QWidget& window, FullScreen schermoIntero) {
+// F11 puts the window in full screen and back, to the state it had before;
+// not while pupils cannot quit.
+void conSchermoIntero(QWidget& window, FullScreen schermoIntero, bool bloccato) {
+    if (bloccato)
+        return;
     auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), &window);
     QObject::connect(f11, &QShortcut::activated, &window,
                      [&window, schermoIntero] { schermoIntero.toggle(window); });
@@ -33,16 +38,54 @@ void conSchermoIntero(QWidget& window, FullScreen schermoIntero) {
 
 } // namespace
 
-Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
+Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundSwitch& suoni,
                      BibliotecaFigure& figure, QString cartellaApplicazione, Fabbrica fabbrica,
                      std::function<void()> esci)
-    : ctx_{rnd,          messaggi, suoni, figure,
-           memorizzate_, stato_,   *this, std::move(cartellaApplicazione)},
-      fabbrica_(std::move(fabbrica)), esci_(std::move(esci)) {}
+    : suoni_(suoni),
+      ctx_{rnd,    messaggi, suoni, figure, memorizzate_, stato_, *this,
+           std::move(cartellaApplicazione), impostazioni_},
+      fabbrica_(std::move(fabbrica)), esci_(std::move(esci)),
+      tasti_(std::make_unique<TastiProgramma>()) {
+    QCoreApplication::instance()->installEventFilter(tasti_.get());
+    QObject::connect(tasti_.get(), &TastiProgramma::silenzio, [this] { silenzio(); });
+    QObject::connect(tasti_.get(), &TastiProgramma::uscita, [this] { uscitaInsegnante(); });
+}
 
 Programma::~Programma() {
     QObject::disconnect(sorveglianza_);
+    tasti_->setFinestra(nullptr);
     delete corrente_.data();
+}
+
+void Programma::setImpostazioni(FonteImpostazioni fonte) {
+    fonte_ = std::move(fonte);
+    leggiImpostazioni();
+}
+
+void Programma::leggiImpostazioni() {
+    if (fonte_)
+        impostazioni_ = fonte_();
+    suoni_.setEnabled(impostazioni_.suoniAttivi);
+    suoni_.setVolume(impostazioni_.volume / 100.0);
+    tasti_->setBloccato(impostazioni_.blocco);
+}
+
+QString Programma::descrizioneSilenzio(bool muto) {
+    return muto ? QStringLiteral("Suoni tolti: %1 li rimette")
+                      .arg(TastiProgramma::tastoSilenzio().toString(QKeySequence::NativeText))
+                : QString();
+}
+
+void Programma::silenzio() {
+    suoni_.setMuted(!suoni_.muted());
+    if (corrente_)
+        corrente_->setAccessibleDescription(descrizioneSilenzio(suoni_.muted()));
+}
+
+void Programma::uscitaInsegnante() {
+    if (impostazioni_.blocco && corrente_ &&
+        Modulo1::chiedi(ctx_, corrente_, QStringLiteral("Vuoi uscire dal programma?")))
+        terminaProgramma();
 }
 
 void Programma::sorveglia(QWidget* finestra) {
@@ -67,19 +110,27 @@ void Programma::mostra(FinestraId finestra) {
                          ControlloDati::messaggioNessunaFigura(ctx_.figure.cartella()));
         return;
     }
+    leggiImpostazioni();
     QWidget* nuova = fabbrica_(finestra, ctx_);
     if (!nuova)
         return;
     nuova->setAttribute(Qt::WA_DeleteOnClose);
+    tasti_->setFinestra(nuova);
+    if (suoni_.muted())
+        nuova->setAccessibleDescription(descrizioneSilenzio(true));
     QWidget* vecchia = corrente_;
     corrente_ = nuova;
     sorveglia(nuova);
     // A teacher who set full screen once keeps it from window to window.
+    // Pupils who cannot quit cannot leave full screen either.
+    const bool bloccato = impostazioni_.blocco;
+    const Qt::WindowStates iniziale =
+        impostazioni_.schermoIntero || bloccato ? Qt::WindowFullScreen : statoIniziale_;
     const Qt::WindowStates stato =
-        (vecchia ? vecchia->windowState() : statoIniziale_) & statiTrasmessi;
+        (vecchia && !bloccato ? vecchia->windowState() : iniziale) & statiTrasmessi;
     nuova->adjustSize();
     ScreenFit::place(*nuova, vecchia);
-    conSchermoIntero(*nuova, schermoIntero_);
+    conSchermoIntero(*nuova, schermoIntero_, bloccato);
     schermoIntero_.prepare(*nuova, stato);
     nuova->show();
     nuova->raise();

@@ -5,19 +5,24 @@
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
 #include "common/StatoCondiviso.h"
+#include "common/platform/sound/SoundSwitch.h"
 #include "common/platform/system/FullScreen.h"
+#include "common/settings/Impostazioni.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
+
+class TastiProgramma;
 
 // Owns the shared state and the one open window, and moves between windows.
 class Programma : public Navigatore {
 public:
     using Fabbrica = std::function<QWidget*(FinestraId, Contesto&)>;
 
-    Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundPlayer& suoni,
+    Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundSwitch& suoni,
               BibliotecaFigure& figure, QString cartellaApplicazione, Fabbrica fabbrica,
               std::function<void()> esci);
     ~Programma() override;
@@ -27,6 +32,13 @@ public:
     Contesto& contesto() { return ctx_; }
     StatoCondiviso& stato() { return stato_; }
     QWidget* finestraCorrente() const { return corrente_; }
+
+    // Where the settings come from: read again before each window opens, so
+    // that what a teacher saved meanwhile applies from the next window on.
+    // Without it, the program is as with no settings at all.
+    using FonteImpostazioni = std::function<Impostazioni()>;
+    void setImpostazioni(FonteImpostazioni fonte);
+    const Impostazioni& impostazioni() const { return impostazioni_; }
 
     // The state (normal, maximised, full screen) the first window opens in;
     // every later window takes the state of the one it replaces.
@@ -47,9 +59,18 @@ private:
     // program ends, as when its last window is closed.
     void sorveglia(QWidget* finestra);
     void finestraPersa();
+    void leggiImpostazioni();
+    // Ctrl+M: the sounds off, or back on.
+    void silenzio();
+    // The teacher's way out when pupils cannot quit.
+    void uscitaInsegnante();
+
+    static QString descrizioneSilenzio(bool muto);
 
     StatoCondiviso stato_;
     FigureMemorizzate memorizzate_;
+    Impostazioni impostazioni_;
+    SoundSwitch& suoni_;
     Contesto ctx_;
     Fabbrica fabbrica_;
     std::function<void()> esci_;
@@ -57,4 +78,6 @@ private:
     Qt::WindowStates statoIniziale_ = Qt::WindowNoState;
     FullScreen schermoIntero_;
     QMetaObject::Connection sorveglianza_;
+    FonteImpostazioni fonte_;
+    std::unique_ptr<TastiProgramma> tasti_;
 };

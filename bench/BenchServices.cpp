@@ -46,7 +46,7 @@ Services::Services()
 
 Instance::Instance(Services& s, const QString& folder)
     : figure(folder, s.pixelSide),
-      programma(s.rnd, s.messaggi, s.suoni, figure, folder, creaFinestra, [] {}) {}
+      programma(s.rnd, s.messaggi, s.interruttore, figure, folder, creaFinestra, [] {}) {}
 
 void Instance::decodeEveryPicture() {
     for (char letter = 'a'; letter <= 'z'; ++letter)

@@ -11,6 +11,7 @@
 #include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/ClockRandom.h"
 #include "common/platform/sound/QtSoundPlayer.h"
+#include "common/platform/sound/SoundSwitch.h"
 #include "common/platform/widgets/QtMessageBox.h"
 
 #include <QLabel>
@@ -37,6 +38,7 @@ struct Services {
     ClockRandom rnd;
     QtMessageBox messaggi;
     QtSoundPlayer suoni;
+    SoundSwitch interruttore{suoni};
     QString soundStates; // of the QSoundEffects behind the clicks' sounds
 
     Services();

@@ -9,10 +9,11 @@ class MessageBoxService;
 class Navigatore;
 class RandomSource;
 class SoundPlayer;
+struct Impostazioni;
 struct StatoCondiviso;
 
 // What every window works with: the platform services, the shared counts,
-// the picture library and the way to the other windows.
+// the picture library, the way to the other windows and the settings in force.
 struct Contesto {
     RandomSource& rnd;
     MessageBoxService& messaggi;
@@ -22,4 +23,5 @@ struct Contesto {
     StatoCondiviso& stato;
     Navigatore& navigatore;
     QString cartellaApplicazione;
+    const Impostazioni& impostazioni;
 };

@@ -27,6 +27,12 @@ constexpr FinestraId formEs(int number) {
     return static_cast<FinestraId>(static_cast<int>(FinestraId::FormEs1) + number - 1);
 }
 
+// The number of an exercise window, 1 for FormEs1; 0 for the other windows.
+constexpr int numeroEsercizio(FinestraId id) {
+    const int numero = static_cast<int>(id) - static_cast<int>(FinestraId::FormEs1) + 1;
+    return numero >= 1 && numero <= 15 ? numero : 0;
+}
+
 // The caption of the menu button that opens an exercise window, which is also
 // the window's title; empty for the other windows.
 const char* titoloEsercizio(FinestraId id);

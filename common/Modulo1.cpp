@@ -5,6 +5,7 @@
 #include "Navigatore.h"
 #include "common/platform/services/ClockRandom.h"
 #include "common/platform/services/MessageBoxService.h"
+#include "common/settings/Impostazioni.h"
 
 namespace Modulo1 {
 
@@ -38,6 +39,9 @@ void MostraInformazioni(Contesto& ctx, QWidget* parent) {
 }
 
 void ChiediUscita(Contesto& ctx, QWidget* parent) {
+    // Pupils who cannot quit are not asked.
+    if (ctx.impostazioni.blocco)
+        return;
     if (chiedi(ctx, parent, QStringLiteral("Vuoi uscire dal programma?")))
         ctx.navigatore.terminaProgramma();
 }

@@ -9,8 +9,11 @@
 #include "app/FormMenu.h"
 #include "common/Colori.h"
 #include "common/frame/FinestraEsercizio.h"
+#include "common/platform/services/Twips.h"
 #include "common/platform/widgets/PictureButton.h"
+#include "common/settings/Impostazioni.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -231,6 +234,59 @@ private slots:
         QCOMPARE(bench.quitCalls, 1);
         QCOMPARE(TestBench::visibleWindows(), 0);
         QVERIFY(menu.isNull());
+    }
+
+    // A school that shows only the symmetries: the other buttons and their
+    // sub-captions leave their places empty, the rest stay where they were
+    // in the keyboard's order, and a screen reader meets only them.
+    void hiddenExercisesLeaveTheirPlacesEmpty() {
+        TestBench bench;
+        Impostazioni simmetrie;
+        simmetrie.esercizi = {1, 7, 14, 15};
+        bench.impostazioni(simmetrie);
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QStringList captions;
+        for (const MenuEntry& entry : menuDesign) {
+            PictureButton* button = menu->Command(entry.command);
+            QCOMPARE(button != nullptr, simmetrie.mostraEsercizio(numeroEsercizio(entry.opens)));
+            if (button)
+                QCOMPARE(button->geometry().topLeft(), Twips::point(entry.twips));
+        }
+        for (QPushButton* button : menu->findChildren<QPushButton*>())
+            captions << button->text();
+        QCOMPARE(captions.size(), 5); // and "Esci"
+        for (int i = 0; i < 10; ++i) // the sub-captions are all of rotations
+            QVERIFY(!menu->Label1(i));
+
+        const QList<QWidget*> expected = {menu->BottoneEsci, menu->Command(5), menu->Command(6),
+                                          menu->Command(14), menu->Command(15)};
+        QCOMPARE(tabOrder(menu->BottoneEsci), expected);
+        QVERIFY(Windows::activate(menu));
+        QCOMPARE(QApplication::focusWidget(), menu->BottoneEsci);
+        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(menu);
+        QStringList names;
+        for (int i = 0; i < a11y->childCount(); ++i)
+            if (a11y->child(i)->role() == QAccessible::Button)
+                names << a11y->child(i)->text(QAccessible::Name);
+        QCOMPARE(names.size(), 5);
+        QVERIFY(!names.join(' ').contains(QLatin1String("rotazione")));
+    }
+
+    // Pupils who cannot quit have no "Esci", and its key does nothing.
+    void lockedMenuHasNoWayOut() {
+        TestBench bench;
+        Impostazioni blocco;
+        blocco.blocco = true;
+        bench.impostazioni(blocco);
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QVERIFY(Windows::activate(menu));
+        QVERIFY(!menu->BottoneEsci->isVisible());
+        QCOMPARE(QApplication::focusWidget(), menu->Command(7));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), menu->Command(1));
+        menu->BottoneEsci_Click();
+        QVERIFY(bench.messaggi.asked.isEmpty());
+        QCOMPARE(bench.current(), menu);
     }
 };
 

@@ -15,6 +15,7 @@
 #include "common/platform/system/DestroyedWindowWatcher.h"
 #include "common/platform/widgets/PictureButton.h"
 #include "common/platform/widgets/QtMessageBox.h"
+#include "common/settings/Impostazioni.h"
 #include "exercises/rotation_find/TrovaRotazione.h"
 
 #include <QApplication>
@@ -154,6 +155,97 @@ private slots:
         QTRY_VERIFY(window.isNull());
         QCOMPARE(bench.quitCalls, 1);
         QCOMPARE(TestBench::visibleWindows(), 0);
+    }
+
+    // A quiet lab: a right and a wrong answer show their faces and counts,
+    // and not one sound is asked of the player.
+    void soundsOffPlayNothing() {
+        TestBench bench;
+        Impostazioni quiete;
+        quiete.suoniAttivi = false;
+        bench.impostazioni(quiete);
+        auto* window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
+        QVERIFY(Pupil::waitForExercise(window));
+        TestBench::click(Pupil::wrongAnswer(window));
+        QVERIFY(Pupil::solve(window));
+        QCOMPARE(window->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(window->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QVERIFY(window->ComandoIconaSi->isVisible());
+        QCOMPARE(bench.suoni.played, QStringList());
+    }
+
+    // The volume reaches the player; Ctrl+M, in any window, mutes and
+    // unmutes at once and tells a screen reader; the counts go on.
+    void volumeAndTheMuteKey() {
+        TestBench bench;
+        Impostazioni piano;
+        piano.volume = 30;
+        bench.impostazioni(piano);
+        QCOMPARE(bench.suoni.volume, 0.3);
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QVERIFY(Windows::activate(menu));
+        Windows::key(menu, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(bench.interruttore.muted());
+        QVERIFY(menu->accessibleDescription().contains(QLatin1String("Ctrl+M")));
+        auto* window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
+        QVERIFY(window->accessibleDescription().contains(QLatin1String("Suoni tolti")));
+        QVERIFY(Pupil::waitForExercise(window) && Pupil::solve(window));
+        QCOMPARE(window->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(bench.suoni.played, QStringList());
+        QVERIFY(Windows::activate(window));
+        Windows::key(window, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(!bench.interruttore.muted());
+        QCOMPARE(window->accessibleDescription(), QString());
+        TestBench::click(window->BottoneAvanti);
+        QVERIFY(Pupil::waitForExercise(window) && Pupil::solve(window));
+        QCOMPARE(bench.suoni.played.size(), 1);
+    }
+
+    // Pupils who cannot quit: every window opens in full screen, its close
+    // button and F11 do nothing, the exercise's "Esci" still goes back to the
+    // menu, and only the teacher's keys end the program.
+    void lockedProgramKeepsRunning() {
+        TestBench bench;
+        Impostazioni blocco;
+        blocco.blocco = true;
+        bench.impostazioni(blocco);
+        auto* window = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
+        QVERIFY(window->windowState() & Qt::WindowFullScreen);
+        QVERIFY(!window->close());
+        QVERIFY(Windows::pressF11(window));
+        QVERIFY(window->windowState() & Qt::WindowFullScreen);
+        QCOMPARE(bench.current(), window);
+
+        bench.messaggi.answer(Answer::Yes);
+        window->mnuEsci->trigger();
+        TestBench::flush();
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu && (menu->windowState() & Qt::WindowFullScreen));
+        QVERIFY(!menu->close());
+        QCOMPARE(bench.quitCalls, 0);
+
+        bench.messaggi.answer(Answer::Yes);
+        QVERIFY(Windows::activate(menu));
+        Windows::key(menu, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        TestBench::flush();
+        QCOMPARE(bench.messaggi.asked.last().text, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(bench.quitCalls, 1);
+    }
+
+    // Without the lock, the teacher's keys answer nothing; full screen at
+    // start is a setting of its own.
+    void fullScreenAtStartWithoutTheLock() {
+        TestBench bench;
+        Impostazioni schermo;
+        schermo.schermoIntero = true;
+        bench.impostazioni(schermo);
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QVERIFY(menu->windowState() & Qt::WindowFullScreen);
+        QVERIFY(Windows::activate(menu));
+        Windows::key(menu, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        QVERIFY(bench.messaggi.asked.isEmpty());
+        QVERIFY(Windows::pressF11(menu));
+        QVERIFY(!(menu->windowState() & Qt::WindowFullScreen));
     }
 };
 

@@ -20,7 +20,7 @@ TestBench::TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes)
 TestBench::TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
                      MessageBoxService* boxes)
     : figure(applicationFolder),
-      programma(rnd, boxes ? *boxes : messaggi, suoni, figure, applicationFolder,
+      programma(rnd, boxes ? *boxes : messaggi, interruttore, figure, applicationFolder,
                 std::move(fabbrica), [this] { ++quitCalls; }) {}
 
 TestBench::~TestBench() {

@@ -26,12 +26,18 @@ public:
     ScriptedRandom rnd;
     ScriptedMessageBox messaggi;
     RecordingSoundPlayer suoni;
+    // What the program plays through: the settings and Ctrl+M switch it.
+    SoundSwitch interruttore{suoni};
     BibliotecaFigure figure;
     Programma programma;
     int quitCalls = 0;
 
     Contesto& ctx() { return programma.contesto(); }
     StatoCondiviso& stato() { return programma.stato(); }
+    // From the next window on, the program runs with these settings.
+    void impostazioni(const Impostazioni& valori) {
+        programma.setImpostazioni([valori] { return valori; });
+    }
 
     // Opens a window through the program, as a menu button would.
     template <typename W> W* open(FinestraId id) {

@@ -73,9 +73,10 @@ int main(int argc, char* argv[]) {
     rnd.seed(20261208);
     ScriptedMessageBox messaggi; // no question is asked here
     RecordingSoundPlayer suoni;
+    SoundSwitch interruttore(suoni);
     const QString folder = QApplication::applicationDirPath();
     BibliotecaFigure figure(folder);
-    Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra, [] {});
+    Programma programma(rnd, messaggi, interruttore, figure, folder, creaFinestra, [] {});
 
     for (int i = int(FinestraId::FormAvvio); i <= int(FinestraId::FormEs15); ++i) {
         const auto id = FinestraId(i);
