@@ -90,7 +90,9 @@ QString origine(const FigureClasse& classe, QChar l) {
 // The program's own options.
 struct Opzioni {
     QCommandLineOption schermoIntero{QStringLiteral("schermo-intero")};
+    QCommandLineOption insegnante{QStringLiteral("insegnante")};
     QCommandLineOption figure{QStringLiteral("figure")};
+    QCommandLineOption impostazioni{QStringLiteral("impostazioni")};
     QCommandLineOption elenca{QStringLiteral("elenca-figure")};
     QCommandLineOption nuova{QStringLiteral("nuova-figura"), {}, QStringLiteral("disegno")};
     QCommandLineOption lettera{QStringLiteral("lettera"), {}, QStringLiteral("x")};
@@ -99,8 +101,8 @@ struct Opzioni {
 
 // Every option the parser knows: the program's, and the toolkit's, hidden.
 QList<QCommandLineOption> tutte(const Opzioni& o) {
-    QList<QCommandLineOption> opzioni{o.schermoIntero, o.figure, o.elenca,
-                                      o.nuova,         o.lettera, o.togli};
+    QList<QCommandLineOption> opzioni{o.schermoIntero, o.insegnante, o.figure, o.elenca,
+                                      o.nuova,         o.lettera,    o.togli,  o.impostazioni};
     for (const OpzioneQt& q : opzioniQt) {
         QCommandLineOption opzione(QString::fromLatin1(q.nome));
         if (q.valore)
@@ -178,10 +180,10 @@ Scelta leggi(const QStringList& argomenti) {
 
     Scelta scelta;
     scelta.schermoIntero = parser.isSet(o.schermoIntero);
-    const std::pair<const QCommandLineOption&, Azione> azioni[] = {{o.figure, Azione::Figure},
-                                                                   {o.elenca, Azione::ElencaFigure},
-                                                                   {o.nuova, Azione::NuovaFigura},
-                                                                   {o.togli, Azione::TogliFigura}};
+    const std::pair<const QCommandLineOption&, Azione> azioni[] = {
+        {o.insegnante, Azione::Insegnante},     {o.figure, Azione::Figure},
+        {o.elenca, Azione::ElencaFigure},       {o.nuova, Azione::NuovaFigura},
+        {o.togli, Azione::TogliFigura},         {o.impostazioni, Azione::Impostazioni}};
     for (const auto& [opzione, azione] : azioni) {
         if (!parser.isSet(opzione))
             continue;
@@ -217,13 +219,17 @@ QString uso() {
         "Esercizi di rotazioni e simmetrie di figure per la scuola primaria.\n"
         "\n"
         "  --schermo-intero         ogni finestra si apre a schermo intero\n"
-        "  --figure                 apre la finestra \"Figure della classe\" per l'insegnante\n"
+        "  --insegnante             apre l'area dell'insegnante: le figure della classe e\n"
+        "                           le impostazioni\n"
+        "  --figure                 apre l'area dell'insegnante sulle figure della classe\n"
         "  --nuova-figura DISEGNO --lettera x\n"
         "                           fa del disegno (PNG, JPEG o SVG) la figura della lettera x,\n"
         "                           se le sue otto viste sono tutte diverse\n"
         "  --togli-figura x         toglie la figura della classe della lettera x: torna\n"
         "                           quella della scuola o quella del programma\n"
         "  --elenca-figure          dice di chi è la figura di ogni lettera\n"
+        "  --impostazioni           mostra le impostazioni in vigore e da dove viene\n"
+        "                           ciascuna\n"
         "  --help                   mostra questo aiuto\n"
         "\n"
         "Le figure della classe stanno nella cartella dei dati dell'utente\n"
@@ -232,11 +238,15 @@ QString uso() {
         "salvare una figura per tutta la scuola:\n"
         "  sudo XDG_DATA_HOME=/usr/local/share vortelia --nuova-figura DISEGNO --lettera x\n"
         "\n"
+        "Le impostazioni della scuola stanno in /etc/xdg/Vortelia/Vortelia.conf,\n"
+        "quelle dell'insegnante in ~/.config/Vortelia/Vortelia.conf.\n"
+        "\n"
         "Uscita: 0 fatto, 1 non fatto (il motivo è scritto), 2 riga di comando sbagliata.\n");
 }
 
 bool senzaFinestre(Azione azione) {
-    return azione != Azione::Programma && azione != Azione::Figure;
+    return azione != Azione::Programma && azione != Azione::Figure &&
+           azione != Azione::Insegnante;
 }
 
 int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, QTextStream& err) {
@@ -284,7 +294,9 @@ int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, Q
         return 0;
     }
     case Azione::Programma:
+    case Azione::Insegnante:
     case Azione::Figure:
+    case Azione::Impostazioni: // main() has the settings
         break;
     }
     return 2;

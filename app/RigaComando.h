@@ -13,7 +13,17 @@ class QTextStream;
 // figures for a school's technician) work without a display.
 namespace RigaComando {
 
-enum class Azione { Programma, Figure, Aiuto, NuovaFigura, TogliFigura, ElencaFigure, Errore };
+enum class Azione {
+    Programma,
+    Insegnante, // the teacher's area
+    Figure,     // the teacher's area, on the class's figures
+    Aiuto,
+    NuovaFigura,
+    TogliFigura,
+    ElencaFigure,
+    Impostazioni, // the settings in force, and where each comes from
+    Errore
+};
 
 struct Scelta {
     Azione azione = Azione::Programma;

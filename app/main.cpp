@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogoFinestre.h"
 #include "ControlloDati.h"
-#include "FormFigureClasse.h"
+#include "ImpostazioniInVigore.h"
 #include "Programma.h"
 #include "RigaComando.h"
+#include "teacher/AreaInsegnante.h"
+#include "teacher/PagineInsegnante.h"
 
 #include "common/library/BibliotecaFigure.h"
 #include "common/class_figures/FigureClasse.h"
@@ -16,8 +18,10 @@
 #include "common/platform/system/FullScreen.h"
 #include "common/platform/system/HeldKeyFilter.h"
 #include "common/platform/sound/LazySoundPlayer.h"
+#include "common/platform/sound/SoundSwitch.h"
 #include "common/platform/widgets/QtMessageBox.h"
 #include "common/platform/system/SharedHeap.h"
+#include "common/settings/DescrizioneImpostazioni.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -27,15 +31,33 @@
 
 namespace {
 
+// The settings in force; what cannot be read is said on standard error.
+Impostazioni impostazioni(QTextStream& err) {
+    const ImpostazioniLette lette = leggiImpostazioni(FontiImpostazioni::delSistema());
+    for (const QString& avviso : lette.avvisi)
+        err << avviso << '\n';
+    err.flush();
+    return lette.valori;
+}
+
 // The options for a school's technician: no window, no display needed.
 int senzaFinestre(int& argc, char** argv, const RigaComando::Scelta& scelta) {
     QTextStream out(stdout), err(stderr);
+    if (scelta.azione == RigaComando::Azione::Impostazioni) {
+        out << descriviImpostazioni(leggiImpostazioni(FontiImpostazioni::delSistema()));
+        return 0;
+    }
+    const bool figure = scelta.azione == RigaComando::Azione::NuovaFigura ||
+                        scelta.azione == RigaComando::Azione::TogliFigura ||
+                        scelta.azione == RigaComando::Azione::ElencaFigure;
+    const FigureClasse classe =
+        FigureClasse::delSistema(figure ? impostazioni(err).cartellaFigure : QString());
     if (scelta.azione != RigaComando::Azione::NuovaFigura)
-        return RigaComando::esegui(scelta, FigureClasse::delSistema(), out, err);
+        return RigaComando::esegui(scelta, classe, out, err);
     // Drawing a figure needs a painter and fonts, not a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return RigaComando::esegui(scelta, FigureClasse::delSistema(), out, err);
+    return RigaComando::esegui(scelta, classe, out, err);
 }
 
 } // namespace
@@ -75,21 +97,41 @@ int main(int argc, char* argv[]) {
 
     const ApplicationFolder applicationFolder;
     const QString folder = applicationFolder.path();
-    if (scelta.azione == RigaComando::Azione::Figure) {
-        FormFigureClasse finestra(FigureClasse::delSistema(), folder + QStringLiteral("/jpg"));
-        finestra.show();
+    QtMessageBox messaggi;
+    if (scelta.azione == RigaComando::Azione::Figure ||
+        scelta.azione == RigaComando::Azione::Insegnante) {
+        const auto area = PagineInsegnante::crea(FontiImpostazioni::delSistema(),
+                                                 folder + QStringLiteral("/jpg"), messaggi);
+        area->adatta();
+        area->show();
         return app.exec();
     }
     ClockRandom rnd;
-    QtMessageBox messaggi;
     LazySoundPlayer suoni(folder + QLatin1Char('/') + LazySoundPlayer::moduleName());
+    // The settings and Ctrl+M switch the sounds off before they reach the player.
+    SoundSwitch interruttore(suoni);
     // Each window tells the library the size its boxes have on the screen.
     BibliotecaFigure figure(folder);
-    // The class's own figures, the teacher's over the school's, over the shipped ones.
-    figure.impostaClasse(FigureClasse::delSistema().cartellePerLettera());
 
-    Programma programma(rnd, messaggi, suoni, figure, folder, creaFinestra,
+    QTextStream err(stderr);
+    ImpostazioniInVigore inVigore(FontiImpostazioni::delSistema(), [&err](const QString& avviso) {
+        err << avviso << '\n';
+        err.flush();
+    });
+    Programma programma(rnd, messaggi, interruttore, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });
+    // The class's own figures, the teacher's over the school's, over the
+    // shipped ones; a folder the settings name, from the next window on.
+    QString cartellaFigure;
+    figure.impostaClasse(FigureClasse::delSistema().cartellePerLettera());
+    programma.setImpostazioni([&inVigore, &figure, &cartellaFigure] {
+        const Impostazioni valori = inVigore.leggi();
+        if (valori.cartellaFigure != cartellaFigure) {
+            cartellaFigure = valori.cartellaFigure;
+            figure.impostaClasse(FigureClasse::delSistema(cartellaFigure).cartellePerLettera());
+        }
+        return valori;
+    });
     // For the whiteboard: every window in full screen from the start.
     if (scelta.schermoIntero)
         programma.setStatoIniziale(Qt::WindowFullScreen);
@@ -100,9 +142,11 @@ int main(int argc, char* argv[]) {
     // ready, so that the first answer is heard at once.
     ControlloDati controllo(programma.contesto(),
                             [&programma] { return programma.finestraCorrente(); });
-    AfterFirstPaint::run(programma.finestraCorrente(), [&controllo, &suoni, folder] {
+    AfterFirstPaint::run(programma.finestraCorrente(), [&controllo, &suoni, &programma, folder] {
         controllo.avvia();
-        suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
+        // A lab without sounds never loads the sound system.
+        if (programma.impostazioni().suoniAttivi)
+            suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
     });
     return app.exec();
 }

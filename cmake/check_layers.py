@@ -23,6 +23,7 @@ SETTINGS = ["common/settings"]
 CORE = ["common"]
 FRAME = ["common/frame"]
 EXERCISES = ["exercises"]
+TEACHER = ["app/teacher"]
 APP = ["app"]
 
 # What each folder may include besides itself, lowest first.
@@ -38,7 +39,10 @@ ALLOWED = {
     "common": PLATFORM + SETTINGS,
     "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE,
     "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME,
-    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME + EXERCISES,
+    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME +
+    EXERCISES,
+    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME + EXERCISES +
+    TEACHER,
 }
 SYSTEM_HEADER = re.compile(
     r"^(unistd|fcntl|malloc|dirent|dlfcn|pthread|termios)\.h$|^(sys|xcb|X11|linux)/")

@@ -4,7 +4,6 @@
 #include "common/Controlli.h"
 #include "common/views/ConvenzioneFigure.h"
 #include "common/views/FileViste.h"
-#include "common/Modulo1.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/services/Picture.h"
 
@@ -52,7 +51,6 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, Q
                                                              "Tutti i file (*)"));
       }) {
     const LayoutFigureClasse& l = layoutFigureClasse;
-    setWindowTitle(QStringLiteral("Figure della classe - ") + Modulo1::titolo());
     setAccessibleName(QStringLiteral("Figure della classe"));
     setColour(sfondoFinestra);
     setFont(Controlli::arial(10, false));
@@ -117,16 +115,13 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, Q
     connect(BottoneSalva, &QPushButton::clicked, this, &FormFigureClasse::BottoneSalva_Click);
     BottoneTogli = bottone(this, QString(), l.togli);
     connect(BottoneTogli, &QPushButton::clicked, this, &FormFigureClasse::BottoneTogli_Click);
-    BottoneChiudi = bottone(this, QStringLiteral("Chiudi"), l.chiudi);
-    connect(BottoneChiudi, &QPushButton::clicked, this, &QWidget::close);
 
     // The keyboard goes from the choice to the actions, then along the letters.
     setTabOrder(SceltaLettera, BottoneApri);
     setTabOrder(BottoneApri, Verdetto);
     setTabOrder(Verdetto, BottoneSalva);
     setTabOrder(BottoneSalva, BottoneTogli);
-    setTabOrder(BottoneTogli, BottoneChiudi);
-    QWidget* prima = BottoneChiudi;
+    QWidget* prima = BottoneTogli;
     for (ImageBox* box : std::as_const(Lettere)) {
         setTabOrder(prima, box);
         prima = box;

@@ -17,7 +17,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-// "Figure della classe": the teacher sees the 26 figures as the exercises
+// "Figure della classe", a page of the teacher's area: the teacher sees the 26 figures as the exercises
 // use them, marks which are the class's own, turns a drawing into a figure
 // after seeing its eight views and the verdict, and removes a class figure
 // to bring back the shipped one. The pupils' windows never lead here.
@@ -37,6 +37,11 @@ public:
     QChar lettera() const;
     // Reads again which figure each letter has now.
     void aggiorna();
+    // The class's figures are now those.
+    void setClasse(FigureClasse classe) {
+        classe_ = std::move(classe);
+        aggiorna();
+    }
 
     QLabel* Titolo;
     QList<ImageBox*> Lettere;   // a to z
@@ -47,7 +52,6 @@ public:
     QLabel* Verdetto;
     QPushButton* BottoneSalva;
     QPushButton* BottoneTogli;
-    QPushButton* BottoneChiudi;
     QLabel* Nota;
 
     void BottoneApri_Click();

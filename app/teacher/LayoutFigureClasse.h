@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-// Where the teacher's window places its controls, in pixels at normal size.
+// Where the class figures' page places its controls, in pixels at normal size.
 struct LayoutFigureClasse {
     QSize finestra{940, 620};
     QRect titolo{20, 12, 900, 40};
@@ -24,7 +24,6 @@ struct LayoutFigureClasse {
     QRect verdetto{590, 336, 330, 118};
     QRect salva{590, 462, 330, 34};
     QRect togli{590, 504, 330, 34};
-    QRect chiudi{590, 566, 330, 34};
 };
 
 inline const LayoutFigureClasse layoutFigureClasse{};

@@ -39,7 +39,7 @@ FigureClasse::FigureClasse(QString utente, QStringList scuola, bool perTutti)
           return FileViste::scrivi(c, f, e);
       }) {}
 
-FigureClasse FigureClasse::delSistema() {
+FigureClasse FigureClasse::delSistema(const QString& ulteriore) {
     QStringList cartelle = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     QString utente = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     // A user data folder that is also one of the system's (XDG_DATA_HOME set
@@ -52,28 +52,40 @@ FigureClasse FigureClasse::delSistema() {
     // No home and no data folder set: nowhere of the user's own to write to.
     if (qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
         utente.clear();
-    return FigureClasse(utente.isEmpty() ? QString() : utente + QLatin1Char('/') + nomeProgramma,
+    FigureClasse classe(utente.isEmpty() ? QString() : utente + QLatin1Char('/') + nomeProgramma,
                         cartelle, perTutti);
+    classe.setUlteriore(ulteriore);
+    return classe;
 }
 
 QString FigureClasse::cartellaLettera(const QString& base, QChar lettera) {
     return base + QLatin1Char('/') + sottocartella + QLatin1Char('/') + lettera;
 }
 
-QStringList FigureClasse::cartelleLettera(QChar lettera) const {
+QStringList FigureClasse::posti(QChar lettera) const {
     QStringList cartelle;
-    for (const QString& base : QStringList(utente_) + scuola_)
-        if (!base.isEmpty() && QFileInfo(cartellaLettera(base, lettera)).isDir())
+    if (!utente_.isEmpty())
+        cartelle << cartellaLettera(utente_, lettera);
+    if (!ulteriore_.isEmpty())
+        cartelle << ulteriore_ + QLatin1Char('/') + lettera;
+    for (const QString& base : scuola_)
+        if (!base.isEmpty())
             cartelle << cartellaLettera(base, lettera);
     return cartelle;
 }
 
+QStringList FigureClasse::cartelleLettera(QChar lettera) const {
+    QStringList cartelle;
+    for (const QString& cartella : posti(lettera))
+        if (QFileInfo(cartella).isDir())
+            cartelle << cartella;
+    return cartelle;
+}
+
 QString FigureClasse::cartellaUsata(QChar lettera) const {
-    if (!utente_.isEmpty() && vistePresenti(cartellaLettera(utente_, lettera), lettera))
-        return cartellaLettera(utente_, lettera);
-    for (const QString& base : scuola_)
-        if (vistePresenti(cartellaLettera(base, lettera), lettera))
-            return cartellaLettera(base, lettera);
+    for (const QString& cartella : posti(lettera))
+        if (vistePresenti(cartella, lettera))
+            return cartella;
     return {};
 }
 
@@ -94,9 +106,9 @@ QList<QChar> FigureClasse::lettere() const {
 
 QStringList FigureClasse::illeggibili() const {
     QStringList trovate;
-    for (const QString& base : QStringList(utente_) + scuola_)
-        for (int l = 0; l < ConvenzioneFigure::lettere && !base.isEmpty(); ++l) {
-            const QFileInfo cartella(cartellaLettera(base, ConvenzioneFigure::lettera(l)));
+    for (int l = 0; l < ConvenzioneFigure::lettere; ++l)
+        for (const QString& posto : posti(ConvenzioneFigure::lettera(l))) {
+            const QFileInfo cartella(posto);
             if (cartella.isDir() && (!cartella.isReadable() || !cartella.isExecutable()))
                 trovate << cartella.filePath();
         }

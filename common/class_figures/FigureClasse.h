@@ -25,8 +25,12 @@ public:
     // only, first wins. perTutti: what is saved is for every user of the PC
     // (the school's folder), not the teacher's alone.
     FigureClasse(QString utente, QStringList scuola, bool perTutti = false);
-    // The user's data folder and the system's (XDG_DATA_HOME, XDG_DATA_DIRS).
-    static FigureClasse delSistema();
+    // The user's data folder and the system's (XDG_DATA_HOME, XDG_DATA_DIRS);
+    // ulteriore: a further folder of the letters' folders (a school's share),
+    // read after the teacher's own and before the school's.
+    static FigureClasse delSistema(const QString& ulteriore = {});
+    void setUlteriore(QString cartella) { ulteriore_ = std::move(cartella); }
+    QString ulteriore() const { return ulteriore_; }
 
     QString cartellaUtente() const { return utente_; }
     QStringList cartelleScuola() const { return scuola_; }
@@ -58,7 +62,11 @@ public:
     void setScrittura(Scrittura scrittura) { scrittura_ = std::move(scrittura); }
 
 private:
+    // Where the letter's figure may be, the one to use first.
+    QStringList posti(QChar lettera) const;
+
     QString utente_;
+    QString ulteriore_;
     QStringList scuola_;
     bool perTutti_;
     Scrittura scrittura_;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The teacher's window "Figure della classe" in a real X window, driven with
-# xdotool: a symmetric drawing is opened through the file dialog and cannot
+# The teacher's area on its page "Figure della classe", in a real X window,
+# driven with xdotool: a symmetric drawing is opened through the file dialog and cannot
 # be saved, a drawing without symmetry is saved as the figure of b (its
-# letter is marked among the 26), then removed. Judged by the screen and by
+# letter is marked among the 26), then removed; Esc closes the area. Judged by the screen and by
 # the class folder. Exits 77 only when no X server can be started.
 #
 # Usage: teacher_window.sh PROGRAM [SHOTS-DIR]
@@ -24,12 +24,15 @@ class=$work/data/Vortelia/figure
     XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program" --figure) \
     >"$work/program.log" 2>&1 &
 APP_PID=$!
-expect "Figure della classe - Vortelia" 940x620 "the teacher's window"
+expect "Area dell'insegnante - Vortelia" "*" "the teacher's area"
 shot opened
+[ "$WW" = 940 ] || die "the teacher's area is ${WW} wide, not its normal 940"
+# The page, at its normal size, below the tabs.
+PY=$((WY + WH - 620))
 
-# at X Y: the screen point of a point of the window's layout.
+# at X Y: the screen point of a point of the page's layout.
 at() {
-    echo $((WX + $1)) $((WY + $2))
+    echo $((WX + $1)) $((PY + $2))
 }
 
 # open_drawing FILE: through the file dialog, as a teacher would.
@@ -90,8 +93,8 @@ wait_until 30 "the figure of b was not removed" test ! -e "$class/b"
 wait_pixel 98 140 "$unmarked" 30 || die "b is still marked as the class's"
 shot removed
 
-# shellcheck disable=SC2046
-click $(at 755 583) # "Chiudi"
+give_keyboard "$WIN" || die "the teacher's area never gets the keyboard"
+timeout 10 xdotool key Escape
 wait_until 30 "the program did not end with its window" process_gone "$APP_PID"
 wait "$APP_PID" || die "the program ended with status $?"
 APP_PID=

@@ -6,7 +6,7 @@
 
 #include "support/DisegniDiProva.h"
 
-#include "app/FormFigureClasse.h"
+#include "app/teacher/FormFigureClasse.h"
 #include "common/platform/widgets/ImageBox.h"
 
 #include <QComboBox>
