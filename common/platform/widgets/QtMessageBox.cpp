@@ -60,9 +60,14 @@ MessageBoxService::Answer QtMessageBox::show(QWidget* parent, const Request& req
         box->setStandardButtons(QMessageBox::Ok);
     }
     box->grow(scaleFor(parent));
+    const QPointer<QWidget> owner = parent ? parent->window() : nullptr;
     const int pressed = box->exec();
     const bool answered = !box.isNull();
     delete box.data();
+    // Without a window manager nobody hands the keyboard back to the window
+    // the box belonged to, and its keys (F11) would reach nothing.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     if (request.buttons == Buttons::Ok)
         return Answer::Ok;
     return answered && pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;

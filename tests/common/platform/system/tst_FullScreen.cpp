@@ -3,14 +3,18 @@
 // started from xinit): the program takes the screen itself, carries the
 // state from window to window, and F11 gives the window back its place.
 
+#include "support/OpenBox.h"
 #include "support/TestBench.h"
 #include "support/Windows.h"
 
+#include "app/CatalogoFinestre.h"
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
 #include "common/platform/system/FullScreen.h"
 #include "common/platform/widgets/PictureButton.h"
+#include "common/platform/widgets/QtMessageBox.h"
 
+#include <QProcess>
 #include <QScreen>
 #include <QtTest>
 
@@ -19,6 +23,14 @@ namespace {
 bool takesTheScreen(QWidget* w) {
     return w && w->isVisible() && (w->windowState() & Qt::WindowFullScreen) &&
            (w->windowFlags() & Qt::FramelessWindowHint) && w->geometry() == w->screen()->geometry();
+}
+
+// The window that has the X server's keyboard.
+WId keyboardWindow() {
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+    xdotool.waitForFinished(10000);
+    return xdotool.readAllStandardOutput().trimmed().toULongLong();
 }
 
 } // namespace
@@ -66,6 +78,32 @@ private slots:
         menu->Command(4)->click();
         TestBench::flush();
         QVERIFY(takesTheScreen(bench.current()));
+    }
+
+    // Without a window manager nobody gives the keyboard back when a message
+    // box closes: the window takes it again, or F11 would reach nothing.
+    void theKeyboardComesBackAfterAMessageBox() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+            qEnvironmentVariable("VORTELIA_WINDOW_MANAGER") != QLatin1String("none"))
+            QSKIP("only an X server with no window manager leaves the keyboard nowhere");
+        QtMessageBox boxes;
+        TestBench bench(creaFinestra, &boxes);
+        bench.programma.setGestoreFinestre([] { return false; });
+        auto* menu = bench.open<FormMenu>(FinestraId::FormMenu);
+        QVERIFY(Windows::activate(menu));
+        bool stuck = false, boxHadIt = false;
+        OpenBox::whenShown(
+            [&boxHadIt](QWidget* box) {
+                boxHadIt = QTest::qWaitFor([box] { return keyboardWindow() == box->winId(); });
+                QTest::keyClick(box, Qt::Key_Escape); // "No"
+            },
+            &stuck);
+        menu->BottoneEsci->click();
+        QVERIFY(!stuck && boxHadIt);
+        QCOMPARE(bench.quitCalls, 0);
+        // Qt's own idea of the focus follows its windows; the server's is what
+        // a key pressed goes to.
+        QTRY_COMPARE(keyboardWindow(), menu->winId());
     }
 
     // With a window manager, the window only asks for the state.
