@@ -54,6 +54,26 @@ class tst_FigureClasse : public QObject {
     Q_OBJECT
 
 private slots:
+    // A further folder (a school's share) holds a folder per letter; its
+    // figures come after the teacher's own and before the school's.
+    void aFurtherFolderBetweenTheTeachersAndTheSchools() {
+        QTemporaryDir utente, condivisa, scuola;
+        FigureClasse(condivisa.path(), {}).salva('b', figura('b', Qt::red));
+        FigureClasse(condivisa.path(), {}).salva('c', figura('c', Qt::red));
+        FigureClasse(scuola.path(), {}).salva('c', figura('c', Qt::green));
+        FigureClasse(scuola.path(), {}).salva('d', figura('d', Qt::green));
+        FigureClasse classe(utente.path(), {scuola.path()});
+        classe.setUlteriore(condivisa.path() + "/figure");
+        QCOMPARE(classe.salva('b', figura('b', Qt::blue)), QString());
+        QCOMPARE(classe.cartellaUsata('b'), utente.path() + "/figure/b");
+        QCOMPARE(classe.cartellaUsata('c'), condivisa.path() + "/figure/c");
+        QCOMPARE(classe.origine('c'), FigureClasse::Origine::Scuola);
+        QCOMPARE(classe.cartellaUsata('d'), scuola.path() + "/figure/d");
+        QCOMPARE(classe.cartelleLettera('c'),
+                 (QStringList{condivisa.path() + "/figure/c", scuola.path() + "/figure/c"}));
+        QCOMPARE(classe.lettere(), (QList<QChar>{'b', 'c', 'd'}));
+    }
+
     void teacherOverSchoolOverShipped() {
         QTemporaryDir utente, scuola1, scuola2;
         FigureClasse(scuola2.path(), {}).salva('b', figura('b', Qt::red));
