@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "common/settings/LetturaImpostazioni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A teacher's and two schools' configuration folders of the test's own,
+// named by XDG_CONFIG_HOME and XDG_CONFIG_DIRS, so that no test reads the
+// real user's or system's settings. Each test makes its own: new paths.
+class CartelleProva {
+public:
+    CartelleProva() {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa_.path()));
+        qputenv("XDG_CONFIG_DIRS",
+                QFile::encodeName(scuola_[0].path() + QLatin1Char(':') + scuola_[1].path()));
+    }
+
+    FontiImpostazioni fonti() const { return FontiImpostazioni::delSistema(); }
+    QString insegnante() const { return casa_.path() + QStringLiteral("/Vortelia/Vortelia.conf"); }
+    // 0: the more important school folder.
+    QString scuola(int quale) const {
+        return scuola_[quale].path() + QStringLiteral("/Vortelia/Vortelia.conf");
+    }
+
+    // Writes the file, its folder made; an empty text writes nothing.
+    static void scrivi(const QString& file, const QByteArray& testo) {
+        if (testo.isEmpty())
+            return;
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QFile uscita(file);
+        QVERIFY(uscita.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(uscita.write(testo), testo.size());
+    }
+
+    static QByteArray letto(const QString& file) {
+        QFile entrata(file);
+        return entrata.open(QIODevice::ReadOnly) ? entrata.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir casa_;
+    QTemporaryDir scuola_[2];
+};
