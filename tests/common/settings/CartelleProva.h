@@ -19,7 +19,8 @@ public:
                 QFile::encodeName(scuola_[0].path() + QLatin1Char(':') + scuola_[1].path()));
     }
 
-    FontiImpostazioni fonti() const { return FontiImpostazioni::delSistema(); }
+    // Its own files, whichever folders the environment names last.
+    FontiImpostazioni fonti() const { return {insegnante(), {scuola(0), scuola(1)}}; }
     QString insegnante() const { return casa_.path() + QStringLiteral("/Vortelia/Vortelia.conf"); }
     // 0: the more important school folder.
     QString scuola(int quale) const {

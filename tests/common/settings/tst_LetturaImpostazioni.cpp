@@ -45,7 +45,7 @@ class tst_LetturaImpostazioni : public QObject {
 private slots:
     void filesAreFoundInTheXdgFolders() {
         const CartelleProva cartelle;
-        const FontiImpostazioni fonti = cartelle.fonti();
+        const FontiImpostazioni fonti = FontiImpostazioni::delSistema();
         QCOMPARE(fonti.insegnante, cartelle.insegnante());
         QCOMPARE(fonti.scuola, (QStringList{cartelle.scuola(0), cartelle.scuola(1)}));
     }
