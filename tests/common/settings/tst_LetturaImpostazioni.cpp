@@ -1,28 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings in force: the teacher's over the school's over the defaults,
-// the school's locks, and a warning for everything a file gets wrong.
+// the school's locks, and one warning for each thing a file gets wrong.
 
 #include "CartelleProva.h"
 
 #include "common/settings/ChiaviImpostazioni.h"
-#include "common/settings/LetturaImpostazioni.h"
-
-#include <QtTest>
 
 #include <sys/stat.h>
 
 namespace {
 
-// The value in force of "gruppo/nome", as a file writes it.
-QString inVigore(const Impostazioni& valori, const QString& percorso) {
-    for (const ChiaviImpostazioni::Chiave& chiave : ChiaviImpostazioni::tutte())
-        if (chiave.percorso() == percorso)
-            return ChiaviImpostazioni::testo(chiave, valori);
-    return QStringLiteral("(no such key)");
-}
+// Written after each warned file's text: whether the rest of it counts.
+const QByteArray ancheBlocco = "\n[classe]\nblocco=true\n";
 
-// The block the manual shows, trailing comments and all.
-const QByteArray manuale = R"([suoni]
+} // namespace
+
+class tst_LetturaImpostazioni : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noFileGivesTheDefaults() {
+        const CartelleProva cartelle;
+        const FontiImpostazioni fonti = FontiImpostazioni::delSistema();
+        QCOMPARE(fonti.insegnante, cartelle.insegnante());
+        QCOMPARE(fonti.scuola, (QStringList{cartelle.scuola(0), cartelle.scuola(1)}));
+        const ImpostazioniLette lette = leggiImpostazioni(fonti);
+        QCOMPARE(lette.valori, Impostazioni());
+        QCOMPARE(lette.avvisi, QStringList());
+        QCOMPARE(lette.origini.size(), qsizetype(ChiaviImpostazioni::tutte().size()));
+        for (const ImpostazioniLette::Origine& origine : lette.origini)
+            QVERIFY(origine.file.isEmpty() && !origine.bloccata);
+    }
+
+    // As the manual shows it: trailing comments, a list with spaces.
+    void theManualsBlockReadsAsWritten() {
+        const CartelleProva cartelle;
+        CartelleProva::scrivi(cartelle.scuola(1), R"([suoni]
 attivi=false           ; false: no sound at all
 volume=30              ; 0 to 100
 [menu]
@@ -32,246 +45,134 @@ schermo_intero=true    ; as --schermo-intero
 blocco=true            ; true: pupils cannot quit
 [registro]
 attivo=true
-cartella=/srv/registro ; the record's folder
+cartella=/srv/r        ; the record's folder
 [figure]
-cartella=/srv/Classe 3ª/figure ; a further folder
-)";
-
-} // namespace
-
-class tst_LetturaImpostazioni : public QObject {
-    Q_OBJECT
-
-private slots:
-    void filesAreFoundInTheXdgFolders() {
-        const CartelleProva cartelle;
-        const FontiImpostazioni fonti = FontiImpostazioni::delSistema();
-        QCOMPARE(fonti.insegnante, cartelle.insegnante());
-        QCOMPARE(fonti.scuola, (QStringList{cartelle.scuola(0), cartelle.scuola(1)}));
-    }
-
-    void noFileGivesTheDefaults() {
-        const CartelleProva cartelle;
-        const ImpostazioniLette lette = leggiImpostazioni(cartelle.fonti());
-        QCOMPARE(lette.valori, Impostazioni());
-        QCOMPARE(lette.dellaScuola, Impostazioni());
-        QCOMPARE(lette.avvisi, QStringList());
-        QCOMPARE(lette.origini.size(), qsizetype(ChiaviImpostazioni::tutte().size()));
-        for (const ImpostazioniLette::Origine& origine : lette.origini) {
-            QCOMPARE(origine.file, QString());
-            QVERIFY(!origine.bloccata);
-        }
-    }
-
-    void theManualsBlockReadsAsWritten() {
-        const CartelleProva cartelle;
-        CartelleProva::scrivi(cartelle.scuola(1), manuale);
+cartella=/srv/Classe 3ª ; a further folder
+)");
         const ImpostazioniLette lette = leggiImpostazioni(cartelle.fonti());
         QCOMPARE(lette.avvisi, QStringList());
-        const Impostazioni atteso{.suoniAttivi = false,
-                                  .volume = 30,
-                                  .esercizi = {1, 3},
-                                  .schermoIntero = true,
-                                  .blocco = true,
-                                  .registroAttivo = true,
-                                  .cartellaRegistro = QStringLiteral("/srv/registro"),
-                                  .cartellaFigure = QStringLiteral("/srv/Classe 3ª/figure")};
+        const Impostazioni atteso{false, 30, {1, 3}, true, true, true, "/srv/r", "/srv/Classe 3ª"};
         QCOMPARE(lette.valori, atteso);
         QCOMPARE(lette.dellaScuola, atteso);
-        QCOMPARE(lette.origini.value(QStringLiteral("menu/esercizi")).file, cartelle.scuola(1));
+        QCOMPARE(lette.origini.value("menu/esercizi").file, cartelle.scuola(1));
     }
 
     // Which file's volume holds, whether it is locked, and what the school alone gives.
     void precedence_data() {
-        QTest::addColumn<QByteArray>("scuola0");
-        QTest::addColumn<QByteArray>("scuola1");
-        QTest::addColumn<QByteArray>("insegnante");
+        QTest::addColumn<QByteArrayList>("file"); // the two schools', the teacher's
         QTest::addColumn<int>("volume");
         QTest::addColumn<int>("da"); // -1 the default, 0 and 1 the schools, 2 the teacher
         QTest::addColumn<bool>("bloccata");
         QTest::addColumn<int>("dellaScuola");
-        const QByteArray v20 = "[suoni]\nvolume=20\n", v30 = "[suoni]\nvolume=30\n",
-                         v70 = "[suoni]\nvolume=70\n", b20 = "[suoni]\nvolume[$i]=20\n",
-                         b30 = "[suoni]\nvolume[$i]=30\n";
-        QTest::newRow("teacher over school") << v20 << v30 << v70 << 70 << 2 << false << 20;
-        QTest::newRow("first school over second")
-            << v20 << v30 << QByteArray() << 20 << 0 << false << 20;
-        QTest::newRow("second school alone")
-            << QByteArray() << v30 << QByteArray() << 30 << 1 << false << 30;
-        QTest::newRow("lock over teacher") << QByteArray() << b30 << v70 << 30 << 1 << true << 30;
-        QTest::newRow("lock over first school") << v20 << b30 << v70 << 30 << 1 << true << 30;
-        QTest::newRow("first of two locks") << b20 << b30 << v70 << 20 << 0 << true << 20;
-        QTest::newRow("unreadable lock still locks")
-            << QByteArray("[suoni]\nvolume[$i]=alto\n") << v30 << v70 << 30 << 1 << true << 30;
-        QTest::newRow("unreadable lock, default") << QByteArray("[suoni]\nvolume[$i]=alto\n")
-                                                  << QByteArray() << v70 << 100 << 0 << true << 100;
-        QTest::newRow("teacher's mark locks nothing")
-            << v20 << QByteArray() << QByteArray("[suoni]\nvolume[$i]=70\n") << 70 << 2 << false
-            << 20;
+        const QByteArray v20 = "[suoni]\nvolume=20", v30 = "[suoni]\nvolume=30",
+                         v70 = "[suoni]\nvolume=70", b20 = "[suoni]\nvolume[$i]=20",
+                         b30 = "[suoni]\nvolume[$i]=30", bAlto = "[suoni]\nvolume[$i]=alto";
+        QTest::newRow("teacher over school")
+            << QByteArrayList{v20, v30, v70} << 70 << 2 << false << 20;
+        QTest::newRow("first school first")
+            << QByteArrayList{v20, v30, {}} << 20 << 0 << false << 20;
+        QTest::newRow("second school") << QByteArrayList{{}, v30, {}} << 30 << 1 << false << 30;
+        QTest::newRow("lock over all") << QByteArrayList{v20, b30, v70} << 30 << 1 << true << 30;
+        QTest::newRow("first of two locks")
+            << QByteArrayList{b20, b30, v70} << 20 << 0 << true << 20;
+        QTest::newRow("unreadable lock")
+            << QByteArrayList{bAlto, v30, v70} << 30 << 1 << true << 30;
+        QTest::newRow("unreadable lock alone")
+            << QByteArrayList{bAlto, {}, v70} << 100 << 0 << true << 100;
+        QTest::newRow("teacher's mark")
+            << QByteArrayList{v20, {}, "[suoni]\nvolume[$i]=70"} << 70 << 2 << false << 20;
     }
     void precedence() {
-        QFETCH(QByteArray, scuola0);
-        QFETCH(QByteArray, scuola1);
-        QFETCH(QByteArray, insegnante);
+        QFETCH(QByteArrayList, file);
         QFETCH(int, da);
         const CartelleProva cartelle;
-        CartelleProva::scrivi(cartelle.scuola(0), scuola0);
-        CartelleProva::scrivi(cartelle.scuola(1), scuola1);
-        CartelleProva::scrivi(cartelle.insegnante(), insegnante);
+        const QStringList percorsi = {cartelle.scuola(0), cartelle.scuola(1),
+                                      cartelle.insegnante()};
+        for (int i = 0; i < 3; ++i)
+            CartelleProva::scrivi(percorsi[i], file[i]);
         const ImpostazioniLette lette = leggiImpostazioni(cartelle.fonti());
         QTEST(lette.valori.volume, "volume");
         QTEST(lette.dellaScuola.volume, "dellaScuola");
-        const QString file = da < 0    ? QString()
-                             : da == 2 ? cartelle.insegnante()
-                                       : cartelle.scuola(da);
-        QCOMPARE(lette.origini.value(QStringLiteral("suoni/volume")).file, file);
-        QTEST(lette.origini.value(QStringLiteral("suoni/volume")).bloccata, "bloccata");
-        QCOMPARE(lette.origini.value(QStringLiteral("suoni/attivi")).file, QString());
+        QCOMPARE(lette.origini.value("suoni/volume").file, da < 0 ? QString() : percorsi[da]);
+        QTEST(lette.origini.value("suoni/volume").bloccata, "bloccata");
     }
 
-    // One warning, one line, naming the file and the entry; what the key is
-    // then; and the file's other keys still count.
+    // One warning, one line, naming the file, the entry and the value in
+    // force; the file's other keys still count unless it is refused whole.
+    // tipo: what stands in the teacher's place (a "file", or one refused
+    // whole), "bloccato": under a school's lock, "scuola": the school's file.
     void problems_data() {
-        QTest::addColumn<QByteArray>("scuola");
-        QTest::addColumn<QByteArray>("insegnante");
-        QTest::addColumn<bool>("dellaScuola"); // the file warned of
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<QString>("avviso");
-        QTest::addColumn<QString>("chiave");
-        QTest::addColumn<QString>("valore");
-        auto riga = [](const char* nome, const QByteArray& testo, const char* avviso,
-                       const char* chiave, const char* valore) {
-            QTest::newRow(nome) << QByteArray() << testo << false << QString::fromUtf8(avviso)
-                                << QString::fromUtf8(chiave) << QString::fromUtf8(valore);
+        auto riga = [](const char* nome, const char* tipo, const QByteArray& testo,
+                       const char* avviso) {
+            QTest::newRow(nome) << tipo << testo << QString::fromUtf8(avviso);
         };
-        riga("not ini", "hello world\nanother line\n",
-             ": la riga 1 non è né [gruppo] né chiave=valore", "suoni/volume", "100");
-        riga("not true or false", "[suoni]\nattivi=forse\n",
-             ": [suoni] attivi=forse non è true né false: vale true", "suoni/attivi", "true");
-        riga("not a number", "[suoni]\nvolume=alto\n",
-             ": [suoni] volume=alto non è un numero intero: vale 100", "suoni/volume", "100");
-        riga("out of range", "[suoni]\nvolume=150\n",
-             ": [suoni] volume=150 non è tra 0 e 100: vale 100", "suoni/volume", "100");
-        riga("no such window", "[menu]\nesercizi=FormEs16\n",
-             ": [menu] esercizi=FormEs16 nomina FormEs16, che non è una finestra di esercizio "
-             "(sono da FormEs1 a FormEs15): vale tutti gli esercizi",
-             "menu/esercizi", "");
-        riga("the windows named rightly stay", "[menu]\nesercizi=formes3, FormEs2, FormEs0\n",
-             "nomina formes3, FormEs0, che non sono finestre di esercizio", "menu/esercizi",
-             "FormEs2");
-        riga("unknown key", "[suoni]\nvolumi=3\n",
-             ": [suoni] volumi=3 non è una chiave delle impostazioni: ignorata", "suoni/volume",
-             "100");
-        riga("unknown group", "[audio]\nvolume=3\nattivi=false\n",
-             ": [audio] non è un gruppo delle impostazioni: ignorato", "suoni/volume", "100");
-        riga("a key outside the groups", "volume=3\n", ": chiavi fuori da ogni gruppo",
-             "suoni/volume", "100");
-        riga("the teacher's lock mark", "[suoni]\nvolume[$i]=30\n",
-             ": [suoni] volume[$i]=30 blocca solo in un file della scuola: qui vale come volume",
-             "suoni/volume", "30");
-        riga("not utf-8", "[figure]\ncartella=/srv/Classe 3\xaa\n",
-             ": [figure] cartella=/srv/Classe 3\uFFFD non è testo UTF-8: vale la cartella dei dati "
-             "dell'utente",
-             "figure/cartella", "");
-        riga("a comma outside quotes", "[figure]\ncartella=/srv/a, b\n",
-             ": [figure] cartella=/srv/a, b ha una virgola fuori dalle virgolette",
-             "figure/cartella", "");
-        riga("a relative folder", "[registro]\ncartella=registro\n",
-             ": [registro] cartella=registro non è un percorso assoluto", "registro/cartella", "");
-        QTest::newRow("a lock on an unknown key")
-            << QByteArray("[suoni]\nvolumi[$i]=3\n") << QByteArray() << true
-            << QStringLiteral(": [suoni] volumi[$i]=3 non è una chiave delle impostazioni")
-            << QStringLiteral("suoni/volume") << QStringLiteral("100");
-        QTest::newRow("the teacher under a lock")
-            << QByteArray("[suoni]\nvolume[$i]=30\n") << QByteArray("[suoni]\nvolume=70\n") << false
-            << QStringLiteral(": [suoni] volume=70 non conta: la scuola blocca la chiave: vale 30")
-            << QStringLiteral("suoni/volume") << QStringLiteral("30");
+        const QByteArray v20 = "[suoni]\nvolume=20\n";
+        riga("a folder", "cartella", {}, "è una cartella, non un file: ignorata");
+        riga("a fifo", "fifo", {}, "non è un file normale: ignorato");
+        riga("unreadable", "illeggibile", v20, "non si può leggere: ignorato");
+        riga("huge", "rifiutato",
+             v20 + QByteArray(1024 * 1024 + 1 - v20.size() - ancheBlocco.size(), ' '),
+             "è di 1048577 byte, più del limite di 1048576");
+        riga("nul bytes", "rifiutato", v20 + '\0', "ha byte nulli, non è un file di testo");
+        riga("not ini", "file", "hello world\n", "la riga 1 non è né [gruppo] né chiave=valore");
+        riga("not a boolean", "file", "[suoni]\nattivi=forse\n",
+             "[suoni] attivi=forse non è true né false: vale true");
+        riga("not a number", "file", "[suoni]\nvolume=alto\n",
+             "[suoni] volume=alto non è un numero intero: vale 100");
+        riga("out of range", "file", "[suoni]\nvolume=150\n",
+             "[suoni] volume=150 non è tra 0 e 100: vale 100");
+        riga("no such window", "file", "[menu]\nesercizi=FormEs16\n",
+             "[menu] esercizi=FormEs16 nomina FormEs16, che non è una finestra di esercizio (sono "
+             "da FormEs1 a FormEs15): vale tutti gli esercizi");
+        riga("the right names stay", "file", "[menu]\nesercizi=formes3, FormEs2, FormEs0\n",
+             "[menu] esercizi=formes3, FormEs2, FormEs0 nomina formes3, FormEs0, che non sono "
+             "finestre di esercizio (sono da FormEs1 a FormEs15): vale FormEs2");
+        riga("unknown key", "file", "[suoni]\nvolumi=3\n",
+             "[suoni] volumi=3 non è una chiave delle impostazioni: ignorata");
+        riga("unknown group", "file", "[audio]\nvolume=3\n",
+             "[audio] non è un gruppo delle impostazioni: ignorato");
+        riga("the teacher's lock mark", "file", "[suoni]\nvolume[$i]=30\n",
+             "[suoni] volume[$i]=30 blocca solo in un file della scuola: qui vale come volume");
+        riga("not utf-8", "file", "[figure]\ncartella=/Classe 3\xaa\n",
+             "[figure] cartella=/Classe 3\uFFFD non è testo UTF-8: vale la cartella dei dati "
+             "dell'utente");
+        riga("a comma outside quotes", "file", "[figure]\ncartella=/a, b\n",
+             "[figure] cartella=/a, b ha una virgola fuori dalle virgolette");
+        riga("a relative folder", "file", "[registro]\ncartella=registro\n",
+             "[registro] cartella=registro non è un percorso assoluto");
+        riga("under the school's lock", "bloccato", "[suoni]\nvolume=70\n",
+             "[suoni] volume=70 non conta: la scuola blocca la chiave: vale 30");
+        riga("a school's lock on no key", "scuola", "[suoni]\nvolumi[$i]=3\n",
+             "[suoni] volumi[$i]=3 non è una chiave delle impostazioni");
     }
     void problems() {
-        QFETCH(QByteArray, scuola);
-        QFETCH(QByteArray, insegnante);
-        QFETCH(bool, dellaScuola);
+        QFETCH(QString, tipo);
+        QFETCH(QByteArray, testo);
         QFETCH(QString, avviso);
         const CartelleProva cartelle;
-        const QString warned = dellaScuola ? cartelle.scuola(0) : cartelle.insegnante();
-        const QByteArray ancheBlocco = "\n[classe]\nblocco=true\n";
-        CartelleProva::scrivi(cartelle.scuola(0), scuola + (dellaScuola ? ancheBlocco : ""));
-        CartelleProva::scrivi(cartelle.insegnante(), insegnante + (dellaScuola ? "" : ancheBlocco));
+        const QString file = tipo == "scuola" ? cartelle.scuola(1) : cartelle.insegnante();
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        if (tipo == "cartella")
+            QVERIFY(QDir().mkpath(file));
+        else if (tipo == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else
+            CartelleProva::scrivi(file, testo + ancheBlocco);
+        if (tipo == "illeggibile" && QFile::setPermissions(file, {}) &&
+            QFile(file).open(QIODevice::ReadOnly))
+            QSKIP("this user (root) reads a file whatever its permissions");
+        if (tipo == "bloccato")
+            CartelleProva::scrivi(cartelle.scuola(0), "[suoni]\nvolume[$i]=30\n");
         const ImpostazioniLette lette = leggiImpostazioni(cartelle.fonti());
         QCOMPARE(lette.avvisi.size(), 1);
         const QString& riga = lette.avvisi.constFirst();
-        QVERIFY2(riga.startsWith(QStringLiteral("vortelia: ") + warned + QStringLiteral(": ")),
+        QVERIFY2(riga.startsWith("vortelia: " + file + ": " + avviso) && !riga.contains('\n'),
                  qPrintable(riga));
-        QVERIFY2(riga.contains(avviso), qPrintable(riga));
-        QVERIFY(!riga.contains(QLatin1Char('\n')));
-        QFETCH(QString, chiave);
-        QTEST(inVigore(lette.valori, chiave), "valore");
-        QVERIFY(lette.valori.blocco);
-    }
-
-    // A school file that cannot be one is passed over, with a warning and
-    // without blocking or reading it whole; the other school file counts.
-    void unusableFiles_data() {
-        QTest::addColumn<QString>("tipo");
-        QTest::addColumn<QString>("avviso");
-        auto riga = [](const char* nome, const char* tipo, const char* avviso) {
-            QTest::newRow(nome) << QString::fromUtf8(tipo) << QString::fromUtf8(avviso);
-        };
-        riga("a folder", "cartella", ": è una cartella, non un file: ignorata");
-        riga("a fifo", "fifo", ": non è un file normale: ignorato");
-        riga("huge", "enorme", ": è di 1048577 byte, più del limite di 1048576");
-        riga("nul bytes", "nulli", ": ha byte nulli, non è un file di testo");
-        riga("a picture", "immagine", ": ha byte nulli, non è un file di testo");
-        riga("unreadable", "illeggibile", ": non si può leggere: ignorato");
-    }
-    void unusableFiles() {
-        QFETCH(QString, tipo);
-        const CartelleProva cartelle;
-        const QString file = cartelle.scuola(0);
-        CartelleProva::scrivi(cartelle.scuola(1), "[suoni]\nvolume=40\n");
-        const QByteArray chiave = "[suoni]\nvolume=20\n";
-        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
-        if (tipo == QLatin1String("cartella")) {
-            QVERIFY(QDir().mkpath(file));
-        } else if (tipo == QLatin1String("fifo")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        } else if (tipo == QLatin1String("enorme")) {
-            // Valid settings, but more of them than a settings file holds.
-            CartelleProva::scrivi(file, chiave + QByteArray(1024 * 1024 + 1 - chiave.size(), ' '));
-        } else if (tipo == QLatin1String("nulli")) {
-            CartelleProva::scrivi(file, chiave + QByteArray(1, '\0') + "\n");
-        } else if (tipo == QLatin1String("immagine")) {
-            CartelleProva::scrivi(file, QByteArray::fromHex("89504e470d0a1a0a0000000d49484452"));
-        } else {
-            CartelleProva::scrivi(file, chiave);
-            QVERIFY(QFile::setPermissions(file, {}));
-            if (QFile(file).open(QIODevice::ReadOnly))
-                QSKIP("this user (root) reads a file whatever its permissions");
-        }
-        const ImpostazioniLette lette = leggiImpostazioni(cartelle.fonti());
-        QCOMPARE(lette.avvisi.size(), 1);
-        QVERIFY2(lette.avvisi.constFirst().startsWith(QStringLiteral("vortelia: ") + file),
-                 qPrintable(lette.avvisi.constFirst()));
-        QFETCH(QString, avviso);
-        QVERIFY2(lette.avvisi.constFirst().contains(avviso), qPrintable(lette.avvisi.constFirst()));
-        QCOMPARE(lette.valori.volume, 40);
-    }
-
-    // Bytes that are no text at all, but no NUL either: whatever QSettings
-    // makes of them, the key before them counts and each warning is a line.
-    void noiseIsReadWithoutHarm() {
-        for (int seme : {1, 2, 3}) {
-            const CartelleProva cartelle;
-            QByteArray rumore = "[suoni]\nvolume=20\n";
-            for (int i = 0; i < 4096; ++i) // the same bytes every run
-                rumore += char(1 + (i * 7919 + seme * 104729) % 255);
-            CartelleProva::scrivi(cartelle.insegnante(), rumore);
-            const ImpostazioniLette lette = leggiImpostazioni(cartelle.fonti());
-            QCOMPARE(lette.valori.volume, 20);
-            for (const QString& avviso : lette.avvisi) {
-                QVERIFY(avviso.startsWith(QStringLiteral("vortelia: ") + cartelle.insegnante()));
-                QVERIFY(!avviso.contains(QLatin1Char('\n')));
-            }
-        }
+        const QStringList rifiutati = {"cartella", "fifo", "illeggibile", "rifiutato"};
+        QCOMPARE(lette.valori.blocco, !rifiutati.contains(tipo));
     }
 };
 
