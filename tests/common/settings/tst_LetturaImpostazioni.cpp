@@ -13,6 +13,56 @@ namespace {
 // Written after each warned file's text: whether the rest of it counts.
 const QByteArray ancheBlocco = "\n[classe]\nblocco=true\n";
 
+// A fault of a file and the warning it gives. tipo: what stands in the
+// teacher's place (a "file", or one "rifiutato" whole, a "cartella", a
+// "fifo", one "illeggibile" or "enorme"); "bloccato": a file under a
+// school's lock; "scuola": the school's file is the one warned of.
+struct Guasto {
+    const char* nome;
+    const char* tipo;
+    QByteArray testo;
+    const char* avviso;
+};
+
+const Guasto guasti[] = {
+    {"a folder", "cartella", {}, "è una cartella, non un file: ignorata"},
+    {"a fifo", "fifo", {}, "non è un file normale: ignorato"},
+    {"unreadable", "illeggibile", "[suoni]\nvolume=20\n", "non si può leggere: ignorato"},
+    {"huge", "enorme", {}, "è di 1048577 byte, più del limite di 1048576"},
+    {"nul bytes", "rifiutato", QByteArrayLiteral("[suoni]\nvolume=20\n\0"),
+     "ha byte nulli, non è un file di testo"},
+    {"not ini", "file", "hello world\n", "la riga 1 non è né [gruppo] né chiave=valore"},
+    {"not a boolean", "file", "[suoni]\nattivi=forse\n",
+     "[suoni] attivi=forse non è true né false: vale true"},
+    {"not a number", "file", "[suoni]\nvolume=alto\n",
+     "[suoni] volume=alto non è un numero intero: vale 100"},
+    {"out of range", "file", "[suoni]\nvolume=150\n",
+     "[suoni] volume=150 non è tra 0 e 100: vale 100"},
+    {"no such window", "file", "[menu]\nesercizi=FormEs16\n",
+     "[menu] esercizi=FormEs16 nomina FormEs16, che non è una finestra di esercizio (sono da "
+     "FormEs1 a FormEs15): vale tutti gli esercizi"},
+    {"the right names stay", "file", "[menu]\nesercizi=formes3, FormEs2, FormEs0\n",
+     "[menu] esercizi=formes3, FormEs2, FormEs0 nomina formes3, FormEs0, che non sono finestre "
+     "di esercizio (sono da FormEs1 a FormEs15): vale FormEs2"},
+    {"unknown key", "file", "[suoni]\nvolumi=3\n",
+     "[suoni] volumi=3 non è una chiave delle impostazioni: ignorata"},
+    {"unknown group", "file", "[audio]\nvolume=3\n",
+     "[audio] non è un gruppo delle impostazioni: ignorato"},
+    {"the teacher's lock mark", "file", "[suoni]\nvolume[$i]=30\n",
+     "[suoni] volume[$i]=30 blocca solo in un file della scuola: qui vale come volume"},
+    {"not utf-8", "file", "[figure]\ncartella=/Classe 3\xaa\n",
+     "[figure] cartella=/Classe 3\uFFFD non è testo UTF-8: vale la cartella dei dati "
+     "dell'utente"},
+    {"a comma outside quotes", "file", "[figure]\ncartella=/a, b\n",
+     "[figure] cartella=/a, b ha una virgola fuori dalle virgolette"},
+    {"a relative folder", "file", "[registro]\ncartella=registro\n",
+     "[registro] cartella=registro non è un percorso assoluto"},
+    {"under the school's lock", "bloccato", "[suoni]\nvolume=70\n",
+     "[suoni] volume=70 non conta: la scuola blocca la chiave: vale 30"},
+    {"a school's lock on no key", "scuola", "[suoni]\nvolumi[$i]=3\n",
+     "[suoni] volumi[$i]=3 non è una chiave delle impostazioni"},
+};
+
 } // namespace
 
 class tst_LetturaImpostazioni : public QObject {
@@ -99,54 +149,13 @@ cartella=/srv/Classe 3ª ; a further folder
 
     // One warning, one line, naming the file, the entry and the value in
     // force; the file's other keys still count unless it is refused whole.
-    // tipo: what stands in the teacher's place (a "file", or one refused
-    // whole), "bloccato": under a school's lock, "scuola": the school's file.
     void problems_data() {
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<QString>("avviso");
-        auto riga = [](const char* nome, const char* tipo, const QByteArray& testo,
-                       const char* avviso) {
-            QTest::newRow(nome) << tipo << testo << QString::fromUtf8(avviso);
-        };
-        const QByteArray v20 = "[suoni]\nvolume=20\n";
-        riga("a folder", "cartella", {}, "è una cartella, non un file: ignorata");
-        riga("a fifo", "fifo", {}, "non è un file normale: ignorato");
-        riga("unreadable", "illeggibile", v20, "non si può leggere: ignorato");
-        riga("huge", "rifiutato",
-             v20 + QByteArray(1024 * 1024 + 1 - v20.size() - ancheBlocco.size(), ' '),
-             "è di 1048577 byte, più del limite di 1048576");
-        riga("nul bytes", "rifiutato", v20 + '\0', "ha byte nulli, non è un file di testo");
-        riga("not ini", "file", "hello world\n", "la riga 1 non è né [gruppo] né chiave=valore");
-        riga("not a boolean", "file", "[suoni]\nattivi=forse\n",
-             "[suoni] attivi=forse non è true né false: vale true");
-        riga("not a number", "file", "[suoni]\nvolume=alto\n",
-             "[suoni] volume=alto non è un numero intero: vale 100");
-        riga("out of range", "file", "[suoni]\nvolume=150\n",
-             "[suoni] volume=150 non è tra 0 e 100: vale 100");
-        riga("no such window", "file", "[menu]\nesercizi=FormEs16\n",
-             "[menu] esercizi=FormEs16 nomina FormEs16, che non è una finestra di esercizio (sono "
-             "da FormEs1 a FormEs15): vale tutti gli esercizi");
-        riga("the right names stay", "file", "[menu]\nesercizi=formes3, FormEs2, FormEs0\n",
-             "[menu] esercizi=formes3, FormEs2, FormEs0 nomina formes3, FormEs0, che non sono "
-             "finestre di esercizio (sono da FormEs1 a FormEs15): vale FormEs2");
-        riga("unknown key", "file", "[suoni]\nvolumi=3\n",
-             "[suoni] volumi=3 non è una chiave delle impostazioni: ignorata");
-        riga("unknown group", "file", "[audio]\nvolume=3\n",
-             "[audio] non è un gruppo delle impostazioni: ignorato");
-        riga("the teacher's lock mark", "file", "[suoni]\nvolume[$i]=30\n",
-             "[suoni] volume[$i]=30 blocca solo in un file della scuola: qui vale come volume");
-        riga("not utf-8", "file", "[figure]\ncartella=/Classe 3\xaa\n",
-             "[figure] cartella=/Classe 3\uFFFD non è testo UTF-8: vale la cartella dei dati "
-             "dell'utente");
-        riga("a comma outside quotes", "file", "[figure]\ncartella=/a, b\n",
-             "[figure] cartella=/a, b ha una virgola fuori dalle virgolette");
-        riga("a relative folder", "file", "[registro]\ncartella=registro\n",
-             "[registro] cartella=registro non è un percorso assoluto");
-        riga("under the school's lock", "bloccato", "[suoni]\nvolume=70\n",
-             "[suoni] volume=70 non conta: la scuola blocca la chiave: vale 30");
-        riga("a school's lock on no key", "scuola", "[suoni]\nvolumi[$i]=3\n",
-             "[suoni] volumi[$i]=3 non è una chiave delle impostazioni");
+        for (const Guasto& guasto : guasti)
+            QTest::newRow(guasto.nome)
+                << guasto.tipo << guasto.testo << QString::fromUtf8(guasto.avviso);
     }
     void problems() {
         QFETCH(QString, tipo);
@@ -159,7 +168,10 @@ cartella=/srv/Classe 3ª ; a further folder
             QVERIFY(QDir().mkpath(file));
         else if (tipo == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        else
+        else if (tipo == "enorme") { // valid settings, one byte more than a settings file holds
+            const QByteArray volume = "[suoni]\nvolume=20\n";
+            CartelleProva::scrivi(file, volume + QByteArray(1024 * 1024 + 1 - volume.size(), ' '));
+        } else
             CartelleProva::scrivi(file, testo + ancheBlocco);
         if (tipo == "illeggibile" && QFile::setPermissions(file, {}) &&
             QFile(file).open(QIODevice::ReadOnly))
@@ -171,7 +183,7 @@ cartella=/srv/Classe 3ª ; a further folder
         const QString& riga = lette.avvisi.constFirst();
         QVERIFY2(riga.startsWith("vortelia: " + file + ": " + avviso) && !riga.contains('\n'),
                  qPrintable(riga));
-        const QStringList rifiutati = {"cartella", "fifo", "illeggibile", "rifiutato"};
+        const QStringList rifiutati = {"cartella", "fifo", "illeggibile", "enorme", "rifiutato"};
         QCOMPARE(lette.valori.blocco, !rifiutati.contains(tipo));
     }
 };
