@@ -102,11 +102,11 @@ Esito leggi(const Chiave&, const QString& testo, bool, QList<int>& valore) {
     Esito esito;
     if (!estranei.isEmpty())
         esito.problema =
-            QStringLiteral("%1 (sono da %2 a %3)")
-                .arg(estranei.size() == 1 ? QStringLiteral("%1 non è una finestra di esercizio")
-                                          : QStringLiteral("%1 non sono finestre di esercizio"),
-                     nomeEsercizio(1), nomeEsercizio(Impostazioni::numeroEsercizi))
-                .arg(estranei.join(QStringLiteral(", ")));
+            QStringLiteral("nomina %1, %2 (sono da %3 a %4)")
+                .arg(estranei.join(QStringLiteral(", ")),
+                     estranei.size() == 1 ? QStringLiteral("che non è una finestra di esercizio")
+                                          : QStringLiteral("che non sono finestre di esercizio"),
+                     nomeEsercizio(1), nomeEsercizio(Impostazioni::numeroEsercizi));
     // A list of names none of which is a window would show no button at all.
     esito.letto = estranei.isEmpty() || !numeri.isEmpty();
     if (esito.letto)

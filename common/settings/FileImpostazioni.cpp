@@ -43,12 +43,13 @@ QString contenuto(const QString& percorso, QByteArray& letti) {
 }
 
 // The number of the first line that is neither blank, a comment, a
-// [group] nor key=value; 0 when there is none.
+// [group] nor key=value; 0 when there is none. QSettings passes over such
+// lines without a word.
 qsizetype primaRigaStorta(const QByteArray& letti) {
     const QList<QByteArray> righe = letti.split('\n');
     for (qsizetype i = 0; i < righe.size(); ++i) {
         const QByteArray riga = righe[i].trimmed();
-        const bool gruppo = riga.startsWith('[') && riga.endsWith(']');
+        const bool gruppo = riga.startsWith('[') && riga.contains(']');
         if (!riga.isEmpty() && !riga.startsWith(';') && !riga.startsWith('#') && !gruppo &&
             !riga.contains('='))
             return i + 1;
@@ -84,8 +85,8 @@ Letto leggi(const QString& percorso, bool dellaScuola) {
         letto.avvisi << avviso(percorso, QStringLiteral("non si può leggere: ignorato"));
         return letto;
     }
-    if (file.status() == QSettings::FormatError) {
-        const qsizetype riga = primaRigaStorta(letti);
+    if (const qsizetype riga = primaRigaStorta(letti);
+        riga || file.status() == QSettings::FormatError) {
         letto.avvisi << avviso(percorso,
                                (riga ? QStringLiteral("la riga %1 ").arg(riga) : QString()) +
                                    QStringLiteral("non è né [gruppo] né chiave=valore: valgono "

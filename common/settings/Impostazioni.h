@@ -5,7 +5,8 @@
 #include <QString>
 
 // What a school or a teacher may set. Every default is the program as it is
-// with no settings at all.
+// with no settings at all. ChiaviImpostazioni names each field's key in the
+// settings files.
 struct Impostazioni {
     // [suoni]
     bool suoniAttivi = true; // false: no sound at all, the sound system never loaded

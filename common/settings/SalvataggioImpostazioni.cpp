@@ -22,6 +22,8 @@ QString perche(const QSaveFile& salvato, const QString& cartella) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
         return QStringLiteral("la cartella %1 non si può scrivere").arg(cartella);
+    case QFileDevice::NoError: // the system took only part of the bytes
+        return QStringLiteral("la scrittura si è fermata a metà: il disco può essere pieno");
     default:
         return QStringLiteral("la scrittura non è riuscita (%1)").arg(salvato.errorString());
     }
@@ -63,9 +65,11 @@ QString salvaImpostazioni(const QString& file, const Impostazioni& scelte,
                               : QStringLiteral("la cartella %1 non si può scrivere").arg(cartella));
     const QByteArray bytes = testo(scelte, lette);
     QSaveFile salvato(file);
-    if (!salvato.open(QIODevice::WriteOnly))
+    // Unbuffered: commit() does not see a failure of its own flush, and a
+    // write cut short says so only by its count. Unless committed, the old
+    // file stays as it was.
+    if (!salvato.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return nonSalvate(file, perche(salvato, cartella));
-    // Unless committed, the old file stays as it was.
     if (salvato.write(bytes) != bytes.size() || !salvato.commit())
         return nonSalvate(file, perche(salvato, cartella));
     return {};

@@ -15,9 +15,7 @@ bool esadecimale(QChar c) {
 QString citato(const QString& testo) {
     if (testo.isEmpty())
         return testo;
-    // QSettings reads a leading @ as the start of a typed value.
-    QString citato =
-        testo.startsWith(QLatin1Char('@')) ? QStringLiteral("\"@") : QStringLiteral("\"");
+    QString citato = QStringLiteral("\"");
     bool dopoCodice = false; // a hex digit after \x would be read as part of it
     for (const QChar c : testo) {
         const bool codice = c.unicode() < 0x20 || (dopoCodice && esadecimale(c));
