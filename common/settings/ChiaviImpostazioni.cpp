@@ -32,7 +32,7 @@ constexpr Chiave chiavi[] = {
     {.gruppo = "figure",
      .nome = "cartella",
      .campo = &Impostazioni::cartellaFigure,
-     .seVuoto = datiUtente},
+     .seVuoto = "nessuna"},
 };
 
 QString nomeEsercizio(int numero) {

@@ -20,8 +20,9 @@ struct Impostazioni {
     // [registro]
     bool registroAttivo = false;
     QString cartellaRegistro; // empty: the user's data folder
-    // [figure] The folder of the class's figures instead of the user's data
-    // folder, read before the school's; empty: the user's data folder.
+    // [figure] A further folder of class figures, a folder per letter in it
+    // (a school's share): read after the teacher's own and before the
+    // school's and the shipped ones; empty: none.
     QString cartellaFigure;
 
     static constexpr int numeroEsercizi = 15;

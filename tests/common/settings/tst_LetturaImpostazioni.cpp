@@ -51,8 +51,7 @@ const Guasto guasti[] = {
     {"the teacher's lock mark", "file", "[suoni]\nvolume[$i]=30\n",
      "[suoni] volume[$i]=30 blocca solo in un file della scuola: qui vale come volume"},
     {"not utf-8", "file", "[figure]\ncartella=/Classe 3\xaa\n",
-     "[figure] cartella=/Classe 3\uFFFD non è testo UTF-8: vale la cartella dei dati "
-     "dell'utente"},
+     "[figure] cartella=/Classe 3\uFFFD non è testo UTF-8: vale nessuna"},
     {"a comma outside quotes", "file", "[figure]\ncartella=/a, b\n",
      "[figure] cartella=/a, b ha una virgola fuori dalle virgolette"},
     {"a relative folder", "file", "[registro]\ncartella=registro\n",
