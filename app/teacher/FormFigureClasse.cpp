@@ -2,6 +2,8 @@
 #include "FormFigureClasse.h"
 
 #include "common/Controlli.h"
+#include "common/Modulo1.h"
+#include "common/platform/services/MessageBoxService.h"
 #include "common/views/ConvenzioneFigure.h"
 #include "common/views/FileViste.h"
 #include "common/platform/widgets/ImageBox.h"
@@ -43,9 +45,10 @@ PicturePtr primaVista(const QString& percorso, int lato) {
 
 } // namespace
 
-FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste, QWidget* parent)
+FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste,
+                                   MessageBoxService& messaggi, QWidget* parent)
     : ColouredArea(layoutFigureClasse.finestra, parent), classe_(std::move(classe)),
-      cartellaViste_(std::move(cartellaViste)), sceltaFile_([](QWidget* w) {
+      messaggi_(messaggi), cartellaViste_(std::move(cartellaViste)), sceltaFile_([](QWidget* w) {
           return QFileDialog::getOpenFileName(w, QStringLiteral("Apri un disegno"), QString(),
                                               QStringLiteral("Disegni (*.png *.jpg *.jpeg *.svg);;"
                                                              "Tutti i file (*)"));
@@ -219,6 +222,16 @@ void FormFigureClasse::BottoneSalva_Click() {
 
 void FormFigureClasse::BottoneTogli_Click() {
     const QChar l = lettera();
+    // The teacher's own drawing goes for good: asked first.
+    if (classe_.origine(l) == FigureClasse::Origine::Insegnante &&
+        messaggi_.show(window(), {Modulo1::titolo(),
+                                  QStringLiteral("Togliere la figura della classe della lettera "
+                                                 "%1? Il disegno salvato va perso.")
+                                      .arg(l),
+                                  MessageBoxService::Icon::Question,
+                                  MessageBoxService::Buttons::YesNo}) !=
+            MessageBoxService::Answer::Yes)
+        return;
     const QString motivo = classe_.togli(l);
     aggiorna();
     mostraEsito(motivo.isEmpty()

@@ -13,6 +13,7 @@
 #include <optional>
 
 class ImageBox;
+class MessageBoxService;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,8 +26,10 @@ class FormFigureClasse : public ColouredArea {
     Q_OBJECT
 
 public:
-    // cartellaViste: the shipped views' folder.
-    FormFigureClasse(FigureClasse classe, QString cartellaViste, QWidget* parent = nullptr);
+    // cartellaViste: the shipped views' folder; messaggi asks before a class
+    // figure is removed.
+    FormFigureClasse(FigureClasse classe, QString cartellaViste, MessageBoxService& messaggi,
+                     QWidget* parent = nullptr);
 
     // Asks which drawing to open; tests answer in place of the file dialog.
     using SceltaFile = std::function<QString(QWidget*)>;
@@ -67,6 +70,7 @@ private:
     void aggiornaBottoni();
 
     FigureClasse classe_;
+    MessageBoxService& messaggi_;
     QString cartellaViste_;
     SceltaFile sceltaFile_;
     std::optional<NuovaFigura> figura_;

@@ -30,7 +30,7 @@ std::unique_ptr<AreaInsegnante> crea(const FontiImpostazioni& fonti, const QStri
     const ImpostazioniLette lette = leggiImpostazioni(fonti);
 
     auto* figure = new FormFigureClasse(FigureClasse::delSistema(lette.valori.cartellaFigure),
-                                        cartellaViste);
+                                        cartellaViste, messaggi);
     auto* impostazioni = new PaginaImpostazioni(
         [fonti] { return stato(leggiImpostazioni(fonti)); },
         [fonti](const Impostazioni& scelte) {

@@ -3,7 +3,8 @@
 # The teacher's area on its page "Figure della classe", in a real X window,
 # driven with xdotool: a symmetric drawing is opened through the file dialog and cannot
 # be saved, a drawing without symmetry is saved as the figure of b (its
-# letter is marked among the 26), then removed; Esc closes the area. Judged by the screen and by
+# letter is marked among the 26), then removed after a question; Esc closes
+# the area. Judged by the screen and by
 # the class folder. Exits 77 only when no X server can be started.
 #
 # Usage: teacher_window.sh PROGRAM [SHOTS-DIR]
@@ -88,7 +89,10 @@ wait_pixel 98 140 "$marked" 30 || die "b is not marked as the class's"
 shot saved
 
 # shellcheck disable=SC2046
-click $(at 755 521) # "Togli"
+click $(at 755 521) # "Togli": asked first, "Sì" by default
+box=$(wait_window Vortelia "*" 30) || die "removing asks nothing"
+give_keyboard "${box%% *}" || die "the question never gets the keyboard"
+timeout 10 xdotool key Return
 wait_until 30 "the figure of b was not removed" test ! -e "$class/b"
 wait_pixel 98 140 "$unmarked" 30 || die "b is still marked as the class's"
 shot removed

@@ -4,6 +4,7 @@
 // 26, removed again, by mouse or keyboard, and a class folder that vanishes
 // while the window is open leaves it working.
 
+#include "doubles/ScriptedMessageBox.h"
 #include "support/DisegniDiProva.h"
 
 #include "app/teacher/FormFigureClasse.h"
@@ -51,10 +52,14 @@ double differenza(const QImage& x, const QImage& y) {
 class tst_FormFigureClasse : public QObject {
     Q_OBJECT
 
+    ScriptedMessageBox messaggi;
+
 private slots:
+    void init() { messaggi.asked.clear(); }
+
     void openVerdictSaveRemove() {
         QTemporaryDir utente, disegni;
-        FormFigureClasse finestra(FigureClasse(utente.path(), {}), VORTELIA_JPG_DIR);
+        FormFigureClasse finestra(FigureClasse(utente.path(), {}), VORTELIA_JPG_DIR, messaggi);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
         for (ImageBox* box : finestra.Lettere) {
@@ -96,7 +101,12 @@ private slots:
                            finestra.Viste.at(0)->picture()->image().scaled(spedita.size())) < 4);
         QVERIFY(finestra.BottoneTogli->isEnabled());
 
-        // Removed: the shipped figure is back.
+        // Asked first: "No" keeps it; "Sì" removes it and the shipped figure is back.
+        QTest::mouseClick(finestra.BottoneTogli, Qt::LeftButton);
+        QCOMPARE(messaggi.asked.size(), 1);
+        QVERIFY(messaggi.asked.first().text.contains("lettera g"));
+        QVERIFY(g->bordered() && QFile::exists(utente.path() + "/figure/g/g8.jpg"));
+        messaggi.answer(MessageBoxService::Answer::Yes);
         QTest::mouseClick(finestra.BottoneTogli, Qt::LeftButton);
         QVERIFY(finestra.Verdetto->text().contains("torna ad avere la figura del programma"));
         QVERIFY(!g->bordered());
@@ -107,7 +117,7 @@ private slots:
     // Picking a letter and saving with the keyboard alone.
     void keyboardAlone() {
         QTemporaryDir utente, disegni;
-        FormFigureClasse finestra(FigureClasse(utente.path(), {}), VORTELIA_JPG_DIR);
+        FormFigureClasse finestra(FigureClasse(utente.path(), {}), VORTELIA_JPG_DIR, messaggi);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
         finestra.apriDisegno(salvato(DisegniDiProva::motivo(), disegni, "m.png"));
@@ -127,7 +137,7 @@ private slots:
     // as large, fonts too.
     void scalesWithTheWindow() {
         QTemporaryDir utente;
-        FormFigureClasse finestra(FigureClasse(utente.path(), {}), VORTELIA_JPG_DIR);
+        FormFigureClasse finestra(FigureClasse(utente.path(), {}), VORTELIA_JPG_DIR, messaggi);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
         const QRect lettera = finestra.Lettere.at(0)->geometry();
@@ -145,7 +155,7 @@ private slots:
     void classFolderVanishes() {
         QTemporaryDir casa, disegni;
         const QString utente = casa.filePath("dati");
-        FormFigureClasse finestra(FigureClasse(utente, {}), VORTELIA_JPG_DIR);
+        FormFigureClasse finestra(FigureClasse(utente, {}), VORTELIA_JPG_DIR, messaggi);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
         finestra.apriDisegno(salvato(DisegniDiProva::motivo(), disegni, "m.png"));
@@ -166,7 +176,7 @@ private slots:
 
         // Nor does a vanished shipped folder stop it: the letters show a placeholder.
         QTemporaryDir vuota;
-        FormFigureClasse senza(FigureClasse(utente, {}), vuota.filePath("jpg"));
+        FormFigureClasse senza(FigureClasse(utente, {}), vuota.filePath("jpg"), messaggi);
         QVERIFY(senza.Lettere.at(0)->isMissing());
         QVERIFY(senza.Lettere.at(10)->picture()); // the class's own is there
     }
