@@ -6,9 +6,9 @@
 #include "common/platform/widgets/UniformScaler.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QHBoxLayout>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -51,8 +51,8 @@ AreaInsegnante::AreaInsegnante(FullScreen schermoIntero, QWidget* parent)
     auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(f11, &QShortcut::activated, this, [this] { schermoIntero_.toggle(*this); });
     // From page to page, as in any window with tabs.
-    for (const auto& [tasto, passo] : {std::pair{QKeySequence::NextChild, 1},
-                                       std::pair{QKeySequence::PreviousChild, -1}}) {
+    for (const auto& [tasto, passo] :
+         {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
         auto* scorciatoia = new QShortcut(tasto, this);
         connect(scorciatoia, &QShortcut::activated, this, [this, passo = passo] {
             Schede->setCurrentIndex((Schede->currentIndex() + passo + Schede->count()) %

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormFigureClasse.h"
 
+#include "GrigliaLettere.h"
+
 #include "common/Controlli.h"
 #include "common/Modulo1.h"
 #include "common/platform/services/MessageBoxService.h"
+#include "common/platform/services/Picture.h"
+#include "common/platform/widgets/ImageBox.h"
 #include "common/views/ConvenzioneFigure.h"
 #include "common/views/FileViste.h"
-#include "common/platform/widgets/ImageBox.h"
-#include "common/platform/services/Picture.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -20,27 +21,12 @@
 namespace {
 
 constexpr QRgb sfondoFinestra = 0xE8F1FA;
-constexpr QRgb coloreClasse = 0xFFE082;
 
 QPushButton* bottone(QWidget* parent, const QString& testo, QRect dove) {
     auto* b = new QPushButton(testo, parent);
     b->setGeometry(dove);
     b->setAutoDefault(true);
     return b;
-}
-
-QString percorsoPrimaVista(const QString& cartella, QChar lettera) {
-    return cartella + QLatin1Char('/') + FileViste::nome(lettera, 1);
-}
-
-// A letter's first view, small: read from its file at the side it is shown.
-PicturePtr primaVista(const QString& percorso, int lato) {
-    QImageReader reader(percorso);
-    const QSize misura = reader.size();
-    if (!misura.isValid() || qint64(misura.width()) * misura.height() > 10000LL * 10000)
-        return nullptr;
-    reader.setScaledSize(misura.scaled(lato * 2, lato * 2, Qt::KeepAspectRatio));
-    return Picture::fromImage(reader.read());
 }
 
 } // namespace
@@ -62,21 +48,10 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste,
                                   Controlli::arial(18), sfondoFinestra,
                                   Qt::AlignLeft | Qt::AlignVCenter);
 
-    for (int i = 0; i < 26; ++i) {
-        const QChar lettera = QLatin1Char(char('a' + i));
-        const QPoint dove = l.griglia + QPoint(i % l.colonne * l.passoLettera.width(),
-                                               i / l.colonne * l.passoLettera.height());
-        auto* box = new ImageBox(this, std::int16_t(i));
-        box->setGeometry(QRect(dove, QSize(l.latoLettera, l.latoLettera)));
-        box->setPressable(true);
-        connect(box, &ImageBox::clicked, this, [this, lettera] { scegliLettera(lettera); });
-        Lettere << box;
-        auto* nome = Controlli::etichetta(
-            this, lettera,
-            QRect(dove.x() - 6, dove.y() + l.latoLettera + 2, l.latoLettera + 12, l.altezzaNome),
-            Controlli::arial(10), sfondoFinestra, Qt::AlignCenter);
-        NomiLettere << nome;
-    }
+    griglia_ = std::make_unique<GrigliaLettere>(*this, sfondoFinestra,
+                                                [this](QChar lettera) { scegliLettera(lettera); });
+    Lettere = griglia_->lettere;
+    NomiLettere = griglia_->nomi;
 
     Nota =
         Controlli::etichetta(this, QString(), l.nota, Controlli::arial(10, false), sfondoFinestra);
@@ -133,6 +108,8 @@ FormFigureClasse::FormFigureClasse(FigureClasse classe, QString cartellaViste,
     aggiorna();
 }
 
+FormFigureClasse::~FormFigureClasse() = default;
+
 QChar FormFigureClasse::lettera() const {
     return QLatin1Char(char('a' + SceltaLettera->currentIndex()));
 }
@@ -142,38 +119,7 @@ void FormFigureClasse::scegliLettera(QChar lettera) {
 }
 
 void FormFigureClasse::aggiorna() {
-    const int lato = layoutFigureClasse.latoLettera;
-    for (int i = 0; i < 26; ++i) {
-        const QChar l = QLatin1Char(char('a' + i));
-        const FigureClasse::Origine origine = classe_.origine(l);
-        const QString cartella = classe_.cartellaUsata(l);
-        PicturePtr vista =
-            primaVista(percorsoPrimaVista(cartella.isEmpty() ? cartellaViste_ : cartella, l), lato);
-        if (!vista && !cartella.isEmpty()) // the class's is unreadable: the shipped one is used
-            vista = primaVista(percorsoPrimaVista(cartellaViste_, l), lato);
-        ImageBox* box = Lettere.at(i);
-        if (vista)
-            box->setPicture(vista);
-        else
-            box->setMissing();
-        const bool propria = origine != FigureClasse::Origine::Programma;
-        box->setBordered(propria);
-        const QString di =
-            origine == FigureClasse::Origine::Insegnante ? QStringLiteral("della classe")
-            : origine == FigureClasse::Origine::Scuola   ? QStringLiteral("della scuola")
-                                                         : QStringLiteral("del programma");
-        box->setAccessibleName(QStringLiteral("Lettera %1, figura %2").arg(l).arg(di));
-        QLabel* nome = NomiLettere.at(i);
-        nome->setText(propria ? QStringLiteral("%1 (%2)").arg(l).arg(
-                                    origine == FigureClasse::Origine::Insegnante
-                                        ? QStringLiteral("classe")
-                                        : QStringLiteral("scuola"))
-                              : QString(l));
-        nome->setAutoFillBackground(propria);
-        QPalette p = nome->palette();
-        p.setColor(QPalette::Window, QColor(propria ? coloreClasse : sfondoFinestra));
-        nome->setPalette(p);
-    }
+    griglia_->mostra(classe_, cartellaViste_);
     Nota->setText(
         QStringLiteral("Con la cornice e il nome evidenziato: le figure della classe, che "
                        "gli esercizi usano al posto di quelle del programma dal prossimo "
@@ -224,12 +170,12 @@ void FormFigureClasse::BottoneTogli_Click() {
     const QChar l = lettera();
     // The teacher's own drawing goes for good: asked first.
     if (classe_.origine(l) == FigureClasse::Origine::Insegnante &&
-        messaggi_.show(window(), {Modulo1::titolo(),
-                                  QStringLiteral("Togliere la figura della classe della lettera "
-                                                 "%1? Il disegno salvato va perso.")
-                                      .arg(l),
-                                  MessageBoxService::Icon::Question,
-                                  MessageBoxService::Buttons::YesNo}) !=
+        messaggi_.show(window(),
+                       {Modulo1::titolo(),
+                        QStringLiteral("Togliere la figura della classe della lettera "
+                                       "%1? Il disegno salvato va perso.")
+                            .arg(l),
+                        MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo}) !=
             MessageBoxService::Answer::Yes)
         return;
     const QString motivo = classe_.togli(l);

@@ -10,18 +10,20 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class GrigliaLettere;
 class ImageBox;
 class MessageBoxService;
 class QComboBox;
 class QLabel;
 class QPushButton;
 
-// "Figure della classe", a page of the teacher's area: the teacher sees the 26 figures as the exercises
-// use them, marks which are the class's own, turns a drawing into a figure
-// after seeing its eight views and the verdict, and removes a class figure
-// to bring back the shipped one. The pupils' windows never lead here.
+// "Figure della classe", a page of the teacher's area: the teacher sees the 26 figures as the
+// exercises use them, marks which are the class's own, turns a drawing into a figure after seeing
+// its eight views and the verdict, and removes a class figure to bring back the shipped one. The
+// pupils' windows never lead here.
 class FormFigureClasse : public ColouredArea {
     Q_OBJECT
 
@@ -30,6 +32,7 @@ public:
     // figure is removed.
     FormFigureClasse(FigureClasse classe, QString cartellaViste, MessageBoxService& messaggi,
                      QWidget* parent = nullptr);
+    ~FormFigureClasse() override;
 
     // Asks which drawing to open; tests answer in place of the file dialog.
     using SceltaFile = std::function<QString(QWidget*)>;
@@ -69,6 +72,7 @@ private:
     void mostraEsito(const QString& testo);
     void aggiornaBottoni();
 
+    std::unique_ptr<GrigliaLettere> griglia_;
     FigureClasse classe_;
     MessageBoxService& messaggi_;
     QString cartellaViste_;

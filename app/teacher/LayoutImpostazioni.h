@@ -5,6 +5,13 @@
 #include <QRect>
 #include <QSize>
 
+// A folder to type or choose: its label above, the field, "Scegli...".
+struct RigaCartella {
+    QRect etichetta;
+    QRect campo;
+    QRect scegli;
+};
+
 // Where the settings page places its controls, in pixels at normal size:
 // the same size as the class figures' page, the pupil's choices on the
 // left, the exercises of the menu on the right.
@@ -24,13 +31,9 @@ struct LayoutImpostazioni {
     QRect notaBlocco{44, 248, 410, 40};
     QRect titolettoRegistro{24, 294, 430, 26};
     QRect registroAttivo{24, 322, 430, 28};
-    QRect etichettaCartellaRegistro{24, 354, 430, 24};
-    QRect cartellaRegistro{24, 378, 330, 28};
-    QRect scegliRegistro{360, 378, 94, 28};
+    RigaCartella cartellaRegistro{{24, 354, 430, 24}, {24, 378, 330, 28}, {360, 378, 94, 28}};
     QRect titolettoFigure{24, 418, 430, 26};
-    QRect etichettaCartellaFigure{24, 446, 430, 24};
-    QRect cartellaFigure{24, 470, 330, 28};
-    QRect scegliFigure{360, 470, 94, 28};
+    RigaCartella cartellaFigure{{24, 446, 430, 24}, {24, 470, 330, 28}, {360, 470, 94, 28}};
     // Right column: one box per exercise, FormEs1 first.
     QRect titolettoEsercizi{486, 60, 430, 26};
     QPoint primoEsercizio{486, 88};

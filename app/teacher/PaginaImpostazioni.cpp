@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaginaImpostazioni.h"
 
+#include "CampoCartella.h"
 #include "LayoutImpostazioni.h"
 
 #include "common/Controlli.h"
@@ -51,8 +52,7 @@ QString PaginaImpostazioni::tastiUscita() {
 
 PaginaImpostazioni::PaginaImpostazioni(Lettura lettura, Salvataggio salvataggio, QWidget* parent)
     : ColouredArea(layoutImpostazioni.pagina, parent), lettura_(std::move(lettura)),
-      salvataggio_(std::move(salvataggio)),
-      sceltaCartella_([](QWidget* w, const QString& attuale) {
+      salvataggio_(std::move(salvataggio)), sceltaCartella_([](QWidget* w, const QString& attuale) {
           return QFileDialog::getExistingDirectory(w, QStringLiteral("Scegli la cartella"),
                                                    attuale);
       }) {
@@ -62,9 +62,9 @@ PaginaImpostazioni::PaginaImpostazioni(Lettura lettura, Salvataggio salvataggio,
     setFont(Controlli::arial(10, false));
     const QFont testo = Controlli::arial(11, false);
 
-    Titolo = Controlli::etichetta(this, QStringLiteral("Impostazioni"), l.titolo,
-                                  Controlli::arial(18), sfondoPagina,
-                                  Qt::AlignLeft | Qt::AlignVCenter);
+    Titolo =
+        Controlli::etichetta(this, QStringLiteral("Impostazioni"), l.titolo, Controlli::arial(18),
+                             sfondoPagina, Qt::AlignLeft | Qt::AlignVCenter);
 
     titoletto(this, QStringLiteral("Suoni"), l.titolettoSuoni);
     SuoniAttivi = casella(this, QString(), l.suoniAttivi, testo);
@@ -87,35 +87,30 @@ PaginaImpostazioni::PaginaImpostazioni(Lettura lettura, Salvataggio salvataggio,
               l.notaBlocco)
         ->setWordWrap(true);
 
+    // The dialog is asked for when a button is pressed, so that a test can
+    // answer in its place after the page is made.
+    const auto scelta = [this](QWidget* w, const QString& attuale) {
+        return sceltaCartella_(w, attuale);
+    };
     titoletto(this, QStringLiteral("Registro delle risposte"), l.titolettoRegistro);
     RegistroAttivo = casella(this, QString(), l.registroAttivo, testo);
-    auto* etichettaRegistro = etichetta(this, QString(), l.etichettaCartellaRegistro);
-    CartellaRegistro = new QLineEdit(this);
-    CartellaRegistro->setGeometry(l.cartellaRegistro);
-    CartellaRegistro->setPlaceholderText(QStringLiteral("la cartella dei dati dell'utente"));
-    CartellaRegistro->setAccessibleName(QStringLiteral("Cartella del registro"));
-    etichettaRegistro->setBuddy(CartellaRegistro);
-    auto* scegliRegistro = new QPushButton(QStringLiteral("Scegli..."), this);
-    scegliRegistro->setGeometry(l.scegliRegistro);
-    scegliRegistro->setAccessibleName(QStringLiteral("Scegli la cartella del registro"));
+    const CampoCartella registro(this, l.cartellaRegistro, QStringLiteral("Cartella del registro"),
+                                 QStringLiteral("la cartella dei dati dell'utente"), sfondoPagina,
+                                 scelta);
+    CartellaRegistro = registro.campo;
 
     titoletto(this, QStringLiteral("Figure della classe"), l.titolettoFigure);
-    auto* etichettaFigure = etichetta(this, QString(), l.etichettaCartellaFigure);
-    CartellaFigure = new QLineEdit(this);
-    CartellaFigure->setGeometry(l.cartellaFigure);
-    CartellaFigure->setPlaceholderText(QStringLiteral("nessuna"));
-    CartellaFigure->setAccessibleName(QStringLiteral("Cartella ulteriore delle figure"));
-    etichettaFigure->setBuddy(CartellaFigure);
-    auto* scegliFigure = new QPushButton(QStringLiteral("Scegli..."), this);
-    scegliFigure->setGeometry(l.scegliFigure);
-    scegliFigure->setAccessibleName(QStringLiteral("Scegli la cartella ulteriore delle figure"));
+    const CampoCartella figure(this, l.cartellaFigure,
+                               QStringLiteral("Cartella ulteriore delle figure"),
+                               QStringLiteral("nessuna"), sfondoPagina, scelta);
+    CartellaFigure = figure.campo;
 
     auto* titolettoEsercizi = titoletto(this, QString(), l.titolettoEsercizi);
     for (int n = 1; n <= Impostazioni::numeroEsercizi; ++n) {
-        auto* box = casella(this, QString::fromUtf8(titoloEsercizio(formEs(n))),
-                            QRect(l.primoEsercizio + QPoint(0, (n - 1) * l.esercizio.height()),
-                                  l.esercizio),
-                            Controlli::arial(10, false));
+        auto* box = casella(
+            this, QString::fromUtf8(titoloEsercizio(formEs(n))),
+            QRect(l.primoEsercizio + QPoint(0, (n - 1) * l.esercizio.height()), l.esercizio),
+            Controlli::arial(10, false));
         connect(box, &QCheckBox::toggled, this, [this] { tieniUnEsercizio(); });
         Esercizi << box;
     }
@@ -133,15 +128,6 @@ PaginaImpostazioni::PaginaImpostazioni(Lettura lettura, Salvataggio salvataggio,
     BottoneSalva->setGeometry(l.salva);
     BottoneSalva->setAutoDefault(true);
     connect(BottoneSalva, &QPushButton::clicked, this, [this] { salva(); });
-
-    const auto scegli = [this](QLineEdit* campo) {
-        const QString cartella = sceltaCartella_(this, campo->text());
-        if (!cartella.isEmpty())
-            campo->setText(cartella);
-    };
-    connect(scegliRegistro, &QPushButton::clicked, this,
-            [scegli, this] { scegli(CartellaRegistro); });
-    connect(scegliFigure, &QPushButton::clicked, this, [scegli, this] { scegli(CartellaFigure); });
 
     QList<QWidget*> esercizi(Esercizi.begin(), Esercizi.end());
     righe_ = {
@@ -163,21 +149,21 @@ PaginaImpostazioni::PaginaImpostazioni(Lettura lettura, Salvataggio salvataggio,
          RegistroAttivo,
          QStringLiteral("Registra le risposte degli alunni")},
         {QStringLiteral("registro/cartella"),
-         {CartellaRegistro, scegliRegistro},
-         etichettaRegistro,
+         {CartellaRegistro, registro.scegli},
+         registro.etichetta,
          QStringLiteral("Cartella del registro:")},
         {QStringLiteral("figure/cartella"),
-         {CartellaFigure, scegliFigure},
-         etichettaFigure,
+         {CartellaFigure, figure.scegli},
+         figure.etichetta,
          QStringLiteral("Un'altra cartella di figure, prima di quelle della scuola:")},
         {QStringLiteral("menu/esercizi"), esercizi, titolettoEsercizi,
          QStringLiteral("Esercizi nel menù")},
     };
 
     // Down the left column, then the exercises, then saving.
-    QList<QWidget*> ordine{SuoniAttivi,    Volume,           SchermoIntero,
-                           Blocco,         RegistroAttivo,   CartellaRegistro,
-                           scegliRegistro, CartellaFigure,   scegliFigure};
+    QList<QWidget*> ordine{SuoniAttivi,     Volume,         SchermoIntero,
+                           Blocco,          RegistroAttivo, CartellaRegistro,
+                           registro.scegli, CartellaFigure, figure.scegli};
     ordine << esercizi << Avvisi << BottoneSalva;
     for (qsizetype i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);

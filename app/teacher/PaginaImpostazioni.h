@@ -59,7 +59,7 @@ public:
     QLineEdit* CartellaRegistro;
     QLineEdit* CartellaFigure;
     QList<QCheckBox*> Esercizi; // FormEs1 .. FormEs15
-    QPlainTextEdit* Avvisi; // what could not be read, one line each
+    QPlainTextEdit* Avvisi;     // what could not be read, one line each
     QLabel* Esito;
     QPushButton* BottoneSalva;
 

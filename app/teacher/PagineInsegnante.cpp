@@ -38,8 +38,7 @@ std::unique_ptr<AreaInsegnante> crea(const FontiImpostazioni& fonti, const QStri
         });
     // A new folder of figures shows at once on the figures' page.
     QObject::connect(impostazioni, &PaginaImpostazioni::salvate, figure, [figure, fonti] {
-        figure->setClasse(
-            FigureClasse::delSistema(leggiImpostazioni(fonti).valori.cartellaFigure));
+        figure->setClasse(FigureClasse::delSistema(leggiImpostazioni(fonti).valori.cartellaFigure));
     });
 
     AreaInsegnante* finestra = area.get();
