@@ -9,9 +9,10 @@
 #include "app/ImpostazioniInVigore.h"
 #include "app/teacher/AreaInsegnante.h"
 #include "app/teacher/FormFigureClasse.h"
-#include "app/teacher/PagineInsegnante.h"
 #include "app/teacher/PaginaImpostazioni.h"
+#include "app/teacher/PagineInsegnante.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
@@ -60,19 +61,46 @@ private slots:
     void fitsTheScreenWithEveryControlOnIt() {
         Cartelle c;
         ScriptedMessageBox messaggi;
-        for (const auto prima : {PagineInsegnante::Prima::Figure, PagineInsegnante::Prima::Impostazioni}) {
+        for (const auto prima :
+             {PagineInsegnante::Prima::Figure, PagineInsegnante::Prima::Impostazioni}) {
             const auto area = apri(c, messaggi, prima);
             QVERIFY(QTest::qWaitForWindowExposed(area.get()));
             const QRect schermo = area->screen()->availableGeometry();
-            QVERIFY2(schermo.contains(area->geometry()), qPrintable(QStringLiteral("%1x%2").arg(area->width()).arg(area->height())));
+            QVERIFY2(schermo.contains(area->geometry()),
+                     qPrintable(QStringLiteral("%1x%2").arg(area->width()).arg(area->height())));
             QWidget* pagina = area->paginaCorrente();
             for (QWidget* controllo : pagina->findChildren<QWidget*>())
                 if (controllo->isVisibleTo(pagina) && controllo->parentWidget() == pagina)
                     QVERIFY2(pagina->rect().contains(controllo->geometry()),
                              qPrintable(controllo->accessibleName() + controllo->objectName()));
-            QVERIFY(area->rect().contains(
-                QRect(area->BottoneChiudi->mapTo(area.get(), QPoint()), area->BottoneChiudi->size())));
+            QVERIFY(area->rect().contains(QRect(area->BottoneChiudi->mapTo(area.get(), QPoint()),
+                                                area->BottoneChiudi->size())));
         }
+    }
+
+    // Every control the keyboard reaches, on every page, has a name a
+    // screen reader says.
+    void everyControlHasAName() {
+        Cartelle c;
+        ScriptedMessageBox messaggi;
+        const auto area = apri(c, messaggi, PagineInsegnante::Prima::Figure);
+        int controlli = 0;
+        for (QWidget* w : area->findChildren<QWidget*>()) {
+            // Not a spin box's own field (the spin box has the name), nor
+            // what a list that drops down shows in a window of its own.
+            if (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden() ||
+                w->focusProxy() == w->parentWidget() || w->window() != area.get())
+                continue;
+            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(a11y);
+            QVERIFY2(!a11y->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(QStringLiteral("%1 in %2")
+                                    .arg(w->metaObject()->className(),
+                                         w->parentWidget()->metaObject()->className())));
+            ++controlli;
+        }
+        // 26 letters, 15 exercises, the tabs, "Chiudi", and 15 more on the two pages.
+        QVERIFY2(controlli >= 58, qPrintable(QString::number(controlli)));
     }
 
     void f11AndEsc() {
