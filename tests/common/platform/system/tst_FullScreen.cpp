@@ -66,14 +66,14 @@ private slots:
         QVERIFY(takesTheScreen(menu));
 
         // F11: back to the place the window would have had, with its frame.
-        QTest::keyClick(menu, Qt::Key_F11);
+        QVERIFY(Windows::pressF11(menu));
         QVERIFY(menu->isVisible());
         QVERIFY(!(menu->windowState() & Qt::WindowFullScreen));
         QVERIFY(!(menu->windowFlags() & Qt::FramelessWindowHint));
         QTRY_COMPARE(menu->size(), QSize(640, 480));
         QVERIFY(menu->screen()->geometry().contains(menu->geometry()));
 
-        QTest::keyClick(menu, Qt::Key_F11);
+        QVERIFY(Windows::pressF11(menu));
         QVERIFY(takesTheScreen(menu));
         menu->Command(4)->click();
         TestBench::flush();
