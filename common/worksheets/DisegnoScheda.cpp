@@ -24,7 +24,8 @@ QString istruzione(FamigliaScheda famiglia) {
     return {};
 }
 
-void intestazione(QPainter& p, const VersioneScheda& v, const QString& titolo,
+// The key's page is the teacher's: it has no line for a name.
+void intestazione(QPainter& p, const VersioneScheda& v, const QString& titolo, bool conNome,
                   const LayoutScheda& l) {
     const int largo = l.area.width();
     p.setPen(Qt::black);
@@ -32,8 +33,9 @@ void intestazione(QPainter& p, const VersioneScheda& v, const QString& titolo,
     p.drawText(QRect(0, 0, largo, l.altoTitolo), Qt::AlignLeft | Qt::AlignVCenter, titolo);
     p.drawText(QRect(0, 0, largo, l.altoTitolo), Qt::AlignRight | Qt::AlignVCenter, v.fila);
     p.setFont(carattere(l.puntiTitolo, false));
-    p.drawText(QRect(0, l.altoTitolo, largo, l.altoNome), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromUtf8(nomeCognome));
+    if (conNome)
+        p.drawText(QRect(0, l.altoTitolo, largo, l.altoNome), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromUtf8(nomeCognome));
     p.setPen(QPen(Qt::black, l.spessoreRighello));
     p.drawLine(0, l.righello, largo, l.righello);
 }
@@ -57,8 +59,11 @@ void esercizio(QPainter& p, const EsercizioStampato& e, const PostoEsercizio& po
     if (posto.segno && e.segno)
         e.segno->paint(p, *posto.segno);
     if (posto.asse && e.asse) {
-        // Square ends, so that the axis ends where the window's does.
-        p.setPen(QPen(QColor(e.asse->colore), l.spessoreAsse, Qt::SolidLine, Qt::FlatCap));
+        // Dashed, so that in grey it is not taken for a box's edge; square
+        // ends, so that it ends where the window's does.
+        QPen penna(QColor(e.asse->colore), l.spessoreAsse, Qt::CustomDashLine, Qt::FlatCap);
+        penna.setDashPattern({3.0, 1.0});
+        p.setPen(penna);
         p.drawLine(*posto.asse);
     }
     for (qsizetype i = 0; i < posto.candidati.size(); ++i)
@@ -95,8 +100,9 @@ void inDecimiDiMillimetro(QPainter& painter, const QRect& area, const LayoutSche
 
 void pagina(QPainter& painter, const VersioneScheda& versione, int pagina, const QString& titolo,
             const LayoutScheda& l) {
-    intestazione(painter, versione, titolo, l);
-    if (pagina >= versione.pagine.pagineEsercizi) {
+    const bool chiaveQui = pagina >= versione.pagine.pagineEsercizi;
+    intestazione(painter, versione, titolo, !chiaveQui, l);
+    if (chiaveQui) {
         chiave(painter, versione, l);
         return;
     }
