@@ -6,13 +6,11 @@
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
 #include "common/StatoCondiviso.h"
+#include "common/frame/FinestraEsercizio.h"
 #include "common/platform/services/MessageBoxService.h"
 #include "common/platform/sound/SoundPlayer.h"
 #include "common/settings/Impostazioni.h"
-#include "exercises/rotation_build/FormaRotazione.h"
-#include "exercises/rotation_find/TrovaRotazione.h"
-#include "exercises/rotation_type/TipoRotazione.h"
-#include "exercises/symmetry_find/TrovaSimmetria.h"
+#include "exercises/FinestreEsercizi.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -43,13 +41,6 @@ public:
 // How long a letter's pictures may take to be read: only a broken disk waits that long.
 constexpr int attesaMassima = 30000;
 
-template <typename Finestra> Finestra* dallaTabella(FinestraId id, Contesto& ctx) {
-    for (const auto& parametri : Finestra::finestre())
-        if (parametri.id == id)
-            return new Finestra(ctx, parametri);
-    return nullptr;
-}
-
 } // namespace
 
 struct FinestreNascoste::Servizi {
@@ -76,15 +67,7 @@ FinestraEsercizio* FinestreNascoste::finestra(FinestraId id) {
     if (auto trovata = finestre_.find(id); trovata != finestre_.end())
         return trovata->second.get();
     Contesto& ctx = servizi_->ctx;
-    FinestraEsercizio* nuova = nullptr;
-    if (id == FinestraId::FormEs4)
-        nuova = new TipoRotazione(ctx);
-    else if (auto* w = dallaTabella<TrovaRotazione>(id, ctx))
-        nuova = w;
-    else if (auto* f = dallaTabella<FormaRotazione>(id, ctx))
-        nuova = f;
-    else
-        nuova = dallaTabella<TrovaSimmetria>(id, ctx);
+    FinestraEsercizio* nuova = creaEsercizio(id, ctx);
     if (!nuova)
         return nullptr;
     finestre_[id].reset(nuova);
