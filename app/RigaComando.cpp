@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RigaComando.h"
+#include "RigaScheda.h"
 
 #include "common/class_figures/FigureClasse.h"
 #include "common/class_figures/NuovaFigura.h"
@@ -252,7 +253,7 @@ bool senzaFinestre(Azione azione) {
 int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, QTextStream& err) {
     switch (scelta.azione) {
     case Azione::Aiuto:
-        out << uso();
+        out << uso() << RigaScheda::uso();
         return 0;
     case Azione::Errore:
         err << scelta.errore << '\n';

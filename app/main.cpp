@@ -4,6 +4,7 @@
 #include "ImpostazioniInVigore.h"
 #include "Programma.h"
 #include "RigaComando.h"
+#include "RigaScheda.h"
 #include "teacher/AreaInsegnante.h"
 #include "teacher/PagineInsegnante.h"
 
@@ -69,6 +70,8 @@ int main(int argc, char* argv[]) {
     QStringList argomenti;
     for (int i = 1; i < argc; ++i)
         argomenti << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> scheda = RigaScheda::esegui(argc, argv, argomenti))
+        return *scheda;
     const RigaComando::Scelta scelta = RigaComando::leggi(argomenti);
     if (RigaComando::senzaFinestre(scelta.azione))
         return senzaFinestre(argc, argv, scelta);

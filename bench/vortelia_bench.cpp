@@ -19,6 +19,7 @@
 #include "ProcessRows.h"
 #include "ScaledRows.h"
 #include "SetUpRows.h"
+#include "SheetRows.h"
 
 #include "common/platform/system/SharedHeap.h"
 
@@ -108,6 +109,7 @@ int main(int argc, char* argv[]) {
     benchScaled(o, table, services);
     benchLargeViews(o, table, services);
     benchClicks(o, table, services);
+    benchWorksheet(o, table, services);
 
     const bool failed = table.anyEmpty();
     std::printf("\n");

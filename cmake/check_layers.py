@@ -23,6 +23,7 @@ SETTINGS = ["common/settings"]
 CORE = ["common"]
 FRAME = ["common/frame"]
 EXERCISES = ["exercises"]
+WORKSHEETS = ["common/worksheets"]
 TEACHER = ["app/teacher"]
 APP = ["app"]
 
@@ -39,10 +40,11 @@ ALLOWED = {
     "common": PLATFORM + SETTINGS,
     "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE,
     "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME,
+    "common/worksheets": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME + EXERCISES,
     "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME +
-    EXERCISES,
+    EXERCISES + WORKSHEETS,
     "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME + EXERCISES +
-    TEACHER,
+    WORKSHEETS + TEACHER,
 }
 SYSTEM_HEADER = re.compile(
     r"^(unistd|fcntl|malloc|dirent|dlfcn|pthread|termios)\.h$|^(sys|xcb|X11|linux)/")

@@ -4,6 +4,7 @@
 #include "AreaInsegnante.h"
 #include "FormFigureClasse.h"
 #include "PaginaImpostazioni.h"
+#include "PaginaSchede.h"
 
 #include "common/Modulo1.h"
 #include "common/class_figures/FigureClasse.h"
@@ -54,6 +55,9 @@ std::unique_ptr<AreaInsegnante> crea(const FontiImpostazioni& fonti, const QStri
                        MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
         return risposta != MessageBoxService::Answer::Yes || impostazioni->salva();
     });
+    area->aggiungiPagina(
+        new PaginaSchede(PaginaSchede::fonti(cartellaViste, lette.valori.cartellaFigure)),
+        QStringLiteral("Schede"));
     area->mostraPagina(prima == Prima::Figure ? static_cast<QWidget*>(figure) : impostazioni);
     return area;
 }

@@ -16,6 +16,10 @@ void ClockRandom::seed(std::uint32_t value) {
     engine_.seed(value);
 }
 
+void ClockRandom::seed(std::seed_seq& values) {
+    engine_.seed(values);
+}
+
 float ClockRandom::uniform() {
     // 24 random bits fill a float's mantissa exactly, so the largest value is
     // 1 - 2^-24; generate_canonical<float> can round up to 1.

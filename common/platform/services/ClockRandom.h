@@ -12,6 +12,8 @@ public:
     ClockRandom();
     void seedFromClock();
     void seed(std::uint32_t value);
+    // Seeded from more than 32 bits, as a printed sheet's 64-bit seed.
+    void seed(std::seed_seq& values);
     float uniform() override;
 
 private:
