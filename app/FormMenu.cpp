@@ -9,9 +9,9 @@
 #include "common/FigureMemorizzate.h"
 #include "common/Modulo1.h"
 #include "common/Navigatore.h"
+#include "common/platform/services/Twips.h"
 #include "common/platform/widgets/PictureButton.h"
 #include "common/platform/widgets/ReadingOrder.h"
-#include "common/platform/services/Twips.h"
 #include "common/settings/Impostazioni.h"
 
 #include <QKeyEvent>
@@ -83,8 +83,7 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
     constexpr int ordine[] = {7, 0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15};
     QList<QWidget*> order;
     for (const int numero : ordine)
-        if (QWidget* button = numero ? Command(numero) : BottoneEsci;
-            button && !button->isHidden())
+        if (QWidget* button = numero ? Command(numero) : BottoneEsci; button && !button->isHidden())
             order << button;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

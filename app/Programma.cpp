@@ -4,9 +4,9 @@
 #include "ControlloDati.h"
 #include "TastiProgramma.h"
 
-#include "common/library/BibliotecaFigure.h"
-#include "common/frame/FinestraEsercizio.h"
 #include "common/Modulo1.h"
+#include "common/frame/FinestraEsercizio.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/MessageBoxService.h"
 #include "common/platform/widgets/ScreenFit.h"
 
@@ -41,9 +41,9 @@ void conSchermoIntero(QWidget& window, FullScreen schermoIntero, bool bloccato) 
 Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundSwitch& suoni,
                      BibliotecaFigure& figure, QString cartellaApplicazione, Fabbrica fabbrica,
                      std::function<void()> esci)
-    : suoni_(suoni),
-      ctx_{rnd,    messaggi, suoni, figure, memorizzate_, stato_, *this,
-           std::move(cartellaApplicazione), impostazioni_},
+    : suoni_(suoni), ctx_{rnd,          messaggi, suoni, figure,
+                          memorizzate_, stato_,   *this, std::move(cartellaApplicazione),
+                          impostazioni_},
       fabbrica_(std::move(fabbrica)), esci_(std::move(esci)),
       tasti_(std::make_unique<TastiProgramma>()) {
     QCoreApplication::instance()->installEventFilter(tasti_.get());
