@@ -10,19 +10,38 @@
 namespace CartellaFigure {
 
 QString perche(FolderSwap::Failure failure) {
+    using Failure = FolderSwap::Failure;
     switch (failure) {
-    case FolderSwap::Failure::DiskFull:
+    case Failure::DiskFull:
         return QStringLiteral("il disco è pieno");
-    case FolderSwap::Failure::ReadOnly:
-    case FolderSwap::Failure::None: // Qt refused without the system saying why
+    case Failure::ReadOnly:
+        return QStringLiteral("la cartella sta su un disco che si può solo leggere");
+    case Failure::Denied:
+    case Failure::None: // Qt refused without the system saying why
         return QStringLiteral("la cartella non si può scrivere");
-    case FolderSwap::Failure::Gone:
+    case Failure::Gone:
         return QStringLiteral("la cartella non c'è più");
-    case FolderSwap::Failure::Other:
+    case Failure::NotAFolder:
+        return QStringLiteral("nel percorso c'è un file dove serve una cartella");
+    case Failure::Exists:
+        return QStringLiteral("al posto della cartella c'è già un file con lo stesso nome");
+    case Failure::LinkLoop:
+        return QStringLiteral("il percorso passa per troppi collegamenti (link simbolici)");
+    case Failure::NameTooLong:
+        return QStringLiteral("il percorso della cartella è troppo lungo");
+    case Failure::TooManyLinks:
+        return QStringLiteral("la cartella contiene già troppe cartelle");
+    case Failure::Busy:
+        return QStringLiteral("la cartella è in uso dal sistema");
+    case Failure::DeviceError:
+        return QStringLiteral("il disco non risponde: forse è stato staccato o è rovinato");
+    case Failure::Other:
         break;
     }
+    // The system's words, often English, only as a hint for a technician.
     const QString text = FolderSwap::lastFailureText();
-    return text.isEmpty() ? QStringLiteral("la scrittura non è riuscita") : text;
+    const QString generic = QStringLiteral("la scrittura non è riuscita");
+    return text.isEmpty() ? generic : generic + QStringLiteral(" (") + text + QLatin1Char(')');
 }
 
 QString perche() {
@@ -69,8 +88,8 @@ const QRegularExpression avanzo(QStringLiteral("^\\.[a-z]-(nuova|via)-[A-Za-z0-9
 
 // Only the program's own folders, by their exact names.
 void pulisci(const QString& figure) {
-    const QStringList nomi = QDir(figure).entryList(QDir::AllEntries | QDir::Hidden |
-                                                    QDir::System | QDir::NoDotAndDotDot);
+    const QStringList nomi = QDir(figure).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                    QDir::NoDotAndDotDot);
     for (const QString& nome : nomi)
         if (avanzo.match(nome).hasMatch())
             rimuovi(figure + QLatin1Char('/') + nome);

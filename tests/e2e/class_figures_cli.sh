@@ -86,4 +86,5 @@ touch "$work/file"
 DATA_HOME=$work/file run --nuova-figura "$work/barca.svg" --lettera d
 [ "$STATUS" = 1 ] || fail "an unwritable folder exits $STATUS, not 1"
 [ "$(lines "$ERR")" = 1 ] || fail "the refusal is not one line: $ERR"
+grep -qF "c'è un file dove serve una cartella" <<<"$ERR" || fail "the reason is not in Italian: $ERR"
 echo "PASS"

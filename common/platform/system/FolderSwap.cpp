@@ -17,12 +17,26 @@ FolderSwap::Failure FolderSwap::lastFailure() {
 #endif
         return Failure::DiskFull;
     case EROFS:
+        return Failure::ReadOnly;
     case EACCES:
     case EPERM:
-        return Failure::ReadOnly;
+        return Failure::Denied;
     case ENOENT:
-    case ENOTDIR:
         return Failure::Gone;
+    case ENOTDIR:
+        return Failure::NotAFolder;
+    case EEXIST:
+        return Failure::Exists;
+    case ELOOP:
+        return Failure::LinkLoop;
+    case ENAMETOOLONG:
+        return Failure::NameTooLong;
+    case EMLINK:
+        return Failure::TooManyLinks;
+    case EBUSY:
+        return Failure::Busy;
+    case EIO:
+        return Failure::DeviceError;
     default:
         return Failure::Other;
     }
