@@ -3,11 +3,11 @@
 
 #include "RiferimentiSvg.h"
 #include "StrutturaJpeg.h"
+#include "common/platform/system/SafeFile.h"
 #include "common/views/OttoViste.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -185,18 +185,25 @@ Lettura daByte(const QByteArray& bytes) {
 }
 
 Lettura leggi(const QString& percorso) {
-    const QFileInfo info(percorso);
+    return leggiDiSistema(QFile::encodeName(percorso));
+}
+
+Lettura leggiDiSistema(const QByteArray& percorso) {
+    SafeFile::Refusal perche = SafeFile::Refusal::None;
     // Only a regular file: a FIFO or a device would keep the reader waiting.
-    if (!info.exists())
-        return rifiuto(QStringLiteral("Il file %1 non c'è.").arg(percorso));
-    if (!info.isFile())
-        return rifiuto(nonImmagine);
-    if (info.size() > byteMassimi)
+    const std::optional<SafeFile::Opened> aperto = SafeFile::openNative(percorso, &perche);
+    // Bytes that are not UTF-8 show as replacement characters.
+    const QString nome = QFile::decodeName(percorso);
+    if (!aperto) {
+        if (perche == SafeFile::Refusal::Missing)
+            return rifiuto(QStringLiteral("Il file %1 non c'è.").arg(nome));
+        if (perche == SafeFile::Refusal::NotRegular)
+            return rifiuto(nonImmagine);
+        return rifiuto(QStringLiteral("Il file %1 non si può leggere.").arg(nome));
+    }
+    if (aperto->identity.size > byteMassimi)
         return rifiuto(QStringLiteral("Il file è troppo grande: al massimo 64 MB."));
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return rifiuto(QStringLiteral("Il file %1 non si può leggere.").arg(percorso));
-    return daByte(file.read(byteMassimi + 1));
+    return daByte(aperto->file->read(byteMassimi + 1));
 }
 
 } // namespace DisegnoInsegnante

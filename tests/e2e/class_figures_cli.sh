@@ -81,6 +81,21 @@ run --togli-figura b
 [ "$STATUS" = 1 ] || fail "removing the school's figure exits $STATUS, not 1"
 [ "$(lines "$ERR")" = 1 ] || fail "the refusal is not one line: $ERR"
 
+# Drawings whose path is not valid UTF-8 (a Latin-1 "è" from an old stick),
+# in the file's name and in a folder's: read by their bytes and saved.
+odd_file=$(printf 'dis\xe8gno.svg')
+odd_folder=$(printf 'cart\xe8lla')
+cp "$work/barca.svg" "$work/$odd_file"
+mkdir "$work/$odd_folder"
+cp "$work/barca.svg" "$work/$odd_folder/disegno.svg"
+for letter in e f; do
+    if [ "$letter" = e ]; then drawing=$work/$odd_file; else drawing=$work/$odd_folder/disegno.svg; fi
+    run --nuova-figura "$drawing" --lettera "$letter"
+    [ "$STATUS" = 0 ] || fail "a drawing whose path is not UTF-8 exits $STATUS: $ERR"
+    [ -f "$work/home/.local/share/Vortelia/figure/$letter/${letter}8.jpg" ] ||
+        fail "the drawing whose path is not UTF-8 was not saved for $letter"
+done
+
 # A folder that cannot be written: one line, status 1, nothing made.
 touch "$work/file"
 DATA_HOME=$work/file run --nuova-figura "$work/barca.svg" --lettera d
