@@ -99,9 +99,14 @@ void pulisci(const QString& figure) {
 
 Turno::Turno(const QString& figure) : lock_(figure + QStringLiteral("/.salvataggio.lock")) {
     lock_.setStaleLockTime(0);
+    FolderSwap::clearFailure();
     preso_ = lock_.tryLock(10000);
     if (preso_)
         pulisci(figure);
+    else if (lock_.error() == QLockFile::LockFailedError)
+        motivo_ = QStringLiteral("un'altra finestra sta salvando una figura");
+    else
+        motivo_ = perche();
 }
 
 } // namespace CartellaFigure
