@@ -7,37 +7,36 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace CartellaFigure {
 
+namespace {
+
+using Failure = FolderSwap::Failure;
+
+// Each reason in a teacher's words; Other has none of its own.
+const std::pair<Failure, const char*> parole[] = {
+    {Failure::DiskFull, "il disco è pieno"},
+    {Failure::ReadOnly, "la cartella sta su un disco che si può solo leggere"},
+    {Failure::Denied, "la cartella non si può scrivere"},
+    {Failure::None, "la cartella non si può scrivere"}, // Qt refused without the system saying why
+    {Failure::Gone, "la cartella non c'è più"},
+    {Failure::NotAFolder, "nel percorso c'è un file dove serve una cartella"},
+    {Failure::Exists, "al posto della cartella c'è già un file con lo stesso nome"},
+    {Failure::LinkLoop, "il percorso passa per troppi collegamenti (link simbolici)"},
+    {Failure::NameTooLong, "il percorso della cartella è troppo lungo"},
+    {Failure::TooManyLinks, "la cartella contiene già troppe cartelle"},
+    {Failure::Busy, "la cartella è in uso dal sistema"},
+    {Failure::DeviceError, "il disco non risponde: forse è stato staccato o è rovinato"},
+};
+
+} // namespace
+
 QString perche(FolderSwap::Failure failure) {
-    using Failure = FolderSwap::Failure;
-    switch (failure) {
-    case Failure::DiskFull:
-        return QStringLiteral("il disco è pieno");
-    case Failure::ReadOnly:
-        return QStringLiteral("la cartella sta su un disco che si può solo leggere");
-    case Failure::Denied:
-    case Failure::None: // Qt refused without the system saying why
-        return QStringLiteral("la cartella non si può scrivere");
-    case Failure::Gone:
-        return QStringLiteral("la cartella non c'è più");
-    case Failure::NotAFolder:
-        return QStringLiteral("nel percorso c'è un file dove serve una cartella");
-    case Failure::Exists:
-        return QStringLiteral("al posto della cartella c'è già un file con lo stesso nome");
-    case Failure::LinkLoop:
-        return QStringLiteral("il percorso passa per troppi collegamenti (link simbolici)");
-    case Failure::NameTooLong:
-        return QStringLiteral("il percorso della cartella è troppo lungo");
-    case Failure::TooManyLinks:
-        return QStringLiteral("la cartella contiene già troppe cartelle");
-    case Failure::Busy:
-        return QStringLiteral("la cartella è in uso dal sistema");
-    case Failure::DeviceError:
-        return QStringLiteral("il disco non risponde: forse è stato staccato o è rovinato");
-    case Failure::Other:
-        break;
-    }
+    for (const auto& [motivo, testo] : parole)
+        if (motivo == failure)
+            return QString::fromUtf8(testo);
     // The system's words, often English, only as a hint for a technician.
     const QString text = FolderSwap::lastFailureText();
     const QString generic = QStringLiteral("la scrittura non è riuscita");
