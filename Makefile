@@ -43,6 +43,7 @@ bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 	cmake --build build-release -j $(JOBS)
 	@bash scripts/run-bench build-release
+	@bash bench/hostile_drawings.sh build-release/vortelia
 
 # Dated by the last commit, so that the same commit always gives the same package.
 package: build

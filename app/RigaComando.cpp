@@ -7,6 +7,7 @@
 #include "common/views/ConvenzioneFigure.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QTextStream>
 
 #include <optional>
@@ -126,7 +127,7 @@ bool prendeValore(const QList<QCommandLineOption>& opzioni, const QString& nome)
 // unknown option as it was written, the option at the end left without its
 // value, or a value given to an option that takes none.
 Scelta rifiuto(const QCommandLineParser& parser, const QList<QCommandLineOption>& opzioni,
-              const QStringList& argomenti) {
+               const QStringList& argomenti) {
     const QStringList ignote = parser.unknownOptionNames();
     const auto sconosciuta = [](const QString& argomento) {
         return errore(QStringLiteral("opzione sconosciuta: ") + citato(argomento));
@@ -182,9 +183,9 @@ Scelta leggi(const QStringList& argomenti) {
     Scelta scelta;
     scelta.schermoIntero = parser.isSet(o.schermoIntero);
     const std::pair<const QCommandLineOption&, Azione> azioni[] = {
-        {o.insegnante, Azione::Insegnante},     {o.figure, Azione::Figure},
-        {o.elenca, Azione::ElencaFigure},       {o.nuova, Azione::NuovaFigura},
-        {o.togli, Azione::TogliFigura},         {o.impostazioni, Azione::Impostazioni}};
+        {o.insegnante, Azione::Insegnante}, {o.figure, Azione::Figure},
+        {o.elenca, Azione::ElencaFigure},   {o.nuova, Azione::NuovaFigura},
+        {o.togli, Azione::TogliFigura},     {o.impostazioni, Azione::Impostazioni}};
     for (const auto& [opzione, azione] : azioni) {
         if (!parser.isSet(opzione))
             continue;
@@ -197,7 +198,7 @@ Scelta leggi(const QStringList& argomenti) {
         if (parser.values(*opzione).size() > 1)
             return errore(QStringLiteral("--") + opzione->names().constFirst() +
                           QStringLiteral(" va data una volta sola"));
-    scelta.disegno = parser.value(o.nuova);
+    scelta.disegno = QFile::encodeName(parser.value(o.nuova));
     for (const QCommandLineOption* opzione : {&o.lettera, &o.togli}) {
         if (!parser.isSet(*opzione))
             continue;
@@ -246,8 +247,7 @@ QString uso() {
 }
 
 bool senzaFinestre(Azione azione) {
-    return azione != Azione::Programma && azione != Azione::Figure &&
-           azione != Azione::Insegnante;
+    return azione != Azione::Programma && azione != Azione::Figure && azione != Azione::Insegnante;
 }
 
 int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, QTextStream& err) {
@@ -279,7 +279,7 @@ int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, Q
         return 0;
     }
     case Azione::NuovaFigura: {
-        const NuovaFigura figura = NuovaFigura::da(scelta.disegno);
+        const NuovaFigura figura = NuovaFigura::daPercorsoDiSistema(scelta.disegno);
         if (!figura.usabile()) {
             err << figura.verdetto() << '\n';
             return 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -28,7 +29,7 @@ enum class Azione {
 struct Scelta {
     Azione azione = Azione::Programma;
     bool schermoIntero = false;
-    QString disegno;
+    QByteArray disegno; // the drawing's path as the system spells it
     QChar lettera;
     QString errore; // one line, for Azione::Errore
 };

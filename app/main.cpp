@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ArgomentiSistema.h"
 #include "CatalogoFinestre.h"
 #include "ControlloDati.h"
 #include "ImpostazioniInVigore.h"
@@ -8,20 +9,20 @@
 #include "teacher/AreaInsegnante.h"
 #include "teacher/PagineInsegnante.h"
 
-#include "common/library/BibliotecaFigure.h"
-#include "common/class_figures/FigureClasse.h"
 #include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
-#include "common/platform/widgets/AfterFirstPaint.h"
-#include "common/platform/system/ApplicationFolder.h"
+#include "common/class_figures/FigureClasse.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/ClockRandom.h"
+#include "common/platform/sound/LazySoundPlayer.h"
+#include "common/platform/sound/SoundSwitch.h"
+#include "common/platform/system/ApplicationFolder.h"
 #include "common/platform/system/DestroyedWindowWatcher.h"
 #include "common/platform/system/FullScreen.h"
 #include "common/platform/system/HeldKeyFilter.h"
-#include "common/platform/sound/LazySoundPlayer.h"
-#include "common/platform/sound/SoundSwitch.h"
-#include "common/platform/widgets/QtMessageBox.h"
 #include "common/platform/system/SharedHeap.h"
+#include "common/platform/widgets/AfterFirstPaint.h"
+#include "common/platform/widgets/QtMessageBox.h"
 #include "common/settings/DescrizioneImpostazioni.h"
 
 #include <QApplication>
@@ -67,12 +68,15 @@ int main(int argc, char* argv[]) {
     // Pictures are decoded on worker threads too: with a heap of their own
     // each, they would keep megabytes of freed pictures to themselves.
     SharedHeap::useOne();
-    QStringList argomenti;
+    QList<QByteArray> argomenti;
     for (int i = 1; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
-    if (const std::optional<int> scheda = RigaScheda::esegui(argc, argv, argomenti))
+        argomenti << QByteArray(argv[i]);
+    QStringList testi;
+    for (const QByteArray& argomento : std::as_const(argomenti))
+        testi << QString::fromLocal8Bit(argomento);
+    if (const std::optional<int> scheda = RigaScheda::esegui(argc, argv, testi))
         return *scheda;
-    const RigaComando::Scelta scelta = RigaComando::leggi(argomenti);
+    const RigaComando::Scelta scelta = ArgomentiSistema::leggi(argomenti);
     if (RigaComando::senzaFinestre(scelta.azione))
         return senzaFinestre(argc, argv, scelta);
 

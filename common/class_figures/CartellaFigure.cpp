@@ -7,22 +7,40 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace CartellaFigure {
 
+namespace {
+
+using Failure = FolderSwap::Failure;
+
+// Each reason in a teacher's words; Other has none of its own.
+const std::pair<Failure, const char*> parole[] = {
+    {Failure::DiskFull, "il disco è pieno"},
+    {Failure::ReadOnly, "la cartella sta su un disco che si può solo leggere"},
+    {Failure::Denied, "la cartella non si può scrivere"},
+    {Failure::None, "la cartella non si può scrivere"}, // Qt refused without the system saying why
+    {Failure::Gone, "la cartella non c'è più"},
+    {Failure::NotAFolder, "nel percorso c'è un file dove serve una cartella"},
+    {Failure::Exists, "al posto della cartella c'è già un file con lo stesso nome"},
+    {Failure::LinkLoop, "il percorso passa per troppi collegamenti (link simbolici)"},
+    {Failure::NameTooLong, "il percorso della cartella è troppo lungo"},
+    {Failure::TooManyLinks, "la cartella contiene già troppe cartelle"},
+    {Failure::Busy, "la cartella è in uso dal sistema"},
+    {Failure::DeviceError, "il disco non risponde: forse è stato staccato o è rovinato"},
+};
+
+} // namespace
+
 QString perche(FolderSwap::Failure failure) {
-    switch (failure) {
-    case FolderSwap::Failure::DiskFull:
-        return QStringLiteral("il disco è pieno");
-    case FolderSwap::Failure::ReadOnly:
-    case FolderSwap::Failure::None: // Qt refused without the system saying why
-        return QStringLiteral("la cartella non si può scrivere");
-    case FolderSwap::Failure::Gone:
-        return QStringLiteral("la cartella non c'è più");
-    case FolderSwap::Failure::Other:
-        break;
-    }
+    for (const auto& [motivo, testo] : parole)
+        if (motivo == failure)
+            return QString::fromUtf8(testo);
+    // The system's words, often English, only as a hint for a technician.
     const QString text = FolderSwap::lastFailureText();
-    return text.isEmpty() ? QStringLiteral("la scrittura non è riuscita") : text;
+    const QString generic = QStringLiteral("la scrittura non è riuscita");
+    return text.isEmpty() ? generic : generic + QStringLiteral(" (") + text + QLatin1Char(')');
 }
 
 QString perche() {
@@ -69,8 +87,8 @@ const QRegularExpression avanzo(QStringLiteral("^\\.[a-z]-(nuova|via)-[A-Za-z0-9
 
 // Only the program's own folders, by their exact names.
 void pulisci(const QString& figure) {
-    const QStringList nomi = QDir(figure).entryList(QDir::AllEntries | QDir::Hidden |
-                                                    QDir::System | QDir::NoDotAndDotDot);
+    const QStringList nomi = QDir(figure).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                    QDir::NoDotAndDotDot);
     for (const QString& nome : nomi)
         if (avanzo.match(nome).hasMatch())
             rimuovi(figure + QLatin1Char('/') + nome);
@@ -80,9 +98,14 @@ void pulisci(const QString& figure) {
 
 Turno::Turno(const QString& figure) : lock_(figure + QStringLiteral("/.salvataggio.lock")) {
     lock_.setStaleLockTime(0);
+    FolderSwap::clearFailure();
     preso_ = lock_.tryLock(10000);
     if (preso_)
         pulisci(figure);
+    else if (lock_.error() == QLockFile::LockFailedError)
+        motivo_ = QStringLiteral("un'altra finestra sta salvando una figura");
+    else
+        motivo_ = perche();
 }
 
 } // namespace CartellaFigure

@@ -39,10 +39,14 @@ class Turno {
 public:
     explicit Turno(const QString& figure);
     bool preso() const { return preso_; }
+    // Why it was not taken: another save holds it, or the lock could not be
+    // written (a full disk, a folder that cannot be written).
+    QString motivo() const { return motivo_; }
 
 private:
     QLockFile lock_;
     bool preso_ = false;
+    QString motivo_;
 };
 
 } // namespace CartellaFigure

@@ -3,11 +3,11 @@
 
 #include "RiferimentiSvg.h"
 #include "StrutturaJpeg.h"
+#include "common/platform/system/SafeFile.h"
 #include "common/views/OttoViste.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -26,16 +26,19 @@ Lettura rifiuto(const QString& motivo) {
 const QString nonImmagine =
     QStringLiteral("Il file non è un'immagine: si possono usare disegni PNG, JPEG o SVG.");
 
-// True when the first element of the document is <svg>.
-bool eSvg(const QByteArray& bytes) {
-    QXmlStreamReader xml(bytes.left(64 * 1024));
-    while (!xml.atEnd()) {
+// True when the first element of the document is <svg>. Only the first
+// `quanto` bytes are read: a prolog (comments, a doctype) that goes on past
+// them is taken for an SVG's, which its size then refuses.
+bool eSvg(const QByteArray& bytes, qsizetype quanto) {
+    QXmlStreamReader xml(bytes.left(quanto));
+    while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::StartElement)
             return xml.name() == QLatin1String("svg");
-        if (xml.hasError())
-            return false;
-    }
-    return false;
+    return quanto < bytes.size() && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+}
+
+bool png(const QByteArray& bytes) {
+    return bytes.startsWith("\x89PNG\r\n\x1a\n");
 }
 
 bool gzip(const QByteArray& bytes) {
@@ -80,8 +83,7 @@ Lettura quadratoSvg(const QByteArray& bytes) {
 
 // What a JPEG's markers already tell against it: cut short, or more memory
 // than any drawing needs.
-QString controlloJpeg(const QByteArray& bytes) {
-    const StrutturaJpeg::Esame esame = StrutturaJpeg::esamina(bytes);
+QString controlloJpeg(const StrutturaJpeg::Esame& esame) {
     if (!esame.intero)
         return QStringLiteral("L'immagine è rovinata: non si legge fino in fondo.");
     if (esame.byteMetadati > metadatiMassimi)
@@ -95,7 +97,13 @@ QString controlloJpeg(const QByteArray& bytes) {
     return {};
 }
 
-Lettura quadratoRaster(const QByteArray& bytes) {
+// A PNG or a JPEG (esame: its markers). A JPEG's markers are checked
+// first: its reader keeps every comment of the header it is asked the size
+// from, several times over.
+Lettura quadratoRaster(const QByteArray& bytes, const StrutturaJpeg::Esame& esame) {
+    if (esame.jpeg)
+        if (const QString motivo = controlloJpeg(esame); !motivo.isEmpty())
+            return rifiuto(motivo);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -104,13 +112,9 @@ Lettura quadratoRaster(const QByteArray& bytes) {
     const QSize misura = reader.size();
     const QByteArray formato = reader.format();
     const bool jpeg = formato == "jpeg" || formato == "jpg";
-    // Only the kinds a drawing comes in: Qt's other readers (a compressed
-    // SVG among them) are never asked.
+    // First bytes of a PNG or a JPEG on what Qt reads as another kind: none.
     if (!(jpeg || formato == "png") || !reader.canRead() || !misura.isValid() || misura.isEmpty())
         return rifiuto(nonImmagine);
-    if (jpeg)
-        if (const QString motivo = controlloJpeg(bytes); !motivo.isEmpty())
-            return rifiuto(motivo);
     const qint64 pixel = qint64(misura.width()) * misura.height();
     if (pixel > (jpeg ? pixelMassimiJpeg : pixelMassimi))
         return rifiuto(
@@ -166,8 +170,18 @@ Lettura daByte(const QByteArray& bytes) {
     if (gzip(bytes))
         return rifiuto(QStringLiteral("Il disegno è compresso (SVGZ): salvalo come SVG normale, "
                                       "PNG o JPEG."));
-    if (eSvg(bytes)) {
-        if (bytes.size() > byteMassimiSvg)
+    // Only the kinds a drawing comes in reach a reader, each known by its
+    // first bytes: Qt's own guess would hand other files to other readers
+    // (its SVG reader reads a whole file to tell its size).
+    const StrutturaJpeg::Esame esame = StrutturaJpeg::esamina(bytes);
+    if (esame.jpeg || png(bytes)) {
+        lettura = quadratoRaster(bytes, esame);
+    } else {
+        // A larger SVG is known by its start alone.
+        const bool grande = bytes.size() > byteMassimiSvg;
+        if (!eSvg(bytes, grande ? 64 * 1024 : bytes.size()))
+            return rifiuto(nonImmagine);
+        if (grande)
             return rifiuto(QStringLiteral("Il disegno SVG è troppo grande: al massimo 16 MB."));
         const QString fuori = RiferimentiSvg::esterno(bytes);
         if (!fuori.isEmpty())
@@ -175,8 +189,6 @@ Lettura daByte(const QByteArray& bytes) {
                                           "(%1): si può usare solo un disegno che contiene tutto.")
                                .arg(fuori.left(80)));
         lettura = quadratoSvg(bytes);
-    } else {
-        lettura = quadratoRaster(bytes);
     }
     // Faint specks on an empty sheet are no figure either.
     if (lettura.ok() && pixelDisegnati(lettura.quadrato) < OttoViste::lato * OttoViste::lato / 500)
@@ -185,18 +197,25 @@ Lettura daByte(const QByteArray& bytes) {
 }
 
 Lettura leggi(const QString& percorso) {
-    const QFileInfo info(percorso);
+    return leggiDiSistema(QFile::encodeName(percorso));
+}
+
+Lettura leggiDiSistema(const QByteArray& percorso) {
+    SafeFile::Refusal perche = SafeFile::Refusal::None;
     // Only a regular file: a FIFO or a device would keep the reader waiting.
-    if (!info.exists())
-        return rifiuto(QStringLiteral("Il file %1 non c'è.").arg(percorso));
-    if (!info.isFile())
-        return rifiuto(nonImmagine);
-    if (info.size() > byteMassimi)
+    const std::optional<SafeFile::Opened> aperto = SafeFile::openNative(percorso, &perche);
+    // Bytes that are not UTF-8 show as replacement characters.
+    const QString nome = QFile::decodeName(percorso);
+    if (!aperto) {
+        if (perche == SafeFile::Refusal::Missing)
+            return rifiuto(QStringLiteral("Il file %1 non c'è.").arg(nome));
+        if (perche == SafeFile::Refusal::NotRegular)
+            return rifiuto(nonImmagine);
+        return rifiuto(QStringLiteral("Il file %1 non si può leggere.").arg(nome));
+    }
+    if (aperto->identity.size > byteMassimi)
         return rifiuto(QStringLiteral("Il file è troppo grande: al massimo 64 MB."));
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return rifiuto(QStringLiteral("Il file %1 non si può leggere.").arg(percorso));
-    return daByte(file.read(byteMassimi + 1));
+    return daByte(aperto->file->read(byteMassimi + 1));
 }
 
 } // namespace DisegnoInsegnante

@@ -35,6 +35,9 @@ struct Lettura {
 };
 
 Lettura leggi(const QString& percorso);
+// The same for a path as the system spells it: bytes, which need not be
+// valid UTF-8 and then have no QString that names the file.
+Lettura leggiDiSistema(const QByteArray& percorso);
 Lettura daByte(const QByteArray& bytes);
 
 } // namespace DisegnoInsegnante

@@ -125,7 +125,7 @@ QString FigureClasse::salva(QChar lettera, const FileViste::File& file) const {
         return rifiuto.arg(figure, perche());
     const Turno turno(figure);
     if (!turno.preso())
-        return rifiuto.arg(figure, QStringLiteral("un'altra finestra sta salvando una figura"));
+        return rifiuto.arg(figure, turno.motivo());
     // Written beside its place, so that the rename below stays in one file system.
     QTemporaryDir nuova(figure + QLatin1Char('/') +
                         lavoro(lettera, QStringLiteral("nuova-XXXXXX")));
@@ -176,7 +176,7 @@ QString FigureClasse::togli(QChar lettera) const {
     const QString rifiuto = QStringLiteral("La figura non è stata tolta dalla cartella %1: %2.");
     const Turno turno(figure);
     if (!turno.preso())
-        return rifiuto.arg(figure, QStringLiteral("un'altra finestra sta salvando una figura"));
+        return rifiuto.arg(figure, turno.motivo());
     // Out of its place by one rename, then deleted at leisure; a link goes as
     // a link, and what it points to stays as it is.
     QTemporaryDir via(figure + QLatin1Char('/') + lavoro(lettera, QStringLiteral("via-XXXXXX")));

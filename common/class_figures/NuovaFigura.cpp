@@ -3,9 +3,10 @@
 
 #include "DisegnoInsegnante.h"
 
-NuovaFigura NuovaFigura::da(const QString& percorso) {
+namespace {
+
+NuovaFigura daLettura(const DisegnoInsegnante::Lettura& lettura) {
     NuovaFigura figura;
-    const DisegnoInsegnante::Lettura lettura = DisegnoInsegnante::leggi(percorso);
     if (!lettura.ok()) {
         figura.motivo = lettura.motivo;
         return figura;
@@ -17,4 +18,14 @@ NuovaFigura NuovaFigura::da(const QString& percorso) {
         jpeg << FileViste::codifica(vista);
     figura.esito = Simmetrie::esamina(Simmetrie::comeSiVedono(jpeg));
     return figura;
+}
+
+} // namespace
+
+NuovaFigura NuovaFigura::da(const QString& percorso) {
+    return daLettura(DisegnoInsegnante::leggi(percorso));
+}
+
+NuovaFigura NuovaFigura::daPercorsoDiSistema(const QByteArray& percorso) {
+    return daLettura(DisegnoInsegnante::leggiDiSistema(percorso));
 }

@@ -5,6 +5,7 @@
 #include "common/views/FileViste.h"
 #include "common/views/OttoViste.h"
 
+#include <QByteArray>
 #include <QString>
 
 // A teacher's drawing on its way to become a figure: read, made into its
@@ -22,4 +23,6 @@ struct NuovaFigura {
     FileViste::File file(QChar lettera) const { return FileViste::di(lettera, viste); }
 
     static NuovaFigura da(const QString& percorso);
+    // From a path as the system spells it, bytes that need not be UTF-8.
+    static NuovaFigura daPercorsoDiSistema(const QByteArray& percorso);
 };

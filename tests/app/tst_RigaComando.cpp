@@ -2,11 +2,14 @@
 // Reading the command line: the program's options, the toolkit's own that
 // pass through, and a one-line reason for anything else.
 
+#include "app/ArgomentiSistema.h"
 #include "app/RigaComando.h"
 
 #include "common/class_figures/FigureClasse.h"
 
 #include <QtTest>
+
+#include <filesystem>
 
 using RigaComando::Azione;
 
@@ -60,8 +63,7 @@ private slots:
             << QStringList{"-qmljsdebugger=port:1234"} << Azione::Programma << "";
         QTest::newRow("help as an option's value")
             << QStringList{"--nuova-figura", "-h"} << Azione::Aiuto << "";
-        QTest::newRow("own option with one dash")
-            << QStringList{"-figure"} << Azione::Figure << "";
+        QTest::newRow("own option with one dash") << QStringList{"-figure"} << Azione::Figure << "";
         QTest::newRow("unknown option named as written")
             << QStringList{"-colori=5"} << Azione::Errore << "opzione sconosciuta: -colori=5";
         QTest::newRow("a value for an option that takes none")
@@ -87,9 +89,43 @@ private slots:
             QVERIFY2(scelta.errore.contains(dettaglio), qPrintable(scelta.errore));
             QVERIFY(!scelta.errore.contains('\n'));
         } else if (!dettaglio.isEmpty()) {
-            QCOMPARE(QString(scelta.lettera) + ' ' + scelta.disegno, dettaglio);
+            QCOMPARE(QString(scelta.lettera) + ' ' + QFile::decodeName(scelta.disegno), dettaglio);
         }
         QCOMPARE(scelta.schermoIntero, argomenti.contains("--schermo-intero"));
+    }
+
+    // A drawing whose path is not valid UTF-8 (a Latin-1 "è" in the file's
+    // name or a folder's) is read by its bytes and saved.
+    void pathNotInUtf8IsSaved_data() {
+        QTest::addColumn<QByteArray>("nome");
+        QTest::addColumn<bool>("uguale"); // --nuova-figura=PATH
+        QTest::newRow("file") << QByteArray("dis\xe8gno.svg") << false;
+        QTest::newRow("folder, after =") << QByteArray("cart\xe8lla/disegno.svg") << true;
+    }
+    void pathNotInUtf8IsSaved() {
+        QFETCH(QByteArray, nome);
+        QFETCH(bool, uguale);
+        QTemporaryDir casa;
+        const QByteArray percorso = QFile::encodeName(casa.path()) + '/' + nome;
+        const std::filesystem::path file(percorso.toStdString());
+        // Qt cannot name what it has to delete: the system's own calls do.
+        const auto via = qScopeGuard(
+            [&] { std::filesystem::remove_all(QFile::encodeName(casa.path()).toStdString()); });
+        std::filesystem::create_directories(file.parent_path());
+        QVERIFY(
+            std::filesystem::copy_file(VORTELIA_SOURCE_DIR "/tests/e2e/disegni/barca.svg", file));
+        const QList<QByteArray> argomenti =
+            uguale ? QList<QByteArray>{"--nuova-figura=" + percorso, "--lettera", "b"}
+                   : QList<QByteArray>{"--lettera", "b", "--nuova-figura", percorso};
+        const RigaComando::Scelta scelta = ArgomentiSistema::leggi(argomenti);
+        QCOMPARE(scelta.disegno, percorso);
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const FigureClasse classe(casa.filePath("dati"), {});
+        QCOMPARE(RigaComando::esegui(scelta, classe, outStream, errStream), 0);
+        errStream.flush();
+        QCOMPARE(err, QString());
+        QCOMPARE(classe.origine('b'), FigureClasse::Origine::Insegnante);
     }
 
     void wrongLineGivesOneLineAndStatusTwo() {

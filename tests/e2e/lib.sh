@@ -343,6 +343,34 @@ copy_drawings() {
     cp "$(dirname "${BASH_SOURCE[0]}")"/disegni/*.svg "$work/"
 }
 
+# run_cli ARGS...: the program ($program) as a technician runs it, with no
+# display, in a home of its own ($work/home; DATA_HOME for another data
+# folder), the school's figures in $work/school; sets STATUS, OUT and ERR.
+run_cli() {
+    mkdir -p -m 700 "$work/runtime"
+    STATUS=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" \
+        XDG_DATA_HOME="${DATA_HOME:-$work/home/.local/share}" \
+        XDG_DATA_DIRS="$work/school:/usr/share" XDG_RUNTIME_DIR="$work/runtime" \
+        "$program" "$@" >"$work/out" 2>"$work/err" || STATUS=$?
+    OUT=$(cat "$work/out")
+    ERR=$(cat "$work/err")
+}
+
+# tree_sums FOLDER: every folder and file below it, each file with its
+# checksum, sorted: equal sums, an unchanged tree.
+tree_sums() {
+    (cd "$1" && find . -type d | LC_ALL=C sort && find . -type f -exec sha256sum {} + | LC_ALL=C sort)
+}
+
+# no_work_folders FIGURE-FOLDER: fails when a save or a removal left one of
+# its working folders (.b-nuova-*, .b-via-*) beside the letters'.
+no_work_folders() {
+    local left
+    left=$(find "$1" -mindepth 1 -maxdepth 1 -name '.?-*')
+    [ -z "$left" ] || fail "left beside the letters' folders: $left"
+}
+
 # process_gone PID: true once the process has ended.
 process_gone() {
     ! kill -0 "$1" 2>/dev/null

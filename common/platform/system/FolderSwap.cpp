@@ -3,29 +3,43 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
+
+namespace {
+
+using Failure = FolderSwap::Failure;
+
+// The system's reasons a user can meet; any other is Other.
+constexpr std::pair<int, Failure> reasons[] = {
+    {0, Failure::None},
+    {ENOSPC, Failure::DiskFull},
+#ifdef EDQUOT
+    {EDQUOT, Failure::DiskFull},
+#endif
+    {EROFS, Failure::ReadOnly},
+    {EACCES, Failure::Denied},
+    {EPERM, Failure::Denied},
+    {ENOENT, Failure::Gone},
+    {ENOTDIR, Failure::NotAFolder},
+    {EEXIST, Failure::Exists},
+    {ELOOP, Failure::LinkLoop},
+    {ENAMETOOLONG, Failure::NameTooLong},
+    {EMLINK, Failure::TooManyLinks},
+    {EBUSY, Failure::Busy},
+    {EIO, Failure::DeviceError},
+};
+
+} // namespace
 
 // Qt says whether a file operation worked, not why it did not: the C
 // library's errno is what is left to read, and after Qt's own calls it may
 // be unset.
 FolderSwap::Failure FolderSwap::lastFailure() {
-    switch (errno) {
-    case 0:
-        return Failure::None;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return Failure::DiskFull;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-        return Failure::ReadOnly;
-    case ENOENT:
-    case ENOTDIR:
-        return Failure::Gone;
-    default:
-        return Failure::Other;
-    }
+    const int number = errno;
+    for (const auto& [errorNumber, failure] : reasons)
+        if (errorNumber == number)
+            return failure;
+    return Failure::Other;
 }
 
 QString FolderSwap::lastFailureText() {

@@ -8,11 +8,28 @@
 // why the system refused in terms a caller can word for its users.
 namespace FolderSwap {
 
-enum class Failure { None, DiskFull, ReadOnly, Gone, Other };
+// The system's reasons a user can meet, each to be worded for that user;
+// Other stands for the rest.
+enum class Failure {
+    None,
+    DiskFull,     // no space left, or the user's quota used up
+    ReadOnly,     // a file system mounted read-only
+    Denied,       // no permission
+    Gone,         // a folder on the way is missing
+    NotAFolder,   // a file where a folder should be on the way
+    Exists,       // something already there where a folder is to be made
+    LinkLoop,     // too many symbolic links on the way
+    NameTooLong,  // a name or the whole path
+    TooManyLinks, // a folder holding as many folders as it may
+    Busy,         // in use by the system (a mount point)
+    DeviceError,  // the disk did not answer (a stick pulled out, a damaged disk)
+    Other
+};
 
 // Why the last file operation of this thread failed.
 Failure lastFailure();
-// The system's own words for it; empty when the system gave no reason.
+// The system's own words for it (in the system's language, often English);
+// empty when the system gave no reason.
 QString lastFailureText();
 void clearFailure();
 

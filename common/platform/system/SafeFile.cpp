@@ -3,6 +3,10 @@
 
 namespace SafeFile {
 
+std::optional<Opened> openRegular(const QString& path) {
+    return openNative(QFile::encodeName(path));
+}
+
 GuardedReader::GuardedReader(QIODevice& source) : source_(source) {
     source_.seek(0);
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);

@@ -27,10 +27,21 @@ struct Opened {
     Identity identity;
 };
 
+// Why a file was not opened.
+enum class Refusal { None, Missing, NotRegular, Unreadable };
+
 // Opens a regular file for reading. A FIFO or a device named like a data
 // file would block the reader for good: on Linux the open itself never
 // waits; elsewhere only what Qt reports as a regular file is opened.
 std::optional<Opened> openRegular(const QString& path);
+
+// The same for a path as the system spells it, bytes and not text, saying
+// why when nothing was opened. Qt keeps names as UTF-8 text, so a name that
+// is not valid UTF-8 (a Latin-1 "è" from an old stick or share, a command
+// line's argument) has no QString that opens it; Linux opens it by its
+// bytes. Other systems keep names as Unicode text: there the bytes are read
+// as one.
+std::optional<Opened> openNative(const QByteArray& nativePath, Refusal* refusal = nullptr);
 
 // What is at the path now (a folder too); nothing when nothing is there.
 std::optional<Identity> identityOf(const QString& path);

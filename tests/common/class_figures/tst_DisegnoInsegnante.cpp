@@ -174,6 +174,31 @@ private slots:
         QVERIFY2(daByte(esportato).ok(), qPrintable(daByte(esportato).motivo));
         const auto commentata = daByte(conCommenti(jpeg(DisegniDiProva::motivo()), 200000));
         QVERIFY2(commentata.ok(), qPrintable(commentata.motivo));
+        // A long comment before the drawing: more than is read to tell an SVG.
+        const auto premessa = daByte(svg(forma, "<!--" + QByteArray(100000, ' ') + "-->"));
+        QVERIFY2(premessa.ok(), qPrintable(premessa.motivo));
+    }
+
+    // Files made to take memory are refused before any reader holds them:
+    // a JPEG's comments are counted before its reader keeps them, a large
+    // SVG is known by its start before Qt's SVG reader reads it whole.
+    void refusedBeforeAnyReaderHoldsThem_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("parole");
+        QTest::newRow("JPEG with 63 MB of comments")
+            << conCommenti(jpeg(DisegniDiProva::motivo()), 63 * 1024 * 1024) << "troppi dati";
+        QTest::newRow("SVG after a comment of 60 MB")
+            << svg(forma, "<!--" + QByteArray(60 * 1024 * 1024, 'x') + "-->") << "al massimo 16 MB";
+    }
+    void refusedBeforeAnyReaderHoldsThem() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, parole);
+        QVERIFY(ProcessMemory::resetPeak());
+        const long prima = ProcessMemory::peakKb();
+        const auto lettura = daByte(bytes);
+        const long picco = ProcessMemory::peakKb() - prima;
+        QVERIFY2(picco < 64 * 1024, qPrintable(QString("%1 kB more at the peak").arg(picco)));
+        QVERIFY2(lettura.motivo.contains(parole), qPrintable(lettura.motivo));
     }
 
     // Pictures too large to decode whole: a JPEG is read scaled down by its

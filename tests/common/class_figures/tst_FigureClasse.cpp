@@ -5,6 +5,7 @@
 
 #include "support/DisegniDiProva.h"
 
+#include "common/class_figures/CartellaFigure.h"
 #include "common/class_figures/FigureClasse.h"
 #include "common/views/OttoViste.h"
 
@@ -14,6 +15,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -126,7 +128,8 @@ private slots:
         QTest::addColumn<int>("numero");
         QTest::addColumn<QString>("parole");
         QTest::newRow("full disk") << ENOSPC << "il disco è pieno";
-        QTest::newRow("read-only folder") << EROFS << "la cartella non si può scrivere";
+        QTest::newRow("read-only disk") << EROFS << "si può solo leggere";
+        QTest::newRow("no permission") << EACCES << "la cartella non si può scrivere";
     }
     void failedSaveChangesNothing() {
         QFETCH(int, numero);
@@ -150,16 +153,59 @@ private slots:
         QCOMPARE(classe.origine('g'), FigureClasse::Origine::Programma);
     }
 
-    // The data folder cannot be made: a file stands in its place.
+    // Every reason of the system a teacher can meet is told in Italian; the
+    // system's own words, if at all, only in parentheses.
+    void systemReasonsInItalian_data() {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("parole");
+        const std::pair<int, const char*> motivi[] = {
+            {EEXIST, "c'è già un file"},     {ENOTDIR, "c'è un file dove serve una cartella"},
+            {EACCES, "non si può scrivere"}, {EPERM, "non si può scrivere"},
+            {ENOSPC, "il disco è pieno"},    {EDQUOT, "il disco è pieno"},
+            {EROFS, "si può solo leggere"},  {ENOENT, "non c'è più"},
+            {ELOOP, "troppi collegamenti"},  {ENAMETOOLONG, "troppo lungo"},
+            {EMLINK, "troppe cartelle"},     {EBUSY, "in uso"},
+            {EIO, "il disco non risponde"},  {EXDEV, "la scrittura non è riuscita ("}};
+        for (const auto& [numero, parole] : motivi)
+            QTest::newRow(std::strerror(numero)) << numero << QString::fromUtf8(parole);
+    }
+    void systemReasonsInItalian() {
+        QFETCH(int, numero);
+        QFETCH(QString, parole);
+        errno = numero;
+        const QString motivo = CartellaFigure::perche();
+        QVERIFY2(motivo.contains(parole), qPrintable(motivo));
+        const QString sistema = QString::fromLocal8Bit(std::strerror(numero));
+        QVERIFY2(!QString(motivo).remove('(' + sistema + ')').contains(sistema),
+                 qPrintable(motivo));
+    }
+
+    // The data folder cannot be made: a file stands in its place, or in
+    // the place of the folder of the figures inside it.
+    void folderThatCannotBeMade_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("parole");
+        QTest::newRow("data folder") << "dati"
+                                     << "c'è un file dove serve una cartella";
+        QTest::newRow("figures' folder") << "dati/figure"
+                                         << "c'è già un file";
+    }
     void folderThatCannotBeMade() {
+        QFETCH(QString, file);
+        QFETCH(QString, parole);
         QTemporaryDir casa;
-        QFile intralcio(casa.filePath("dati"));
+        QVERIFY(QDir().mkpath(QFileInfo(casa.filePath(file)).path()));
+        QFile intralcio(casa.filePath(file));
         QVERIFY(intralcio.open(QIODevice::WriteOnly));
         intralcio.close();
         const FigureClasse classe(casa.filePath("dati"), {});
         const QString motivo = classe.salva('h', figura('h', Qt::red));
         QVERIFY2(motivo.startsWith("La figura non è stata salvata"), qPrintable(motivo));
-        QVERIFY(QFileInfo(casa.filePath("dati")).isFile());
+        QVERIFY2(motivo.contains(parole), qPrintable(motivo));
+        QVERIFY2(!motivo.contains(QString::fromLocal8Bit(std::strerror(EEXIST))) &&
+                     !motivo.contains(QString::fromLocal8Bit(std::strerror(ENOTDIR))),
+                 qPrintable(motivo));
+        QVERIFY(QFileInfo(casa.filePath(file)).isFile());
         QCOMPARE(classe.origine('h'), FigureClasse::Origine::Programma);
     }
 

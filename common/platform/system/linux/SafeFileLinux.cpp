@@ -3,6 +3,7 @@
 // file checked on the open file itself.
 #include "common/platform/system/SafeFile.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,18 +26,28 @@ bool adopt(int fd, QFile& file) {
     return false;
 }
 
-std::optional<Opened> openRegular(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+std::optional<Opened> openNative(const QByteArray& nativePath, Refusal* refusal) {
+    Refusal ignored = Refusal::None;
+    Refusal& why = refusal ? *refusal : ignored;
+    why = Refusal::None;
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        why = errno == ENOENT || errno == ENOTDIR ? Refusal::Missing : Refusal::Unreadable;
         return std::nullopt;
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
+        why = Refusal::NotRegular;
         return std::nullopt;
     }
+    // The descriptor, not the name, is what Qt reads from: the bytes of the
+    // name matter no more.
     auto file = std::make_unique<QFile>();
-    if (!adopt(fd, *file))
+    if (!adopt(fd, *file)) {
+        why = Refusal::Unreadable;
         return std::nullopt;
+    }
     return Opened{std::move(file), identityOf(st)};
 }
 

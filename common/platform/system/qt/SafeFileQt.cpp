@@ -33,14 +33,22 @@ bool adopt(int fd, QFile& file) {
     return false;
 }
 
-std::optional<Opened> openRegular(const QString& path) {
+std::optional<Opened> openNative(const QByteArray& nativePath, Refusal* refusal) {
+    Refusal ignored = Refusal::None;
+    Refusal& why = refusal ? *refusal : ignored;
+    // Bytes that are not text in the local encoding are lost here: such a
+    // file is not found (Linux opens it by its bytes).
+    const QString path = QFile::decodeName(nativePath);
     const QFileInfo info(path);
     // Qt reports a FIFO, a socket or a device as no file.
+    why = !info.exists() ? Refusal::Missing : Refusal::NotRegular;
     if (!info.isFile())
         return std::nullopt;
     auto file = std::make_unique<QFile>(path);
+    why = Refusal::Unreadable;
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
+    why = Refusal::None;
     return Opened{std::move(file), identityOf(info)};
 }
 

@@ -50,6 +50,33 @@ private slots:
         QVERIFY(!SafeFile::openRegular(dir.filePath(QStringLiteral("a3.jpg"))));
         QVERIFY(!SafeFile::identityOf(dir.filePath(QStringLiteral("a3.jpg"))));
     }
+
+#ifdef Q_OS_UNIX
+    // A name that is not valid UTF-8 opens by its bytes; a missing file, a
+    // folder and a FIFO are refused, each for its reason, without waiting.
+    void nativeNamesOpenByTheirBytes() {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+        const QByteArray odd = folder + "dis\xe8gno.png";
+        const int fd = ::open(odd.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, "123", 3) == 3);
+        ::close(fd);
+        SafeFile::Refusal refusal = SafeFile::Refusal::Unreadable;
+        const auto opened = SafeFile::openNative(odd, &refusal);
+        QVERIFY(opened);
+        QCOMPARE(refusal, SafeFile::Refusal::None);
+        QCOMPARE(opened->file->readAll(), QByteArray("123"));
+        QCOMPARE(::unlink(odd.constData()), 0);
+
+        QVERIFY(!SafeFile::openNative(odd, &refusal));
+        QCOMPARE(refusal, SafeFile::Refusal::Missing);
+        QVERIFY(!SafeFile::openNative(folder, &refusal));
+        QCOMPARE(refusal, SafeFile::Refusal::NotRegular);
+        QCOMPARE(::mkfifo((folder + "a.png").constData(), 0600), 0);
+        QVERIFY(!SafeFile::openNative(folder + "a.png", &refusal));
+        QCOMPARE(refusal, SafeFile::Refusal::NotRegular);
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(tst_SafeFile)
