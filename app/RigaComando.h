@@ -6,9 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class FigureClasse;
-class QTextStream;
-
 // The program's command line. It is read before any window system is
 // asked for, so that the options that need no window (--help, the class
 // figures for a school's technician) work without a display.
@@ -39,12 +36,5 @@ struct Scelta {
 Scelta leggi(const QStringList& argomenti);
 
 QString uso();
-
-// Whether the action runs without a window.
-bool senzaFinestre(Azione azione);
-
-// Runs an action without windows, writing what it has to say; the exit
-// status: 0 done, 1 not done (the reason is written), 2 a wrong command line.
-int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, QTextStream& err);
 
 } // namespace RigaComando

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArgomentiSistema.h"
+#include "AzioniRiga.h"
 #include "CatalogoFinestre.h"
 #include "ControlloDati.h"
 #include "ImpostazioniInVigore.h"
@@ -55,11 +56,11 @@ int senzaFinestre(int& argc, char** argv, const RigaComando::Scelta& scelta) {
     const FigureClasse classe =
         FigureClasse::delSistema(figure ? impostazioni(err).cartellaFigure : QString());
     if (scelta.azione != RigaComando::Azione::NuovaFigura)
-        return RigaComando::esegui(scelta, classe, out, err);
+        return AzioniRiga::esegui(scelta, classe, out, err);
     // Drawing a figure needs a painter and fonts, not a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return RigaComando::esegui(scelta, classe, out, err);
+    return AzioniRiga::esegui(scelta, classe, out, err);
 }
 
 } // namespace
@@ -77,7 +78,7 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> scheda = RigaScheda::esegui(argc, argv, testi))
         return *scheda;
     const RigaComando::Scelta scelta = ArgomentiSistema::leggi(argomenti);
-    if (RigaComando::senzaFinestre(scelta.azione))
+    if (AzioniRiga::senzaFinestre(scelta.azione))
         return senzaFinestre(argc, argv, scelta);
 
     QApplication app(argc, argv);

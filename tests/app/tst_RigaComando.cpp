@@ -3,6 +3,7 @@
 // pass through, and a one-line reason for anything else.
 
 #include "app/ArgomentiSistema.h"
+#include "app/AzioniRiga.h"
 #include "app/RigaComando.h"
 
 #include "common/class_figures/FigureClasse.h"
@@ -122,7 +123,7 @@ private slots:
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
         const FigureClasse classe(casa.filePath("dati"), {});
-        QCOMPARE(RigaComando::esegui(scelta, classe, outStream, errStream), 0);
+        QCOMPARE(AzioniRiga::esegui(scelta, classe, outStream, errStream), 0);
         errStream.flush();
         QCOMPARE(err, QString());
         QCOMPARE(classe.origine('b'), FigureClasse::Origine::Insegnante);
@@ -131,7 +132,7 @@ private slots:
     void wrongLineGivesOneLineAndStatusTwo() {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        const int stato = RigaComando::esegui(RigaComando::leggi({"--nonesiste"}),
+        const int stato = AzioniRiga::esegui(RigaComando::leggi({"--nonesiste"}),
                                               FigureClasse({}, {}), outStream, errStream);
         outStream.flush();
         errStream.flush();
