@@ -324,6 +324,23 @@ new_work_folder() {
     clean_up_on_exit
 }
 
+# new_wm_work_folder SHOTS-DIR: a work folder ($work) and an empty screenshot
+# folder ($shots, in the work folder unless given); when the script ends the
+# program ($APP_PID, and $TRACED_PID where a tracer started it), the window
+# manager ($WM_PID) and Xvfb are stopped and the work folder removed.
+new_wm_work_folder() {
+    work=$(mktemp -d)
+    shots=${1:-$work/shots}
+    rm -rf "$shots"
+    mkdir -p "$shots"
+    XVFB_PID=
+    APP_PID=
+    WM_PID=
+    TRACED_PID=
+    trap 'stop_processes "$TRACED_PID" "$APP_PID" "$WM_PID" "$XVFB_PID"; rm -rf "$work"' EXIT
+    trap 'exit 130' INT TERM HUP
+}
+
 # start_shot_session SHOTS-DIR: a work folder, an empty screenshot folder
 # ($shots), a driven Xvfb and a private runtime folder ($work/runtime);
 # skips the test when no X server can be started.

@@ -20,17 +20,7 @@ command -v strace >/dev/null || skip "strace is not installed"
 
 W=1280
 H=1024
-work=$(mktemp -d)
-shots=${2:-$work/shots}
-rm -rf "$shots"
-mkdir -p "$shots"
-XVFB_PID=
-APP_PID=
-WM_PID=
-TRACED_PID=
-step=0
-trap 'stop_processes "$TRACED_PID" "$APP_PID" "$WM_PID" "$XVFB_PID"; rm -rf "$work"' EXIT
-trap 'exit 130' INT TERM HUP
+new_wm_work_folder "${2:-}"
 
 start_driven_xvfb "$work" ${W}x${H} || skip "$XVFB_PROBLEM"
 start_openbox "$work" || fail "$WM_PROBLEM"
@@ -100,29 +90,30 @@ for lab in noisy quiet; do
     wait_until 30 "the program's windows stay after it ended" no_windows
 done
 
+# ways_out WINDOW: each key a pupil may try on the locked window ($WIN).
+ways_out() {
+    local k
+    for k in alt+F4 F11 Escape; do
+        key_to "$WIN" "$k"
+        wait_settled "$APP_PID" || die "the program does not settle after $k"
+        process_gone "$APP_PID" && die "$k ended a locked program"
+        expect Vortelia ${W}x${H} "$1, after $k"
+    done
+}
+
 # 2. A locked PC.
 school $'[classe]\nblocco=true'
 run
 expect Vortelia ${W}x${H} "start, locked, in full screen"
 start_window=$WIN
-for k in alt+F4 F11 Escape; do
-    key_to "$WIN" "$k"
-    wait_settled "$APP_PID" || die "the program does not settle after $k"
-    process_gone "$APP_PID" && die "$k ended a locked program"
-    expect Vortelia ${W}x${H} "start, after $k"
-done
+ways_out start
 key_to "$WIN" Return
 wait_gone "$start_window" 30 || die "Avvio does not open the menu"
 expect Vortelia ${W}x${H} "menu, locked"
 shot locked_menu
 # Where "Esci" stands in the menu's layout (5280,5640 twips of 9600x7200).
 click $((W * (5280 + 1500) / 9600)) $((H * (5640 + 360) / 7200))
-for k in alt+F4 F11 Escape; do
-    key_to "$WIN" "$k"
-    wait_settled "$APP_PID" || die "the program does not settle after $k"
-    process_gone "$APP_PID" && die "$k ended a locked program"
-    expect Vortelia ${W}x${H} "menu, after $k"
-done
+ways_out menu
 key_to "$WIN" ctrl+alt+shift+e
 question=$(wait_window Vortelia "!${W}x${H}" 30) || die "the teacher's keys ask nothing"
 key_to "${question%% *}" Return

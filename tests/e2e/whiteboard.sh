@@ -20,15 +20,7 @@ command -v openbox >/dev/null || skip "openbox is not installed: X honours full 
 
 W=1920
 H=1080
-work=$(mktemp -d)
-shots=${2:-$work/shots}
-rm -rf "$shots"
-mkdir -p "$shots"
-XVFB_PID=
-APP_PID=
-WM_PID=
-trap 'stop_processes "$APP_PID" "$WM_PID" "$XVFB_PID"; rm -rf "$work"' EXIT
-trap 'exit 130' INT TERM HUP
+new_wm_work_folder "${2:-}"
 
 # layout STORED-W STORED-H AREA-TOP: the scale and the offsets of a layout
 # shown as large as fits below AREA-TOP, centred (S, OX, OY).
