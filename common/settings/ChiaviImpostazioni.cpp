@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace ChiaviImpostazioni {
 
@@ -157,7 +158,14 @@ QString comeVale(const Chiave& chiave, const Impostazioni& in) {
 }
 
 bool uguale(const Chiave& chiave, const Impostazioni& a, const Impostazioni& b) {
-    return std::visit([&](auto campo) { return a.*campo == b.*campo; }, chiave.campo);
+    return std::visit(
+        [&](auto campo) {
+            if constexpr (std::is_same_v<decltype(campo), QList<int> Impostazioni::*>)
+                return Impostazioni::uguali(a.*campo, b.*campo);
+            else
+                return a.*campo == b.*campo;
+        },
+        chiave.campo);
 }
 
 void copia(const Chiave& chiave, const Impostazioni& da, Impostazioni& in) {

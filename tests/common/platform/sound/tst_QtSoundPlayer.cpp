@@ -94,21 +94,6 @@ private slots:
         }
     }
 
-    // The volume holds for the sounds read before it was set and after.
-    void volumeReachesEverySound() {
-        QtSoundPlayer player([] {});
-        const QString before = SoundFiles::shipped("si1.wav"), after = SoundFiles::shipped("no.wav");
-        player.preload({before});
-        player.setVolume(0.25);
-        // Not played: a playing effect reports its audio output's volume.
-        player.preload({after});
-        for (const QString& path : {before, after}) {
-            QSoundEffect* effect = SoundFiles::effectOf(player, path);
-            QVERIFY(effect);
-            QCOMPARE(effect->volume(), 0.25f);
-        }
-    }
-
     // Sound effects are held whole in memory: huge or long files are refused
     // unread and beep, as a missing file does.
     void oversizedSoundsBeepAndStayUnread() {
