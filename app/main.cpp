@@ -34,13 +34,12 @@
 
 namespace {
 
-// The settings in force; what cannot be read is said on standard error.
-Impostazioni impostazioni(QTextStream& err) {
-    const ImpostazioniLette lette = leggiImpostazioni(FontiImpostazioni::delSistema());
-    for (const QString& avviso : lette.avvisi)
+// The settings of this PC, each warning said on standard error as it comes.
+ImpostazioniInVigore impostazioniDelSistema(QTextStream& err) {
+    return ImpostazioniInVigore(FontiImpostazioni::delSistema(), [&err](const QString& avviso) {
         err << avviso << '\n';
-    err.flush();
-    return lette.valori;
+        err.flush();
+    });
 }
 
 // The options for a school's technician: no window, no display needed.
@@ -53,8 +52,8 @@ int senzaFinestre(int& argc, char** argv, const RigaComando::Scelta& scelta) {
     const bool figure = scelta.azione == RigaComando::Azione::NuovaFigura ||
                         scelta.azione == RigaComando::Azione::TogliFigura ||
                         scelta.azione == RigaComando::Azione::ElencaFigure;
-    const FigureClasse classe =
-        FigureClasse::delSistema(figure ? impostazioni(err).cartellaFigure : QString());
+    const FigureClasse classe = FigureClasse::delSistema(
+        figure ? impostazioniDelSistema(err).leggi().cartellaFigure : QString());
     if (scelta.azione != RigaComando::Azione::NuovaFigura)
         return AzioniRiga::esegui(scelta, classe, out, err);
     // Drawing a figure needs a painter and fonts, not a screen.
@@ -122,10 +121,7 @@ int main(int argc, char* argv[]) {
     BibliotecaFigure figure(folder);
 
     QTextStream err(stderr);
-    ImpostazioniInVigore inVigore(FontiImpostazioni::delSistema(), [&err](const QString& avviso) {
-        err << avviso << '\n';
-        err.flush();
-    });
+    ImpostazioniInVigore inVigore = impostazioniDelSistema(err);
     Programma programma(rnd, messaggi, interruttore, figure, folder, creaFinestra,
                         [] { QApplication::quit(); });
     // The class's own figures, the teacher's over the school's, over the

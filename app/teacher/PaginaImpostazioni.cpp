@@ -200,7 +200,7 @@ void PaginaImpostazioni::mostra(const Stato& stato) {
 }
 
 void PaginaImpostazioni::tieniUnEsercizio() {
-    if (!letti_.bloccate.isEmpty() && letti_.bloccate.contains(QStringLiteral("menu/esercizi")))
+    if (letti_.bloccate.contains(QStringLiteral("menu/esercizi")))
         return;
     QCheckBox* ultimo = nullptr;
     int scelti = 0;
