@@ -27,15 +27,17 @@ test: build
 # The reproducibility test builds its own release trees, and the runs under a
 # real X server or Wayland compositor repeat code the other tests cover, so
 # `make test` alone runs them: CI stays within its time.
+# Line tables are all a sanitizer's report needs, and build in less time than
+# the full debugging data.
 test-sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVORTELIA_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DVORTELIA_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build build-sanitize -j $(JOBS)
 	@bash scripts/run-tests build-sanitize -LE "long|wayland|x11"
 
 # The platform layer's Qt-alone pieces (those Windows and macOS get) on this
 # machine: a quick debugging build and the tests that need no real display.
 test-portable: deps
-	cmake -S . -B build-portable -DCMAKE_BUILD_TYPE=Debug -DVORTELIA_PORTABLE_ONLY=ON $(CMAKE_FLAGS)
+	cmake -S . -B build-portable -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DVORTELIA_PORTABLE_ONLY=ON $(CMAKE_FLAGS)
 	cmake --build build-portable -j $(JOBS)
 	@bash scripts/run-tests build-portable -LE "e2e|wayland|x11"
 
