@@ -73,4 +73,30 @@ inline QList<VoceRegistro> settimana() {
     return v;
 }
 
+// Thirty pupils, "Allievo 01" to "Allievo 30", each with answers to every
+// exercise on each school day from 1 September to 10 December: `perGiorno`
+// an exercise a day, right three times in four.
+inline QStringList trenta() {
+    QStringList nomi;
+    for (int i = 1; i <= 30; ++i)
+        nomi << QStringLiteral("Allievo %1").arg(i, 2, 10, QLatin1Char('0'));
+    return nomi;
+}
+
+inline QList<VoceRegistro> annoDiTrenta(int perGiorno = 1) {
+    QList<VoceRegistro> voci;
+    const QStringList nomi = trenta();
+    int n = 0;
+    for (QDate d(2026, 9, 1); d <= oggi; d = d.addDays(1)) {
+        if (d.dayOfWeek() > 5)
+            continue;
+        for (int k = 0; k < perGiorno; ++k)
+            for (qsizetype a = 0; a < nomi.size(); ++a, ++n)
+                voci << voce({nomi[a], 1 + (n + k) % 15,
+                              alle(d, QTime(8, 0).addSecs(60 * (k + int(a)))), n % 4 != 0,
+                              k % 3 == 0, 1000 + n % 9000});
+    }
+    return voci;
+}
+
 } // namespace VociDiProva
