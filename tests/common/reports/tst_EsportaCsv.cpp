@@ -3,7 +3,7 @@
 // moments, formulas neutralised, quotes doubled, a name with a semicolon
 // and a line end, a device that fails; and, where LibreOffice is installed,
 // Calc with Italian settings reading numbers as numbers and dates as dates.
-#include "VociDiProva.h"
+#include "support/VociDiProva.h"
 
 #include "common/reports/EsportaCsv.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class at a glance as a table: what a cell shows for each measure,
 // sorting by numbers and days rather than their text, and the heads.
-#include "VociDiProva.h"
+#include "support/VociDiProva.h"
 
 #include "common/reports/GrigliaClasse.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ranges of days: whole local days at both ends, the week from Monday,
 // the month, the school year from 1 September, and a day's local date.
-#include "VociDiProva.h"
+#include "support/VociDiProva.h"
 
 #include "common/reports/IntervalloDate.h"
 

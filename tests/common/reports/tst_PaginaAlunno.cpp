@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil's page: per exercise and ISO week, a week across New Year's, the
 // chart's points, and nobody else's answers.
-#include "VociDiProva.h"
+#include "support/VociDiProva.h"
 
 #include "common/reports/PaginaAlunno.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The council's PDFs: thirty pupils on whole pages, the head again on each,
 // the pupil's page with its weeks, the same bytes twice, a failed write.
-#include "VociDiProva.h"
+#include "support/VociDiProva.h"
 
 #include "common/reports/PdfRegistro.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class's answers per pupil and exercise in a range: counts, the share
 // right at the first try, the last day, and the pupils' order.
-#include "VociDiProva.h"
+#include "support/VociDiProva.h"
 
 #include "common/reports/RiepilogoClasse.h"
 

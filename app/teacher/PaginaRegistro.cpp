@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PaginaRegistro.h"
+
+#include "LayoutRegistro.h"
+#include "PaginaAlunnoRegistro.h"
+#include "TabelleRegistro.h"
+
+#include "common/Controlli.h"
+#include "common/platform/widgets/ColouredArea.h"
+#include "common/reports/EsportaCsv.h"
+#include "common/reports/PaginaAlunno.h"
+#include "common/reports/PdfRegistro.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStackedLayout>
+#include <QTableView>
+
+namespace {
+
+using namespace TabelleRegistro;
+using Periodi = IntervalloDate::Periodo;
+
+const QList<std::pair<Periodi, QString>> periodi{
+    {Periodi::Oggi, QStringLiteral("Oggi")},
+    {Periodi::Settimana, QStringLiteral("Questa settimana")},
+    {Periodi::Mese, QStringLiteral("Questo mese")},
+    {Periodi::AnnoScolastico, QStringLiteral("L'anno scolastico")},
+    {Periodi::TraDueDate, QStringLiteral("Tra due date")},
+};
+
+const QList<std::pair<GrigliaClasse::Misura, QString>> misure{
+    {GrigliaClasse::Misura::Risposte, QStringLiteral("Risposte date")},
+    {GrigliaClasse::Misura::Quota, QStringLiteral("Giuste al primo tentativo")},
+    {GrigliaClasse::Misura::UltimoGiorno, QStringLiteral("Ultimo giorno")},
+};
+
+QDateEdit* giorno(QWidget* parent, const QString& nome, QRect dove) {
+    auto* d = new QDateEdit(parent);
+    d->setGeometry(dove);
+    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    d->setCalendarPopup(true);
+    d->setAccessibleName(nome);
+    return d;
+}
+
+QComboBox* scelta(QWidget* parent, const QString& nome, QRect dove, const QStringList& voci) {
+    auto* c = new QComboBox(parent);
+    c->setGeometry(dove);
+    c->addItems(voci);
+    c->setAccessibleName(nome);
+    return c;
+}
+
+template <typename T> QStringList nomi(const QList<std::pair<T, QString>>& voci) {
+    QStringList n;
+    for (const auto& v : voci)
+        n << v.second;
+    return n;
+}
+
+} // namespace
+
+PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QStringList note,
+                               QDate oggi, QWidget* parent)
+    : QWidget(parent), voci_(std::move(voci)), classe_(std::move(classe)), oggi_(oggi),
+      intervallo_(IntervalloDate::periodo(Periodi::Settimana, oggi)), ordine_(nullptr),
+      sceltaFile_(&TabelleRegistro::sceltaFile) {
+    const LayoutRegistro& l = layoutRegistro;
+    setAccessibleName(QStringLiteral("Registro"));
+    pile_ = new QStackedLayout(this);
+    pile_->setContentsMargins(0, 0, 0, 0);
+    Vista = new ColouredArea(l.pagina);
+    pile_->addWidget(Vista);
+    Vista->setColour(sfondoPagina);
+    Vista->setFont(Controlli::arial(10, false));
+    const auto etichetta = [this](const QString& testo, QRect dove, const QFont& font) {
+        return Controlli::etichetta(Vista, testo, dove, font, sfondoPagina,
+                                    Qt::AlignLeft | Qt::AlignVCenter);
+    };
+    const QFont testo = Controlli::arial(11, false);
+    Titolo = etichetta(QStringLiteral("Registro della classe"), l.titolo, Controlli::arial(18));
+    etichetta(QStringLiteral("Classe"), l.etichettaClasse, testo)
+        ->setBuddy(Classe = new QLineEdit(Vista));
+    Classe->setGeometry(l.classe);
+    Classe->setPlaceholderText(QStringLiteral("ad esempio: Classe 3ª B"));
+    Classe->setAccessibleName(QStringLiteral("Classe, per i fogli stampati"));
+    Periodo = scelta(Vista, QStringLiteral("Periodo"), l.periodo, nomi(periodi));
+    etichetta(QStringLiteral("Periodo"), l.etichettaPeriodo, testo)->setBuddy(Periodo);
+    Dal = giorno(Vista, QStringLiteral("Dal giorno"), l.dal);
+    etichetta(QStringLiteral("dal"), l.etichettaDal, testo)->setBuddy(Dal);
+    Al = giorno(Vista, QStringLiteral("Al giorno"), l.al);
+    etichetta(QStringLiteral("al"), l.etichettaAl, testo)->setBuddy(Al);
+    Misura = scelta(Vista, QStringLiteral("Nelle caselle"), l.misura, nomi(misure));
+    etichetta(QStringLiteral("Mostra"), l.etichettaMisura, testo)->setBuddy(Misura);
+
+    ordine_ = new QSortFilterProxyModel(this);
+    ordine_->setSourceModel(&griglia_);
+    ordine_->setSortRole(GrigliaClasse::RuoloOrdine);
+    ordine_->setSortLocaleAware(true);
+    Griglia = new QTableView(Vista);
+    Griglia->setGeometry(l.griglia);
+    comeTabella(*Griglia, QStringLiteral("Griglia della classe"));
+    Griglia->setAccessibleDescription(
+        QStringLiteral("Un alunno per riga, un esercizio per colonna; Invio apre la pagina "
+                       "dell'alunno."));
+    Griglia->setModel(ordine_);
+    Griglia->setSortingEnabled(true);
+    Griglia->sortByColumn(GrigliaClasse::colonnaAlunno, Qt::AscendingOrder);
+    Griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Griglia->horizontalHeader()->setMinimumSectionSize(40);
+    Griglia->installEventFilter(this);
+
+    Note = etichetta(note.join(QLatin1Char('\n')), l.note, Controlli::arial(9, false));
+    Note->setWordWrap(true);
+    Note->setAccessibleName(note.isEmpty() ? QStringLiteral("Nessuna nota sulla lettura")
+                                           : note.join(QLatin1Char(' ')));
+    Esito = etichetta(QString(), l.esito, Controlli::arial(10, false));
+    Esito->setWordWrap(true);
+    Esito->setAccessibleName(QStringLiteral("Esito"));
+    BottoneRisposte =
+        bottone(Vista, QStringLiteral("Esporta le risposte (CSV)…"), l.esportaRisposte);
+    BottoneGriglia = bottone(Vista, QStringLiteral("Esporta la griglia (CSV)…"), l.esportaGriglia);
+    BottoneStampa = bottone(Vista, QStringLiteral("Stampa la griglia (PDF)…"), l.stampaGriglia);
+
+    Periodo->setCurrentIndex(int(Periodi::Settimana));
+    Dal->setDate(intervallo_.dal());
+    Al->setDate(intervallo_.al());
+    Dal->setEnabled(false);
+    Al->setEnabled(false);
+    connect(Periodo, &QComboBox::currentIndexChanged, this, [this] { periodoScelto(); });
+    for (QDateEdit* d : {Dal, Al})
+        connect(d, &QDateEdit::dateChanged, this, [this] {
+            if (Periodo->currentIndex() == int(Periodi::TraDueDate))
+                periodoScelto();
+        });
+    connect(Misura, &QComboBox::currentIndexChanged, this, [this](int i) {
+        griglia_.setMisura(misure[i].first);
+        Griglia->resizeColumnsToContents();
+    });
+    connect(Griglia, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { apriAlunno(alunnoSu(i.row())); });
+    connect(&Vista->scaler(), &UniformScaler::scaleChanged, Griglia,
+            &QTableView::resizeColumnsToContents);
+    connect(BottoneRisposte, &QPushButton::clicked, this, [this] { esportaRisposte(); });
+    connect(BottoneGriglia, &QPushButton::clicked, this, [this] { esportaGriglia(); });
+    connect(BottoneStampa, &QPushButton::clicked, this, [this] { stampaGriglia(); });
+
+    QWidget* prima = Periodo;
+    for (QWidget* dopo :
+         {static_cast<QWidget*>(Dal), static_cast<QWidget*>(Al), static_cast<QWidget*>(Misura),
+          static_cast<QWidget*>(Classe), static_cast<QWidget*>(Griglia),
+          static_cast<QWidget*>(BottoneRisposte), static_cast<QWidget*>(BottoneGriglia),
+          static_cast<QWidget*>(BottoneStampa)}) {
+        setTabOrder(prima, dopo);
+        prima = dopo;
+    }
+    aggiorna();
+}
+
+void PaginaRegistro::setSceltaFile(SceltaFile scelta) {
+    sceltaFile_ = std::move(scelta);
+}
+
+void PaginaRegistro::periodoScelto() {
+    const auto p = periodi[Periodo->currentIndex()].first;
+    const bool libere = p == Periodi::TraDueDate;
+    Dal->setEnabled(libere);
+    Al->setEnabled(libere);
+    if (libere) {
+        intervallo_ = IntervalloDate(Dal->date(), Al->date());
+    } else {
+        intervallo_ = IntervalloDate::periodo(p, oggi_);
+        const QSignalBlocker d(Dal), a(Al);
+        Dal->setDate(intervallo_.dal());
+        Al->setDate(intervallo_.al());
+    }
+    aggiorna();
+}
+
+void PaginaRegistro::aggiorna() {
+    griglia_.imposta(RiepilogoClasse::calcola(voci_, classe_, intervallo_));
+    Griglia->resizeColumnsToContents();
+    Griglia->horizontalHeader()->resizeSection(
+        GrigliaClasse::colonnaAlunno,
+        std::max(layoutRegistro.larghezzaNome, Griglia->columnWidth(0)));
+    Esito->setText(QStringLiteral("Risposte %1.").arg(intervallo_.descrizione()));
+}
+
+QString PaginaRegistro::alunnoSu(int riga) const {
+    return griglia_.alunno(ordine_->mapToSource(ordine_->index(riga, 0)).row());
+}
+
+bool PaginaRegistro::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Griglia && event->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent*>(event)->key();
+        if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter) &&
+            Griglia->currentIndex().isValid()) {
+            apriAlunno(alunnoSu(Griglia->currentIndex().row()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+PaginaAlunnoRegistro* PaginaRegistro::apriAlunno(const QString& nome) {
+    chiudiAlunno();
+    alunno_ =
+        new PaginaAlunnoRegistro(PaginaAlunno::calcola(voci_, nome, intervallo_), Classe->text());
+    alunno_->setSceltaFile(sceltaFile_);
+    pile_->addWidget(alunno_);
+    pile_->setCurrentWidget(alunno_);
+    connect(alunno_, &PaginaAlunnoRegistro::indietro, this, &PaginaRegistro::chiudiAlunno);
+    alunno_->setFocus(Qt::OtherFocusReason);
+    return alunno_;
+}
+
+void PaginaRegistro::chiudiAlunno() {
+    if (!alunno_)
+        return;
+    pile_->removeWidget(alunno_);
+    alunno_->deleteLater();
+    alunno_ = nullptr;
+    pile_->setCurrentWidget(Vista);
+    Griglia->setFocus(Qt::OtherFocusReason);
+}
+
+QString PaginaRegistro::proposto(const QString& cosa, const QString& estensione) const {
+    return QStringLiteral("%1 %2 %3.%4")
+        .arg(cosa, intervallo_.dal().toString(Qt::ISODate), intervallo_.al().toString(Qt::ISODate),
+             estensione);
+}
+
+bool PaginaRegistro::esportaRisposte() {
+    const QString file =
+        sceltaFile_(this, proposto(QStringLiteral("risposte"), QStringLiteral("csv")));
+    return !file.isEmpty() &&
+           salva(
+               *Esito, file,
+               [this](QIODevice& csv) { return EsportaCsv::risposte(csv, voci_, intervallo_); },
+               QStringLiteral("Risposte salvate"));
+}
+
+bool PaginaRegistro::esportaGriglia() {
+    const QString file =
+        sceltaFile_(this, proposto(QStringLiteral("griglia"), QStringLiteral("csv")));
+    return !file.isEmpty() &&
+           salva(
+               *Esito, file,
+               [this](QIODevice& csv) { return EsportaCsv::griglia(csv, griglia_.riepilogo()); },
+               QStringLiteral("Griglia salvata"));
+}
+
+bool PaginaRegistro::stampaGriglia() {
+    const QString file =
+        sceltaFile_(this, proposto(QStringLiteral("griglia"), QStringLiteral("pdf")));
+    return !file.isEmpty() &&
+           salva(
+               *Esito, file,
+               [this](QIODevice& pdf) {
+                   return PdfRegistro::griglia(pdf, griglia_.riepilogo(), Classe->text());
+               },
+               QStringLiteral("Griglia salvata"));
+}
