@@ -27,7 +27,6 @@ struct LayoutRegistro {
     QRect esportaRisposte{600, 508, 320, 32};
     QRect esportaGriglia{600, 544, 320, 32};
     QRect stampaGriglia{600, 580, 320, 32};
-    int larghezzaNome = 150;
 };
 
 // A pupil's page: the totals, the exercises and their weeks on the left,
@@ -36,14 +35,14 @@ struct LayoutAlunnoRegistro {
     QSize pagina{940, 620};
     QRect titolo{20, 12, 900, 40};
     QRect riepilogo{24, 56, 896, 28};
-    QRect titolettoEsercizi{24, 90, 440, 24};
-    QRect esercizi{24, 116, 440, 212};
-    QRect titolettoSettimane{24, 336, 440, 24};
-    QRect settimane{24, 362, 440, 250};
-    QRect grafico{484, 90, 436, 420};
-    QRect stampa{484, 520, 210, 34};
-    QRect indietro{710, 520, 210, 34};
-    QRect esito{484, 560, 436, 52};
+    QRect titolettoEsercizi{24, 90, 500, 24};
+    QRect esercizi{24, 116, 500, 212};
+    QRect titolettoSettimane{24, 336, 500, 24};
+    QRect settimane{24, 362, 500, 250};
+    QRect grafico{540, 90, 380, 420};
+    QRect stampa{540, 520, 180, 34};
+    QRect indietro{740, 520, 180, 34};
+    QRect esito{540, 560, 380, 52};
 };
 
 inline const LayoutRegistro layoutRegistro{};

@@ -31,26 +31,16 @@ QStringList cifre(const QString& prima, const ConteggiRisposte& c) {
 const QStringList teste{QStringLiteral("Esercizio"), QStringLiteral("Risposte"),
                         QStringLiteral("Giuste al 1° tentativo"), QStringLiteral("Ultimo giorno")};
 
-QChartView* grafico(QWidget* parent, const QList<PaginaAlunno::Punto>& punti) {
+QChartView* grafico(QWidget* parent) {
     auto* serie = new QBarSeries;
     auto* barre = new QBarSet(QStringLiteral("Giuste al primo tentativo"));
-    QStringList settimane, detto;
-    for (const PaginaAlunno::Punto& p : punti) {
-        *barre << p.percentuale;
-        settimane << p.lunedi.toString(QStringLiteral("dd/MM"));
-        detto << QStringLiteral("settimana dal %1: %2%")
-                     .arg(TestiRegistro::giorno(p.lunedi))
-                     .arg(qRound(p.percentuale));
-    }
     barre->setColor(QColor(0x2E, 0x6D, 0xB4));
     serie->append(barre);
     auto* chart = new QChart;
     chart->addSeries(serie);
-    chart->setTitle(QStringLiteral("Giuste al primo tentativo, settimana per settimana"));
     chart->setTitleFont(Controlli::arial(10, true));
     chart->legend()->hide();
     auto* x = new QBarCategoryAxis;
-    x->append(settimane);
     x->setLabelsFont(Controlli::arial(7, false));
     x->setLabelsAngle(-90);
     auto* y = new QValueAxis;
@@ -65,10 +55,30 @@ QChartView* grafico(QWidget* parent, const QList<PaginaAlunno::Punto>& punti) {
     auto* vista = new QChartView(chart, parent);
     vista->setRenderHint(QPainter::Antialiasing);
     vista->setAccessibleName(QStringLiteral("Grafico: giuste al primo tentativo per settimana"));
-    vista->setAccessibleDescription(punti.isEmpty()
-                                        ? QStringLiteral("Nessun primo tentativo nel periodo.")
-                                        : detto.join(QStringLiteral("; ")));
     return vista;
+}
+
+// The bars of `punti`, the weeks' Mondays below, and the same in words for
+// a screen reader.
+void mostra(QChartView& vista, const QList<PaginaAlunno::Punto>& punti, const QString& di) {
+    auto* serie = static_cast<QBarSeries*>(vista.chart()->series().first());
+    QBarSet* barre = serie->barSets().first();
+    auto* x = static_cast<QBarCategoryAxis*>(vista.chart()->axes(Qt::Horizontal).first());
+    barre->remove(0, barre->count());
+    x->clear();
+    QStringList settimane, detto;
+    for (const PaginaAlunno::Punto& p : punti) {
+        *barre << p.percentuale;
+        settimane << p.lunedi.toString(QStringLiteral("dd/MM"));
+        detto << QStringLiteral("settimana dal %1: %2%")
+                     .arg(TestiRegistro::giorno(p.lunedi))
+                     .arg(qRound(p.percentuale));
+    }
+    x->append(settimane);
+    vista.chart()->setTitle(QStringLiteral("Giuste al primo tentativo, %1").arg(di));
+    vista.setAccessibleDescription(punti.isEmpty()
+                                       ? QStringLiteral("Nessun primo tentativo nel periodo.")
+                                       : detto.join(QStringLiteral("; ")));
 }
 
 } // namespace
@@ -109,7 +119,7 @@ PaginaAlunnoRegistro::PaginaAlunnoRegistro(PaginaAlunno pagina, QString classe, 
     Settimane =
         tabella(this, QStringLiteral("Settimana per settimana"), testeSettimane, l.settimane);
     titolettoSettimane->setBuddy(Settimane);
-    Grafico = grafico(this, pagina_.serie());
+    Grafico = grafico(this);
     Grafico->setGeometry(l.grafico);
     BottoneStampa = bottone(this, QStringLiteral("Stampa (PDF)…"), l.stampa);
     BottoneIndietro = bottone(this, QStringLiteral("Indietro"), l.indietro);
@@ -138,9 +148,10 @@ void PaginaAlunnoRegistro::mostraSettimane(int riga) {
     for (qsizetype i = 0; i < settimane.size(); ++i)
         TabelleRegistro::riga(*Settimane, int(i),
                               cifre(settimane[i].nome(), settimane[i].conteggi));
-    Settimane->setAccessibleDescription(
-        tutti ? QStringLiteral("Tutti gli esercizi")
-              : TestiRegistro::breve(pagina_.esercizi[riga - 1].numero));
+    const int numero = tutti ? 0 : pagina_.esercizi[riga - 1].numero;
+    const QString di = tutti ? QStringLiteral("tutti gli esercizi") : TestiRegistro::breve(numero);
+    Settimane->setAccessibleDescription(di);
+    mostra(*Grafico, pagina_.serie(numero), di);
 }
 
 bool PaginaAlunnoRegistro::stampa() {

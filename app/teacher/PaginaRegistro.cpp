@@ -114,6 +114,9 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
     Griglia->setSortingEnabled(true);
     Griglia->sortByColumn(GrigliaClasse::colonnaAlunno, Qt::AscendingOrder);
     Griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The names take what the figures leave.
+    Griglia->horizontalHeader()->setSectionResizeMode(GrigliaClasse::colonnaAlunno,
+                                                      QHeaderView::Stretch);
     Griglia->horizontalHeader()->setMinimumSectionSize(40);
     Griglia->installEventFilter(this);
 
@@ -187,9 +190,6 @@ void PaginaRegistro::periodoScelto() {
 void PaginaRegistro::aggiorna() {
     griglia_.imposta(RiepilogoClasse::calcola(voci_, classe_, intervallo_));
     Griglia->resizeColumnsToContents();
-    Griglia->horizontalHeader()->resizeSection(
-        GrigliaClasse::colonnaAlunno,
-        std::max(layoutRegistro.larghezzaNome, Griglia->columnWidth(0)));
     Esito->setText(QStringLiteral("Risposte %1.").arg(intervallo_.descrizione()));
 }
 

@@ -53,6 +53,8 @@ void riga(QTableWidget& t, int r, const QStringList& celle) {
         auto* cella = new QTableWidgetItem(celle[c]);
         if (c > 0)
             cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        else
+            cella->setToolTip(celle[c]); // whole, where the column cuts it
         t.setItem(r, int(c), cella);
     }
 }

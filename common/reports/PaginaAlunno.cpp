@@ -15,10 +15,9 @@ using PerEsercizio = std::array<ConteggiRisposte, finestre>;
 } // namespace
 
 QString PaginaAlunno::Settimana::nome() const {
-    return QStringLiteral("settimana %1 del %2, dal %3")
+    return QStringLiteral("settimana %1, dal %2")
         .arg(numero)
-        .arg(anno)
-        .arg(lunedi.toString(QStringLiteral("dd/MM")));
+        .arg(lunedi.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
 PaginaAlunno PaginaAlunno::calcola(const QList<VoceRegistro>& voci, const QString& alunno,
@@ -76,9 +75,15 @@ PaginaAlunno PaginaAlunno::calcola(const QList<VoceRegistro>& voci, const QStrin
     return p;
 }
 
-QList<PaginaAlunno::Punto> PaginaAlunno::serie() const {
+QList<PaginaAlunno::Punto> PaginaAlunno::serie(int esercizio) const {
+    const QList<Settimana>* scelte = &settimane;
+    for (const Esercizio& e : esercizi)
+        if (e.numero == esercizio)
+            scelte = &e.settimane;
+    if (esercizio != 0 && scelte == &settimane)
+        return {};
     QList<Punto> punti;
-    for (const Settimana& s : settimane)
+    for (const Settimana& s : *scelte)
         if (const auto quota = s.conteggi.quota())
             punti << Punto{s.lunedi, *quota * 100, s.conteggi.primi};
     return punti;

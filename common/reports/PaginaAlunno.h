@@ -17,7 +17,7 @@ struct PaginaAlunno {
         int numero = 0; // 1 to 53
         QDate lunedi;
         ConteggiRisposte conteggi;
-        // "settimana 53 del 2026, dal 28/12"
+        // "settimana 53, dal 28/12/2026"
         QString nome() const;
     };
     struct Esercizio {
@@ -31,6 +31,7 @@ struct PaginaAlunno {
         QDate lunedi;
         double percentuale = 0; // 0 to 100
         int primi = 0;
+        bool operator==(const Punto&) const = default;
     };
 
     QString alunno;
@@ -39,7 +40,9 @@ struct PaginaAlunno {
     QList<Esercizio> esercizi;  // those with answers, FormEs1 first
     QList<Settimana> settimane; // every exercise together, oldest first
 
-    QList<Punto> serie() const;
+    // The chart's points for FormEs<esercizio>, or for every exercise
+    // together with 0.
+    QList<Punto> serie(int esercizio = 0) const;
 
     static PaginaAlunno calcola(const QList<VoceRegistro>& voci, const QString& alunno,
                                 const IntervalloDate& intervallo);

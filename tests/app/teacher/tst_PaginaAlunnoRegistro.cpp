@@ -53,8 +53,7 @@ private slots:
         QCOMPARE(p.Settimane->rowCount(), 1);
         QCOMPARE(p.Settimane->item(0, 1)->text(), QStringLiteral("6"));
         p.Esercizi->setCurrentCell(2, 0);
-        QCOMPARE(p.Settimane->item(0, 0)->text(),
-                 QStringLiteral("settimana 50 del 2026, dal 07/12"));
+        QCOMPARE(p.Settimane->item(0, 0)->text(), QStringLiteral("settimana 50, dal 07/12/2026"));
         QCOMPARE(p.Settimane->item(0, 1)->text(), QStringLiteral("1"));
     }
 
@@ -68,6 +67,14 @@ private slots:
         QCOMPARE(barre->barSets().first()->at(3), punti[3].percentuale);
         QVERIFY(p.Grafico->accessibleDescription().contains(
             QStringLiteral("settimana dal 21/09/2026")));
+        // The chart follows the exercise chosen.
+        p.Esercizi->setCurrentCell(1, 0);
+        const int numero = pagina.esercizi.first().numero;
+        const QList<PaginaAlunno::Punto> primo = pagina.serie(numero);
+        QVERIFY(primo.size() > 1 && primo != punti);
+        QCOMPARE(barre->barSets().first()->count(), primo.size());
+        QCOMPARE(barre->barSets().first()->at(1), primo[1].percentuale);
+        QVERIFY(p.Grafico->chart()->title().endsWith(QStringLiteral("Es. %1").arg(numero)));
     }
 
     void printSavesThePdf() {

@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(p.settimane[2].anno, 2027);
         QCOMPARE(p.settimane[2].numero, 1);
         QCOMPARE(p.settimane[2].lunedi, QDate(2027, 1, 4));
-        QCOMPARE(s.nome(), QStringLiteral("settimana 53 del 2026, dal 28/12"));
+        QCOMPARE(s.nome(), QStringLiteral("settimana 53, dal 28/12/2026"));
     }
 
     void eachExerciseHasItsWeeksAndWords() {
@@ -71,6 +71,16 @@ private slots:
         QCOMPARE(punti[0].percentuale, 100.0);
         QCOMPARE(punti[1].percentuale, 50.0);
         QCOMPARE(punti[1].primi, 2);
+    }
+
+    // FormEs8's first tries: one, wrong, in week 53; FormEs3 has none.
+    void anExercisesChartHasItsOwnWeeks() {
+        const PaginaAlunno p = PaginaAlunno::calcola(capodanno(), classe[0], inverno);
+        const QList<PaginaAlunno::Punto> punti = p.serie(8);
+        QCOMPARE(punti.size(), 1);
+        QCOMPARE(punti[0].lunedi, QDate(2026, 12, 28));
+        QCOMPARE(punti[0].percentuale, 0.0);
+        QVERIFY(p.serie(3).isEmpty());
     }
 
     void theRangeAndThePupilChooseTheAnswers() {

@@ -96,7 +96,7 @@ private slots:
         const QString tutto = testi.join('\n');
         QVERIFY(tutto.contains("Esercizio per esercizio"));
         QVERIFY(tutto.contains("Es. 4: Indica il tipo di rotazione"));
-        QVERIFY(tutto.contains("settimana 50 del 2026, dal 07/12"));
+        QVERIFY(tutto.contains("settimana 50, dal 07/12/2026"));
         QVERIFY(tutto.contains("Giuste al primo tentativo, settimana per settimana"));
         for (qsizetype i = 0; i < testi.size(); ++i) {
             QVERIFY(testi[i].trimmed().startsWith("Allievo 02"));
