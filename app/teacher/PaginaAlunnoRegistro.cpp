@@ -91,8 +91,7 @@ PaginaAlunnoRegistro::PaginaAlunnoRegistro(PaginaAlunno pagina, QString classe, 
     setColour(sfondoPagina);
     setFont(Controlli::arial(10, false));
     const auto etichetta = [this](const QString& testo, QRect dove, const QFont& font) {
-        return Controlli::etichetta(this, testo, dove, font, sfondoPagina,
-                                    Qt::AlignLeft | Qt::AlignVCenter);
+        return TabelleRegistro::etichetta(this, testo, dove, font);
     };
     Titolo = etichetta(pagina_.alunno, l.titolo, Controlli::arial(18));
     const ConteggiRisposte& t = pagina_.tutti;

@@ -3,6 +3,7 @@
 
 #include "LayoutRegistro.h"
 #include "PaginaAlunnoRegistro.h"
+#include "SceltaPeriodo.h"
 #include "TabelleRegistro.h"
 
 #include "common/Controlli.h"
@@ -25,52 +26,16 @@
 namespace {
 
 using namespace TabelleRegistro;
-using Periodi = IntervalloDate::Periodo;
-
-const QList<std::pair<Periodi, QString>> periodi{
-    {Periodi::Oggi, QStringLiteral("Oggi")},
-    {Periodi::Settimana, QStringLiteral("Questa settimana")},
-    {Periodi::Mese, QStringLiteral("Questo mese")},
-    {Periodi::AnnoScolastico, QStringLiteral("L'anno scolastico")},
-    {Periodi::TraDueDate, QStringLiteral("Tra due date")},
-};
-
-const QList<std::pair<GrigliaClasse::Misura, QString>> misure{
-    {GrigliaClasse::Misura::Risposte, QStringLiteral("Risposte date")},
-    {GrigliaClasse::Misura::Quota, QStringLiteral("Giuste al primo tentativo")},
-    {GrigliaClasse::Misura::UltimoGiorno, QStringLiteral("Ultimo giorno")},
-};
-
-QDateEdit* giorno(QWidget* parent, const QString& nome, QRect dove) {
-    auto* d = new QDateEdit(parent);
-    d->setGeometry(dove);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    d->setCalendarPopup(true);
-    d->setAccessibleName(nome);
-    return d;
-}
-
-QComboBox* scelta(QWidget* parent, const QString& nome, QRect dove, const QStringList& voci) {
-    auto* c = new QComboBox(parent);
-    c->setGeometry(dove);
-    c->addItems(voci);
-    c->setAccessibleName(nome);
-    return c;
-}
-
-template <typename T> QStringList nomi(const QList<std::pair<T, QString>>& voci) {
-    QStringList n;
-    for (const auto& v : voci)
-        n << v.second;
-    return n;
-}
+// In the order of GrigliaClasse::Misura.
+const QStringList misure{QStringLiteral("Risposte date"),
+                         QStringLiteral("Giuste al primo tentativo"),
+                         QStringLiteral("Ultimo giorno")};
 
 } // namespace
 
 PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QStringList note,
                                QDate oggi, QWidget* parent)
-    : QWidget(parent), voci_(std::move(voci)), classe_(std::move(classe)), oggi_(oggi),
-      intervallo_(IntervalloDate::periodo(Periodi::Settimana, oggi)), ordine_(nullptr),
+    : QWidget(parent), voci_(std::move(voci)), classe_(std::move(classe)), ordine_(nullptr),
       sceltaFile_(&TabelleRegistro::sceltaFile) {
     const LayoutRegistro& l = layoutRegistro;
     setAccessibleName(QStringLiteral("Registro"));
@@ -81,8 +46,7 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
     Vista->setColour(sfondoPagina);
     Vista->setFont(Controlli::arial(10, false));
     const auto etichetta = [this](const QString& testo, QRect dove, const QFont& font) {
-        return Controlli::etichetta(Vista, testo, dove, font, sfondoPagina,
-                                    Qt::AlignLeft | Qt::AlignVCenter);
+        return TabelleRegistro::etichetta(Vista, testo, dove, font);
     };
     const QFont testo = Controlli::arial(11, false);
     Titolo = etichetta(QStringLiteral("Registro della classe"), l.titolo, Controlli::arial(18));
@@ -91,13 +55,12 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
     Classe->setGeometry(l.classe);
     Classe->setPlaceholderText(QStringLiteral("ad esempio: Classe 3ª B"));
     Classe->setAccessibleName(QStringLiteral("Classe, per i fogli stampati"));
-    Periodo = scelta(Vista, QStringLiteral("Periodo"), l.periodo, nomi(periodi));
-    etichetta(QStringLiteral("Periodo"), l.etichettaPeriodo, testo)->setBuddy(Periodo);
-    Dal = giorno(Vista, QStringLiteral("Dal giorno"), l.dal);
-    etichetta(QStringLiteral("dal"), l.etichettaDal, testo)->setBuddy(Dal);
-    Al = giorno(Vista, QStringLiteral("Al giorno"), l.al);
-    etichetta(QStringLiteral("al"), l.etichettaAl, testo)->setBuddy(Al);
-    Misura = scelta(Vista, QStringLiteral("Nelle caselle"), l.misura, nomi(misure));
+    periodo_ = new SceltaPeriodo(
+        Vista, {l.etichettaPeriodo, l.periodo, l.etichettaDal, l.dal, l.etichettaAl, l.al}, oggi);
+    Periodo = periodo_->Periodo;
+    Dal = periodo_->Dal;
+    Al = periodo_->Al;
+    Misura = scelta(Vista, QStringLiteral("Nelle caselle"), l.misura, misure);
     etichetta(QStringLiteral("Mostra"), l.etichettaMisura, testo)->setBuddy(Misura);
 
     ordine_ = new QSortFilterProxyModel(this);
@@ -132,19 +95,9 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
     BottoneGriglia = bottone(Vista, QStringLiteral("Esporta la griglia (CSV)…"), l.esportaGriglia);
     BottoneStampa = bottone(Vista, QStringLiteral("Stampa la griglia (PDF)…"), l.stampaGriglia);
 
-    Periodo->setCurrentIndex(int(Periodi::Settimana));
-    Dal->setDate(intervallo_.dal());
-    Al->setDate(intervallo_.al());
-    Dal->setEnabled(false);
-    Al->setEnabled(false);
-    connect(Periodo, &QComboBox::currentIndexChanged, this, [this] { periodoScelto(); });
-    for (QDateEdit* d : {Dal, Al})
-        connect(d, &QDateEdit::dateChanged, this, [this] {
-            if (Periodo->currentIndex() == int(Periodi::TraDueDate))
-                periodoScelto();
-        });
+    connect(periodo_, &SceltaPeriodo::cambiato, this, &PaginaRegistro::aggiorna);
     connect(Misura, &QComboBox::currentIndexChanged, this, [this](int i) {
-        griglia_.setMisura(misure[i].first);
+        griglia_.setMisura(GrigliaClasse::Misura(i));
         Griglia->resizeColumnsToContents();
     });
     connect(Griglia, &QTableView::doubleClicked, this,
@@ -167,30 +120,18 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
     aggiorna();
 }
 
+IntervalloDate PaginaRegistro::intervallo() const {
+    return periodo_->intervallo();
+}
+
 void PaginaRegistro::setSceltaFile(SceltaFile scelta) {
     sceltaFile_ = std::move(scelta);
 }
 
-void PaginaRegistro::periodoScelto() {
-    const auto p = periodi[Periodo->currentIndex()].first;
-    const bool libere = p == Periodi::TraDueDate;
-    Dal->setEnabled(libere);
-    Al->setEnabled(libere);
-    if (libere) {
-        intervallo_ = IntervalloDate(Dal->date(), Al->date());
-    } else {
-        intervallo_ = IntervalloDate::periodo(p, oggi_);
-        const QSignalBlocker d(Dal), a(Al);
-        Dal->setDate(intervallo_.dal());
-        Al->setDate(intervallo_.al());
-    }
-    aggiorna();
-}
-
 void PaginaRegistro::aggiorna() {
-    griglia_.imposta(RiepilogoClasse::calcola(voci_, classe_, intervallo_));
+    griglia_.imposta(RiepilogoClasse::calcola(voci_, classe_, intervallo()));
     Griglia->resizeColumnsToContents();
-    Esito->setText(QStringLiteral("Risposte %1.").arg(intervallo_.descrizione()));
+    Esito->setText(QStringLiteral("Risposte %1.").arg(intervallo().descrizione()));
 }
 
 QString PaginaRegistro::alunnoSu(int riga) const {
@@ -212,7 +153,7 @@ bool PaginaRegistro::eventFilter(QObject* watched, QEvent* event) {
 PaginaAlunnoRegistro* PaginaRegistro::apriAlunno(const QString& nome) {
     chiudiAlunno();
     alunno_ =
-        new PaginaAlunnoRegistro(PaginaAlunno::calcola(voci_, nome, intervallo_), Classe->text());
+        new PaginaAlunnoRegistro(PaginaAlunno::calcola(voci_, nome, intervallo()), Classe->text());
     alunno_->setSceltaFile(sceltaFile_);
     pile_->addWidget(alunno_);
     pile_->setCurrentWidget(alunno_);
@@ -233,8 +174,8 @@ void PaginaRegistro::chiudiAlunno() {
 
 QString PaginaRegistro::proposto(const QString& cosa, const QString& estensione) const {
     return QStringLiteral("%1 %2 %3.%4")
-        .arg(cosa, intervallo_.dal().toString(Qt::ISODate), intervallo_.al().toString(Qt::ISODate),
-             estensione);
+        .arg(cosa, intervallo().dal().toString(Qt::ISODate),
+             intervallo().al().toString(Qt::ISODate), estensione);
 }
 
 bool PaginaRegistro::esportaRisposte() {
@@ -243,7 +184,7 @@ bool PaginaRegistro::esportaRisposte() {
     return !file.isEmpty() &&
            salva(
                *Esito, file,
-               [this](QIODevice& csv) { return EsportaCsv::risposte(csv, voci_, intervallo_); },
+               [this](QIODevice& csv) { return EsportaCsv::risposte(csv, voci_, intervallo()); },
                QStringLiteral("Risposte salvate"));
 }
 

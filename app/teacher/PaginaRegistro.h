@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSortFilterProxyModel;
+class SceltaPeriodo;
 class QStackedLayout;
 class QTableView;
 
@@ -41,7 +42,7 @@ public:
                    QDate oggi = QDate::currentDate(), QWidget* parent = nullptr);
     void setSceltaFile(SceltaFile scelta);
 
-    IntervalloDate intervallo() const { return intervallo_; }
+    IntervalloDate intervallo() const;
     const GrigliaClasse& griglia() const { return griglia_; }
     // The pupil's page open now, or none.
     PaginaAlunnoRegistro* paginaAlunno() const { return alunno_; }
@@ -71,7 +72,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void periodoScelto();
     void aggiorna();
     // The pupil on the view's row `riga`, as sorted now.
     QString alunnoSu(int riga) const;
@@ -79,8 +79,7 @@ private:
 
     QList<VoceRegistro> voci_;
     QStringList classe_;
-    QDate oggi_;
-    IntervalloDate intervallo_;
+    SceltaPeriodo* periodo_;
     GrigliaClasse griglia_;
     QSortFilterProxyModel* ordine_;
     QStackedLayout* pile_;

@@ -5,6 +5,7 @@
 #include "common/FileIntero.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -13,6 +14,19 @@
 #include <QTableWidget>
 
 namespace TabelleRegistro {
+
+QLabel* etichetta(QWidget* parent, const QString& testo, QRect dove, const QFont& font) {
+    return Controlli::etichetta(parent, testo, dove, font, sfondoPagina,
+                                Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QComboBox* scelta(QWidget* parent, const QString& nome, QRect dove, const QStringList& voci) {
+    auto* c = new QComboBox(parent);
+    c->setGeometry(dove);
+    c->addItems(voci);
+    c->setAccessibleName(nome);
+    return c;
+}
 
 QPushButton* bottone(QWidget* parent, const QString& testo, QRect dove) {
     auto* b = new QPushButton(testo, parent);

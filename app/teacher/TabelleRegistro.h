@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QFont;
 class QIODevice;
 class QLabel;
@@ -20,6 +21,9 @@ namespace TabelleRegistro {
 
 constexpr unsigned sfondoPagina = 0xE8F1FA;
 
+// A label on the page's background, its text on one line's middle.
+QLabel* etichetta(QWidget* parent, const QString& testo, QRect dove, const QFont& font);
+QComboBox* scelta(QWidget* parent, const QString& nome, QRect dove, const QStringList& voci);
 QPushButton* bottone(QWidget* parent, const QString& testo, QRect dove);
 // A table the keyboard walks with the arrows and leaves with Tab, a row
 // at a time, read by a screen reader under its name.

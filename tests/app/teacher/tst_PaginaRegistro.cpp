@@ -45,17 +45,11 @@ class tst_PaginaRegistro : public QObject {
 private slots:
     void thePeriodChoosesTheAnswers() {
         PaginaRegistro p(settimana(), classe, {}, oggi);
-        QCOMPARE(p.intervallo(), IntervalloDate::periodo(Periodo::Settimana, oggi));
         QCOMPARE(cella(p, 0, 2), QStringLiteral("5"));
         p.Periodo->setCurrentIndex(int(Periodo::Oggi));
+        QCOMPARE(p.intervallo(), IntervalloDate(oggi, oggi));
         QCOMPARE(cella(p, 0, 2), QStringLiteral("4"));
-        QCOMPARE(p.Dal->date(), oggi);
-        QVERIFY(!p.Dal->isEnabled());
-        p.Periodo->setCurrentIndex(int(Periodo::TraDueDate));
-        QVERIFY(p.Al->isEnabled());
-        p.Dal->setDate({2026, 12, 1});
-        QCOMPARE(p.intervallo(), IntervalloDate({2026, 12, 1}, oggi));
-        QCOMPARE(cella(p, 1, 2), QStringLiteral("1"));
+        QCOMPARE(p.Esito->text(), QStringLiteral("Risposte il 10/12/2026."));
     }
 
     void aColumnSortsByItsNumbers() {
