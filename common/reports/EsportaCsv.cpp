@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QIODevice>
+#include <QUuid>
 
 #include <algorithm>
 
@@ -71,6 +72,14 @@ QByteArray decimale(qint64 millesimi) {
     return resto.isEmpty() ? n : n + ',' + resto;
 }
 
+// An entry's 16 bytes as 8-4-4-4-12 hex digits: all digits in one run,
+// "000123" or "1e10", a spreadsheet would read as a number and change.
+QByteArray identita(const QByteArray& id) {
+    if (id.size() != 16)
+        return EsportaCsv::testo(QString::fromLatin1(id.toHex()));
+    return QUuid::fromRfc4122(id).toByteArray(QUuid::WithoutBraces);
+}
+
 QByteArray siNo(bool si) {
     return si ? QByteArrayLiteral("sì") : QByteArrayLiteral("no");
 }
@@ -124,7 +133,7 @@ QString risposte(QIODevice& dove, const QList<VoceRegistro>& voci,
                 testo(v->lettera.isNull() ? QString() : QString(v->lettera)), siNo(v->figuraClasse),
                 testo(v->mostrato), testo(v->scelto),
                 v->giusta ? QByteArrayLiteral("giusta") : QByteArrayLiteral("sbagliata"),
-                siNo(v->primoTentativo), decimale(v->millisecondi), v->id.toHex()});
+                siNo(v->primoTentativo), decimale(v->millisecondi), identita(v->id)});
     }
     return s.fine();
 }

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QUuid>
 #include <QtTest>
 
 using namespace VociDiProva;
@@ -91,7 +92,8 @@ private slots:
         QVERIFY(r[1].startsWith("2026-12-09 23:59:59;Anna Bianchi;FormEs14;"
                                 "Trova la simmetria - asse diagonale - 1;b;no;"
                                 "rotazione di 90° in senso orario;3;giusta;sì;2,5;"));
-        QCOMPARE(r[1].split(';').last(), settimana()[5].id.toHex());
+        QCOMPARE(r[1].split(';').last(),
+                 QUuid::fromRfc4122(settimana()[5].id).toByteArray(QUuid::WithoutBraces));
         QVERIFY(r[3].startsWith("2026-12-10 09:15:00;Anna Bianchi;FormEs2;"));
         QVERIFY(r[3].contains(";sbagliata;sì;"));
         QVERIFY(r[7].startsWith("2026-12-11 00:00:00;"));
@@ -175,6 +177,7 @@ private slots:
         QVERIFY(csv.open(QIODevice::WriteOnly));
         QList<VoceRegistro> voci = settimana();
         voci << voce({QStringLiteral("=1+1"), 3, alle(oggi, QTime(11, 0)), true, true, 1234});
+        voci.last().id = QByteArray(16, '\0');
         QCOMPARE(EsportaCsv::risposte(csv, voci, settimanaDiOggi), QString());
         csv.close();
         QProcess calc;
@@ -199,6 +202,10 @@ private slots:
         QVERIFY(foglio.contains(QStringLiteral("<text:p>&apos;=1+1</text:p>")) ||
                 foglio.contains(QStringLiteral("<text:p>'=1+1</text:p>")));
         QVERIFY(!foglio.contains(QStringLiteral("of:=1+1")));
+        // An entry's bytes all zero stay text, not the number 0.
+        QVERIFY(foglio.contains(
+            QStringLiteral("<text:p>00000000-0000-0000-0000-000000000000</text:p>")));
+        QVERIFY(!foglio.contains(QStringLiteral("office:value-type=\"float\" office:value=\"0\"")));
     }
 };
 
