@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QHashFunctions>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -126,9 +125,6 @@ std::optional<int> esegui(int& argc, char** argv, const QStringList& argomenti) 
     const Opzioni& o = std::get<Opzioni>(letta);
     // The windows are made and drawn, never shown: no screen is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's PDF writer lists the fonts in a hash's order: with a seed drawn
-    // anew for each run, the same sheet would come out in other bytes.
-    QHashSeed::setDeterministicGlobalSeed();
     QApplication app(argc, argv);
     FontiScheda fonti{ApplicationFolder().path(), {}};
     if (o.richiesta.figureClasse) {

@@ -27,6 +27,7 @@
 #include "common/settings/DescrizioneImpostazioni.h"
 
 #include <QApplication>
+#include <QHashFunctions>
 #include <QLibraryInfo>
 #include <QPixmapCache>
 #include <QTextStream>
@@ -68,6 +69,10 @@ int main(int argc, char* argv[]) {
     // Pictures are decoded on worker threads too: with a heap of their own
     // each, they would keep megabytes of freed pictures to themselves.
     SharedHeap::useOne();
+    // Qt's PDF writer lists the fonts in a hash's order: with a seed drawn
+    // anew for each run, the same worksheet or record would come out in
+    // other bytes, from the command line and the teacher's area alike.
+    QHashSeed::setDeterministicGlobalSeed();
     QList<QByteArray> argomenti;
     for (int i = 1; i < argc; ++i)
         argomenti << QByteArray(argv[i]);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The benchmark: start-up, setting up an exercise, a click's feedback and peak
-// memory, each a median printed beside a plain Qt baseline measured in the
-// same run, so that the ratio holds on a busy machine.
+// The benchmark: start-up, setting up an exercise, a click's feedback, peak
+// memory, a worksheet and the class record's pages, each a median printed beside a plain Qt
+// baseline measured in the same run, so that the ratio holds on a busy machine.
 //
 //   vortelia_bench [--quick] [--no-targets] [--offscreen-only]
 //                  [--starts N] [--memory N] [--fresh N] [--calls N] [--clicks N]
@@ -17,6 +17,7 @@
 #include "BenchTable.h"
 #include "ClickRows.h"
 #include "ProcessRows.h"
+#include "RecordRows.h"
 #include "ScaledRows.h"
 #include "SetUpRows.h"
 #include "SheetRows.h"
@@ -110,6 +111,7 @@ int main(int argc, char* argv[]) {
     benchLargeViews(o, table, services);
     benchClicks(o, table, services);
     benchWorksheet(o, table, services);
+    benchRecord(o, table);
 
     const bool failed = table.anyEmpty();
     std::printf("\n");

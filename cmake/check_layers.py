@@ -21,6 +21,8 @@ LIBRARY = ["common/library"]
 CLASS_FIGURES = ["common/class_figures"]
 SETTINGS = ["common/settings"]
 CORE = ["common"]
+RECORD = ["common/record"]
+REPORTS = ["common/reports"]
 FRAME = ["common/frame"]
 EXERCISES = ["exercises"]
 WORKSHEETS = ["common/worksheets"]
@@ -38,13 +40,15 @@ ALLOWED = {
     "common/class_figures": PLATFORM + VIEWS,
     "common/settings": ["common/platform/services"],
     "common": PLATFORM + SETTINGS,
+    "common/record": PLATFORM + SETTINGS,
+    "common/reports": PLATFORM + SETTINGS + CORE + RECORD,
     "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE,
     "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME,
     "common/worksheets": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME + EXERCISES,
-    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME +
-    EXERCISES + WORKSHEETS,
-    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME + EXERCISES +
-    WORKSHEETS + TEACHER,
+    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + RECORD +
+    REPORTS + FRAME + EXERCISES + WORKSHEETS,
+    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + RECORD + REPORTS +
+    FRAME + EXERCISES + WORKSHEETS + TEACHER,
 }
 SYSTEM_HEADER = re.compile(
     r"^(unistd|fcntl|malloc|dirent|dlfcn|pthread|termios)\.h$|^(sys|xcb|X11|linux)/")

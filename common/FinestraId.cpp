@@ -39,3 +39,20 @@ const char* titoloEsercizio(FinestraId id) {
     }
     return "";
 }
+
+int numeroDaNome(QStringView nome) {
+    static constexpr QStringView prefisso = u"FormEs";
+    if (!nome.startsWith(prefisso) || nome.size() > prefisso.size() + 2)
+        return 0;
+    const QStringView cifre = nome.sliced(prefisso.size());
+    // "FormEs02" is not a window's name.
+    if (cifre.isEmpty() || cifre.front() == u'0')
+        return 0;
+    int numero = 0;
+    for (QChar c : cifre) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        numero = numero * 10 + (c.unicode() - u'0');
+    }
+    return numero <= 15 ? numero : 0;
+}

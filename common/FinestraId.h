@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringView>
+
 // Every window of the program.
 enum class FinestraId {
     FormAvvio,
@@ -32,6 +34,10 @@ constexpr int numeroEsercizio(FinestraId id) {
     const int numero = static_cast<int>(id) - static_cast<int>(FinestraId::FormEs1) + 1;
     return numero >= 1 && numero <= 15 ? numero : 0;
 }
+
+// The number of an exercise window from its name, 2 for "FormEs2" (spelt
+// so); 0 for any other name.
+int numeroDaNome(QStringView nome);
 
 // The caption of the menu button that opens an exercise window, which is also
 // the window's title; empty for the other windows.

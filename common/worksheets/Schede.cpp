@@ -2,15 +2,14 @@
 #include "Schede.h"
 
 #include "FinestreNascoste.h"
-#include "PdfRiproducibile.h"
+#include "common/FileIntero.h"
+#include "common/PdfRiproducibile.h"
 #include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/ClockRandom.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <random>
 
@@ -106,29 +105,15 @@ QImage anteprima(const FascicoloScheda& fascicolo, int pagina, int larghezza) {
 }
 
 QString scrivi(const QString& pdf, const FascicoloScheda& fascicolo) {
-    const QFileInfo bersaglio(pdf);
-    if (bersaglio.isDir())
-        return QStringLiteral("Al posto del file %1 c'è una cartella.").arg(pdf);
-    // A device or a pipe would be replaced by the file, not written into.
-    if (bersaglio.exists() && !bersaglio.isFile())
-        return QStringLiteral("%1 non è un file su cui scrivere.").arg(pdf);
     QBuffer documento;
     documento.open(QIODevice::WriteOnly);
     {
         QPdfWriter scrittore(&documento);
-        PdfRiproducibile::imposta(scrittore, fascicolo.titolo);
+        PdfRiproducibile::imposta(scrittore, fascicolo.titolo, layoutScheda.margine);
         if (QString motivo = disegna(scrittore, fascicolo); !motivo.isEmpty())
             return motivo;
     }
-    const QByteArray byte = PdfRiproducibile::senzaData(documento.data());
-    // Written beside the target and renamed over it: never half a file.
-    QSaveFile file(pdf);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Il file %1 non si può scrivere: %2.").arg(pdf, file.errorString());
-    if (file.write(byte) != byte.size() || !file.commit())
-        return QStringLiteral("Il file %1 non si è potuto scrivere tutto (il disco è pieno?): %2.")
-            .arg(pdf, file.errorString());
-    return {};
+    return FileIntero::scrivi(pdf, PdfRiproducibile::senzaData(documento.data()));
 }
 
 QString scrivi(const QString& pdf, const RichiestaScheda& richiesta, const FontiScheda& fonti) {

@@ -6,6 +6,7 @@
 #include "common/frame/FinestraEsercizio.h"
 #include "common/platform/widgets/ColouredArea.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -28,6 +29,32 @@ void key(QWidget* window, int k, Qt::KeyboardModifiers modifiers) {
     if (!target || target->window() != window)
         target = window;
     QTest::keyClick(target, Qt::Key(k), modifiers);
+}
+
+QList<QWidget*> tabChain(QWidget* first) {
+    first->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> chain{QApplication::focusWidget()};
+    for (int i = 0; i < 100; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || now == chain.first())
+            break;
+        chain << now;
+    }
+    return chain;
+}
+
+QStringList unnamed(QWidget* window) {
+    QStringList found;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) ||
+            w->focusProxy() == w->parentWidget() || w->window() != window)
+            continue;
+        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(w);
+        if (!a11y || a11y->text(QAccessible::Name).trimmed().isEmpty())
+            found << QString::fromLatin1(w->metaObject()->className());
+    }
+    return found;
 }
 
 bool resizeTo(QWidget* window, QSize size) {

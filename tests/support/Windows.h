@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 class ColouredArea;
@@ -31,6 +33,14 @@ ColouredArea* surfaceOf(QWidget* window);
 
 // A control's face as "Arial 24 bold": family, points, and bold if it is.
 QString fontOf(const QWidget* control);
+
+// The controls Tab reaches in a shown, active window, from `first` on, in
+// order, until the keyboard comes back to `first` (or 100 presses).
+QList<QWidget*> tabChain(QWidget* first);
+// The controls of `window` the keyboard can reach that a screen reader
+// would not name, by class; not a spin box's own field, whose box has the
+// name, nor what a list that drops down shows in a window of its own.
+QStringList unnamed(QWidget* window);
 
 // Whether the tests run as a Wayland client.
 bool onWayland();

@@ -4,7 +4,6 @@
 #include "support/TempLibrary.h"
 
 #include "common/worksheets/Impaginazione.h"
-#include "common/worksheets/PdfRiproducibile.h"
 #include "common/worksheets/Schede.h"
 
 #include <QFile>
@@ -91,16 +90,6 @@ private slots:
         const QList<QRect> righe = Impaginazione::righeChiave(RichiestaScheda::massimoEsercizi);
         for (const QRect& r : righe)
             QVERIFY(QRect(QPoint(0, 0), layoutScheda.area).contains(r));
-    }
-
-    void theCreationDateIsFixedWithoutMovingAByte() {
-        const QByteArray a = "<< /CreationDate (D:20261210081144Z) >>";
-        const QByteArray b = "<< /CreationDate (D:20240101120000+01'00') >>";
-        QCOMPARE(PdfRiproducibile::senzaData(a),
-                 QByteArray("<< /CreationDate (D:20000101000000Z) >>"));
-        QCOMPARE(PdfRiproducibile::senzaData(b).size(), b.size());
-        QCOMPARE(PdfRiproducibile::senzaData(b),
-                 PdfRiproducibile::senzaData("<< /CreationDate (D:20991231235959-05'00') >>"));
     }
 
     void versionsHaveTheSameExercisesWithOtherDraws() {
@@ -201,25 +190,6 @@ private slots:
         QVERIFY(
             Schede::scrivi(dir.filePath("s.pdf"), richiesta({{FinestraId::FormEs2, 1}}), programma)
                 .contains("cartella"));
-    }
-
-    void aReadOnlyFolderLeavesNothingBehind() {
-        QTemporaryDir dir;
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const QString motivo =
-            Schede::scrivi(dir.filePath("s.pdf"), richiesta({{FinestraId::FormEs2, 1}}), programma);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (QFileInfo(dir.path()).isWritable() && motivo.isEmpty())
-            QSKIP("this user writes into read-only folders");
-        QVERIFY2(motivo.contains("non si può scrivere"), qPrintable(motivo));
-        QVERIFY(QDir(dir.path()).isEmpty());
-    }
-
-    void aDeviceInPlaceOfTheFileIsLeftAlone() {
-        const QString motivo =
-            Schede::scrivi("/dev/null", richiesta({{FinestraId::FormEs2, 1}}), programma);
-        QVERIFY2(motivo.contains("non è un file"), qPrintable(motivo));
-        QVERIFY(!QFileInfo("/dev/null").isFile());
     }
 
     void noReadablePictureIsNeverPrinted() {

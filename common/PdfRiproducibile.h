@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 
 class QPdfWriter;
@@ -10,7 +11,9 @@ class QPdfWriter;
 // A4, the layout's margins, a fixed creator, and no date of making.
 namespace PdfRiproducibile {
 
-void imposta(QPdfWriter& scrittore, const QString& titolo);
+// margine: on every side, in tenths of a millimetre.
+void imposta(QPdfWriter& scrittore, const QString& titolo, int margine,
+             QPageLayout::Orientation verso = QPageLayout::Portrait);
 // The document with its creation date replaced by a fixed one of the same
 // length, so that no offset in it moves.
 QByteArray senzaData(QByteArray documento);

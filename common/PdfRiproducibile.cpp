@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PdfRiproducibile.h"
 
-#include "LayoutScheda.h"
-
 #include <QMarginsF>
-#include <QPageLayout>
 #include <QPdfWriter>
 
 namespace PdfRiproducibile {
 
-void imposta(QPdfWriter& scrittore, const QString& titolo) {
-    const double mm = layoutScheda.margine / 10.0;
-    scrittore.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                        QMarginsF(mm, mm, mm, mm), QPageLayout::Millimeter));
+void imposta(QPdfWriter& scrittore, const QString& titolo, int margine,
+             QPageLayout::Orientation verso) {
+    const double mm = margine / 10.0;
+    scrittore.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), verso, QMarginsF(mm, mm, mm, mm),
+                                        QPageLayout::Millimeter));
     scrittore.setResolution(1200);
     scrittore.setCreator(QStringLiteral("Vortelia"));
     scrittore.setTitle(titolo);
