@@ -20,6 +20,7 @@ VIEWS = ["common/views"]
 LIBRARY = ["common/library"]
 CLASS_FIGURES = ["common/class_figures"]
 SETTINGS = ["common/settings"]
+RECORD = ["common/record"]
 CORE = ["common"]
 FRAME = ["common/frame"]
 EXERCISES = ["exercises"]
@@ -37,14 +38,16 @@ ALLOWED = {
     "common/library": PLATFORM + VIEWS,
     "common/class_figures": PLATFORM + VIEWS,
     "common/settings": ["common/platform/services"],
-    "common": PLATFORM + SETTINGS,
-    "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE,
-    "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME,
-    "common/worksheets": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME + EXERCISES,
-    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME +
-    EXERCISES + WORKSHEETS,
-    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + FRAME + EXERCISES +
-    WORKSHEETS + TEACHER,
+    "common/record": [],
+    "common": PLATFORM + SETTINGS + RECORD,
+    "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE,
+    "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE + FRAME,
+    "common/worksheets": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE + FRAME +
+    EXERCISES,
+    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + CORE +
+    FRAME + EXERCISES + WORKSHEETS,
+    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + CORE + FRAME +
+    EXERCISES + WORKSHEETS + TEACHER,
 }
 SYSTEM_HEADER = re.compile(
     r"^(unistd|fcntl|malloc|dirent|dlfcn|pthread|termios)\.h$|^(sys|xcb|X11|linux)/")

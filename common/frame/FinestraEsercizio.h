@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AnnotazioniRisposte.h"
 #include "AttesaEsercizio.h"
 #include "CaselleCornice.h"
 #include "LayoutCornice.h"
@@ -10,6 +11,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -81,6 +83,9 @@ protected:
     // The family's own part of a new exercise, once the letter is drawn and
     // its pictures dealt.
     virtual void preparaEsercizio(QChar lettera) = 0;
+    // What the exercise shows, in the family's words, for the class record:
+    // read once it is set up. Here: the candidates' views in reading order.
+    virtual QString descriviEsercizio() const;
     // The answer check of a candidate: the right one is copied into the
     // answer box and counts as right; any other counts as wrong.
     void giudicaCandidato(const ImageBox& scelto, int giusto, ImageBox& risposta);
@@ -103,6 +108,8 @@ protected:
 private:
     // The rest of the set-up `turno`, once the letter is drawn and read.
     void completaEsercizio(quint64 turno, QChar lettera);
+    // The place, from 1, of the box last clicked among the answer controls; 0: none.
+    int postoPremuto() const;
 
     FinestraId id_;
     LayoutCornice layout_;
@@ -113,4 +120,7 @@ private:
     std::unique_ptr<VerdettoCornice> verdetto_;
     TastieraEsercizio* tastiera_;
     AttesaEsercizio attesa_;
+    AnnotazioniRisposte annotazioni_;
+    // The box last clicked, by mouse, key or screen reader: the answer judged.
+    QPointer<ImageBox> premuta_;
 };

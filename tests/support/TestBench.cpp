@@ -17,11 +17,16 @@ TestBench::TestBench(const QString& applicationFolder)
 TestBench::TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes)
     : TestBench(QStringLiteral(VORTELIA_APP_DIR), std::move(fabbrica), boxes) {}
 
+TestBench::TestBench(Classe classe)
+    : TestBench(QStringLiteral(VORTELIA_APP_DIR), creaFinestra, nullptr, std::move(classe)) {}
+
 TestBench::TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
-                     MessageBoxService* boxes)
+                     MessageBoxService* boxes, const std::optional<Classe>& classe)
     : figure(applicationFolder),
-      programma(rnd, boxes ? *boxes : messaggi, interruttore, figure, applicationFolder,
-                std::move(fabbrica), [this] { ++quitCalls; }) {}
+      programma(
+          rnd, boxes ? *boxes : messaggi, interruttore, figure, applicationFolder,
+          std::move(fabbrica), [this] { ++quitCalls; },
+          classe ? RegistroInUso{&registro, classe->nomi} : RegistroInUso{}, &orologio) {}
 
 TestBench::~TestBench() {
     settleFrames();
