@@ -17,15 +17,15 @@ Registrazione::Registrazione(RegistroInUso registro, const Clock& orologio)
 void Registrazione::inizia(const QString& alunno) {
     finisci();
     alunno_ = alunno;
-    annota(VoceRegistro::Tipo::Inizio);
+    annotaTurno(VoceRegistro::Tipo::Inizio);
 }
 
 void Registrazione::finisci() {
-    annota(VoceRegistro::Tipo::Fine);
+    annotaTurno(VoceRegistro::Tipo::Fine);
     alunno_.clear();
 }
 
-void Registrazione::annota(VoceRegistro::Tipo tipo) const {
+void Registrazione::annotaTurno(VoceRegistro::Tipo tipo) const {
     VoceRegistro voce;
     voce.tipo = tipo;
     annota(std::move(voce));

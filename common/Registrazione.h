@@ -41,7 +41,8 @@ public:
     void annota(VoceRegistro voce) const;
 
 private:
-    void annota(VoceRegistro::Tipo tipo) const;
+    // The start or the end of a turn.
+    void annotaTurno(VoceRegistro::Tipo tipo) const;
 
     Annotazione* annotazione_;
     QStringList nomi_;

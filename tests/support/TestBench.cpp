@@ -2,6 +2,9 @@
 #include "TestBench.h"
 
 #include "app/CatalogoFinestre.h"
+#include "app/FormChiSei.h"
+#include "common/Registrazione.h"
+#include "common/platform/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -30,6 +33,19 @@ TestBench::TestBench(const QString& applicationFolder, Programma::Fabbrica fabbr
 
 TestBench::~TestBench() {
     settleFrames();
+}
+
+bool TestBench::chiSei(const QString& alunno) {
+    auto* chiSei = open<FormChiSei>(FinestraId::FormMenu);
+    if (!chiSei)
+        return false;
+    for (PictureButton* nome : std::as_const(chiSei->BottoneNome))
+        if (nome->accessibleName() == alunno) {
+            click(nome);
+            flush();
+            return programma.registrazione().alunno() == alunno;
+        }
+    return false;
 }
 
 void TestBench::settleFrames() {

@@ -51,6 +51,10 @@ public:
         programma.setImpostazioni([valori] { return valori; });
     }
 
+    // With the record on: opens "Chi sei?" as "Avvio" does and clicks the
+    // pupil's name; false when it is not there.
+    bool chiSei(const QString& alunno);
+
     // Opens a window through the program, as a menu button would.
     template <typename W> W* open(FinestraId id) {
         programma.mostra(id);
