@@ -23,6 +23,7 @@ bool AnnotazioniRisposte::attive() const {
 
 void AnnotazioniRisposte::nuovoEsercizio() {
     primo_ = true;
+    premuta_ = nullptr;
 }
 
 void AnnotazioniRisposte::esercizioPronto(QChar lettera, bool figuraClasse, QString mostrato) {
@@ -32,10 +33,15 @@ void AnnotazioniRisposte::esercizioPronto(QChar lettera, bool figuraClasse, QStr
     inizio_ = registrazione_.orologio().steadyMilliseconds();
 }
 
-void AnnotazioniRisposte::risposta(bool giusta, int scelto) {
+void AnnotazioniRisposte::premuta(QWidget& controllo) {
+    premuta_ = &controllo;
+}
+
+void AnnotazioniRisposte::risposta(bool giusta, const QList<QWidget*>& controlliInOrdine) {
     const bool primo = std::exchange(primo_, false);
     if (!attive())
         return;
+    const auto scelto = controlliInOrdine.indexOf(premuta_.data()) + 1;
     const qint64 trascorsi = registrazione_.orologio().steadyMilliseconds() - inizio_;
     VoceRegistro voce;
     voce.tipo = VoceRegistro::Tipo::Risposta;

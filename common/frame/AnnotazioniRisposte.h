@@ -5,10 +5,11 @@
 
 #include <QChar>
 #include <QList>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
-class QWidget;
 class Registrazione;
 
 // What an exercise window hands the class record: one entry per answer
@@ -24,8 +25,11 @@ public:
     void nuovoEsercizio();
     // Its set-up is complete and on the screen: the time runs from now.
     void esercizioPronto(QChar lettera, bool figuraClasse, QString mostrato);
-    // An answer judged; scelto: the candidate's place from 1, 0 when unknown.
-    void risposta(bool giusta, int scelto);
+    // A box was clicked, by mouse, key or screen reader: the answer about to be judged.
+    void premuta(QWidget& controllo);
+    // An answer judged: the control last clicked, by its place among the
+    // answer controls in reading order.
+    void risposta(bool giusta, const QList<QWidget*>& controlliInOrdine);
 
     // Views by their numbers, as an entry words them: "3 1 4 2".
     static QString numeri(const QList<int>& viste);
@@ -44,5 +48,6 @@ private:
     bool figuraClasse_ = false;
     QString mostrato_;
     bool primo_ = true;
+    QPointer<QWidget> premuta_;
     qint64 inizio_ = 0;
 };

@@ -36,8 +36,8 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
 
     area_ = new ColouredArea(Twips::size(misure.area), this);
     setCentralWidget(area_);
-    caselle_ = std::make_unique<CaselleCornice>(*area_, ctx_.memorizzate,
-                                                [this](ImageBox& box) { premuta_ = &box; });
+    caselle_ = std::make_unique<CaselleCornice>(
+        *area_, ctx_.memorizzate, [this](ImageBox& box) { annotazioni_.premuta(box); });
     scala_ = std::make_unique<ScalaCornice>(*area_, ctx_.memorizzate, ctx_.figure);
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
@@ -132,10 +132,6 @@ QString FinestraEsercizio::descriviEsercizio() const {
     return AnnotazioniRisposte::candidati(controlliInOrdine());
 }
 
-int FinestraEsercizio::postoPremuto() const {
-    return int(controlliInOrdine().indexOf(premuta_.data())) + 1;
-}
-
 void FinestraEsercizio::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (!event->spontaneous()) // unloaded
@@ -171,14 +167,14 @@ void FinestraEsercizio::mostraEsatto() {
 
 void FinestraEsercizio::contaEsatto() {
     verdetto_->contaEsatto();
-    annotazioni_.risposta(true, postoPremuto());
+    annotazioni_.risposta(true, controlliInOrdine());
 }
 
 void FinestraEsercizio::Errato() {
     verdetto_->mostra(false);
     ModuloColoriSuoni::SuonoErrato(ctx_);
     verdetto_->contaErrato();
-    annotazioni_.risposta(false, postoPremuto());
+    annotazioni_.risposta(false, controlliInOrdine());
 }
 
 void FinestraEsercizio::BottoneAvanti_Click() {

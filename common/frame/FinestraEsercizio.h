@@ -11,7 +11,6 @@
 
 #include <QList>
 #include <QMainWindow>
-#include <QPointer>
 
 #include <memory>
 
@@ -108,8 +107,6 @@ protected:
 private:
     // The rest of the set-up `turno`, once the letter is drawn and read.
     void completaEsercizio(quint64 turno, QChar lettera);
-    // The place, from 1, of the box last clicked among the answer controls; 0: none.
-    int postoPremuto() const;
 
     FinestraId id_;
     LayoutCornice layout_;
@@ -121,6 +118,4 @@ private:
     TastieraEsercizio* tastiera_;
     AttesaEsercizio attesa_;
     AnnotazioniRisposte annotazioni_;
-    // The box last clicked, by mouse, key or screen reader: the answer judged.
-    QPointer<ImageBox> premuta_;
 };
