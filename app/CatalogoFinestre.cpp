@@ -2,6 +2,7 @@
 #include "CatalogoFinestre.h"
 
 #include "FormAvvio.h"
+#include "FormChiSei.h"
 #include "FormMenu.h"
 
 #include "common/frame/FinestraEsercizio.h"
@@ -13,6 +14,8 @@ QWidget* creaFinestra(FinestraId finestra, Contesto& ctx) {
         return new FormAvvio(ctx);
     case FinestraId::FormMenu:
         return new FormMenu(ctx);
+    case FinestraId::FormChiSei:
+        return new FormChiSei(ctx);
     default:
         return creaEsercizio(finestra, ctx);
     }

@@ -2,6 +2,7 @@
 #include "Programma.h"
 
 #include "ControlloDati.h"
+#include "FormChiSei.h"
 #include "TastiProgramma.h"
 
 #include "common/Modulo1.h"
@@ -40,18 +41,24 @@ void conSchermoIntero(QWidget& window, FullScreen schermoIntero, bool bloccato) 
 
 Programma::Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundSwitch& suoni,
                      BibliotecaFigure& figure, QString cartellaApplicazione, Fabbrica fabbrica,
-                     std::function<void()> esci)
-    : suoni_(suoni), ctx_{rnd,          messaggi, suoni, figure,
-                          memorizzate_, stato_,   *this, std::move(cartellaApplicazione),
-                          impostazioni_},
+                     std::function<void()> esci, RegistroInUso registro, const Clock* orologio)
+    : registrazione_(std::move(registro), orologio ? *orologio : orologioSistema_),
+      suoni_(suoni), ctx_{rnd,           messaggi,      suoni, figure,
+                          memorizzate_,  stato_,        *this, std::move(cartellaApplicazione),
+                          impostazioni_, registrazione_},
       fabbrica_(std::move(fabbrica)), esci_(std::move(esci)),
       tasti_(std::make_unique<TastiProgramma>()) {
     QCoreApplication::instance()->installEventFilter(tasti_.get());
     QObject::connect(tasti_.get(), &TastiProgramma::silenzio, [this] { silenzio(); });
     QObject::connect(tasti_.get(), &TastiProgramma::uscita, [this] { uscitaInsegnante(); });
+    if (const auto nomi = FormChiSei::inOrdine(registrazione_.nomi()).size();
+        registrazione_.chiedeAlunno() && nomi > layoutChiSei.massimoNomi())
+        qWarning("Registro: la classe ha %d nomi, \"Chi sei?\" mostra i primi %d.", int(nomi),
+                 layoutChiSei.massimoNomi());
 }
 
 Programma::~Programma() {
+    registrazione_.finisci();
     QObject::disconnect(sorveglianza_);
     tasti_->setFinestra(nullptr);
     delete corrente_.data();
@@ -96,13 +103,25 @@ void Programma::sorveglia(QWidget* finestra) {
 }
 
 void Programma::finestraPersa() {
+    registrazione_.finisci();
     sorveglianza_ = {};
     corrente_ = nullptr;
     esci_();
 }
 
-void Programma::mostra(FinestraId finestra) {
-    const bool esercizio = finestra != FinestraId::FormAvvio && finestra != FinestraId::FormMenu;
+FinestraId Programma::daAprire(FinestraId finestra) const {
+    const bool senzaNome = registrazione_.chiedeAlunno() && registrazione_.alunno().isEmpty();
+    return finestra == FinestraId::FormMenu && senzaNome ? FinestraId::FormChiSei : finestra;
+}
+
+void Programma::alunnoScelto(const QString& alunno) {
+    registrazione_.inizia(alunno);
+    mostra(FinestraId::FormMenu);
+}
+
+void Programma::mostra(FinestraId chiesta) {
+    const FinestraId finestra = daAprire(chiesta);
+    const bool esercizio = numeroEsercizio(finestra) != 0;
     if (esercizio && !ctx_.figure.qualcheLettera()) {
         // No figure can be shown: say so and stay where we are, rather than
         // open a window of empty boxes.
@@ -114,6 +133,12 @@ void Programma::mostra(FinestraId finestra) {
     QWidget* nuova = fabbrica_(finestra, ctx_);
     if (!nuova)
         return;
+    // Back at the start window the pupil has finished; the next says who they are.
+    if (finestra == FinestraId::FormAvvio)
+        registrazione_.finisci();
+    if (auto* chiSei = qobject_cast<FormChiSei*>(nuova))
+        QObject::connect(chiSei, &FormChiSei::scelto, chiSei,
+                         [this](const QString& alunno) { alunnoScelto(alunno); });
     nuova->setAttribute(Qt::WA_DeleteOnClose);
     tasti_->setFinestra(nuova);
     if (suoni_.muted())
@@ -148,6 +173,7 @@ void Programma::figurePerse() {
 }
 
 void Programma::terminaProgramma() {
+    registrazione_.finisci();
     sorveglia(nullptr);
     scarica(corrente_);
     corrente_ = nullptr;

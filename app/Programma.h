@@ -4,7 +4,9 @@
 #include "common/Contesto.h"
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
+#include "common/Registrazione.h"
 #include "common/StatoCondiviso.h"
+#include "common/platform/services/Clock.h"
 #include "common/platform/sound/SoundSwitch.h"
 #include "common/platform/system/FullScreen.h"
 #include "common/settings/Impostazioni.h"
@@ -18,19 +20,26 @@
 class TastiProgramma;
 
 // Owns the shared state and the one open window, and moves between windows.
+// With the class record on, "Avvio" asks "Chi sei?" before the menu, and the
+// pupil's name holds until the start window is back.
 class Programma : public Navigatore {
 public:
     using Fabbrica = std::function<QWidget*(FinestraId, Contesto&)>;
 
+    // registro: the class record and the class's names; off when not given.
+    // orologio: the clock the record's entries are timed by; the system's
+    // when not given.
     Programma(RandomSource& rnd, MessageBoxService& messaggi, SoundSwitch& suoni,
               BibliotecaFigure& figure, QString cartellaApplicazione, Fabbrica fabbrica,
-              std::function<void()> esci);
+              std::function<void()> esci, RegistroInUso registro = {},
+              const Clock* orologio = nullptr);
     ~Programma() override;
     Programma(const Programma&) = delete;
     Programma& operator=(const Programma&) = delete;
 
     Contesto& contesto() { return ctx_; }
     StatoCondiviso& stato() { return stato_; }
+    const Registrazione& registrazione() const { return registrazione_; }
     QWidget* finestraCorrente() const { return corrente_; }
 
     // Where the settings come from: read again before each window opens, so
@@ -64,12 +73,19 @@ private:
     void silenzio();
     // The teacher's way out when pupils cannot quit.
     void uscitaInsegnante();
+    // The window to open for the one asked: "Chi sei?" before the menu while
+    // the record waits for a name.
+    FinestraId daAprire(FinestraId finestra) const;
+    // The pupil picked their name in "Chi sei?".
+    void alunnoScelto(const QString& alunno);
 
     static QString descrizioneSilenzio(bool muto);
 
     StatoCondiviso stato_;
     FigureMemorizzate memorizzate_;
     Impostazioni impostazioni_;
+    SystemClock orologioSistema_;
+    Registrazione registrazione_;
     SoundSwitch& suoni_;
     Contesto ctx_;
     Fabbrica fabbrica_;

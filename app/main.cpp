@@ -12,6 +12,7 @@
 
 #include "common/Modulo1.h"
 #include "common/ModuloColoriSuoni.h"
+#include "common/Registrazione.h"
 #include "common/class_figures/FigureClasse.h"
 #include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/ClockRandom.h"
@@ -41,6 +42,16 @@ ImpostazioniInVigore impostazioniDelSistema(QTextStream& err) {
         err << avviso << '\n';
         err.flush();
     });
+}
+
+// The class record the pupils' windows hand their answers to, and the
+// class's names for "Chi sei?": the one place the record is connected. It is
+// on only when the settings turn it on (`[registro] attivo`) and the record
+// gives the class's list; the record must outlive the program object. Until
+// the record is built in, the program runs as with the record off and
+// writes nothing.
+RegistroInUso registroDelSistema([[maybe_unused]] const Impostazioni& impostazioni) {
+    return {};
 }
 
 // The options for a school's technician: no window, no display needed.
@@ -127,8 +138,9 @@ int main(int argc, char* argv[]) {
 
     QTextStream err(stderr);
     ImpostazioniInVigore inVigore = impostazioniDelSistema(err);
-    Programma programma(rnd, messaggi, interruttore, figure, folder, creaFinestra,
-                        [] { QApplication::quit(); });
+    Programma programma(
+        rnd, messaggi, interruttore, figure, folder, creaFinestra, [] { QApplication::quit(); },
+        registroDelSistema(inVigore.leggi()));
     // The class's own figures, the teacher's over the school's, over the
     // shipped ones; a folder the settings name, from the next window on.
     QString cartellaFigure;

@@ -20,6 +20,7 @@ VIEWS = ["common/views"]
 LIBRARY = ["common/library"]
 CLASS_FIGURES = ["common/class_figures"]
 SETTINGS = ["common/settings"]
+RECORD = ["common/record"]
 CORE = ["common"]
 RECORD = ["common/record"]
 REPORTS = ["common/reports"]
@@ -39,15 +40,16 @@ ALLOWED = {
     "common/library": PLATFORM + VIEWS,
     "common/class_figures": PLATFORM + VIEWS,
     "common/settings": ["common/platform/services"],
-    "common": PLATFORM + SETTINGS,
     "common/record": PLATFORM + SETTINGS,
-    "common/reports": PLATFORM + SETTINGS + CORE + RECORD,
-    "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE,
-    "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME,
-    "common/worksheets": PLATFORM + VIEWS + LIBRARY + SETTINGS + CORE + FRAME + EXERCISES,
-    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + RECORD +
+    "common": PLATFORM + SETTINGS + RECORD,
+    "common/reports": PLATFORM + SETTINGS + RECORD + CORE,
+    "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE,
+    "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE + FRAME,
+    "common/worksheets": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE + FRAME +
+    EXERCISES,
+    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + CORE +
     REPORTS + FRAME + EXERCISES + WORKSHEETS,
-    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + CORE + RECORD + REPORTS +
+    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + CORE + REPORTS +
     FRAME + EXERCISES + WORKSHEETS + TEACHER,
 }
 SYSTEM_HEADER = re.compile(

@@ -8,6 +8,7 @@ class FigureMemorizzate;
 class MessageBoxService;
 class Navigatore;
 class RandomSource;
+class Registrazione;
 class SoundPlayer;
 struct Impostazioni;
 struct StatoCondiviso;
@@ -24,4 +25,5 @@ struct Contesto {
     Navigatore& navigatore;
     QString cartellaApplicazione;
     const Impostazioni& impostazioni;
+    const Registrazione& registrazione;
 };

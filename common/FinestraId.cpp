@@ -35,6 +35,7 @@ const char* titoloEsercizio(FinestraId id) {
         return "Trova la simmetria - asse diagonale - 2";
     case FinestraId::FormAvvio:
     case FinestraId::FormMenu:
+    case FinestraId::FormChiSei:
         break;
     }
     return "";

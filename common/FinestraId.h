@@ -22,6 +22,8 @@ enum class FinestraId {
     FormEs13,
     FormEs14,
     FormEs15,
+    // "Chi sei?", before the menu while the class record is kept.
+    FormChiSei,
 };
 
 // FormEs1 .. FormEs15 from their number.

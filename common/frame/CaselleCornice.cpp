@@ -6,14 +6,24 @@
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/LineShape.h"
 
-CaselleCornice::CaselleCornice(QWidget& area, FigureMemorizzate& memorizzate)
-    : area_(area), memorizzate_(memorizzate) {}
+CaselleCornice::CaselleCornice(QWidget& area, FigureMemorizzate& memorizzate,
+                               std::function<void(ImageBox&)> premuta)
+    : area_(area), memorizzate_(memorizzate), premuta_(std::move(premuta)) {}
+
+ImageBox* CaselleCornice::casella(QRect pixels, std::int16_t index) {
+    auto* box = new ImageBox(&area_, index);
+    box->setGeometry(pixels);
+    // Connected first, so heard before whatever judges the click.
+    if (premuta_)
+        QObject::connect(box, &ImageBox::clicked, &area_,
+                         [premuta = premuta_, box] { premuta(*box); });
+    return box;
+}
 
 ImageBox* CaselleCornice::figura(QPoint twips, std::int16_t index, bool bordered,
                                  const QString& nome) {
     const int lato = misureCornice.latoFigura;
-    auto* box = new ImageBox(&area_, index);
-    box->setGeometry(Twips::rect({twips, QSize(lato, lato)}));
+    ImageBox* box = casella(Twips::rect({twips, QSize(lato, lato)}), index);
     box->setBordered(bordered);
     box->setAccessibleName(nome);
     return box;
@@ -41,8 +51,7 @@ QList<ImageBox*> CaselleCornice::candidati(const QList<QPoint>& twips,
 }
 
 ImageBox* CaselleCornice::segno(QRect twips, const QString& picture, std::int16_t index) {
-    auto* box = new ImageBox(&area_, index);
-    box->setGeometry(Twips::rect(twips));
+    ImageBox* box = casella(Twips::rect(twips), index);
     box->setPicture(memorizzate_.disegno(picture));
     if (picture == QLatin1String("senso_orario"))
         box->setAccessibleName(QStringLiteral("Senso orario"));

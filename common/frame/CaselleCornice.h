@@ -21,7 +21,9 @@ class QWidget;
 // signs of turning and the separating lines.
 class CaselleCornice {
 public:
-    CaselleCornice(QWidget& area, FigureMemorizzate& memorizzate);
+    // premuta: told of every click on a box, before the box's own handlers.
+    CaselleCornice(QWidget& area, FigureMemorizzate& memorizzate,
+                   std::function<void(ImageBox&)> premuta = {});
 
     // A square figure box at (left, top). A screen reader names a display
     // box by `nome`; candidates are named by their place.
@@ -40,7 +42,10 @@ public:
     LineShape* linea(const Linea& linea);
 
 private:
+    ImageBox* casella(QRect pixels, std::int16_t index);
+
     QWidget& area_;
     FigureMemorizzate& memorizzate_;
+    std::function<void(ImageBox&)> premuta_;
     QList<ImageBox*> candidati_;
 };

@@ -27,7 +27,8 @@
 
 FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QString& titolo,
                                      const LayoutCornice& layout, QWidget* parent)
-    : QMainWindow(parent), ctx_(context), id_(id), layout_(layout), attesa_(*this) {
+    : QMainWindow(parent), ctx_(context), id_(id), layout_(layout), attesa_(*this),
+      annotazioni_(context.registrazione, id) {
     const MisureCornice& misure = misureCornice;
     setWindowTitle(titolo);
     setWindowIcon(ctx_.memorizzate.icona(QStringLiteral("faccia_si")));
@@ -35,7 +36,8 @@ FinestraEsercizio::FinestraEsercizio(Contesto& context, FinestraId id, const QSt
 
     area_ = new ColouredArea(Twips::size(misure.area), this);
     setCentralWidget(area_);
-    caselle_ = std::make_unique<CaselleCornice>(*area_, ctx_.memorizzate);
+    caselle_ = std::make_unique<CaselleCornice>(
+        *area_, ctx_.memorizzate, [this](ImageBox& box) { annotazioni_.premuta(box); });
     scala_ = std::make_unique<ScalaCornice>(*area_, ctx_.memorizzate, ctx_.figure);
     Colori::impostaSfondo(*area_, Controlli::ciano);
 
@@ -95,6 +97,7 @@ QList<QWidget*> FinestraEsercizio::controlliInOrdine() const {
 }
 
 void FinestraEsercizio::NuovoEsercizio() {
+    annotazioni_.nuovoEsercizio();
     CaricaColori();
     const quint64 turno = attesa_.inizia();
     ctx_.figure.estraiLettera(ctx_.rnd, this,
@@ -120,6 +123,13 @@ void FinestraEsercizio::completaEsercizio(quint64 turno, QChar lettera) {
     preparaEsercizio(lettera);
     if (atteso)
         abilitaRisposte(true);
+    if (annotazioni_.attive())
+        annotazioni_.esercizioPronto(lettera, ctx_.figure.figuraClasse(lettera),
+                                     descriviEsercizio());
+}
+
+QString FinestraEsercizio::descriviEsercizio() const {
+    return AnnotazioniRisposte::candidati(controlliInOrdine());
 }
 
 void FinestraEsercizio::hideEvent(QHideEvent* event) {
@@ -157,12 +167,14 @@ void FinestraEsercizio::mostraEsatto() {
 
 void FinestraEsercizio::contaEsatto() {
     verdetto_->contaEsatto();
+    annotazioni_.risposta(true, controlliInOrdine());
 }
 
 void FinestraEsercizio::Errato() {
     verdetto_->mostra(false);
     ModuloColoriSuoni::SuonoErrato(ctx_);
     verdetto_->contaErrato();
+    annotazioni_.risposta(false, controlliInOrdine());
 }
 
 void FinestraEsercizio::BottoneAvanti_Click() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AnnotazioniRisposte.h"
 #include "AttesaEsercizio.h"
 #include "CaselleCornice.h"
 #include "LayoutCornice.h"
@@ -81,6 +82,9 @@ protected:
     // The family's own part of a new exercise, once the letter is drawn and
     // its pictures dealt.
     virtual void preparaEsercizio(QChar lettera) = 0;
+    // What the exercise shows, in the family's words, for the class record:
+    // read once it is set up. Here: the candidates' views in reading order.
+    virtual QString descriviEsercizio() const;
     // The answer check of a candidate: the right one is copied into the
     // answer box and counts as right; any other counts as wrong.
     void giudicaCandidato(const ImageBox& scelto, int giusto, ImageBox& risposta);
@@ -113,4 +117,5 @@ private:
     std::unique_ptr<VerdettoCornice> verdetto_;
     TastieraEsercizio* tastiera_;
     AttesaEsercizio attesa_;
+    AnnotazioniRisposte annotazioni_;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BibliotecaFigure.h"
 
-#include "common/views/ConvenzioneFigure.h"
 #include "EstrazioneLettera.h"
 #include "FigureDecodificate.h"
 #include "LavoriDiFondo.h"
@@ -9,6 +8,7 @@
 #include "RidecodificaViste.h"
 #include "VistaFigura.h"
 #include "common/platform/system/SafeFile.h"
+#include "common/views/ConvenzioneFigure.h"
 
 #include <QPointer>
 
@@ -31,6 +31,10 @@ QString BibliotecaFigure::cartella() const {
 
 QString BibliotecaFigure::percorso(QChar lettera, int numero) const {
     return figure_->percorso(lettera, numero);
+}
+
+bool BibliotecaFigure::figuraClasse(QChar lettera) const {
+    return figure_->daClasse(lettera);
 }
 
 void BibliotecaFigure::impostaClasse(CartelleClasse cartelle) {

@@ -44,6 +44,8 @@ public:
     // Where the letter's picture is read from now: the class's folder for the
     // letter when its figure is used, the shipped folder otherwise.
     QString percorso(QChar lettera, int numero) const;
+    // The letter's pictures are read from a class folder now, not the shipped one.
+    bool figuraClasse(QChar lettera) const;
     // The folders of a letter's class figures, the one to try first first.
     using CartelleClasse = std::function<QStringList(QChar lettera)>;
     // The class's own figures, tried before the shipped ones letter by letter.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/views/ConvenzioneFigure.h"
 #include "LetturaViste.h"
 #include "VistaFigura.h"
+#include "common/views/ConvenzioneFigure.h"
 
 #include <QChar>
 #include <QHash>
@@ -38,6 +38,8 @@ public:
     // From now on the letter is read from the class folder, or the shipped
     // one when empty; pictures read from the other folder are let go.
     void scegli(QChar lettera, const QString& cartellaClasse);
+    // The letter is read from a class folder now.
+    bool daClasse(QChar lettera) const { return scelte_.contains(lettera); }
 
     // The picture decoded from that very file, if it is kept.
     const LetturaViste::Voce* gia(QChar lettera, int numero,

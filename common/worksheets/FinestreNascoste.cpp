@@ -5,8 +5,10 @@
 #include "common/Contesto.h"
 #include "common/FigureMemorizzate.h"
 #include "common/Navigatore.h"
+#include "common/Registrazione.h"
 #include "common/StatoCondiviso.h"
 #include "common/frame/FinestraEsercizio.h"
+#include "common/platform/services/Clock.h"
 #include "common/platform/services/MessageBoxService.h"
 #include "common/platform/sound/SoundPlayer.h"
 #include "common/settings/Impostazioni.h"
@@ -45,8 +47,8 @@ constexpr int attesaMassima = 30000;
 
 struct FinestreNascoste::Servizi {
     Servizi(const QString& cartella, RandomSource& rnd, BibliotecaFigure& figure)
-        : ctx{rnd,   messaggi,   suoni,    figure,      memorizzate,
-              stato, navigatore, cartella, impostazioni} {}
+        : ctx{rnd,   messaggi,   suoni,    figure,       memorizzate,
+              stato, navigatore, cartella, impostazioni, registrazione} {}
 
     Silenzio suoni;
     NessunaRisposta messaggi;
@@ -54,6 +56,9 @@ struct FinestreNascoste::Servizi {
     FigureMemorizzate memorizzate;
     StatoCondiviso stato;
     Impostazioni impostazioni;
+    // A sheet is nobody's answers: no record.
+    SystemClock orologio;
+    Registrazione registrazione{{}, orologio};
     Contesto ctx;
 };
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormaRotazione.h"
 
-#include "common/library/BibliotecaFigure.h"
 #include "common/Contesto.h"
-#include "common/frame/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/widgets/ImageBox.h"
+#include "common/frame/AnnotazioniRisposte.h"
+#include "common/frame/FigureNelleCaselle.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/RandomSource.h"
+#include "common/platform/widgets/ImageBox.h"
 
 namespace {
 
@@ -81,6 +82,14 @@ void FormaRotazione::preparaEsercizio(QChar lettera) {
     FigureNelleCaselle::carica(ctx_.figure, *Image2[0], lettera, inizio);
     ctx_.stato.FiguraGiusta = std::int16_t(Estrazioni::passo(inizio, SensoOrario));
     ProssimaCasella = 1;
+}
+
+QString FormaRotazione::descriviEsercizio() const {
+    using A = AnnotazioniRisposte;
+    const QList<int> inizio = A::vistePrima(ctx_.stato.FiguraGiusta, SensoOrario, ProssimaCasella);
+    return QStringLiteral("inizio %1; %2; %3")
+        .arg(A::numeri({inizio.first()}), A::senso(SensoOrario),
+             FinestraEsercizio::descriviEsercizio());
 }
 
 void FormaRotazione::avanzaFigura() {

@@ -48,6 +48,10 @@ public:
     bool SensoOrario = true;
     std::int16_t ProssimaCasella = 1;
 
+protected:
+    // The start view, the sense and the candidates.
+    QString descriviEsercizio() const override;
+
 private:
     void avanzaFigura();
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrovaRotazione.h"
 
-#include "common/library/BibliotecaFigure.h"
 #include "common/Contesto.h"
-#include "common/frame/FigureNelleCaselle.h"
 #include "common/StatoCondiviso.h"
-#include "common/platform/widgets/ImageBox.h"
+#include "common/frame/AnnotazioniRisposte.h"
+#include "common/frame/FigureNelleCaselle.h"
+#include "common/library/BibliotecaFigure.h"
 #include "common/platform/services/RandomSource.h"
+#include "common/platform/widgets/ImageBox.h"
 
 namespace {
 
@@ -75,6 +76,13 @@ void TrovaRotazione::preparaEsercizio(QChar lettera) {
         figura = Estrazioni::passo(figura, SensoOrario);
     }
     ctx_.stato.FiguraGiusta = std::int16_t(figura);
+}
+
+QString TrovaRotazione::descriviEsercizio() const {
+    using A = AnnotazioniRisposte;
+    return QStringLiteral("sequenza %1; %2; %3")
+        .arg(A::numeri(A::vistePrima(ctx_.stato.FiguraGiusta, SensoOrario, 3)),
+             A::senso(SensoOrario), FinestraEsercizio::descriviEsercizio());
 }
 
 void TrovaRotazione::Image1_Click(std::int16_t index) {

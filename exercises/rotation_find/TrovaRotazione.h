@@ -46,6 +46,10 @@ public:
     // Not controls: the exercise being played, as its answer check reads it.
     bool SensoOrario = true;
 
+protected:
+    // The row's three views, the sense and the candidates.
+    QString descriviEsercizio() const override;
+
 private:
     const Parametri& parametri_;
 };

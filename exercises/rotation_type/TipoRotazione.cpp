@@ -5,6 +5,7 @@
 #include "common/Controlli.h"
 #include "common/FigureMemorizzate.h"
 #include "common/StatoCondiviso.h"
+#include "common/frame/AnnotazioniRisposte.h"
 #include "common/frame/Estrazioni.h"
 #include "common/frame/FigureNelleCaselle.h"
 #include "common/library/BibliotecaFigure.h"
@@ -15,6 +16,7 @@
 #include "common/platform/widgets/PictureButton.h"
 
 #include <QLabel>
+#include <QStringList>
 
 const TipoRotazione::Disposizione& TipoRotazione::disposizione() {
     static const Disposizione d = {
@@ -106,6 +108,17 @@ void TipoRotazione::Image3_Click() {
     } else {
         Errato();
     }
+}
+
+QString TipoRotazione::descriviEsercizio() const {
+    using A = AnnotazioniRisposte;
+    QList<int> viste = A::vistePrima(ctx_.stato.FiguraGiusta, SensoOrario, 3);
+    viste << ctx_.stato.FiguraGiusta;
+    QStringList segni;
+    for (QWidget* segno : controlliInOrdine())
+        segni << (segno == Image1 ? QStringLiteral("orario") : QStringLiteral("antiorario"));
+    return QStringLiteral("sequenza %1; %2; segni %3")
+        .arg(A::numeri(viste), A::senso(SensoOrario), segni.join(QLatin1Char(' ')));
 }
 
 QList<QWidget*> TipoRotazione::controlliRisposta() const {

@@ -57,4 +57,8 @@ public:
 
     // Not controls: the exercise being played, as its answer check reads it.
     bool SensoOrario = true;
+
+protected:
+    // The four views, the sense and the two signs in reading order.
+    QString descriviEsercizio() const override;
 };

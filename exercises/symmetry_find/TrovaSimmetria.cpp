@@ -2,11 +2,12 @@
 #include "TrovaSimmetria.h"
 
 #include "common/Contesto.h"
-#include "common/frame/Estrazioni.h"
 #include "common/StatoCondiviso.h"
+#include "common/frame/AnnotazioniRisposte.h"
+#include "common/frame/Estrazioni.h"
+#include "common/platform/services/RandomSource.h"
 #include "common/platform/widgets/ImageBox.h"
 #include "common/platform/widgets/LineShape.h"
-#include "common/platform/services/RandomSource.h"
 
 namespace {
 
@@ -102,6 +103,12 @@ void TrovaSimmetria::preparaEsercizio(QChar) {
     Image2[1]->setPicture(nullptr);
     const int m = Estrazioni::numeroTag(*modello);
     FiguraSimmetrica = std::int16_t(parametri_.partner[std::size_t(m - 1)]);
+}
+
+QString TrovaSimmetria::descriviEsercizio() const {
+    return QStringLiteral("modello %1; %2")
+        .arg(Estrazioni::numeroTag(*Image1[ctx_.stato.FiguraGiusta]))
+        .arg(FinestraEsercizio::descriviEsercizio());
 }
 
 void TrovaSimmetria::Image1_Click(std::int16_t index) {

@@ -44,6 +44,10 @@ public:
     // Not controls: the exercise being played, as its answer check reads it.
     std::int16_t FiguraSimmetrica = 0;
 
+protected:
+    // The model's view and the candidates.
+    QString descriviEsercizio() const override;
+
 private:
     const Parametri& parametri_;
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as it moves between its windows: a whole session with the
-// keyboard alone, windows and boxes destroyed from outside, and a program
-// file that does not need the audio libraries.
+// keyboard alone, windows and boxes destroyed from outside, the class
+// record's pupil from "Chi sei?" to the end, and a program file that does
+// not need the audio libraries.
 
 #include "support/OpenBox.h"
 #include "support/Pupil.h"
@@ -10,7 +11,9 @@
 
 #include "app/CatalogoFinestre.h"
 #include "app/FormAvvio.h"
+#include "app/FormChiSei.h"
 #include "app/FormMenu.h"
+#include "common/Registrazione.h"
 #include "common/frame/FinestraEsercizio.h"
 #include "common/platform/system/DestroyedWindowWatcher.h"
 #include "common/platform/widgets/PictureButton.h"
@@ -88,6 +91,116 @@ private slots:
         Windows::key(menu, Qt::Key_Return);
         QCOMPARE(bench.messaggi.asked.last().text, QStringLiteral("Vuoi uscire dal programma?"));
         QCOMPARE(bench.quitCalls, 1);
+    }
+
+    // With the record off (as by default), or on with no class's names,
+    // "Avvio" opens the menu and no entry is ever handed on; the names
+    // missing are said once.
+    void recordOffAsksNoName_data() {
+        QTest::addColumn<bool>("acceso");
+        QTest::newRow("off") << false;
+        QTest::newRow("on, no names") << true;
+    }
+    void recordOffAsksNoName() {
+        QFETCH(bool, acceso);
+        if (acceso)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("elenco della classe"));
+        auto tenuto = acceso ? std::make_unique<TestBench>(TestBench::Classe{})
+                             : std::make_unique<TestBench>();
+        TestBench& bench = *tenuto;
+        auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
+        TestBench::click(avvio->BottoneAvvio);
+        TestBench::flush();
+        QVERIFY(qobject_cast<FormMenu*>(bench.current()));
+        auto* w = bench.open<FinestraEsercizio>(FinestraId::FormEs2);
+        QVERIFY(Pupil::waitForExercise(w));
+        TestBench::click(Pupil::wrongAnswer(w));
+        QVERIFY(Pupil::solve(w));
+        bench.programma.terminaProgramma();
+        QCOMPARE(bench.registro.voci.size(), 0);
+    }
+
+    // With the record on, "Avvio" asks "Chi sei?"; the name picked with the
+    // keyboard signs the answers and holds through the menu until the start
+    // window is back, when "Avvio" asks again.
+    void theNameHoldsUntilTheStartWindow() {
+        TestBench bench(TestBench::Classe{{"Bruno", "Anna"}});
+        auto* avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
+        QVERIFY(avvio && Windows::activate(avvio));
+        Windows::key(avvio, Qt::Key_Return);
+        TestBench::flush();
+        auto* chiSei = qobject_cast<FormChiSei*>(bench.current());
+        QVERIFY(chiSei && Windows::activate(chiSei));
+        Windows::key(chiSei, Qt::Key_Return); // the first name: Anna
+        TestBench::flush();
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu && Windows::activate(menu));
+        using T = VoceRegistro::Tipo;
+        QCOMPARE(bench.registro.voci.size(), 1);
+        QCOMPARE(bench.registro.voci[0].tipo, T::Inizio);
+        QCOMPARE(bench.registro.voci[0].alunno, QStringLiteral("Anna"));
+        QCOMPARE(bench.registro.voci[0].quando, bench.orologio.utc);
+
+        Windows::key(menu, Qt::Key_Return); // "Trova la rotazione - 4"
+        TestBench::flush();
+        auto* w = qobject_cast<FinestraEsercizio*>(bench.current());
+        QVERIFY(w && Windows::activate(w) && Pupil::waitForExercise(w));
+        const int posto = Pupil::place(w, Pupil::rightAnswers(w).value(0));
+        Windows::key(w, Qt::Key_0 + posto);
+        const QList<VoceRegistro> risposte = bench.registro.of(T::Risposta);
+        QCOMPARE(risposte.size(), 1);
+        QCOMPARE(risposte[0].alunno, QStringLiteral("Anna"));
+        QCOMPARE(risposte[0].finestra, QStringLiteral("FormEs6"));
+        QCOMPARE(risposte[0].scelto, QString::number(posto));
+        QVERIFY(risposte[0].giusta);
+
+        bench.messaggi.answer(Answer::Yes);
+        w->mnuEsci->trigger();
+        TestBench::flush();
+        QVERIFY(qobject_cast<FormMenu*>(bench.current()));
+        QVERIFY(bench.registro.of(T::Fine).isEmpty());
+
+        avvio = bench.open<FormAvvio>(FinestraId::FormAvvio);
+        QCOMPARE(bench.registro.of(T::Fine).size(), 1);
+        QCOMPARE(bench.registro.voci.last().alunno, QStringLiteral("Anna"));
+        TestBench::click(avvio->BottoneAvvio);
+        TestBench::flush();
+        QVERIFY(qobject_cast<FormChiSei*>(bench.current()));
+        QCOMPARE(bench.programma.registrazione().alunno(), QString());
+    }
+
+    // The program's end ends the pupil's turn: "Esci" in the menu, the
+    // teacher's keys, the last window closed.
+    void theEndOfTheProgramEndsTheTurn_data() {
+        QTest::addColumn<QString>("via");
+        QTest::newRow("Esci") << "esci";
+        QTest::newRow("teacher's keys") << "tasti";
+        QTest::newRow("window closed") << "chiusa";
+    }
+    void theEndOfTheProgramEndsTheTurn() {
+        QFETCH(QString, via);
+        TestBench bench(TestBench::Classe{{"Anna"}});
+        if (via == "tasti") {
+            Impostazioni blocco;
+            blocco.blocco = true;
+            bench.impostazioni(blocco);
+        }
+        QVERIFY(bench.chiSei("Anna"));
+        auto* menu = qobject_cast<FormMenu*>(bench.current());
+        QVERIFY(menu && Windows::activate(menu));
+        bench.messaggi.answer(Answer::Yes);
+        if (via == "esci")
+            TestBench::click(menu->BottoneEsci);
+        else if (via == "tasti")
+            Windows::key(menu, Qt::Key_E,
+                         Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        else
+            delete menu;
+        TestBench::flush();
+        QCOMPARE(bench.quitCalls, 1);
+        const QList<VoceRegistro> fine = bench.registro.of(VoceRegistro::Tipo::Fine);
+        QCOMPARE(fine.size(), 1);
+        QCOMPARE(fine[0].alunno, QStringLiteral("Anna"));
     }
 
     // A window that disappears without the program's asking (deleted, or its

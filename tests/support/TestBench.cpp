@@ -2,6 +2,9 @@
 #include "TestBench.h"
 
 #include "app/CatalogoFinestre.h"
+#include "app/FormChiSei.h"
+#include "common/Registrazione.h"
+#include "common/platform/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -17,14 +20,32 @@ TestBench::TestBench(const QString& applicationFolder)
 TestBench::TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes)
     : TestBench(QStringLiteral(VORTELIA_APP_DIR), std::move(fabbrica), boxes) {}
 
+TestBench::TestBench(Classe classe)
+    : TestBench(QStringLiteral(VORTELIA_APP_DIR), creaFinestra, nullptr, std::move(classe)) {}
+
 TestBench::TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
-                     MessageBoxService* boxes)
+                     MessageBoxService* boxes, const std::optional<Classe>& classe)
     : figure(applicationFolder),
-      programma(rnd, boxes ? *boxes : messaggi, interruttore, figure, applicationFolder,
-                std::move(fabbrica), [this] { ++quitCalls; }) {}
+      programma(
+          rnd, boxes ? *boxes : messaggi, interruttore, figure, applicationFolder,
+          std::move(fabbrica), [this] { ++quitCalls; },
+          classe ? RegistroInUso{&registro, classe->nomi} : RegistroInUso{}, &orologio) {}
 
 TestBench::~TestBench() {
     settleFrames();
+}
+
+bool TestBench::chiSei(const QString& alunno) {
+    auto* chiSei = open<FormChiSei>(FinestraId::FormMenu);
+    if (!chiSei)
+        return false;
+    for (PictureButton* nome : std::as_const(chiSei->BottoneNome))
+        if (nome->accessibleName() == alunno) {
+            click(nome);
+            flush();
+            return programma.registrazione().alunno() == alunno;
+        }
+    return false;
 }
 
 void TestBench::settleFrames() {

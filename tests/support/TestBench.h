@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "doubles/ManualClock.h"
+#include "doubles/RecordingAnnotazione.h"
 #include "doubles/RecordingSoundPlayer.h"
 #include "doubles/ScriptedMessageBox.h"
 #include "doubles/ScriptedRandom.h"
@@ -9,6 +11,7 @@
 #include "common/library/BibliotecaFigure.h"
 
 #include <memory>
+#include <optional>
 
 class ImageBox;
 class QAbstractButton;
@@ -21,6 +24,12 @@ public:
     // The same program with its windows made by `fabbrica`, and its message
     // boxes shown by `boxes` rather than scripted, when given.
     explicit TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes = nullptr);
+    // The class whose names "Chi sei?" offers.
+    struct Classe {
+        QStringList nomi;
+    };
+    // The program with the class record on, kept in `registro`.
+    explicit TestBench(Classe classe);
     ~TestBench();
 
     ScriptedRandom rnd;
@@ -29,6 +38,9 @@ public:
     // What the program plays through: the settings and Ctrl+M switch it.
     SoundSwitch interruttore{suoni};
     BibliotecaFigure figure;
+    RecordingAnnotazione registro;
+    // What the record's entries are timed by.
+    ManualClock orologio;
     Programma programma;
     int quitCalls = 0;
 
@@ -38,6 +50,10 @@ public:
     void impostazioni(const Impostazioni& valori) {
         programma.setImpostazioni([valori] { return valori; });
     }
+
+    // With the record on: opens "Chi sei?" as "Avvio" does and clicks the
+    // pupil's name; false when it is not there.
+    bool chiSei(const QString& alunno);
 
     // Opens a window through the program, as a menu button would.
     template <typename W> W* open(FinestraId id) {
@@ -68,5 +84,5 @@ public:
 
 private:
     TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
-              MessageBoxService* boxes);
+              MessageBoxService* boxes, const std::optional<Classe>& classe = std::nullopt);
 };

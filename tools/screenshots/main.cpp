@@ -47,6 +47,8 @@ QString fileName(FinestraId id) {
         return QStringLiteral("FormAvvio");
     case FinestraId::FormMenu:
         return QStringLiteral("FormMenu");
+    case FinestraId::FormChiSei:
+        return QStringLiteral("FormChiSei");
     default:
         return QStringLiteral("FormEs%1").arg(int(id) - int(FinestraId::FormEs1) + 1);
     }

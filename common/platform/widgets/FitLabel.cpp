@@ -11,16 +11,26 @@ int FitLabel::room() const {
 }
 
 QFont FitLabel::shownFont() const {
-    const QString caption = text();
-    QFont font = this->font();
-    if (QFontMetricsF(font).horizontalAdvance(caption) <= room())
+    return fitting(font(), text(), room());
+}
+
+QFont FitLabel::fitting(QFont font, const QString& caption, qreal width, qreal height) {
+    const auto fits = [&](const QFont& f) {
+        const QFontMetricsF metrics(f);
+        return metrics.horizontalAdvance(caption) <= width &&
+               (height <= 0 || metrics.height() <= height);
+    };
+    if (fits(font))
         return font;
+    const QFontMetricsF metrics(font);
     const qreal wanted = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-    qreal size = wanted * room() / QFontMetricsF(font).horizontalAdvance(caption);
+    qreal ratio = std::min(1.0, width / std::max(1.0, metrics.horizontalAdvance(caption)));
+    if (height > 0)
+        ratio = std::min(ratio, height / metrics.height());
     constexpr qreal smallest = 4;
-    for (size = std::max(size, smallest);; size -= 0.25) {
+    for (qreal size = std::max(wanted * ratio, smallest);; size -= 0.25) {
         font.setPointSizeF(std::max(size, smallest));
-        if (size <= smallest || QFontMetricsF(font).horizontalAdvance(caption) <= room())
+        if (size <= smallest || fits(font))
             return font;
     }
 }

@@ -16,6 +16,10 @@ public:
     // The font the caption is drawn in now.
     QFont shownFont() const;
 
+    // The font, or the largest smaller size of it (down to 4 points), in which
+    // the caption fits on one line in that width, and that height when given.
+    static QFont fitting(QFont font, const QString& caption, qreal width, qreal height = 0);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

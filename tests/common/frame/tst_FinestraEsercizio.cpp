@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every exercise window shares: counters, faces, "avanti", the
-// menu entries, activation, and the layouts read back from the widgets.
+// menu entries, activation, the layouts read back from the widgets, and the
+// entries it hands the class record.
 
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
@@ -17,6 +18,10 @@
 #include "exercises/rotation_find/TrovaRotazione.h"
 #include "exercises/rotation_type/TipoRotazione.h"
 #include "exercises/symmetry_find/TrovaSimmetria.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <QAction>
 #include <QLabel>
@@ -91,6 +96,36 @@ bool allEnabled(const FinestraEsercizio& w, bool enabled) {
                        [enabled](QWidget* c) { return c->isEnabled() == enabled; });
 }
 
+// The view a box shows, as its picture's file names it: letter and number.
+std::pair<QChar, int> vistaDi(const QWidget* control) {
+    const auto* box = qobject_cast<const ImageBox*>(control);
+    const QString nome = box && box->picture() ? QFileInfo(box->picture()->file()).baseName() : "";
+    return {nome.isEmpty() ? QChar() : nome.front(), nome.mid(1).toInt()};
+}
+
+QString numeri(const QList<QWidget*>& controls) {
+    QStringList numeri;
+    for (const QWidget* control : controls)
+        numeri << QString::number(vistaDi(control).second);
+    return numeri.join(' ');
+}
+
+// What the window shows, as the record is told it, read from the screen.
+QString mostrato(FinestraEsercizio* w) {
+    const QString candidati = "candidati " + numeri(w->controlliInOrdine());
+    if (auto* t = qobject_cast<TrovaRotazione*>(w))
+        return QString("sequenza %1; senso orario; %2")
+            .arg(numeri({t->Image2[0], t->Image2[1], t->Image2[2]}), candidati);
+    if (auto* f = qobject_cast<FormaRotazione*>(w))
+        return QString("inizio %1; senso orario; %2").arg(numeri({f->Image2[0]}), candidati);
+    if (auto* s = qobject_cast<TrovaSimmetria*>(w))
+        return QString("modello %1; %2").arg(numeri({s->Image2[0]}), candidati);
+    auto* r = qobject_cast<TipoRotazione*>(w);
+    const bool orario = Pupil::rightAnswers(r).value(0) == r->Image1;
+    return QString("sequenza %1; senso %2; segni antiorario orario")
+        .arg(numeri({r->Image2.begin(), r->Image2.end()}), orario ? "orario" : "antiorario");
+}
+
 } // namespace
 
 class tst_FinestraEsercizio : public BenchFixture {
@@ -104,6 +139,17 @@ class tst_FinestraEsercizio : public BenchFixture {
         prova->Form_Activate();
     }
     void benchDone() override { delete prova; }
+
+    // The fixture's program again, with the class record on and Anna playing.
+    bool conAnna() {
+        delete prova;
+        prova = nullptr;
+        bench.reset();
+        bench = std::make_unique<TestBench>(TestBench::Classe{{"Anna", "Bruno"}});
+        const bool entrata = bench->chiSei("Anna");
+        bench->registro.voci.clear();
+        return entrata;
+    }
 
 private slots:
 
@@ -375,6 +421,95 @@ private slots:
         QCOMPARE(build->ProssimaCasella, 2);
         QCOMPARE(bench->stato().NumeroErrati, errati);
         QVERIFY(bench->suoni.played.isEmpty()); // not the sound of an error
+    }
+
+    // One entry per answer judged: who, when, where, the figure, the
+    // candidate by its place, right or not, whether it was the first answer
+    // to the exercise, the time since it appeared.
+    void everyAnswerGivesAnEntry() {
+        QVERIFY(conAnna());
+        auto* w = bench->open<TrovaRotazione>(FinestraId::FormEs2);
+        QVERIFY(Pupil::waitForExercise(w));
+        const QChar lettera = vistaDi(w->Image2[0]).first;
+        bench->orologio.advance(1500);
+        QWidget* sbagliata = Pupil::wrongAnswer(w);
+        TestBench::click(sbagliata);
+        bench->orologio.advance(700);
+        QWidget* giusta = Pupil::rightAnswers(w).value(0);
+        TestBench::click(giusta);
+
+        VoceRegistro prima;
+        prima.quando = bench->orologio.utc - 700;
+        prima.alunno = "Anna";
+        prima.finestra = "FormEs2";
+        prima.lettera = lettera;
+        prima.mostrato = mostrato(w);
+        prima.scelto = QString::number(Pupil::place(w, sbagliata));
+        prima.primoTentativo = true;
+        prima.millisecondi = 1500;
+        VoceRegistro seconda = prima;
+        seconda.quando = bench->orologio.utc;
+        seconda.scelto = QString::number(Pupil::place(w, giusta));
+        seconda.giusta = true;
+        seconda.primoTentativo = false;
+        seconda.millisecondi = 2200;
+        QCOMPARE(bench->registro.voci, (QList<VoceRegistro>{prima, seconda}));
+
+        // The next exercise: right at the first try, timed from its own start.
+        TestBench::click(w->BottoneAvanti);
+        QVERIFY(Pupil::waitForExercise(w));
+        bench->orologio.advance(900);
+        QVERIFY(Pupil::solve(w));
+        QCOMPARE(bench->registro.voci.size(), 3);
+        const VoceRegistro terza = bench->registro.voci.last();
+        QVERIFY(terza.giusta && terza.primoTentativo);
+        QCOMPARE(terza.millisecondi, 900);
+        QCOMPARE(terza.mostrato, mostrato(w));
+    }
+
+    // Each family words what it shows; the candidate is counted in reading
+    // order, as the number keys and a screen reader count them.
+    void everyFamilyWordsWhatItShows_data() {
+        QTest::addColumn<int>("es");
+        for (int es : {2, 4, 11, 14}) // 11 and 14: made in another order than read
+            QTest::newRow(titoloEsercizio(formEs(es))) << es;
+    }
+    void everyFamilyWordsWhatItShows() {
+        QFETCH(int, es);
+        QVERIFY(conAnna());
+        auto* w = bench->open<FinestraEsercizio>(formEs(es));
+        QVERIFY(Pupil::waitForExercise(w));
+        QWidget* sbagliata = Pupil::firstWrongAsRead(w);
+        QTest::keyClick(w, Qt::Key(Qt::Key_0 + Pupil::place(w, sbagliata)));
+        QCOMPARE(bench->registro.voci.size(), 1);
+        const VoceRegistro voce = bench->registro.voci.first();
+        QCOMPARE(voce.finestra, QString("FormEs%1").arg(es));
+        QCOMPARE(voce.mostrato, mostrato(w));
+        QCOMPARE(voce.scelto, QString::number(Pupil::place(w, sbagliata)));
+        QVERIFY(!voce.giusta);
+    }
+
+    // A letter drawn from the class's own figures says so.
+    void classFigureIsMarked() {
+        QVERIFY(conAnna());
+        QTemporaryDir classe;
+        for (char c = 'a'; c <= 'z'; ++c) {
+            QVERIFY(QDir().mkpath(classe.filePath(QString(c))));
+            for (int n = 1; n <= 8; ++n) {
+                const QString nome = QString("%1%2.jpg").arg(c).arg(n);
+                QVERIFY(QFile::copy(VORTELIA_JPG_DIR "/" + nome,
+                                    classe.filePath(QString(c) + "/" + nome)));
+            }
+        }
+        bench->figure.impostaClasse(
+            [&classe](QChar lettera) { return QStringList{classe.filePath(QString(lettera))}; });
+        auto* w = bench->open<TrovaRotazione>(FinestraId::FormEs2);
+        QVERIFY(Pupil::waitForExercise(w));
+        QVERIFY(w->Image2[0]->picture()->file().startsWith(classe.path()));
+        QVERIFY(Pupil::solve(w));
+        QCOMPARE(bench->registro.voci.size(), 1);
+        QVERIFY(bench->registro.voci.first().figuraClasse);
+        QCOMPARE(bench->registro.voci.first().lettera, vistaDi(w->Image2[0]).first);
     }
 
     void labelsKeepTheirCyanWhenTheWindowIsRecoloured() {
