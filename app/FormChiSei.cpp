@@ -126,10 +126,8 @@ void FormChiSei::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FormChiSei::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return ColouredArea::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (!ReadingOrder::isArrow(key))
+    const int key = ReadingOrder::arrowPressed(event);
+    if (key == 0)
         return ColouredArea::eventFilter(watched, event);
     ReadingOrder::moveFocus({BottoneNome.begin(), BottoneNome.end()},
                             qobject_cast<QWidget*>(watched), key);

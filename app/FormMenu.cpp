@@ -96,10 +96,8 @@ FormMenu::FormMenu(Contesto& ctx, QWidget* parent)
 }
 
 bool FormMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return ColouredArea::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (!ReadingOrder::isArrow(key))
+    const int key = ReadingOrder::arrowPressed(event);
+    if (key == 0)
         return ColouredArea::eventFilter(watched, event);
     QList<QWidget*> buttons;
     if (!BottoneEsci->isHidden())

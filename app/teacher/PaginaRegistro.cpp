@@ -172,40 +172,35 @@ void PaginaRegistro::chiudiAlunno() {
     Griglia->setFocus(Qt::OtherFocusReason);
 }
 
-QString PaginaRegistro::proposto(const QString& cosa, const QString& estensione) const {
-    return QStringLiteral("%1 %2 %3.%4")
-        .arg(cosa, intervallo().dal().toString(Qt::ISODate),
-             intervallo().al().toString(Qt::ISODate), estensione);
+bool PaginaRegistro::esporta(const QString& cosa, const QString& estensione,
+                             const std::function<QString(QIODevice&)>& scrivi,
+                             const QString& fatto) {
+    const QString proposto = QStringLiteral("%1 %2 %3.%4")
+                                 .arg(cosa, intervallo().dal().toString(Qt::ISODate),
+                                      intervallo().al().toString(Qt::ISODate), estensione);
+    const QString file = sceltaFile_(this, proposto);
+    return !file.isEmpty() && salva(*Esito, file, scrivi, fatto);
 }
 
 bool PaginaRegistro::esportaRisposte() {
-    const QString file =
-        sceltaFile_(this, proposto(QStringLiteral("risposte"), QStringLiteral("csv")));
-    return !file.isEmpty() &&
-           salva(
-               *Esito, file,
-               [this](QIODevice& csv) { return EsportaCsv::risposte(csv, voci_, intervallo()); },
-               QStringLiteral("Risposte salvate"));
+    return esporta(
+        QStringLiteral("risposte"), QStringLiteral("csv"),
+        [this](QIODevice& csv) { return EsportaCsv::risposte(csv, voci_, intervallo()); },
+        QStringLiteral("Risposte salvate"));
 }
 
 bool PaginaRegistro::esportaGriglia() {
-    const QString file =
-        sceltaFile_(this, proposto(QStringLiteral("griglia"), QStringLiteral("csv")));
-    return !file.isEmpty() &&
-           salva(
-               *Esito, file,
-               [this](QIODevice& csv) { return EsportaCsv::griglia(csv, griglia_.riepilogo()); },
-               QStringLiteral("Griglia salvata"));
+    return esporta(
+        QStringLiteral("griglia"), QStringLiteral("csv"),
+        [this](QIODevice& csv) { return EsportaCsv::griglia(csv, griglia_.riepilogo()); },
+        QStringLiteral("Griglia salvata"));
 }
 
 bool PaginaRegistro::stampaGriglia() {
-    const QString file =
-        sceltaFile_(this, proposto(QStringLiteral("griglia"), QStringLiteral("pdf")));
-    return !file.isEmpty() &&
-           salva(
-               *Esito, file,
-               [this](QIODevice& pdf) {
-                   return PdfRegistro::griglia(pdf, griglia_.riepilogo(), Classe->text());
-               },
-               QStringLiteral("Griglia salvata"));
+    return esporta(
+        QStringLiteral("griglia"), QStringLiteral("pdf"),
+        [this](QIODevice& pdf) {
+            return PdfRegistro::griglia(pdf, griglia_.riepilogo(), Classe->text());
+        },
+        QStringLiteral("Griglia salvata"));
 }

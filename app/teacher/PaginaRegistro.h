@@ -19,6 +19,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QIODevice;
 class QSortFilterProxyModel;
 class SceltaPeriodo;
 class QStackedLayout;
@@ -75,7 +76,10 @@ private:
     void aggiorna();
     // The pupil on the view's row `riga`, as sorted now.
     QString alunnoSu(int riga) const;
-    QString proposto(const QString& cosa, const QString& estensione) const;
+    // Asks where, proposing "cosa DAL AL.estensione" for the range shown, and
+    // saves there what `scrivi` writes; says `fatto` or the reason.
+    bool esporta(const QString& cosa, const QString& estensione,
+                 const std::function<QString(QIODevice&)>& scrivi, const QString& fatto);
 
     QList<VoceRegistro> voci_;
     QStringList classe_;

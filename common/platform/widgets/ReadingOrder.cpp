@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReadingOrder.h"
 
+#include <QKeyEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -71,6 +72,13 @@ QWidget* nearest(const QList<QWidget*>& controls, const QWidget* from, int arrow
 
 bool isArrow(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+int arrowPressed(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return 0;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return isArrow(key) ? key : 0;
 }
 
 bool moveFocus(const QList<QWidget*>& controls, const QWidget* from, int arrowKey) {

@@ -3,6 +3,7 @@
 
 #include <QList>
 
+class QEvent;
 class QWidget;
 
 // Orders controls as a reader meets them on the screen: rows from the top,
@@ -21,6 +22,10 @@ QList<QWidget*> sorted(QList<QWidget*> controls);
 QWidget* nearest(const QList<QWidget*>& controls, const QWidget* from, int arrowKey);
 
 bool isArrow(int key);
+
+// The arrow key an event presses, or 0 for any other event: what a window's
+// filter of its buttons' keys looks for.
+int arrowPressed(const QEvent* event);
 
 // Moves the keyboard focus with an arrow key to the nearest of the enabled,
 // shown `controls` that way; with no `from`, to the first of them (where Tab
