@@ -86,6 +86,8 @@ std::optional<CopiaCifrata> CopiaCifrata::nuova(const QByteArray& privata,
 }
 
 CopiaCifrata::Apertura CopiaCifrata::apri(const QByteArray& segreto, QByteArray* privata) const {
+    if (cifrata.size() != lunghezzaCifrata)
+        return Apertura::SegretoSbagliato;
     if (!sodioPronto())
         return Apertura::SenzaMemoria;
     QByteArray chiave = chiaveDa(segreto, *this);

@@ -56,6 +56,12 @@ bool creaCartella(const QString& cartella) {
 } // namespace
 
 QByteArray leggi(const CartelleRegistro& cartelle, const QString& nome, QString* errore) {
+    // An empty folder would be the working folder: no record at all.
+    if (cartelle.registro.isEmpty()) {
+        dici(errore, QStringLiteral("Il registro non è attivo: manca la sua cartella."));
+        return {};
+    }
+    const bool conCopia = cartelle.condivisa() && !cartelle.locale.isEmpty();
     const QString percorso = QDir(cartelle.registro).filePath(nome);
     const QString copia = QDir(cartelle.locale).filePath(nome);
     const LetturaLimitata::Letto letto =
@@ -64,7 +70,7 @@ QByteArray leggi(const CartelleRegistro& cartelle, const QString& nome, QString*
         // Only a file that reads as keys replaces the copy: a damaged one on
         // the share must not take the place of a good one.
         QString ignorato;
-        if (cartelle.condivisa() &&
+        if (conCopia &&
             LetturaLimitata::leggi(copia, ContenutoChiavi::byteMassimi).byte != letto.byte &&
             ContenutoChiavi::leggi(letto.byte, &ignorato))
             scrivi(cartelle.locale, nome, letto.byte, &ignorato);
@@ -74,7 +80,7 @@ QByteArray leggi(const CartelleRegistro& cartelle, const QString& nome, QString*
     // read. A folder that is there without the file is a record switched off.
     const bool lontana =
         !QFileInfo(cartelle.registro).isDir() || letto.esito == LetturaLimitata::Esito::Illeggibile;
-    if (cartelle.condivisa() && lontana) {
+    if (conCopia && lontana) {
         const LetturaLimitata::Letto locale =
             LetturaLimitata::leggi(copia, ContenutoChiavi::byteMassimi);
         if (locale.esito == LetturaLimitata::Esito::Letto)
@@ -92,6 +98,10 @@ QByteArray leggi(const CartelleRegistro& cartelle, const QString& nome, QString*
 
 bool scrivi(const QString& cartella, const QString& nome, const QByteArray& byte, QString* errore) {
     const QString luogo = QDir::toNativeSeparators(cartella);
+    if (cartella.isEmpty()) {
+        dici(errore, QStringLiteral("Manca la cartella in cui scrivere il file delle chiavi."));
+        return false;
+    }
     if (!creaCartella(cartella)) {
         dici(errore, QStringLiteral("La cartella %1 non si può creare.").arg(luogo));
         return false;

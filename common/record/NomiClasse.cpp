@@ -42,8 +42,10 @@ QString primoCampo(const QString& riga) {
 }
 
 bool intestazione(const QString& campo) {
-    static const QStringList nomi = {"nome", "nomi", "alunno", "alunni", "alunna", "alunne"};
-    return nomi.contains(campo.trimmed(), Qt::CaseInsensitive);
+    static const QStringList nomi = {"nome",    "nomi",           "alunno",
+                                     "alunni",  "alunna",         "alunne",
+                                     "cognome", "cognome e nome", "nome e cognome"};
+    return nomi.contains(campo.simplified(), Qt::CaseInsensitive);
 }
 
 // Characters that do not belong in a name shown on a button: control

@@ -51,6 +51,11 @@ private slots:
     }
 
     void theFileIsWrittenWholeAndReadableByAll() {
+#ifdef Q_OS_UNIX
+        // Even for a user who keeps new files to themselves.
+        const mode_t maschera = ::umask(077);
+        const auto ripristina = qScopeGuard([&] { ::umask(maschera); });
+#endif
         QString errore;
         QVERIFY2(ChiaviRegistro::scriviFile(cartelle_.registro, "un file più lungo", &errore),
                  qPrintable(errore));

@@ -39,6 +39,7 @@ private slots:
         QCOMPARE(nomi.nomi, QStringList({"Rossi Mario", "Bianchi, \"Ugo\"", "Verdi"}));
         // Only a first line is a header: a pupil may be called so further down.
         QCOMPARE(NomiClasse::daTesto("Anna\nNome").nomi, QStringList({"Anna", "Nome"}));
+        QCOMPARE(NomiClasse::daTesto("Cognome  e nome\nAnna").nomi, QStringList({"Anna"}));
     }
 
     void theSameNameInAnotherCaseIsRefusedWithItsLines() {
