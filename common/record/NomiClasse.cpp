@@ -74,13 +74,21 @@ NomiClasse verifica(const QList<Riga>& righe) {
         return esito;
     }
     if (righe.size() > NomiClasse::massimo) {
-        esito.errore = QStringLiteral("La lista ha %1 nomi: «Chi sei?» ne mostra al massimo %2.")
-                           .arg(righe.size())
+        esito.errore = QStringLiteral("La lista ha più di %1 nomi: «Chi sei?» ne mostra al massimo "
+                                      "%1.")
                            .arg(NomiClasse::massimo);
         return esito;
     }
     for (const Riga& riga : righe) {
         for (const QChar c : riga.nome) {
+            // Two columns copied from a spreadsheet come with a tab between.
+            if (c == u'\t') {
+                esito.errore =
+                    QStringLiteral("Alla riga %1 ci sono due colonne: incolla solo quella "
+                                   "dei nomi.")
+                        .arg(riga.numero);
+                return esito;
+            }
             if (carattereVietato(c)) {
                 esito.errore =
                     QStringLiteral("Il nome della riga %1 contiene un carattere che non si vede.")

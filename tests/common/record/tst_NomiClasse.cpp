@@ -62,9 +62,9 @@ private slots:
         const QString errore = NomiClasse::daTesto("Anna\n" + lungo + "x").errore;
         QVERIFY2(errore.contains("riga 2") && errore.contains("41"), qPrintable(errore));
 
-        QVERIFY(NomiClasse::daTesto("Anna\nLu\x01"
-                                    "ca")
-                    .errore.contains("riga 2"));
+        const QString controllo = QStringLiteral("Anna\nLu%1ca").arg(QChar(1));
+        QVERIFY(NomiClasse::daTesto(controllo).errore.contains("riga 2"));
+        QVERIFY(NomiClasse::daTesto("Anna\nRossi\tMario").errore.contains("due colonne"));
         QVERIFY(!NomiClasse::daTesto(" \nnome\n;;\n").valida());
     }
 
