@@ -30,6 +30,13 @@ bool sigillaEApre(const ChiavePrivata& chiave) {
            aperto == messaggio;
 }
 
+ChiavePrivata altraCoppia() {
+    QByteArray pubblica(32, 0), privata(32, 0);
+    crypto_box_keypair(reinterpret_cast<unsigned char*>(pubblica.data()),
+                       reinterpret_cast<unsigned char*>(privata.data()));
+    return {pubblica, privata};
+}
+
 QByteArray cambiato(const QByteArray& file, const std::function<void(QJsonObject&)>& cambia) {
     QJsonObject radice = QJsonDocument::fromJson(file).object();
     cambia(radice);
@@ -101,12 +108,8 @@ private slots:
     }
 
     void anotherFilesKeyGetsNoNewPassword() {
-        QByteArray pubblica(32, 0), privata(32, 0);
-        crypto_box_keypair(reinterpret_cast<unsigned char*>(pubblica.data()),
-                           reinterpret_cast<unsigned char*>(privata.data()));
         QString errore;
-        QVERIFY(ChiaviRegistro::conNuovaPassword(attivazione_.file,
-                                                 ChiavePrivata(pubblica, privata),
+        QVERIFY(ChiaviRegistro::conNuovaPassword(attivazione_.file, altraCoppia(),
                                                  "cane-in-giardino", &errore)
                     .isEmpty());
         QVERIFY(errore.contains("non è quella"));
@@ -177,11 +180,8 @@ private slots:
     }
 
     void anotherPublicKeyInTheFileIsDamage() {
-        QByteArray pubblica(32, 0), privata(32, 0);
-        crypto_box_keypair(reinterpret_cast<unsigned char*>(pubblica.data()),
-                           reinterpret_cast<unsigned char*>(privata.data()));
-        const QByteArray scambiato = cambiato(attivazione_.file, [&](QJsonObject& r) {
-            r["pubblica"] = QString::fromLatin1(pubblica.toBase64());
+        const QByteArray scambiato = cambiato(attivazione_.file, [](QJsonObject& r) {
+            r["pubblica"] = QString::fromLatin1(altraCoppia().pubblica().toBase64());
         });
         QVERIFY(ChiaviRegistro::leggiPubbliche(scambiato));
         QString errore;
