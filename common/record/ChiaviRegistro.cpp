@@ -17,12 +17,6 @@ const QString senzaMemoria =
     QStringLiteral("Non c'è abbastanza memoria per proteggere le chiavi: chiudi altri programmi e "
                    "riprova.");
 
-void cancella(QByteArray& segreto) {
-    if (!segreto.isEmpty())
-        sodium_memzero(segreto.data(), size_t(segreto.size()));
-    segreto.clear();
-}
-
 // The password as bytes: the same letters typed on another keyboard may come
 // composed or not, NFC makes them one.
 QByteArray byteDi(const QString& password) {
@@ -48,14 +42,14 @@ ChiavePrivata apriCopia(const QByteArray& file, QByteArray segreto, bool conCodi
     QString motivo;
     const auto contenuto = ContenutoChiavi::leggi(file, &motivo);
     if (!contenuto) {
-        cancella(segreto);
+        cancellaSegreto(segreto);
         dici(errore, motivo);
         return {};
     }
     const CopiaCifrata& copia = conCodice ? contenuto->conCodice : contenuto->conPassword;
     QByteArray privata;
     const auto apertura = copia.apri(segreto, &privata);
-    cancella(segreto);
+    cancellaSegreto(segreto);
     if (apertura != CopiaCifrata::Apertura::Aperta) {
         dici(errore, apertura == CopiaCifrata::Apertura::SenzaMemoria ? senzaMemoria : sbagliato);
         return {};
@@ -65,7 +59,7 @@ ChiavePrivata apriCopia(const QByteArray& file, QByteArray segreto, bool conCodi
         crypto_scalarmult_base(reinterpret_cast<unsigned char*>(pubblica.data()),
                                reinterpret_cast<const unsigned char*>(privata.constData())) != 0 ||
         pubblica != contenuto->pubblica) {
-        cancella(privata);
+        cancellaSegreto(privata);
         dici(errore, ContenutoChiavi::rovinato(
                          QStringLiteral("la chiave privata non è quella della chiave pubblica")));
         return {};
@@ -103,11 +97,11 @@ ChiaviRegistro::Attivazione ChiaviRegistro::crea(const QStringList& classe,
     const QString codice = CodiceRecupero::nuovo();
     QByteArray segreto = byteDi(password);
     const auto conPassword = CopiaCifrata::nuova(privata, segreto);
-    cancella(segreto);
+    cancellaSegreto(segreto);
     segreto = CodiceRecupero::normalizzato(codice).toLatin1();
     const auto conCodice = conPassword ? CopiaCifrata::nuova(privata, segreto) : std::nullopt;
-    cancella(segreto);
-    cancella(privata);
+    cancellaSegreto(segreto);
+    cancellaSegreto(privata);
     if (!conCodice) {
         attivazione.errore = senzaMemoria;
         return attivazione;
@@ -163,7 +157,7 @@ QByteArray ChiaviRegistro::conNuovaPassword(const QByteArray& file, const Chiave
     }
     QByteArray segreto = byteDi(nuova);
     const auto copia = CopiaCifrata::nuova(chiave.privata(), segreto);
-    cancella(segreto);
+    cancellaSegreto(segreto);
     if (!copia) {
         dici(errore, senzaMemoria);
         return {};

@@ -7,6 +7,8 @@
 
 #include <sodium.h>
 
+#include <utility>
+
 namespace {
 
 constexpr qint64 operazioniMassime = 10;
@@ -14,12 +16,6 @@ constexpr qint64 memoriaMassima = 256LL * 1024 * 1024;
 constexpr qsizetype lunghezzaChiave = crypto_secretbox_KEYBYTES;
 constexpr qsizetype lunghezzaCifrata = 32 + crypto_secretbox_MACBYTES;
 const QString algoritmo = QStringLiteral("argon2id13");
-
-void cancella(QByteArray& segreto) {
-    if (!segreto.isEmpty())
-        sodium_memzero(segreto.data(), size_t(segreto.size()));
-    segreto.clear();
-}
 
 // The key stretched from the secret; empty when Argon2 found no memory.
 QByteArray chiaveDa(const QByteArray& segreto, const CopiaCifrata& copia) {
@@ -29,7 +25,7 @@ QByteArray chiaveDa(const QByteArray& segreto, const CopiaCifrata& copia) {
                       reinterpret_cast<const unsigned char*>(copia.sale.constData()),
                       quint64(copia.operazioni), size_t(copia.memoria),
                       crypto_pwhash_ALG_ARGON2ID13) != 0) {
-        cancella(chiave);
+        cancellaSegreto(chiave);
         return {};
     }
     return chiave;
@@ -81,7 +77,7 @@ std::optional<CopiaCifrata> CopiaCifrata::nuova(const QByteArray& privata,
                           quint64(privata.size()),
                           reinterpret_cast<const unsigned char*>(copia.nonce.constData()),
                           reinterpret_cast<const unsigned char*>(chiave.constData()));
-    cancella(chiave);
+    cancellaSegreto(chiave);
     return copia;
 }
 
@@ -100,12 +96,12 @@ CopiaCifrata::Apertura CopiaCifrata::apri(const QByteArray& segreto, QByteArray*
                                    quint64(cifrata.size()),
                                    reinterpret_cast<const unsigned char*>(nonce.constData()),
                                    reinterpret_cast<const unsigned char*>(chiave.constData())) == 0;
-    cancella(chiave);
+    cancellaSegreto(chiave);
     if (!aperta) {
-        cancella(chiaro);
+        cancellaSegreto(chiaro);
         return Apertura::SegretoSbagliato;
     }
-    *privata = chiaro;
+    *privata = std::move(chiaro);
     return Apertura::Aperta;
 }
 

@@ -9,3 +9,10 @@ bool sodioPronto() {
     static const bool pronto = sodium_init() >= 0;
     return pronto;
 }
+
+void cancellaSegreto(QByteArray& segreto) {
+    // A buffer shared with another array is that one's to wipe.
+    if (!segreto.isEmpty() && segreto.isDetached())
+        sodium_memzero(segreto.data(), size_t(segreto.size()));
+    segreto = QByteArray();
+}
