@@ -68,7 +68,8 @@ QByteArray leggi(const CartelleRegistro& cartelle, const QString& nome, QString*
         LetturaLimitata::leggi(percorso, ContenutoChiavi::byteMassimi);
     if (letto.esito == LetturaLimitata::Esito::Letto) {
         // Only a file that reads as keys replaces the copy: a damaged one on
-        // the share must not take the place of a good one.
+        // the share must not take the place of a good one. A copy that cannot
+        // be written is tried again at the next start.
         QString ignorato;
         if (conCopia &&
             LetturaLimitata::leggi(copia, ContenutoChiavi::byteMassimi).byte != letto.byte &&
