@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QVariant>
 
 QString DatabaseRegistro::nomeFile() {

@@ -3,12 +3,14 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
+
+class QSqlDatabase;
+class QSqlQuery;
 
 // This PC's database of sealed entries, in the local folder: the runs with
 // their sealed keys, the entries of each, and since when entries wait to be
