@@ -4,6 +4,7 @@
 #include "common/platform/services/Clock.h"
 #include "common/record/DatabaseRegistro.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 
@@ -102,6 +103,8 @@ class TestRegistroClasse : public QObject {
 private slots:
     void leEntrateTornanoUgualiUnaVolta_data();
     void leEntrateTornanoUgualiUnaVolta();
+    void nienteSiLeggeSenzaLaChiave_data();
+    void nienteSiLeggeSenzaLaChiave();
     void unProgrammaUccisoNonPerdeNulla();
     void dueProfiliClonatiNonSiSovrascrivono();
     void laCartellaDelRegistroAspetta_data();
@@ -136,6 +139,44 @@ void TestRegistroClasse::leEntrateTornanoUgualiUnaVolta() {
     QCOMPARE(mentre.note, QStringList());
     registro.reset();
     QCOMPARE(aula.leggi().voci, perTempo(scritte));
+}
+
+void TestRegistroClasse::nienteSiLeggeSenzaLaChiave_data() {
+    leEntrateTornanoUgualiUnaVolta_data();
+}
+
+// No file the record writes (journal, database, lab's copies) holds a
+// pupil's name or a window's in any encoding, while it runs or after.
+void TestRegistroClasse::nienteSiLeggeSenzaLaChiave() {
+    QFETCH(bool, condivisa);
+    Aula aula(condivisa);
+    auto registro = aula.apri();
+    aula.annota(*registro, 0, 99);
+    QVERIFY(registro->attendi(10000));
+    const auto inChiaro = [&] {
+        QStringList trovati;
+        QDirIterator tutti(aula.radice.path(), QDir::Files | QDir::Hidden,
+                           QDirIterator::Subdirectories);
+        while (tutti.hasNext()) {
+            QFile f(tutti.next());
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+            const QByteArray byte = f.readAll();
+            for (const QString& testo : {segreto, finestraSegreta}) {
+                QByteArray le, be;
+                for (QChar c : testo) {
+                    le.append(char(c.cell())).append(char(c.row()));
+                    be.append(char(c.row())).append(char(c.cell()));
+                }
+                for (const QByteArray& forma : {testo.toUtf8(), le, be})
+                    if (byte.contains(forma))
+                        trovati << f.fileName();
+            }
+        }
+        QCOMPARE(trovati, QStringList());
+    };
+    inChiaro();
+    registro.reset();
+    inChiaro();
 }
 
 // Killed at any moment, at the start too (while it brings in the journals
