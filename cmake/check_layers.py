@@ -21,8 +21,8 @@ LIBRARY = ["common/library"]
 CLASS_FIGURES = ["common/class_figures"]
 SETTINGS = ["common/settings"]
 RECORD = ["common/record"]
+KEYS = ["common/keys"]
 CORE = ["common"]
-RECORD = ["common/record"]
 REPORTS = ["common/reports"]
 FRAME = ["common/frame"]
 EXERCISES = ["exercises"]
@@ -41,15 +41,16 @@ ALLOWED = {
     "common/class_figures": PLATFORM + VIEWS,
     "common/settings": ["common/platform/services"],
     "common/record": PLATFORM + SETTINGS,
+    "common/keys": PLATFORM + RECORD,
     "common": PLATFORM + SETTINGS + RECORD,
     "common/reports": PLATFORM + SETTINGS + RECORD + CORE,
     "common/frame": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE,
     "exercises": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE + FRAME,
     "common/worksheets": PLATFORM + VIEWS + LIBRARY + SETTINGS + RECORD + CORE + FRAME +
     EXERCISES,
-    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + CORE +
+    "app/teacher": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + KEYS + CORE +
     REPORTS + FRAME + EXERCISES + WORKSHEETS,
-    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + CORE + REPORTS +
+    "app": PLATFORM + VIEWS + LIBRARY + CLASS_FIGURES + SETTINGS + RECORD + KEYS + CORE + REPORTS +
     FRAME + EXERCISES + WORKSHEETS + TEACHER,
 }
 SYSTEM_HEADER = re.compile(

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pause after wrong passwords: none for the first three, then doubling
 // up to a minute, passing with the clock, gone after a right one.
-#include "common/record/TentativiPassword.h"
+#include "common/keys/TentativiPassword.h"
 
 #include "doubles/ManualClock.h"
 

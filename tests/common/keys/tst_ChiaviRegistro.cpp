@@ -2,7 +2,7 @@
 // The teacher's keys file: made for a class, opened with the password or the
 // recovery code however typed, given a new password or class, and refused
 // with its reason when damaged, swapped or made to cost too much to open.
-#include "common/record/ChiaviRegistro.h"
+#include "common/keys/ChiaviRegistro.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

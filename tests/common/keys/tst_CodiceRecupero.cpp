@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery code: six groups of four unambiguous characters, new each
 // time, read back however the teacher types it.
-#include "common/record/CodiceRecupero.h"
+#include "common/keys/CodiceRecupero.h"
 
 #include <QRegularExpression>
 #include <QtTest>

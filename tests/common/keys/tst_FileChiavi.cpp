@@ -2,7 +2,7 @@
 // The keys file on disk: written whole and readable by all, a link in its
 // place replaced and not followed; read from the record's folder, which in a
 // lab refreshes this PC's copy, and that copy used while the share is away.
-#include "common/record/ChiaviRegistro.h"
+#include "common/keys/ChiaviRegistro.h"
 
 #include <QDir>
 #include <QFile>

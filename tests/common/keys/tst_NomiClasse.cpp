@@ -2,7 +2,7 @@
 // The class's list as typed, pasted or loaded: trimmed and composed names,
 // a spreadsheet's first column without its header, and each refusal with
 // the line it is about.
-#include "common/record/NomiClasse.h"
+#include "common/keys/NomiClasse.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SigilloCorsa.h"
+
+#include "ChiavePrivata.h"
+
+#include <sodium.h>
+
+#include <cstring>
+#include <utility>
+
+static_assert(SigilloCorsa::lunghezzaSigillo == crypto_box_SEALBYTES + crypto_secretbox_KEYBYTES);
+static_assert(SigilloCorsa::aggiunta == crypto_secretbox_MACBYTES);
+static_assert(crypto_secretbox_NONCEBYTES == SigilloCorsa::lunghezzaCorsa + 8);
+
+namespace {
+
+void nonce(const QByteArray& corsa, quint64 n, unsigned char* out) {
+    memcpy(out, corsa.constData(), SigilloCorsa::lunghezzaCorsa);
+    for (int i = 0; i < 8; ++i)
+        out[SigilloCorsa::lunghezzaCorsa + i] = static_cast<unsigned char>(n >> (56 - 8 * i));
+}
+
+const unsigned char* byte(const QByteArray& a) {
+    return reinterpret_cast<const unsigned char*>(a.constData());
+}
+
+} // namespace
+
+std::optional<SigilloCorsa> SigilloCorsa::nuovo(const QByteArray& pubblica) {
+    if (sodium_init() < 0 || pubblica.size() != crypto_box_PUBLICKEYBYTES)
+        return std::nullopt;
+    SigilloCorsa s;
+    s.corsa_.resize(lunghezzaCorsa);
+    randombytes_buf(s.corsa_.data(), size_t(lunghezzaCorsa));
+    s.chiave_.resize(crypto_secretbox_KEYBYTES);
+    crypto_secretbox_keygen(reinterpret_cast<unsigned char*>(s.chiave_.data()));
+    s.sigillo_.resize(lunghezzaSigillo);
+    if (crypto_box_seal(reinterpret_cast<unsigned char*>(s.sigillo_.data()), byte(s.chiave_),
+                        crypto_secretbox_KEYBYTES, byte(pubblica)) != 0)
+        return std::nullopt;
+    return s;
+}
+
+std::optional<SigilloCorsa> SigilloCorsa::apri(const QByteArray& corsa, const QByteArray& sigillo,
+                                               const ChiavePrivata& chiave) {
+    if (sodium_init() < 0 || !chiave.valida() || corsa.size() != lunghezzaCorsa ||
+        sigillo.size() != lunghezzaSigillo)
+        return std::nullopt;
+    SigilloCorsa s;
+    s.corsa_ = corsa;
+    s.sigillo_ = sigillo;
+    s.chiave_.resize(crypto_secretbox_KEYBYTES);
+    if (crypto_box_seal_open(reinterpret_cast<unsigned char*>(s.chiave_.data()), byte(sigillo),
+                             lunghezzaSigillo, byte(chiave.pubblica()),
+                             byte(chiave.privata())) != 0)
+        return std::nullopt;
+    return s;
+}
+
+SigilloCorsa::~SigilloCorsa() {
+    cancella();
+}
+
+SigilloCorsa::SigilloCorsa(SigilloCorsa&& altro) noexcept
+    : corsa_(std::exchange(altro.corsa_, {})), sigillo_(std::exchange(altro.sigillo_, {})),
+      chiave_(std::exchange(altro.chiave_, {})) {}
+
+SigilloCorsa& SigilloCorsa::operator=(SigilloCorsa&& altro) noexcept {
+    if (this != &altro) {
+        cancella();
+        corsa_ = std::exchange(altro.corsa_, {});
+        sigillo_ = std::exchange(altro.sigillo_, {});
+        chiave_ = std::exchange(altro.chiave_, {});
+    }
+    return *this;
+}
+
+void SigilloCorsa::cancella() {
+    // The key is never copied, so this object alone holds its bytes.
+    if (!chiave_.isEmpty() && chiave_.isDetached())
+        sodium_memzero(chiave_.data(), size_t(chiave_.size()));
+    chiave_ = QByteArray();
+}
+
+QByteArray SigilloCorsa::sigilla(quint64 n, QByteArrayView chiaro) const {
+    unsigned char numero[crypto_secretbox_NONCEBYTES];
+    nonce(corsa_, n, numero);
+    QByteArray cifrato(chiaro.size() + aggiunta, Qt::Uninitialized);
+    crypto_secretbox_easy(reinterpret_cast<unsigned char*>(cifrato.data()),
+                          reinterpret_cast<const unsigned char*>(chiaro.data()),
+                          size_t(chiaro.size()), numero, byte(chiave_));
+    return cifrato;
+}
+
+bool SigilloCorsa::apriVoce(quint64 n, QByteArrayView cifrato, QByteArray& chiaro) const {
+    if (cifrato.size() < aggiunta)
+        return false;
+    unsigned char numero[crypto_secretbox_NONCEBYTES];
+    nonce(corsa_, n, numero);
+    chiaro.resize(cifrato.size() - aggiunta);
+    return crypto_secretbox_open_easy(reinterpret_cast<unsigned char*>(chiaro.data()),
+                                      reinterpret_cast<const unsigned char*>(cifrato.data()),
+                                      size_t(cifrato.size()), numero, byte(chiave_)) == 0;
+}
