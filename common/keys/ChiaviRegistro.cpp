@@ -5,7 +5,7 @@
 #include "ContenutoChiavi.h"
 #include "FileChiavi.h"
 #include "NomiClasse.h"
-include "common/record/Sodio.h"
+#include "common/record/Sodio.h"
 
 #include <sodium.h>
 

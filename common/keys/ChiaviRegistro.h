@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-include "common/record/CartelleRegistro.h"
-include "common/record/ChiavePrivata.h"
-include "common/record/ChiaviPubbliche.h"
+#include "common/record/CartelleRegistro.h"
+#include "common/record/ChiavePrivata.h"
+#include "common/record/ChiaviPubbliche.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodiceRecupero.h"
 
-include "common/record/Sodio.h"
+#include "common/record/Sodio.h"
 
 #include <sodium.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CopiaCifrata.h"
 
-include "common/record/Sodio.h"
+#include "common/record/Sodio.h"
 
 #include <QJsonValue>
 

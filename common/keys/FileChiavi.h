@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-include "common/record/CartelleRegistro.h"
+#include "common/record/CartelleRegistro.h"
 
 #include <QByteArray>
 #include <QString>
