@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AzioniRiga.h"
 
+#include "RigaRegistro.h"
 #include "RigaScheda.h"
 
 #include "common/class_figures/FigureClasse.h"
@@ -37,7 +38,7 @@ bool senzaFinestre(Azione azione) {
 int esegui(const Scelta& scelta, const FigureClasse& classe, QTextStream& out, QTextStream& err) {
     switch (scelta.azione) {
     case Azione::Aiuto:
-        out << RigaComando::uso() << RigaScheda::uso();
+        out << RigaComando::uso() << RigaScheda::uso() << RigaRegistro::uso();
         return 0;
     case Azione::Errore:
         err << scelta.errore << '\n';

@@ -7,8 +7,8 @@
 #include "common/FigureMemorizzate.h"
 #include "common/Modulo1.h"
 #include "common/Navigatore.h"
-#include "common/platform/widgets/PictureButton.h"
 #include "common/platform/services/Twips.h"
+#include "common/platform/widgets/PictureButton.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -5,7 +5,9 @@
 #include "ControlloDati.h"
 #include "ImpostazioniInVigore.h"
 #include "Programma.h"
+#include "RegistroDelSistema.h"
 #include "RigaComando.h"
+#include "RigaRegistro.h"
 #include "RigaScheda.h"
 #include "teacher/AreaInsegnante.h"
 #include "teacher/PagineInsegnante.h"
@@ -15,6 +17,7 @@
 #include "common/Registrazione.h"
 #include "common/class_figures/FigureClasse.h"
 #include "common/library/BibliotecaFigure.h"
+#include "common/platform/services/Clock.h"
 #include "common/platform/services/ClockRandom.h"
 #include "common/platform/sound/LazySoundPlayer.h"
 #include "common/platform/sound/SoundSwitch.h"
@@ -44,14 +47,17 @@ ImpostazioniInVigore impostazioniDelSistema(QTextStream& err) {
     });
 }
 
-// The class record the pupils' windows hand their answers to, and the
-// class's names for "Chi sei?": the one place the record is connected. It is
-// on only when the settings turn it on (`[registro] attivo`) and the record
-// gives the class's list; the record must outlive the program object. Until
-// the record is built in, the program runs as with the record off and
-// writes nothing.
-RegistroInUso registroDelSistema([[maybe_unused]] const Impostazioni& impostazioni) {
-    return {};
+// The class record from the command line: no window, no display needed.
+int registroDaRiga(int& argc, char** argv, const QStringList& testi) {
+    QTextStream in(stdin), out(stdout), err(stderr);
+    const auto letta = RigaRegistro::leggi(testi);
+    if (const QString* motivo = std::get_if<QString>(&letta)) {
+        err << "vortelia: " << *motivo << " (vortelia --help elenca le opzioni)\n";
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    return RigaRegistro::esegui(std::get<RigaRegistro::Opzioni>(letta),
+                                FontiImpostazioni::delSistema(), in, out, err);
 }
 
 // The options for a school's technician: no window, no display needed.
@@ -92,6 +98,8 @@ int main(int argc, char* argv[]) {
         testi << QString::fromLocal8Bit(argomento);
     if (const std::optional<int> scheda = RigaScheda::esegui(argc, argv, testi))
         return *scheda;
+    if (RigaRegistro::richiesta(testi))
+        return registroDaRiga(argc, argv, testi);
     const RigaComando::Scelta scelta = ArgomentiSistema::leggi(argomenti);
     if (AzioniRiga::senzaFinestre(scelta.azione))
         return senzaFinestre(argc, argv, scelta);
@@ -138,9 +146,11 @@ int main(int argc, char* argv[]) {
 
     QTextStream err(stderr);
     ImpostazioniInVigore inVigore = impostazioniDelSistema(err);
+    const SystemClock orologio;
+    const RegistroDelSistema registro(inVigore.leggi(), orologio, err);
     Programma programma(
         rnd, messaggi, interruttore, figure, folder, creaFinestra, [] { QApplication::quit(); },
-        registroDelSistema(inVigore.leggi()));
+        registro.inUso(), &orologio);
     // The class's own figures, the teacher's over the school's, over the
     // shipped ones; a folder the settings name, from the next window on.
     QString cartellaFigure;

@@ -94,6 +94,10 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
         bottone(Vista, QStringLiteral("Esporta le risposte (CSV)…"), l.esportaRisposte);
     BottoneGriglia = bottone(Vista, QStringLiteral("Esporta la griglia (CSV)…"), l.esportaGriglia);
     BottoneStampa = bottone(Vista, QStringLiteral("Stampa la griglia (PDF)…"), l.stampaGriglia);
+    BottoneChiudiRegistro = bottone(Vista, QStringLiteral("Chiudi il registro"), l.chiudiRegistro);
+    BottoneCancella = bottone(Vista, QStringLiteral("Cancella…"), l.cancella);
+    connect(BottoneChiudiRegistro, &QPushButton::clicked, this, &PaginaRegistro::chiusuraChiesta);
+    connect(BottoneCancella, &QPushButton::clicked, this, &PaginaRegistro::cancellazioneChiesta);
 
     connect(periodo_, &SceltaPeriodo::cambiato, this, &PaginaRegistro::aggiorna);
     connect(Misura, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -113,7 +117,8 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
          {static_cast<QWidget*>(Dal), static_cast<QWidget*>(Al), static_cast<QWidget*>(Misura),
           static_cast<QWidget*>(Classe), static_cast<QWidget*>(Griglia),
           static_cast<QWidget*>(BottoneRisposte), static_cast<QWidget*>(BottoneGriglia),
-          static_cast<QWidget*>(BottoneStampa)}) {
+          static_cast<QWidget*>(BottoneStampa), static_cast<QWidget*>(BottoneChiudiRegistro),
+          static_cast<QWidget*>(BottoneCancella)}) {
         setTabOrder(prima, dopo);
         prima = dopo;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PaginaAlunnoRegistro.h"
+
 #include "common/reports/GrigliaClasse.h"
 #include "common/reports/IntervalloDate.h"
 
@@ -13,7 +15,6 @@
 #include <functional>
 
 class ColouredArea;
-class PaginaAlunnoRegistro;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -68,6 +69,14 @@ public:
     QPushButton* BottoneRisposte;
     QPushButton* BottoneGriglia;
     QPushButton* BottoneStampa;
+    QPushButton* BottoneChiudiRegistro;
+    QPushButton* BottoneCancella;
+
+signals:
+    // The teacher closes the record (the password is asked again), or asks
+    // to erase.
+    void chiusuraChiesta();
+    void cancellazioneChiesta();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include "FormFigureClasse.h"
 #include "PaginaImpostazioni.h"
 #include "PaginaSchede.h"
+#include "SportelloRegistro.h"
 
 #include "common/Modulo1.h"
 #include "common/class_figures/FigureClasse.h"
@@ -58,6 +59,8 @@ std::unique_ptr<AreaInsegnante> crea(const FontiImpostazioni& fonti, const QStri
     area->aggiungiPagina(
         new PaginaSchede(PaginaSchede::fonti(cartellaViste, lette.valori.cartellaFigure)),
         QStringLiteral("Schede"));
+    area->aggiungiPagina(new SportelloRegistro(AccessoRegistro(fonti), messaggi),
+                         QStringLiteral("Registro"));
     area->mostraPagina(prima == Prima::Figure ? static_cast<QWidget*>(figure) : impostazioni);
     return area;
 }

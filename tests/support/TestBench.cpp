@@ -23,13 +23,18 @@ TestBench::TestBench(Programma::Fabbrica fabbrica, MessageBoxService* boxes)
 TestBench::TestBench(Classe classe)
     : TestBench(QStringLiteral(VORTELIA_APP_DIR), creaFinestra, nullptr, std::move(classe)) {}
 
+TestBench::TestBench(RegistroInUso inUso)
+    : TestBench(QStringLiteral(VORTELIA_APP_DIR), creaFinestra, nullptr, std::nullopt,
+                std::move(inUso)) {}
+
 TestBench::TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
-                     MessageBoxService* boxes, const std::optional<Classe>& classe)
+                     MessageBoxService* boxes, const std::optional<Classe>& classe,
+                     RegistroInUso inUso)
     : figure(applicationFolder),
       programma(
           rnd, boxes ? *boxes : messaggi, interruttore, figure, applicationFolder,
           std::move(fabbrica), [this] { ++quitCalls; },
-          classe ? RegistroInUso{&registro, classe->nomi} : RegistroInUso{}, &orologio) {}
+          classe ? RegistroInUso{&registro, classe->nomi} : std::move(inUso), &orologio) {}
 
 TestBench::~TestBench() {
     settleFrames();

@@ -30,6 +30,8 @@ public:
     };
     // The program with the class record on, kept in `registro`.
     explicit TestBench(Classe classe);
+    // The program writing into this record, not into `registro`.
+    explicit TestBench(RegistroInUso inUso);
     ~TestBench();
 
     ScriptedRandom rnd;
@@ -84,5 +86,6 @@ public:
 
 private:
     TestBench(const QString& applicationFolder, Programma::Fabbrica fabbrica,
-              MessageBoxService* boxes, const std::optional<Classe>& classe = std::nullopt);
+              MessageBoxService* boxes, const std::optional<Classe>& classe = std::nullopt,
+              RegistroInUso inUso = {});
 };
