@@ -76,10 +76,11 @@ PaginaRegistro::PaginaRegistro(QList<VoceRegistro> voci, QStringList classe, QSt
     Griglia->setModel(ordine_);
     Griglia->setSortingEnabled(true);
     Griglia->sortByColumn(GrigliaClasse::colonnaAlunno, Qt::AscendingOrder);
-    Griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // The names take what the figures leave.
+    // The names as wide as the longest, the exercises sharing what is left:
+    // a class of long names still shows all sixteen columns.
+    Griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Griglia->horizontalHeader()->setSectionResizeMode(GrigliaClasse::colonnaAlunno,
-                                                      QHeaderView::Stretch);
+                                                      QHeaderView::ResizeToContents);
     Griglia->horizontalHeader()->setMinimumSectionSize(40);
     Griglia->installEventFilter(this);
 
