@@ -71,6 +71,8 @@ profile 2
 # env runs the program in its own place: $! is the program itself.
 "${profile[@]}" "$pupil" Bruno -1 >"$work/bruno" 2>"$work/bruno.err" &
 played=$!
+# Stopped with the script, whatever happens.
+APP_PID=$played
 answered() { [ "$(wc -l <"$work/bruno")" -ge "$1" ]; }
 wait_until 120 "Bruno never answers 10 times" answered 10
 kill -9 "$played"
