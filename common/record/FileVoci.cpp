@@ -83,8 +83,13 @@ Letto leggiFile(const QString& percorso) {
         nessuno.esito = Letto::Esito::Troppo;
         return nessuno;
     }
-    // One byte past the limit tells a file that grew since it was looked at.
-    return leggi(aperto->file->read(massimoFile + 1));
+    // One byte past its size tells a file that grew since it was looked at.
+    QByteArray byte(aperto->identity.size + 1, Qt::Uninitialized);
+    const qint64 letti = aperto->file->read(byte.data(), byte.size());
+    if (letti < 0)
+        return nessuno;
+    byte.truncate(letti);
+    return leggi(std::move(byte));
 }
 
 } // namespace FileVoci
