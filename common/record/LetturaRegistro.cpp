@@ -25,9 +25,10 @@ namespace {
 
 enum class Fonte : quint8 { Locale = 1, Condivisa = 2 };
 
-// The sealed entries of one run, from a file or from the database, and
-// where in the reading they go.
+// The sealed entries of one run, from a file or the database, and where in
+// the reading they go.
 struct Blocco {
+    QString percorso;
     QString nome; // the file's, for the notes
     Fonte fonte = Fonte::Locale;
     FileVoci::Letto letto; // a file's bytes, which the records point into
@@ -53,8 +54,8 @@ QString notaGuaste(const QString& nome, int guaste) {
 // A journal of this PC (a running program's too: its last record may be
 // half-written, which is no fault) or a copy in the lab's folder; its
 // entries are opened later, into their place.
-void apriFile(Blocco& b, const QString& percorso, const ChiavePrivata& chiave) {
-    b.letto = FileVoci::leggiFile(percorso);
+void apriFile(Blocco& b, const ChiavePrivata& chiave) {
+    b.letto = FileVoci::leggiFile(b.percorso);
     const FileVoci::Letto& l = b.letto;
     using E = FileVoci::Letto::Esito;
     const QString nome = citato(b.nome);
@@ -138,31 +139,86 @@ void apriVoci(Blocco& b, VoceRegistro* posto) {
     }
 }
 
-// Puts `voci` in the order `ordine` names, each moved once, then drops what
-// is past `tenute`.
-void ordina(QList<VoceRegistro>& voci, std::vector<quint32>& ordine, qsizetype tenute) {
+struct InAttesa {
+    qint64 quante = 0;
+    qint64 dal = 0; // the first one's time
+};
+
+// Sorts the entries by time, each once: the same entry, read from this PC
+// and from the lab's folder, has the same time and id, so they lie side by
+// side. Sorted on small keys, the entries being large and far apart; then
+// each entry is moved once. Counts those only this PC has.
+InAttesa ordina(QList<VoceRegistro>& voci, const std::vector<Fonte>& fonti, bool condivisa) {
+    struct Chiave {
+        qint64 quando;
+        quint64 id; // its first bytes
+        quint32 i;
+    };
+    std::vector<Chiave> chiavi;
+    chiavi.reserve(size_t(voci.size()));
+    for (qsizetype i = 0; i < voci.size(); ++i)
+        if (const QByteArray& id = voci[i].id; !id.isEmpty()) {
+            quint64 inizio = 0;
+            memcpy(&inizio, id.constData(), size_t(std::min<qsizetype>(8, id.size())));
+            chiavi.push_back({voci[i].quando, qFromBigEndian(inizio), quint32(i)});
+        }
+    const auto stessa = [&voci](const Chiave& a, const Chiave& b) {
+        return a.quando == b.quando && a.id == b.id && voci[a.i].id == voci[b.i].id;
+    };
+    std::sort(chiavi.begin(), chiavi.end(), [&voci](const Chiave& a, const Chiave& b) {
+        if (a.quando != b.quando || a.id != b.id)
+            return a.quando != b.quando ? a.quando < b.quando : a.id < b.id;
+        return voci[a.i].id < voci[b.i].id;
+    });
+    InAttesa attesa;
+    std::vector<quint32> ordine;
+    ordine.reserve(size_t(voci.size()));
+    std::vector<bool> tenuta(size_t(voci.size()), false);
+    for (size_t i = 0; i < chiavi.size();) {
+        size_t fine = i + 1;
+        int da = int(fonti[chiavi[i].i]);
+        while (fine < chiavi.size() && stessa(chiavi[fine], chiavi[i]))
+            da |= int(fonti[chiavi[fine++].i]);
+        if (da == int(Fonte::Locale) && condivisa && attesa.quante++ == 0)
+            attesa.dal = chiavi[i].quando;
+        tenuta[chiavi[i].i] = true;
+        ordine.push_back(chiavi[i].i);
+        i = fine;
+    }
+    const qsizetype quante = qsizetype(ordine.size());
+    for (qsizetype i = 0; i < voci.size(); ++i)
+        if (!tenuta[size_t(i)])
+            ordine.push_back(quint32(i));
+    // Each cycle of the permutation in turn.
     std::vector<bool> fatto(ordine.size(), false);
     for (size_t i = 0; i < ordine.size(); ++i) {
         if (fatto[i] || ordine[i] == i)
             continue;
         VoceRegistro primo = std::move(voci[qsizetype(i)]);
         size_t j = i;
-        while (ordine[j] != i) {
+        for (; ordine[j] != i; j = ordine[j]) {
             voci[qsizetype(j)] = std::move(voci[qsizetype(ordine[j])]);
             fatto[j] = true;
-            j = ordine[j];
         }
         voci[qsizetype(j)] = std::move(primo);
         fatto[j] = true;
     }
-    voci.resize(tenute);
+    voci.resize(quante);
+    return attesa;
 }
 
-QString quando(qint64 ms) {
-    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms).toLocalTime();
-    return QStringLiteral("dal %1 alle %2")
-        .arg(t.date().toString(QStringLiteral("dd/MM/yyyy")),
-             t.time().toString(QStringLiteral("H:mm")));
+QString notaAttesa(qint64 quante, qint64 dal) {
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(dal).toLocalTime();
+    const QString quando = QStringLiteral("dal %1 alle %2")
+                               .arg(t.date().toString(QStringLiteral("dd/MM/yyyy")),
+                                    t.time().toString(QStringLiteral("H:mm")));
+    return quante == 1 ? QStringLiteral("1 risposta di questo PC aspetta di essere copiata nella "
+                                        "cartella del registro %1.")
+                             .arg(quando)
+                       : QStringLiteral("%1 risposte di questo PC aspettano di essere copiate "
+                                        "nella cartella del registro %2.")
+                             .arg(quante)
+                             .arg(quando);
 }
 
 } // namespace
@@ -176,11 +232,10 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
     QList<DatabaseRegistro::Riga> righe;
     leggiDatabase(cartelle.locale, chiave, blocchi, righe, &attesaDal);
 
-    QStringList percorsi;
     const size_t primoFile = blocchi.size();
     const auto aggiungi = [&](const QString& percorso, Fonte fonte) {
-        percorsi << percorso;
         Blocco& b = blocchi.emplace_back();
+        b.percorso = percorso;
         b.nome = QFileInfo(percorso).fileName();
         b.fonte = fonte;
     };
@@ -201,8 +256,8 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
                 aggiungi(info.filePath(), Fonte::Condivisa);
         }
     }
-    ParallelFor::run(int(percorsi.size()),
-                     [&](int i) { apriFile(blocchi[primoFile + size_t(i)], percorsi[i], chiave); });
+    ParallelFor::run(int(blocchi.size() - primoFile),
+                     [&](int i) { apriFile(blocchi[primoFile + size_t(i)], chiave); });
     qsizetype totale = 0;
     for (Blocco& b : blocchi) {
         b.primo = totale;
@@ -221,72 +276,8 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
             r.note.append(notaGuaste(b.nome, b.guaste));
     }
 
-    // Each entry once: the same entry, read from this PC and from the lab's
-    // folder, has the same time and id, so they lie side by side.
-    // Sorted on small keys: the entries themselves are large and far apart.
-    struct Chiave {
-        qint64 quando;
-        quint64 id; // its first bytes
-        quint32 i;
-    };
-    std::vector<Chiave> chiavi;
-    chiavi.reserve(size_t(totale));
-    for (qsizetype i = 0; i < totale; ++i)
-        if (const QByteArray& id = r.voci[i].id; !id.isEmpty()) {
-            quint64 inizio = 0;
-            memcpy(&inizio, id.constData(), size_t(std::min<qsizetype>(8, id.size())));
-            chiavi.push_back({r.voci[i].quando, qFromBigEndian(inizio), quint32(i)});
-        }
-    const auto& v = r.voci;
-    std::sort(chiavi.begin(), chiavi.end(), [&v](const Chiave& a, const Chiave& b) {
-        if (a.quando != b.quando)
-            return a.quando < b.quando;
-        if (a.id != b.id)
-            return a.id < b.id;
-        return v[a.i].id < v[b.i].id;
-    });
-    std::vector<quint32> ordine;
-    ordine.reserve(chiavi.size());
-    for (const Chiave& c : chiavi)
-        ordine.push_back(c.i);
-    std::vector<quint32> tenute, scartate;
-    tenute.reserve(ordine.size());
-    qint64 aspettano = 0, primaInAttesa = 0;
-    std::vector<bool> visto(static_cast<size_t>(totale), false);
-    for (size_t i = 0; i < ordine.size();) {
-        size_t fine = i + 1;
-        int da = int(fonti[ordine[i]]);
-        while (fine < ordine.size() && v[ordine[fine]].quando == v[ordine[i]].quando &&
-               v[ordine[fine]].id == v[ordine[i]].id) {
-            da |= int(fonti[ordine[fine]]);
-            scartate.push_back(ordine[fine++]);
-        }
-        if (da == int(Fonte::Locale) && condivisa && aspettano++ == 0)
-            primaInAttesa = v[ordine[i]].quando;
-        tenute.push_back(ordine[i]);
-        i = fine;
-    }
-    const qsizetype quante = qsizetype(tenute.size());
-    for (quint32 i : tenute)
-        visto[i] = true;
-    for (quint32 i : scartate)
-        visto[i] = true;
-    tenute.insert(tenute.end(), scartate.begin(), scartate.end());
-    for (qsizetype i = 0; i < totale; ++i)
-        if (!visto[size_t(i)])
-            tenute.push_back(quint32(i));
-    ordina(r.voci, tenute, quante);
-
-    if (aspettano > 0) {
-        const QString dal = quando(attesaDal.value_or(primaInAttesa));
-        r.note.append(aspettano == 1
-                          ? QStringLiteral("1 risposta di questo PC aspetta di essere copiata "
-                                           "nella cartella del registro %1.")
-                                .arg(dal)
-                          : QStringLiteral("%1 risposte di questo PC aspettano di essere copiate "
-                                           "nella cartella del registro %2.")
-                                .arg(aspettano)
-                                .arg(dal));
-    }
+    const InAttesa attesa = ordina(r.voci, fonti, condivisa);
+    if (attesa.quante > 0)
+        r.note.append(notaAttesa(attesa.quante, attesaDal.value_or(attesa.dal)));
     return r;
 }
