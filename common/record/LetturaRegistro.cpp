@@ -230,7 +230,10 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
     std::optional<qint64> attesaDal;
     std::vector<Blocco> blocchi;
     QList<DatabaseRegistro::Riga> righe;
-    leggiDatabase(cartelle.locale, chiave, blocchi, righe, &attesaDal);
+    // An empty local folder would name the working one: nothing local is read.
+    const bool conLocale = !cartelle.locale.isEmpty();
+    if (conLocale)
+        leggiDatabase(cartelle.locale, chiave, blocchi, righe, &attesaDal);
 
     const size_t primoFile = blocchi.size();
     const auto aggiungi = [&](const QString& percorso, Fonte fonte) {
@@ -242,7 +245,7 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
     const QDir locale(cartelle.locale);
     for (const QString& nome :
          locale.entryList({QStringLiteral("giornale-*.vrb")}, QDir::Files, QDir::Name))
-        if (FileVoci::Giornale::nomeGiornale(nome))
+        if (conLocale && FileVoci::Giornale::nomeGiornale(nome))
             aggiungi(locale.filePath(nome), Fonte::Locale);
     const bool condivisa = cartelle.condivisa();
     if (condivisa) {
