@@ -9,6 +9,7 @@
 #include "SigilloCorsa.h"
 
 #include "common/platform/services/ParallelFor.h"
+#include "common/platform/system/LargePages.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -266,6 +267,8 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
         b.primo = totale;
         totale += b.record.size();
     }
+    r.voci.reserve(totale);
+    LargePages::prefer(r.voci.data(), totale * qint64(sizeof(VoceRegistro)));
     r.voci.resize(totale);
     ParallelFor::run(int(blocchi.size()), [&](int i) {
         apriVoci(blocchi[size_t(i)], r.voci.data() + blocchi[size_t(i)].primo);
