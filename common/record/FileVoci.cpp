@@ -174,6 +174,17 @@ std::vector<GiornaleMorto> giornaliMorti(const QString& cartella) {
         if (lock->tryLock(0))
             morti.push_back({percorso, std::move(lock)});
     }
+    // A run killed between taking its lock and writing its journal, or
+    // while it brought another's in, leaves a lock alone: it goes.
+    for (const QString& nome : dir.entryList({QStringLiteral("giornale-*.lock")}, QDir::Files)) {
+        const QString percorso = dir.filePath(nome);
+        if (QFile::exists(percorso.chopped(5) + QStringLiteral(".vrb")))
+            continue;
+        QLockFile lock(percorso);
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0))
+            lock.unlock();
+    }
     return morti;
 }
 
