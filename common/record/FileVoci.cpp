@@ -175,10 +175,14 @@ std::vector<GiornaleMorto> giornaliMorti(const QString& cartella) {
             morti.push_back({percorso, std::move(lock)});
     }
     // A run killed between taking its lock and writing its journal, or
-    // while it brought another's in, leaves a lock alone: it goes.
-    for (const QString& nome : dir.entryList({QStringLiteral("giornale-*.lock")}, QDir::Files)) {
+    // while it brought another's in or took a dead run's lock (Qt's
+    // ".rmlock"), leaves a lock alone: it goes.
+    const QStringList blocchi{QStringLiteral("giornale-*.lock"),
+                              QStringLiteral("giornale-*.rmlock")};
+    for (const QString& nome : dir.entryList(blocchi, QDir::Files)) {
         const QString percorso = dir.filePath(nome);
-        if (QFile::exists(percorso.chopped(5) + QStringLiteral(".vrb")))
+        if (nome.endsWith(QStringLiteral(".lock")) &&
+            QFile::exists(percorso.chopped(5) + QStringLiteral(".vrb")))
             continue;
         QLockFile lock(percorso);
         lock.setStaleLockTime(0);
