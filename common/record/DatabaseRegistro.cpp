@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -72,10 +71,6 @@ bool DatabaseRegistro::apri(bool crea) {
     return true;
 }
 
-QString DatabaseRegistro::errore() const {
-    return db_ ? db_->lastError().text() : QString();
-}
-
 void DatabaseRegistro::chiudi() {
     // A disk full or gone read-only: opened again on the next try.
     corsa_.reset();
@@ -137,15 +132,6 @@ QList<DatabaseRegistro::Riga> DatabaseRegistro::voci(bool soloDaCopiare) {
             v.append({q.value(0).toByteArray(), quint64(q.value(1).toLongLong()),
                       q.value(2).toByteArray()});
     return v;
-}
-
-qint64 DatabaseRegistro::quanteDaCopiare() {
-    if (!aperto_)
-        return 0;
-    QSqlQuery q(*db_);
-    if (q.exec(QStringLiteral("SELECT count(*) FROM voci WHERE copiata = 0")) && q.next())
-        return q.value(0).toLongLong();
-    return 0;
 }
 
 bool DatabaseRegistro::eliminaNumeri(const QByteArray& corsa, const QList<quint64>& numeri) {

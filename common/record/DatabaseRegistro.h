@@ -29,7 +29,6 @@ public:
     // Opens, creating the file and its tables when `crea`; may be tried again.
     bool apri(bool crea = true);
     bool aperto() const { return aperto_; }
-    QString errore() const;
 
     struct Riga {
         QByteArray corsa;
@@ -47,7 +46,6 @@ public:
     QList<std::pair<QByteArray, QByteArray>> corse();
     // In the order of run and number; only those not yet copied when asked.
     QList<Riga> voci(bool soloDaCopiare = false);
-    qint64 quanteDaCopiare();
     // Copied rows leave the database: the lab's folder keeps them.
     bool copiate(const QByteArray& corsa, const QList<quint64>& numeri);
     // Erased rows; runs left with no entry go too.

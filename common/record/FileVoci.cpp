@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileVoci.h"
 
+#include "common/platform/system/LargePages.h"
 #include "common/platform/system/SafeFile.h"
 
 #include <QDir>
@@ -83,8 +84,14 @@ Letto leggiFile(const QString& percorso) {
         nessuno.esito = Letto::Esito::Troppo;
         return nessuno;
     }
-    // One byte past the limit tells a file that grew since it was looked at.
-    return leggi(aperto->file->read(massimoFile + 1));
+    // One byte past its size tells a file that grew since it was looked at.
+    QByteArray byte(aperto->identity.size + 1, Qt::Uninitialized);
+    LargePages::prefer(byte.data(), byte.size());
+    const qint64 letti = aperto->file->read(byte.data(), byte.size());
+    if (letti < 0)
+        return nessuno;
+    byte.truncate(letti);
+    return leggi(std::move(byte));
 }
 
 } // namespace FileVoci
@@ -166,6 +173,21 @@ std::vector<GiornaleMorto> giornaliMorti(const QString& cartella) {
         lock->setStaleLockTime(0);
         if (lock->tryLock(0))
             morti.push_back({percorso, std::move(lock)});
+    }
+    // A run killed between taking its lock and writing its journal, or
+    // while it brought another's in or took a dead run's lock (Qt's
+    // ".rmlock"), leaves a lock alone: it goes.
+    const QStringList blocchi{QStringLiteral("giornale-*.lock"),
+                              QStringLiteral("giornale-*.rmlock")};
+    for (const QString& nome : dir.entryList(blocchi, QDir::Files)) {
+        const QString percorso = dir.filePath(nome);
+        if (nome.endsWith(QStringLiteral(".lock")) &&
+            QFile::exists(percorso.chopped(5) + QStringLiteral(".vrb")))
+            continue;
+        QLockFile lock(percorso);
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0))
+            lock.unlock();
     }
     return morti;
 }

@@ -9,47 +9,39 @@
 #include "SigilloCorsa.h"
 
 #include "common/platform/services/ParallelFor.h"
+#include "common/platform/system/LargePages.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QUuid>
+#include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
 
 enum class Fonte : quint8 { Locale = 1, Condivisa = 2 };
 
-// The entries of one file or of one run in the database.
-struct Parte {
-    QList<VoceRegistro> voci;
+// The sealed entries of one run, from a file or the database, and where in
+// the reading they go.
+struct Blocco {
+    QString percorso;
+    QString nome; // the file's, for the notes
     Fonte fonte = Fonte::Locale;
+    FileVoci::Letto letto; // a file's bytes, which the records point into
+    QList<FileVoci::Record> record;
+    std::optional<SigilloCorsa> sigillo;
     QString nota;
+    qsizetype primo = 0;
+    int guaste = 0;
 };
 
 QString citato(const QString& nome) {
     return QStringLiteral("«%1»").arg(nome);
-}
-
-// Opens the entries of one run; counts those that do not open.
-template <typename Records>
-int apriVoci(const SigilloCorsa& sigillo, const Records& records, QList<VoceRegistro>& voci) {
-    int guaste = 0;
-    QByteArray chiaro;
-    voci.reserve(voci.size() + records.size());
-    for (const auto& r : records) {
-        std::optional<VoceRegistro> v;
-        if (sigillo.apriVoce(r.n, r.cifrato, chiaro))
-            v = FormatoVoce::leggi(chiaro);
-        if (v)
-            voci.append(std::move(*v));
-        else
-            ++guaste;
-    }
-    return guaste;
 }
 
 QString notaGuaste(const QString& nome, int guaste) {
@@ -61,47 +53,34 @@ QString notaGuaste(const QString& nome, int guaste) {
 }
 
 // A journal of this PC (a running program's too: its last record may be
-// half-written, which is no fault) or a copy in the lab's folder.
-Parte leggiFile(const QString& percorso, Fonte fonte, const ChiavePrivata& chiave) {
-    Parte p;
-    p.fonte = fonte;
-    const QString nome = QFileInfo(percorso).fileName();
-    const FileVoci::Letto l = FileVoci::leggiFile(percorso);
+// half-written, which is no fault) or a copy in the lab's folder; its
+// entries are opened later, into their place.
+void apriFile(Blocco& b, const ChiavePrivata& chiave) {
+    b.letto = FileVoci::leggiFile(b.percorso);
+    const FileVoci::Letto& l = b.letto;
     using E = FileVoci::Letto::Esito;
-    if (l.esito == E::NonAperto) {
-        p.nota = QStringLiteral("%1 non si è potuto aprire: non è stato letto.").arg(citato(nome));
-        return p;
-    }
-    if (l.esito == E::Troppo) {
-        p.nota = QStringLiteral("%1 è troppo grande per essere un file del registro: non è stato "
-                                "letto.")
-                     .arg(citato(nome));
-        return p;
-    }
-    if (l.esito == E::Estraneo ||
-        (fonte == Fonte::Condivisa && !nome.startsWith(QString::fromLatin1(l.corsa.toHex())))) {
-        p.nota =
-            QStringLiteral("%1 non è un file del registro: non è stato letto.").arg(citato(nome));
-        return p;
-    }
-    const std::optional<SigilloCorsa> sigillo = SigilloCorsa::apri(l.corsa, l.sigillo, chiave);
-    if (!sigillo) {
-        p.nota = QStringLiteral("%1 è sigillato per un'altra chiave o è danneggiato: non è stato "
-                                "letto.")
-                     .arg(citato(nome));
-        return p;
-    }
-    const int guaste = apriVoci(*sigillo, l.record, p.voci);
-    if (l.esito == E::Danneggiato)
-        p.nota = QStringLiteral("%1 è danneggiato: si è letto solo quello che viene prima del "
+    const QString nome = citato(b.nome);
+    if (l.esito == E::NonAperto)
+        b.nota = QStringLiteral("%1 non si è potuto aprire: non è stato letto.").arg(nome);
+    else if (l.esito == E::Troppo)
+        b.nota = QStringLiteral("%1 è troppo grande per essere un file del registro: non è "
+                                "stato letto.")
+                     .arg(nome);
+    else if (l.esito == E::Estraneo || (b.fonte == Fonte::Condivisa &&
+                                        !b.nome.startsWith(QString::fromLatin1(l.corsa.toHex()))))
+        b.nota = QStringLiteral("%1 non è un file del registro: non è stato letto.").arg(nome);
+    else if (!(b.sigillo = SigilloCorsa::apri(l.corsa, l.sigillo, chiave)))
+        b.nota = QStringLiteral("%1 è sigillato per un'altra chiave o è danneggiato: non è "
+                                "stato letto.")
+                     .arg(nome);
+    else if (l.esito == E::Danneggiato)
+        b.nota = QStringLiteral("%1 è danneggiato: si è letto solo quello che viene prima del "
                                 "danno.")
-                     .arg(citato(nome));
-    else if (guaste > 0)
-        p.nota = notaGuaste(nome, guaste);
-    else if (l.troncato && fonte == Fonte::Condivisa)
-        p.nota = QStringLiteral("%1 è incompleto: l'ultima risposta non è stata letta.")
-                     .arg(citato(nome));
-    return p;
+                     .arg(nome);
+    else if (l.troncato && b.fonte == Fonte::Condivisa)
+        b.nota = QStringLiteral("%1 è incompleto: l'ultima risposta non è stata letta.").arg(nome);
+    if (b.sigillo)
+        b.record = l.record;
 }
 
 // Why a name in the lab's folder is not read, or nothing when it is to be.
@@ -119,48 +98,128 @@ std::optional<QString> scartato(const QFileInfo& info) {
     return std::nullopt;
 }
 
-// This PC's database: each run's entries a part.
-QList<Parte> leggiDatabase(const QString& locale, const ChiavePrivata& chiave,
-                           std::optional<qint64>* attesaDal) {
-    QList<Parte> parti;
+// This PC's database, a block for each run. The rows hold the bytes the
+// records point into.
+void leggiDatabase(const QString& locale, const ChiavePrivata& chiave, std::vector<Blocco>& blocchi,
+                   QList<DatabaseRegistro::Riga>& righe, std::optional<qint64>* attesaDal) {
     DatabaseRegistro db(locale, QStringLiteral("registro-lettura-") +
                                     QUuid::createUuid().toString(QUuid::Id128));
     if (!db.apri(false))
-        return parti;
+        return;
     *attesaDal = db.attesaDal();
     QHash<QByteArray, qsizetype> perCorsa;
-    std::vector<std::optional<SigilloCorsa>> sigilli;
     for (const auto& [corsa, sigillo] : db.corse()) {
-        perCorsa.insert(corsa, qsizetype(sigilli.size()));
-        sigilli.push_back(SigilloCorsa::apri(corsa, sigillo, chiave));
+        perCorsa.insert(corsa, qsizetype(blocchi.size()));
+        Blocco& b = blocchi.emplace_back();
+        b.nome = DatabaseRegistro::nomeFile();
+        b.sigillo = SigilloCorsa::apri(corsa, sigillo, chiave);
     }
-    const QList<DatabaseRegistro::Riga> righe = db.voci();
-    QList<QList<DatabaseRegistro::Riga>> gruppi(qsizetype(sigilli.size()));
+    righe = db.voci();
     for (const DatabaseRegistro::Riga& r : righe)
-        if (const auto i = perCorsa.constFind(r.corsa); i != perCorsa.constEnd())
-            gruppi[*i].append(r);
-    int guaste = 0;
-    for (size_t i = 0; i < sigilli.size(); ++i) {
-        Parte p;
-        if (sigilli[i])
-            guaste += apriVoci(*sigilli[i], gruppi[qsizetype(i)], p.voci);
-        else
-            guaste += int(gruppi[qsizetype(i)].size());
-        parti.append(std::move(p));
-    }
-    if (guaste > 0) {
-        Parte p;
-        p.nota = notaGuaste(DatabaseRegistro::nomeFile(), guaste);
-        parti.append(std::move(p));
-    }
-    return parti;
+        if (const auto i = perCorsa.constFind(r.corsa); i != perCorsa.constEnd()) {
+            if (blocchi[size_t(*i)].sigillo)
+                blocchi[size_t(*i)].record.append({r.n, r.cifrato});
+            else
+                ++blocchi[size_t(*i)].guaste;
+        }
 }
 
-QString quando(qint64 ms) {
-    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms).toLocalTime();
-    return QStringLiteral("dal %1 alle %2")
-        .arg(t.date().toString(QStringLiteral("dd/MM/yyyy")),
-             t.time().toString(QStringLiteral("H:mm")));
+// Opens a block's entries into their places; a place left empty has no id.
+void apriVoci(Blocco& b, VoceRegistro* posto) {
+    QByteArray chiaro;
+    FormatoVoce::Testi testi;
+    for (const FileVoci::Record& r : b.record) {
+        std::optional<VoceRegistro> v;
+        if (b.sigillo->apriVoce(r.n, r.cifrato, chiaro))
+            v = FormatoVoce::leggi(chiaro, &testi);
+        if (v && !v->id.isEmpty())
+            *posto = std::move(*v);
+        else
+            ++b.guaste;
+        ++posto;
+    }
+}
+
+struct InAttesa {
+    qint64 quante = 0;
+    qint64 dal = 0; // the first one's time
+};
+
+// Sorts the entries by time, each once: the same entry, read from this PC
+// and from the lab's folder, has the same time and id, so they lie side by
+// side. Sorted on small keys, the entries being large and far apart; then
+// each entry is moved once. Counts those only this PC has.
+InAttesa ordina(QList<VoceRegistro>& voci, const std::vector<Fonte>& fonti, bool condivisa) {
+    struct Chiave {
+        qint64 quando;
+        quint64 id; // its first bytes
+        quint32 i;
+    };
+    std::vector<Chiave> chiavi;
+    chiavi.reserve(size_t(voci.size()));
+    for (qsizetype i = 0; i < voci.size(); ++i)
+        if (const QByteArray& id = voci[i].id; !id.isEmpty()) {
+            quint64 inizio = 0;
+            memcpy(&inizio, id.constData(), size_t(std::min<qsizetype>(8, id.size())));
+            chiavi.push_back({voci[i].quando, qFromBigEndian(inizio), quint32(i)});
+        }
+    const auto stessa = [&voci](const Chiave& a, const Chiave& b) {
+        return a.quando == b.quando && a.id == b.id && voci[a.i].id == voci[b.i].id;
+    };
+    std::sort(chiavi.begin(), chiavi.end(), [&voci](const Chiave& a, const Chiave& b) {
+        if (a.quando != b.quando || a.id != b.id)
+            return a.quando != b.quando ? a.quando < b.quando : a.id < b.id;
+        return voci[a.i].id < voci[b.i].id;
+    });
+    InAttesa attesa;
+    std::vector<quint32> ordine;
+    ordine.reserve(size_t(voci.size()));
+    std::vector<bool> tenuta(size_t(voci.size()), false);
+    for (size_t i = 0; i < chiavi.size();) {
+        size_t fine = i + 1;
+        int da = int(fonti[chiavi[i].i]);
+        while (fine < chiavi.size() && stessa(chiavi[fine], chiavi[i]))
+            da |= int(fonti[chiavi[fine++].i]);
+        if (da == int(Fonte::Locale) && condivisa && attesa.quante++ == 0)
+            attesa.dal = chiavi[i].quando;
+        tenuta[chiavi[i].i] = true;
+        ordine.push_back(chiavi[i].i);
+        i = fine;
+    }
+    const qsizetype quante = qsizetype(ordine.size());
+    for (qsizetype i = 0; i < voci.size(); ++i)
+        if (!tenuta[size_t(i)])
+            ordine.push_back(quint32(i));
+    // Each cycle of the permutation in turn.
+    std::vector<bool> fatto(ordine.size(), false);
+    for (size_t i = 0; i < ordine.size(); ++i) {
+        if (fatto[i] || ordine[i] == i)
+            continue;
+        VoceRegistro primo = std::move(voci[qsizetype(i)]);
+        size_t j = i;
+        for (; ordine[j] != i; j = ordine[j]) {
+            voci[qsizetype(j)] = std::move(voci[qsizetype(ordine[j])]);
+            fatto[j] = true;
+        }
+        voci[qsizetype(j)] = std::move(primo);
+        fatto[j] = true;
+    }
+    voci.resize(quante);
+    return attesa;
+}
+
+QString notaAttesa(qint64 quante, qint64 dal) {
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(dal).toLocalTime();
+    const QString quando = QStringLiteral("dal %1 alle %2")
+                               .arg(t.date().toString(QStringLiteral("dd/MM/yyyy")),
+                                    t.time().toString(QStringLiteral("H:mm")));
+    return quante == 1 ? QStringLiteral("1 risposta di questo PC aspetta di essere copiata nella "
+                                        "cartella del registro %1.")
+                             .arg(quando)
+                       : QStringLiteral("%1 risposte di questo PC aspettano di essere copiate "
+                                        "nella cartella del registro %2.")
+                             .arg(quante)
+                             .arg(quando);
 }
 
 } // namespace
@@ -170,18 +229,25 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
     LetturaRegistro r;
     r.classe = classe;
     std::optional<qint64> attesaDal;
-    QList<Parte> parti = leggiDatabase(cartelle.locale, chiave, &attesaDal);
+    std::vector<Blocco> blocchi;
+    QList<DatabaseRegistro::Riga> righe;
+    // An empty local folder would name the working one: nothing local is read.
+    const bool conLocale = !cartelle.locale.isEmpty();
+    if (conLocale)
+        leggiDatabase(cartelle.locale, chiave, blocchi, righe, &attesaDal);
 
-    struct File {
-        QString percorso;
-        Fonte fonte;
+    const size_t primoFile = blocchi.size();
+    const auto aggiungi = [&](const QString& percorso, Fonte fonte) {
+        Blocco& b = blocchi.emplace_back();
+        b.percorso = percorso;
+        b.nome = QFileInfo(percorso).fileName();
+        b.fonte = fonte;
     };
-    QList<File> file;
     const QDir locale(cartelle.locale);
     for (const QString& nome :
          locale.entryList({QStringLiteral("giornale-*.vrb")}, QDir::Files, QDir::Name))
-        if (FileVoci::Giornale::nomeGiornale(nome))
-            file.append({locale.filePath(nome), Fonte::Locale});
+        if (conLocale && FileVoci::Giornale::nomeGiornale(nome))
+            aggiungi(locale.filePath(nome), Fonte::Locale);
     const bool condivisa = cartelle.condivisa();
     if (condivisa) {
         const QDir dir(CopiaLaboratorio::cartella(cartelle.registro));
@@ -191,60 +257,33 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
             if (const auto perche = scartato(info))
                 r.note.append(*perche);
             else
-                file.append({info.filePath(), Fonte::Condivisa});
+                aggiungi(info.filePath(), Fonte::Condivisa);
         }
     }
-    const qsizetype primoFile = parti.size();
-    parti.resize(primoFile + file.size());
-    ParallelFor::run(int(file.size()), [&](int i) {
-        parti[primoFile + i] = leggiFile(file[i].percorso, file[i].fonte, chiave);
-    });
-
-    // Each entry once: the same entry, read from this PC and from the lab's
-    // folder, has the same time and id, so they lie side by side.
-    struct Posto {
-        qint64 quando;
-        VoceRegistro* voce;
-        Fonte fonte;
-    };
-    std::vector<Posto> posti;
+    ParallelFor::run(int(blocchi.size() - primoFile),
+                     [&](int i) { apriFile(blocchi[primoFile + size_t(i)], chiave); });
     qsizetype totale = 0;
-    for (const Parte& p : parti)
-        totale += p.voci.size();
-    posti.reserve(size_t(totale));
-    for (Parte& p : parti) {
-        if (!p.nota.isEmpty())
-            r.note.append(p.nota);
-        for (VoceRegistro& v : p.voci)
-            posti.push_back({v.quando, &v, p.fonte});
+    for (Blocco& b : blocchi) {
+        b.primo = totale;
+        totale += b.record.size();
     }
-    std::sort(posti.begin(), posti.end(), [](const Posto& a, const Posto& b) {
-        return a.quando != b.quando ? a.quando < b.quando : a.voce->id < b.voce->id;
-    });
     r.voci.reserve(totale);
-    qint64 aspettano = 0, primaInAttesa = 0;
-    for (size_t i = 0; i < posti.size();) {
-        size_t fine = i + 1;
-        int fonti = int(posti[i].fonte);
-        while (fine < posti.size() && posti[fine].quando == posti[i].quando &&
-               posti[fine].voce->id == posti[i].voce->id)
-            fonti |= int(posti[fine++].fonte);
-        if (fonti == int(Fonte::Locale) && condivisa && aspettano++ == 0)
-            primaInAttesa = posti[i].quando;
-        r.voci.append(std::move(*posti[i].voce));
-        i = fine;
+    LargePages::prefer(r.voci.data(), totale * qint64(sizeof(VoceRegistro)));
+    r.voci.resize(totale);
+    ParallelFor::run(int(blocchi.size()), [&](int i) {
+        apriVoci(blocchi[size_t(i)], r.voci.data() + blocchi[size_t(i)].primo);
+    });
+    std::vector<Fonte> fonti(static_cast<size_t>(totale));
+    for (const Blocco& b : blocchi) {
+        std::fill_n(fonti.begin() + b.primo, b.record.size(), b.fonte);
+        if (!b.nota.isEmpty())
+            r.note.append(b.nota);
+        else if (b.guaste > 0)
+            r.note.append(notaGuaste(b.nome, b.guaste));
     }
-    if (aspettano > 0) {
-        const QString dal = quando(attesaDal.value_or(primaInAttesa));
-        r.note.append(
-            aspettano == 1
-                ? QStringLiteral("1 risposta di questo PC aspetta di essere copiata nella "
-                                 "cartella del registro %1.")
-                      .arg(dal)
-                : QStringLiteral("%1 risposte di questo PC aspettano di essere copiate "
-                                 "nella cartella del registro %2.")
-                      .arg(aspettano)
-                      .arg(dal));
-    }
+
+    const InAttesa attesa = ordina(r.voci, fonti, condivisa);
+    if (attesa.quante > 0)
+        r.note.append(notaAttesa(attesa.quante, attesaDal.value_or(attesa.dal)));
     return r;
 }
