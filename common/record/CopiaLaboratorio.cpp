@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CopiaLaboratorio.h"
+#include "Sodio.h"
 
 #include "DatabaseRegistro.h"
 #include "FileVoci.h"
@@ -22,7 +23,7 @@ constexpr qint64 massimoLotto = 8 * 1024 * 1024;
 
 QString casuale() {
     QByteArray b(8, Qt::Uninitialized);
-    if (sodium_init() < 0)
+    if (!sodioPronto())
         return QStringLiteral("0");
     randombytes_buf(b.data(), size_t(b.size()));
     return QString::fromLatin1(b.toHex());

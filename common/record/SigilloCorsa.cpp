@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SigilloCorsa.h"
+#include "Sodio.h"
 
 #include "ChiavePrivata.h"
 
@@ -27,7 +28,7 @@ const unsigned char* byte(const QByteArray& a) {
 } // namespace
 
 std::optional<SigilloCorsa> SigilloCorsa::nuovo(const QByteArray& pubblica) {
-    if (sodium_init() < 0 || pubblica.size() != crypto_box_PUBLICKEYBYTES)
+    if (!sodioPronto() || pubblica.size() != crypto_box_PUBLICKEYBYTES)
         return std::nullopt;
     SigilloCorsa s;
     s.corsa_.resize(lunghezzaCorsa);
@@ -43,7 +44,7 @@ std::optional<SigilloCorsa> SigilloCorsa::nuovo(const QByteArray& pubblica) {
 
 std::optional<SigilloCorsa> SigilloCorsa::apri(const QByteArray& corsa, const QByteArray& sigillo,
                                                const ChiavePrivata& chiave) {
-    if (sodium_init() < 0 || !chiave.valida() || corsa.size() != lunghezzaCorsa ||
+    if (!sodioPronto() || !chiave.valida() || corsa.size() != lunghezzaCorsa ||
         sigillo.size() != lunghezzaSigillo)
         return std::nullopt;
     SigilloCorsa s;
