@@ -55,12 +55,12 @@ run_cli --registro-cancella-fino 31/02/2027 <<<"$password"
 refused 2 "a day that is not one"
 run_cli --registro-csv "$work/r.csv" <<<"$password"
 [ "$STATUS" = 0 ] || fail "the CSV exits $STATUS: $ERR"
-head -1 "$work/r.csv" | grep -q '^.*data;alunno;esercizio;.*;esito;primo_tentativo;secondi' ||
+grep -q '^.*data;alunno;esercizio;.*;esito;primo_tentativo;secondi' <<<"$(head -1 "$work/r.csv")" ||
     fail "the CSV's head: $(head -1 "$work/r.csv")"
 [ "$(($(wc -l <"$work/r.csv") - 1))" = 6 ] || fail "6 answers played, the CSV has: $(cat "$work/r.csv")"
 run_cli --registro-griglia "$work/g.csv" <<<"$password"
 # Anna's row ends with all the exercises together: 6 answers, today.
-[ "$STATUS" = 0 ] && tr -d '\r' <"$work/g.csv" | grep -Eq "^Anna;.*;6;[0-9,]+;[0-9-]{10}\$" ||
+[ "$STATUS" = 0 ] && grep -Eq "^Anna;.*;6;[0-9,]+;[0-9-]{10}\$" <<<"$(tr -d '\r' <"$work/g.csv")" ||
     fail "the grid: $ERR $(cat "$work/g.csv" 2>/dev/null)"
 
 # The day the answers were given, as the record has it (not today's date,
