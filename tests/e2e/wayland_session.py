@@ -26,7 +26,12 @@ def wait_showing(title, control, seconds=30):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         window = find_window(title, seconds)
-        found = [c for c in controls(window) if c[1] == control and c[2]]
+        try:
+            found = [c for c in controls(window) if c[1] == control and c[2]]
+        except GLib.GError:
+            # A control went while its window was read (the window before
+            # this one closing): read it again.
+            found = []
         if found:
             return window, found[0]
         time.sleep(0.2)
