@@ -19,16 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=${1:?usage: full_disk.sh PROGRAM}
 case $program in /*) ;; *) program=$PWD/$program ;; esac
 
-if [ -z "${VORTELIA_OWN_MOUNTS:-}" ] && command -v unshare >/dev/null; then
-    if [ "$(id -u)" = 0 ]; then
-        namespace=(unshare --mount --propagation private)
-    else
-        namespace=(unshare --map-root-user --mount --propagation private)
-    fi
-    if "${namespace[@]}" true 2>/dev/null; then
-        VORTELIA_OWN_MOUNTS=1 exec "${namespace[@]}" bash "$0" "$program"
-    fi
-fi
+in_own_mount_namespace "$0" "$program"
 [ -n "${VORTELIA_OWN_MOUNTS:-}" ] || [ "$(id -u)" = 0 ] ||
     skip "not root, and no mount namespace can be made (unshare --map-root-user --mount)"
 

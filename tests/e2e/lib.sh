@@ -360,6 +360,23 @@ copy_drawings() {
     cp "$(dirname "${BASH_SOURCE[0]}")"/disegni/*.svg "$work/"
 }
 
+# in_own_mount_namespace SCRIPT ARGS...: runs the script again in a mount
+# namespace of its own (as root, or as a user mapped to root), where what it
+# mounts goes with it, and does not return; returns where none can be made,
+# or when already in one ($VORTELIA_OWN_MOUNTS set).
+in_own_mount_namespace() {
+    local namespace
+    [ -z "${VORTELIA_OWN_MOUNTS:-}" ] && command -v unshare >/dev/null || return 0
+    if [ "$(id -u)" = 0 ]; then
+        namespace=(unshare --mount --propagation private)
+    else
+        namespace=(unshare --map-root-user --mount --propagation private)
+    fi
+    if "${namespace[@]}" true 2>/dev/null; then
+        VORTELIA_OWN_MOUNTS=1 exec "${namespace[@]}" bash "$@"
+    fi
+}
+
 # run_cli ARGS...: the program ($program) as a technician runs it, with no
 # display, in a home of its own ($work/home; DATA_HOME for another data
 # folder), the school's figures in $work/school; sets STATUS, OUT and ERR.

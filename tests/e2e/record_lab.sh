@@ -22,16 +22,7 @@ pupil=${2:?usage: record_lab.sh PROGRAM LAB-PUPIL}
 case $program in /*) ;; *) program=$PWD/$program ;; esac
 case $pupil in /*) ;; *) pupil=$PWD/$pupil ;; esac
 
-if [ -z "${VORTELIA_OWN_MOUNTS:-}" ] && command -v unshare >/dev/null; then
-    if [ "$(id -u)" = 0 ]; then
-        namespace=(unshare --mount --propagation private)
-    else
-        namespace=(unshare --map-root-user --mount --propagation private)
-    fi
-    if "${namespace[@]}" true 2>/dev/null; then
-        VORTELIA_OWN_MOUNTS=1 exec "${namespace[@]}" bash "$0" "$program" "$pupil"
-    fi
-fi
+in_own_mount_namespace "$0" "$program" "$pupil"
 [ -n "${VORTELIA_OWN_MOUNTS:-}" ] || skip "no mount namespace can be made for a read-only share"
 
 new_work_folder
