@@ -23,6 +23,7 @@
 #include "common/platform/sound/SoundSwitch.h"
 #include "common/platform/system/ApplicationFolder.h"
 #include "common/platform/system/DestroyedWindowWatcher.h"
+#include "common/platform/system/EndOfProcess.h"
 #include "common/platform/system/FullScreen.h"
 #include "common/platform/system/HeldKeyFilter.h"
 #include "common/platform/system/SharedHeap.h"
@@ -80,31 +81,9 @@ int senzaFinestre(int& argc, char** argv, const RigaComando::Scelta& scelta) {
     return AzioniRiga::esegui(scelta, classe, out, err);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    // Pictures are decoded on worker threads too: with a heap of their own
-    // each, they would keep megabytes of freed pictures to themselves.
-    SharedHeap::useOne();
-    // Qt's PDF writer lists the fonts in a hash's order: with a seed drawn
-    // anew for each run, the same worksheet or record would come out in
-    // other bytes, from the command line and the teacher's area alike.
-    QHashSeed::setDeterministicGlobalSeed();
-    QList<QByteArray> argomenti;
-    for (int i = 1; i < argc; ++i)
-        argomenti << QByteArray(argv[i]);
-    QStringList testi;
-    for (const QByteArray& argomento : std::as_const(argomenti))
-        testi << QString::fromLocal8Bit(argomento);
-    if (const std::optional<int> scheda = RigaScheda::esegui(argc, argv, testi))
-        return *scheda;
-    if (RigaRegistro::richiesta(testi))
-        return registroDaRiga(argc, argv, testi);
-    const RigaComando::Scelta scelta = ArgomentiSistema::leggi(argomenti);
-    if (AzioniRiga::senzaFinestre(scelta.azione))
-        return senzaFinestre(argc, argv, scelta);
-
-    QApplication app(argc, argv);
+// The program with its windows, the pupils' or the teacher's area; all it
+// made is gone when this returns.
+int conFinestre(QApplication& app, const RigaComando::Scelta& scelta) {
     QApplication::setApplicationName(Modulo1::titolo());
     // Qt's style keeps the bevel of every button it has drawn, at every size,
     // in a cache of 10 MB shared by all windows: in full screen the large
@@ -180,4 +159,36 @@ int main(int argc, char* argv[]) {
             suoni.preload(ModuloColoriSuoni::percorsiSuoni(folder));
     });
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Pictures are decoded on worker threads too: with a heap of their own
+    // each, they would keep megabytes of freed pictures to themselves.
+    SharedHeap::useOne();
+    // Qt's PDF writer lists the fonts in a hash's order: with a seed drawn
+    // anew for each run, the same worksheet or record would come out in
+    // other bytes, from the command line and the teacher's area alike.
+    QHashSeed::setDeterministicGlobalSeed();
+    QList<QByteArray> argomenti;
+    for (int i = 1; i < argc; ++i)
+        argomenti << QByteArray(argv[i]);
+    QStringList testi;
+    for (const QByteArray& argomento : std::as_const(argomenti))
+        testi << QString::fromLocal8Bit(argomento);
+    if (const std::optional<int> scheda = RigaScheda::esegui(argc, argv, testi))
+        return *scheda;
+    if (RigaRegistro::richiesta(testi))
+        return registroDaRiga(argc, argv, testi);
+    const RigaComando::Scelta scelta = ArgomentiSistema::leggi(argomenti);
+    if (AzioniRiga::senzaFinestre(scelta.azione))
+        return senzaFinestre(argc, argv, scelta);
+
+    QApplication app(argc, argv);
+    const int stato = conFinestre(app, scelta);
+    // Everything of the program's own is gone: the settings and the record
+    // are written.
+    EndOfProcess::skipWaylandTeardown(stato);
+    return stato;
 }

@@ -7,6 +7,7 @@
 #include "support/Pupil.h"
 #include "support/TempLibrary.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "app/ControlloDati.h"
 #include "app/FormMenu.h"
@@ -381,5 +382,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_BrokenLibrary)
+VORTELIA_TEST_MAIN(tst_BrokenLibrary)
 #include "tst_BrokenLibrary.moc"

@@ -8,6 +8,7 @@
 #include "support/DisegniDiProva.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "common/class_figures/FigureClasse.h"
 #include "common/class_figures/NuovaFigura.h"
@@ -150,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ClasseNegliEsercizi)
+VORTELIA_TEST_MAIN(tst_ClasseNegliEsercizi)
 #include "tst_ClasseNegliEsercizi.moc"

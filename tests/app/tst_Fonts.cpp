@@ -5,6 +5,7 @@
 // wider fallback that would push sub-captions out of their labels.
 
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -84,5 +85,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Fonts)
+VORTELIA_TEST_MAIN(tst_Fonts)
 #include "tst_Fonts.moc"

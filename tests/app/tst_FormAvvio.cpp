@@ -2,6 +2,7 @@
 // The start window: its layout and colour, and "Avvio".
 
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/FormAvvio.h"
@@ -72,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FormAvvio)
+VORTELIA_TEST_MAIN(tst_FormAvvio)
 #include "tst_FormAvvio.moc"

@@ -5,6 +5,7 @@
 // and in full screen.
 
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/FormAvvio.h"
@@ -185,5 +186,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FormChiSei)
+VORTELIA_TEST_MAIN(tst_FormChiSei)
 #include "tst_FormChiSei.moc"

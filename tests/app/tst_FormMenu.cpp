@@ -3,6 +3,7 @@
 // colour, the keyboard in it, and "Esci".
 
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/CatalogoFinestre.h"
@@ -255,7 +256,7 @@ private slots:
         for (QPushButton* button : menu->findChildren<QPushButton*>())
             captions << button->text();
         QCOMPARE(captions.size(), 5); // and "Esci"
-        for (int i = 0; i < 10; ++i) // the sub-captions are all of rotations
+        for (int i = 0; i < 10; ++i)  // the sub-captions are all of rotations
             QVERIFY(!menu->Label1(i));
 
         const QList<QWidget*> expected = {menu->BottoneEsci, menu->Command(5), menu->Command(6),
@@ -290,5 +291,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FormMenu)
+VORTELIA_TEST_MAIN(tst_FormMenu)
 #include "tst_FormMenu.moc"

@@ -7,6 +7,7 @@
 // at each factor on 1366x768 and 1920x1080 screens, under X and Wayland.
 
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "common/frame/FinestraEsercizio.h"
@@ -202,5 +203,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstFractionalScale)
+VORTELIA_TEST_MAIN(TstFractionalScale)
 #include "tst_FractionalScale.moc"

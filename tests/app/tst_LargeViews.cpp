@@ -8,6 +8,7 @@
 #include "support/Pupil.h"
 #include "support/TempLibrary.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "app/FormMenu.h"
 #include "common/StatoCondiviso.h"
@@ -249,5 +250,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_LargeViews)
+VORTELIA_TEST_MAIN(tst_LargeViews)
 #include "tst_LargeViews.moc"

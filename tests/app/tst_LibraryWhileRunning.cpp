@@ -10,6 +10,7 @@
 #include "support/Pupil.h"
 #include "support/TempLibrary.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "app/ControlloDati.h"
 #include "app/FormAvvio.h"
@@ -321,5 +322,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_LibraryWhileRunning)
+VORTELIA_TEST_MAIN(tst_LibraryWhileRunning)
 #include "tst_LibraryWhileRunning.moc"

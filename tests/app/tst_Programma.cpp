@@ -7,6 +7,7 @@
 #include "support/OpenBox.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/CatalogoFinestre.h"
@@ -362,5 +363,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Programma)
+VORTELIA_TEST_MAIN(tst_Programma)
 #include "tst_Programma.moc"

@@ -7,6 +7,7 @@
 #include "support/EventWatcher.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/FormAvvio.h"
@@ -435,5 +436,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ScaledWindows)
+VORTELIA_TEST_MAIN(tst_ScaledWindows)
 #include "tst_ScaledWindows.moc"

@@ -11,6 +11,7 @@
 #include "support/Pupil.h"
 #include "support/TempLibrary.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "app/FormMenu.h"
 #include "app/VociMenu.h"
@@ -247,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Soak)
+VORTELIA_TEST_MAIN(tst_Soak)
 #include "tst_Soak.moc"

@@ -3,6 +3,7 @@
 // keeping their own, and the start window's colours.
 
 #include "doubles/ScriptedRandom.h"
+#include "support/TestMain.h"
 
 #include "common/Colori.h"
 #include "common/platform/services/ClockRandom.h"
@@ -113,5 +114,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Colori)
+VORTELIA_TEST_MAIN(tst_Colori)
 #include "tst_Colori.moc"

@@ -2,6 +2,7 @@
 // The information box: its title, its four lines and its one button.
 
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "common/Modulo1.h"
 
@@ -44,5 +45,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Modulo1)
+VORTELIA_TEST_MAIN(tst_Modulo1)
 #include "tst_Modulo1.moc"

@@ -2,6 +2,7 @@
 // The answer sounds: one of four applauses, or the wrong-answer sound.
 
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "common/ModuloColoriSuoni.h"
 
@@ -44,5 +45,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ModuloColoriSuoni)
+VORTELIA_TEST_MAIN(tst_ModuloColoriSuoni)
 #include "tst_ModuloColoriSuoni.moc"

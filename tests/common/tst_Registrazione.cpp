@@ -5,6 +5,7 @@
 
 #include "doubles/ManualClock.h"
 #include "doubles/RecordingAnnotazione.h"
+#include "support/TestMain.h"
 
 #include "common/Registrazione.h"
 
@@ -70,5 +71,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Registrazione)
+VORTELIA_TEST_MAIN(tst_Registrazione)
 #include "tst_Registrazione.moc"

@@ -4,6 +4,7 @@
 // and what it saves is what the pupils' program reads next.
 
 #include "doubles/ScriptedMessageBox.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/ImpostazioniInVigore.h"
@@ -173,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_AreaInsegnante)
+VORTELIA_TEST_MAIN(tst_AreaInsegnante)
 #include "tst_AreaInsegnante.moc"

@@ -6,6 +6,7 @@
 
 #include "doubles/ScriptedMessageBox.h"
 #include "support/DisegniDiProva.h"
+#include "support/TestMain.h"
 
 #include "app/teacher/FormFigureClasse.h"
 #include "common/platform/widgets/ImageBox.h"
@@ -182,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FormFigureClasse)
+VORTELIA_TEST_MAIN(tst_FormFigureClasse)
 #include "tst_FormFigureClasse.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil's page of the record: the exercises and the weeks of the one
 // chosen, the chart's bars, the PDF saved, back, the keyboard and names.
+#include "support/TestMain.h"
 #include "support/VociDiProva.h"
 #include "support/Windows.h"
 
@@ -125,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PaginaAlunnoRegistro)
+VORTELIA_TEST_MAIN(tst_PaginaAlunnoRegistro)
 #include "tst_PaginaAlunnoRegistro.moc"

@@ -3,6 +3,7 @@
 // what the school locked, and that one exercise always stays.
 
 #include "app/teacher/PaginaImpostazioni.h"
+#include "support/TestMain.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -125,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PaginaImpostazioni)
+VORTELIA_TEST_MAIN(tst_PaginaImpostazioni)
 #include "tst_PaginaImpostazioni.moc"

@@ -2,6 +2,7 @@
 // The class record's page: the period chosen, sorting by numbers, a
 // pupil's page opened by Enter or a double click and closed again, the
 // files saved where the teacher says, the notes, the keyboard and names.
+#include "support/TestMain.h"
 #include "support/VociDiProva.h"
 #include "support/Windows.h"
 
@@ -175,5 +176,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PaginaRegistro)
+VORTELIA_TEST_MAIN(tst_PaginaRegistro)
 #include "tst_PaginaRegistro.moc"

@@ -2,6 +2,7 @@
 // The worksheets' page: what it asks for, the PDF saved where the teacher
 // says, the preview, and a sheet with no exercise refused.
 #include "app/teacher/PaginaSchede.h"
+#include "support/TestMain.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -74,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PaginaSchede)
+VORTELIA_TEST_MAIN(tst_PaginaSchede)
 #include "tst_PaginaSchede.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The range of days chosen on a page: a period shows its bounds in the two
 // days, which only "Tra due date" lets the teacher type.
+#include "support/TestMain.h"
 #include "support/VociDiProva.h"
 
 #include "app/teacher/SceltaPeriodo.h"
@@ -62,5 +63,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SceltaPeriodo)
+VORTELIA_TEST_MAIN(tst_SceltaPeriodo)
 #include "tst_SceltaPeriodo.moc"

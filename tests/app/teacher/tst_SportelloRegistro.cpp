@@ -5,6 +5,7 @@
 // erasing asked once and final; closing forgets the key.
 #include "doubles/ManualClock.h"
 #include "doubles/ScriptedMessageBox.h"
+#include "support/TestMain.h"
 #include "support/VociDiProva.h"
 
 #include "app/teacher/PaginaRegistro.h"
@@ -179,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SportelloRegistro)
+VORTELIA_TEST_MAIN(tst_SportelloRegistro)
 #include "tst_SportelloRegistro.moc"

@@ -6,6 +6,7 @@
 #include "support/DisegniDiProva.h"
 #include "support/ProcessMemory.h"
 #include "support/TempLibrary.h"
+#include "support/TestMain.h"
 
 #include "common/class_figures/DisegnoInsegnante.h"
 #include "common/class_figures/RiferimentiSvg.h"
@@ -247,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_DisegnoInsegnante)
+VORTELIA_TEST_MAIN(tst_DisegnoInsegnante)
 #include "tst_DisegnoInsegnante.moc"

@@ -4,6 +4,7 @@
 // save that fails half way leaves everything as it was.
 
 #include "support/DisegniDiProva.h"
+#include "support/TestMain.h"
 
 #include "common/class_figures/CartellaFigure.h"
 #include "common/class_figures/FigureClasse.h"
@@ -317,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FigureClasse)
+VORTELIA_TEST_MAIN(tst_FigureClasse)
 #include "tst_FigureClasse.moc"

@@ -4,6 +4,7 @@
 // any is accepted, and every shipped figure passes with room to spare.
 
 #include "support/DisegniDiProva.h"
+#include "support/TestMain.h"
 
 #include "common/class_figures/NuovaFigura.h"
 #include "common/class_figures/Simmetrie.h"
@@ -169,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Simmetrie)
+VORTELIA_TEST_MAIN(tst_Simmetrie)
 #include "tst_Simmetrie.moc"

@@ -6,6 +6,7 @@
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "app/FormMenu.h"
 #include "common/Colori.h"
@@ -522,5 +523,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FinestraEsercizio)
+VORTELIA_TEST_MAIN(tst_FinestraEsercizio)
 #include "tst_FinestraEsercizio.moc"

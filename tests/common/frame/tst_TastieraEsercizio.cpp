@@ -6,6 +6,7 @@
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/FormMenu.h"
@@ -373,5 +374,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_TastieraEsercizio)
+VORTELIA_TEST_MAIN(tst_TastieraEsercizio)
 #include "tst_TastieraEsercizio.moc"

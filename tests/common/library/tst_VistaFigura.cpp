@@ -4,6 +4,7 @@
 // their header; the library reading a letter from the copies.
 
 #include "support/TempLibrary.h"
+#include "support/TestMain.h"
 
 #include "common/library/BibliotecaFigure.h"
 #include "common/library/LetturaViste.h"
@@ -203,5 +204,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_VistaFigura)
+VORTELIA_TEST_MAIN(tst_VistaFigura)
 #include "tst_VistaFigura.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The council's PDFs: thirty pupils on whole pages, the head again on each,
 // the pupil's page with its weeks, the same bytes twice, a failed write.
+#include "support/TestMain.h"
 #include "support/VociDiProva.h"
 
 #include "common/reports/PdfRegistro.h"
@@ -126,5 +127,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PdfRegistro)
+VORTELIA_TEST_MAIN(tst_PdfRegistro)
 #include "tst_PdfRegistro.moc"

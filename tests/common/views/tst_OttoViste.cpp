@@ -5,6 +5,7 @@
 // and the files are the views and their copies, named as the shipped ones.
 
 #include "support/DisegniDiProva.h"
+#include "support/TestMain.h"
 
 #include "common/class_figures/DisegnoInsegnante.h"
 #include "common/views/FileViste.h"
@@ -117,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_OttoViste)
+VORTELIA_TEST_MAIN(tst_OttoViste)
 #include "tst_OttoViste.moc"

@@ -4,6 +4,7 @@
 // gives, answers each exercise and agrees with the key printed on the last
 // page. The fonts are all embedded.
 #include "support/SeeingPupil.h"
+#include "support/TestMain.h"
 
 #include "common/FigureMemorizzate.h"
 #include "common/platform/services/Picture.h"
@@ -241,5 +242,5 @@ private:
     QString pdf_;
 };
 
-QTEST_MAIN(TestSchedaVista)
+VORTELIA_TEST_MAIN(TestSchedaVista)
 #include "tst_SchedaVista.moc"

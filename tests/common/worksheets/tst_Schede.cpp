@@ -2,6 +2,7 @@
 // The worksheets: the layout and its key, the versions and their draws, the
 // same bytes from the same seed, and every request refused with its reason.
 #include "support/TempLibrary.h"
+#include "support/TestMain.h"
 
 #include "common/worksheets/Impaginazione.h"
 #include "common/worksheets/Schede.h"
@@ -216,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSchede)
+VORTELIA_TEST_MAIN(TestSchede)
 #include "tst_Schede.moc"

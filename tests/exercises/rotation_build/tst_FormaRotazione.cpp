@@ -6,6 +6,7 @@
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "common/frame/Estrazioni.h"
 #include "common/platform/widgets/ImageBox.h"
@@ -178,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FormaRotazione)
+VORTELIA_TEST_MAIN(tst_FormaRotazione)
 #include "tst_FormaRotazione.moc"

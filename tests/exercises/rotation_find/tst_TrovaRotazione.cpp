@@ -7,6 +7,7 @@
 #include "support/Pupil.h"
 #include "support/SeeingPupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "common/frame/Estrazioni.h"
 #include "common/platform/widgets/ImageBox.h"
@@ -232,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_TrovaRotazione)
+VORTELIA_TEST_MAIN(tst_TrovaRotazione)
 #include "tst_TrovaRotazione.moc"

@@ -5,6 +5,7 @@
 #include "support/BenchFixture.h"
 #include "support/SeeingPupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "common/platform/widgets/FrameShape.h"
 #include "common/platform/widgets/ImageBox.h"
@@ -149,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_TipoRotazione)
+VORTELIA_TEST_MAIN(tst_TipoRotazione)
 #include "tst_TipoRotazione.moc"

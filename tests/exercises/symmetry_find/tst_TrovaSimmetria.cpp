@@ -5,6 +5,7 @@
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "common/frame/Estrazioni.h"
 #include "common/platform/widgets/ImageBox.h"
@@ -181,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_TrovaSimmetria)
+VORTELIA_TEST_MAIN(tst_TrovaSimmetria)
 #include "tst_TrovaSimmetria.moc"

@@ -2,6 +2,7 @@
 // The sound system, loaded from beside the program when first asked for.
 
 #include "common/platform/sound/LazySoundPlayer.h"
+#include "support/TestMain.h"
 
 #include <QtTest>
 
@@ -28,5 +29,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_LazySoundPlayer)
+VORTELIA_TEST_MAIN(tst_LazySoundPlayer)
 #include "tst_LazySoundPlayer.moc"

@@ -5,6 +5,7 @@
 
 #include "support/ProcessMemory.h"
 #include "support/SoundFiles.h"
+#include "support/TestMain.h"
 
 #include "common/platform/sound/QtSoundPlayer.h"
 
@@ -209,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_QtSoundPlayer)
+VORTELIA_TEST_MAIN(tst_QtSoundPlayer)
 #include "tst_QtSoundPlayer.moc"

@@ -3,6 +3,7 @@
 // its name is made of.
 
 #include "support/SoundFiles.h"
+#include "support/TestMain.h"
 
 #include "common/platform/sound/QtSoundPlayer.h"
 #include "common/platform/system/ApplicationFolder.h"
@@ -95,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ApplicationFolder)
+VORTELIA_TEST_MAIN(tst_ApplicationFolder)
 #include "tst_ApplicationFolder.moc"

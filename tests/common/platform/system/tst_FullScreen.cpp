@@ -5,6 +5,7 @@
 
 #include "support/OpenBox.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/CatalogoFinestre.h"
@@ -141,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FullScreen)
+VORTELIA_TEST_MAIN(tst_FullScreen)
 #include "tst_FullScreen.moc"

@@ -6,6 +6,7 @@
 #include "support/BenchFixture.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "common/StatoCondiviso.h"
@@ -242,5 +243,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_HeldKeyFilter)
+VORTELIA_TEST_MAIN(tst_HeldKeyFilter)
 #include "tst_HeldKeyFilter.moc"

@@ -7,6 +7,7 @@
 #include "support/OpenBox.h"
 #include "support/Pupil.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 
 #include "app/FormAvvio.h"
 #include "app/FormMenu.h"
@@ -292,5 +293,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Accessibility)
+VORTELIA_TEST_MAIN(tst_Accessibility)
 #include "tst_Accessibility.moc"

@@ -2,6 +2,7 @@
 // Work that waits for a window's first paint.
 
 #include "common/platform/widgets/AfterFirstPaint.h"
+#include "support/TestMain.h"
 
 #include <QtTest>
 
@@ -66,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_AfterFirstPaint)
+VORTELIA_TEST_MAIN(tst_AfterFirstPaint)
 #include "tst_AfterFirstPaint.moc"

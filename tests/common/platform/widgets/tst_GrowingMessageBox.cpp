@@ -5,6 +5,7 @@
 
 #include "support/OpenBox.h"
 #include "support/TestBench.h"
+#include "support/TestMain.h"
 #include "support/Windows.h"
 
 #include "app/FormMenu.h"
@@ -154,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_GrowingMessageBox)
+VORTELIA_TEST_MAIN(tst_GrowingMessageBox)
 #include "tst_GrowingMessageBox.moc"

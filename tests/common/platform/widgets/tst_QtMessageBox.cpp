@@ -3,6 +3,7 @@
 // Return for the default one, and a box gone without an answer.
 
 #include "support/OpenBox.h"
+#include "support/TestMain.h"
 
 #include "common/platform/system/DestroyedWindowWatcher.h"
 #include "common/platform/widgets/QtMessageBox.h"
@@ -176,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_QtMessageBox)
+VORTELIA_TEST_MAIN(tst_QtMessageBox)
 #include "tst_QtMessageBox.moc"

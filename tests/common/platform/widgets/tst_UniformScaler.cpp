@@ -4,6 +4,7 @@
 // rounds edges, not sizes.
 
 #include "common/platform/widgets/UniformScaler.h"
+#include "support/TestMain.h"
 
 #include <QWidget>
 #include <QtTest>
@@ -50,5 +51,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_UniformScaler)
+VORTELIA_TEST_MAIN(tst_UniformScaler)
 #include "tst_UniformScaler.moc"
