@@ -32,7 +32,7 @@ inline const QString finestraSegreta = QStringLiteral("FormEsNascosta");
 inline VoceRegistro voce(int i, const QString& alunno = segreto) {
     VoceRegistro v;
     v.tipo = i % 7 == 3 ? VoceRegistro::Tipo::Inizio : VoceRegistro::Tipo::Risposta;
-    v.quando = 1'765'000'000'000 + qint64((i * 7919) % 10007) * 1000;
+    v.quando = 1'765'000'000'000 + (qint64(i) * 7919 % 10007) * 1000;
     v.alunno = QStringLiteral("%1 %2").arg(alunno).arg(i % 5);
     v.finestra = finestraSegreta + QString::number(i % 15 + 1);
     v.lettera = QChar(u'a' + i % 26);

@@ -15,7 +15,7 @@ private slots:
     void iFileEstraneiSonoSaltatiConUnaNota();
 };
 
-// In the lab's folder, beside one good file of ten entries: whatever else
+// In the lab's folder, beside the good files of ten entries: whatever else
 // lies there is left out, each with a note naming it, and the reading never
 // waits on a FIFO.
 void TestLetturaRegistro::iFileEstraneiSonoSaltatiConUnaNota() {
@@ -26,8 +26,9 @@ void TestLetturaRegistro::iFileEstraneiSonoSaltatiConUnaNota() {
         QVERIFY(registro->attendi(10000));
     }
     const QDir risposte(aula.risposte());
+    // One file or more: the writer copies what has come so far each time.
     const QStringList buoni = risposte.entryList(QDir::Files);
-    QCOMPARE(buoni.size(), 1);
+    QVERIFY(!buoni.isEmpty());
     QFile buono(risposte.filePath(buoni[0]));
     QVERIFY(buono.open(QIODevice::ReadOnly));
     const QByteArray byte = buono.readAll();
