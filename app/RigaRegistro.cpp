@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RigaRegistro.h"
 
-#include "teacher/AccessoRegistro.h"
+#include "teacher/record/AccessoRegistro.h"
 
 #include "common/FileIntero.h"
 #include "common/keys/NomiClasse.h"

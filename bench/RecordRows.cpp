@@ -5,8 +5,8 @@
 
 #include "support/VociDiProva.h"
 
-#include "app/teacher/PaginaAlunnoRegistro.h"
-#include "app/teacher/PaginaRegistro.h"
+#include "app/teacher/record/PaginaAlunnoRegistro.h"
+#include "app/teacher/record/PaginaRegistro.h"
 #include "common/platform/services/Clock.h"
 #include "common/record/ChiavePrivata.h"
 #include "common/record/ChiaviPubbliche.h"

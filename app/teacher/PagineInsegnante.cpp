@@ -5,7 +5,7 @@
 #include "FormFigureClasse.h"
 #include "PaginaImpostazioni.h"
 #include "PaginaSchede.h"
-#include "SportelloRegistro.h"
+#include "record/SportelloRegistro.h"
 
 #include "common/Modulo1.h"
 #include "common/class_figures/FigureClasse.h"

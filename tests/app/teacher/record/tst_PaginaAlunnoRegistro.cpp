@@ -5,7 +5,7 @@
 #include "support/VociDiProva.h"
 #include "support/Windows.h"
 
-#include "app/teacher/PaginaAlunnoRegistro.h"
+#include "app/teacher/record/PaginaAlunnoRegistro.h"
 
 #include <QBarSeries>
 #include <QBarSet>

@@ -8,10 +8,10 @@
 #include "support/TestMain.h"
 #include "support/VociDiProva.h"
 
-#include "app/teacher/PaginaRegistro.h"
-#include "app/teacher/PannelliRegistro.h"
-#include "app/teacher/PannelloCancellazione.h"
-#include "app/teacher/SportelloRegistro.h"
+#include "app/teacher/record/PaginaRegistro.h"
+#include "app/teacher/record/PannelliRegistro.h"
+#include "app/teacher/record/PannelloCancellazione.h"
+#include "app/teacher/record/SportelloRegistro.h"
 
 #include "common/keys/ChiaviRegistro.h"
 #include "common/record/RegistroClasse.h"

@@ -6,8 +6,8 @@
 #include "support/VociDiProva.h"
 #include "support/Windows.h"
 
-#include "app/teacher/PaginaAlunnoRegistro.h"
-#include "app/teacher/PaginaRegistro.h"
+#include "app/teacher/record/PaginaAlunnoRegistro.h"
+#include "app/teacher/record/PaginaRegistro.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -4,7 +4,7 @@
 #include "support/TestMain.h"
 #include "support/VociDiProva.h"
 
-#include "app/teacher/SceltaPeriodo.h"
+#include "app/teacher/record/SceltaPeriodo.h"
 
 #include <QComboBox>
 #include <QDateEdit>
