@@ -49,10 +49,6 @@ void ordine(std::initializer_list<QWidget*> controlli) {
     }
 }
 
-QString passwordCorta() {
-    return QStringLiteral("La password vuole almeno 8 caratteri.");
-}
-
 } // namespace
 
 PannelloAttivazione::PannelloAttivazione(QWidget* parent)
@@ -117,8 +113,6 @@ void PannelloAttivazione::attiva() {
     const NomiClasse nomi = NomiClasse::daTesto(Nomi->toPlainText());
     if (!nomi.valida())
         return mostraErrore(nomi.errore);
-    if (Password->text().size() < 8)
-        return mostraErrore(passwordCorta());
     if (Password->text() != Ripeti->text())
         return mostraErrore(QStringLiteral("Le due password non sono uguali."));
     emit attivazioneChiesta(nomi.nomi, Password->text());
@@ -171,8 +165,6 @@ PannelloApertura::PannelloApertura(QWidget* parent)
             [this] { emit aperturaChiesta(Password->text()); });
     connect(Password, &QLineEdit::returnPressed, BottoneApri, &QPushButton::click);
     connect(BottoneCambia, &QPushButton::clicked, this, [this] {
-        if (Nuova->text().size() < 8)
-            return mostraErrore(passwordCorta());
         if (Nuova->text() != Ripeti->text())
             return mostraErrore(QStringLiteral("Le due password nuove non sono uguali."));
         emit recuperoChiesto(Codice->text(), Nuova->text());

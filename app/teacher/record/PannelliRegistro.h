@@ -13,9 +13,10 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Switching the class record on: the class's names, typed, pasted or loaded
-// from a file, and the teacher's password twice. The names and the two
-// passwords are checked here; the record is made by whoever listens, which
-// answers with the recovery code or the reason.
+// from a file, and the teacher's password twice. The names, and that the
+// two passwords are one, are checked here; the keys (and the password's own
+// rules) are left to whoever listens, which answers with the recovery code
+// or the reason.
 class PannelloAttivazione : public ColouredArea {
     Q_OBJECT
 

@@ -103,8 +103,7 @@ void SportelloRegistro::mostraRegistro(const QString& esito) {
 void SportelloRegistro::mostraCancellazione() {
     if (cancellazione_)
         cancellazione_->deleteLater();
-    QStringList alunni = classe_;
-    cancellazione_ = new PannelloCancellazione(alunni, oggi_);
+    cancellazione_ = new PannelloCancellazione(classe_, oggi_);
     connect(cancellazione_, &PannelloCancellazione::cancellazioneChiesta, this,
             &SportelloRegistro::cancella);
     connect(cancellazione_, &PannelloCancellazione::indietro, this, [this] {
