@@ -13,9 +13,7 @@ RegistroDelSistema::RegistroDelSistema(const Impostazioni& impostazioni, const C
         return;
     const CartelleRegistro cartelle = CartelleRegistro::delSistema(impostazioni.cartellaRegistro);
     QString errore;
-    const QByteArray file = ChiaviRegistro::leggiFile(cartelle, &errore);
-    const std::optional<ChiaviPubbliche> chiavi =
-        file.isEmpty() ? std::nullopt : ChiaviRegistro::leggiPubbliche(file, &errore);
+    const std::optional<ChiaviPubbliche> chiavi = ChiaviRegistro::leggiPubbliche(cartelle, &errore);
     if (chiavi)
         registro_ = RegistroClasse::apri(cartelle, *chiavi, orologio, &errore);
     if (!registro_) {

@@ -185,6 +185,12 @@ QByteArray ChiaviRegistro::leggiFile(const CartelleRegistro& cartelle, QString* 
     return FileChiavi::leggi(cartelle, nomeFile(), errore);
 }
 
+std::optional<ChiaviPubbliche> ChiaviRegistro::leggiPubbliche(const CartelleRegistro& cartelle,
+                                                              QString* errore) {
+    const QByteArray file = leggiFile(cartelle, errore);
+    return file.isEmpty() ? std::nullopt : leggiPubbliche(file, errore);
+}
+
 bool ChiaviRegistro::scriviFile(const QString& cartella, const QByteArray& file, QString* errore) {
     return FileChiavi::scrivi(cartella, nomeFile(), file, errore);
 }

@@ -52,6 +52,9 @@ public:
     // Reads the record's folder's keys file; when the record's folder is a
     // share that is away, this PC's copy of it. Empty and *errore on failure.
     static QByteArray leggiFile(const CartelleRegistro& cartelle, QString* errore);
+    // The public part of that file, as leggiPubbliche reads it.
+    static std::optional<ChiaviPubbliche> leggiPubbliche(const CartelleRegistro& cartelle,
+                                                         QString* errore);
     // Writes `file` as cartella/chiavi.json, whole or not at all, readable by
     // all (mode 0644: the pupils' PCs read it).
     static bool scriviFile(const QString& cartella, const QByteArray& file, QString* errore);

@@ -89,8 +89,8 @@ ChiavePrivata AccessoRegistro::apriConCodice(const QString& codice, const QStrin
 
 LetturaRegistro AccessoRegistro::leggi(const ChiavePrivata& chiave) const {
     QString errore;
-    const QByteArray file = fileChiavi(&errore);
-    const std::optional<ChiaviPubbliche> pubbliche = ChiaviRegistro::leggiPubbliche(file, &errore);
+    const std::optional<ChiaviPubbliche> pubbliche =
+        ChiaviRegistro::leggiPubbliche(cartelle_, &errore);
     LetturaRegistro lettura =
         LetturaRegistro::leggi(cartelle_, chiave, pubbliche ? pubbliche->classe : QStringList());
     if (!pubbliche)
