@@ -377,16 +377,23 @@ in_own_mount_namespace() {
     fi
 }
 
-# run_cli ARGS...: the program ($program) as a technician runs it, with no
-# display, in a home of its own ($work/home; DATA_HOME for another data
-# folder), the school's figures in $work/school; sets STATUS, OUT and ERR.
-run_cli() {
+# in_cli_home COMMAND...: COMMAND with no display, in a home of its own
+# ($work/home, its settings and data there whatever the caller's XDG folders
+# say; DATA_HOME for another data folder), the school's figures in
+# $work/school.
+in_cli_home() {
     mkdir -p -m 700 "$work/runtime"
-    STATUS=0
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" \
+        XDG_CONFIG_HOME="$work/home/.config" \
         XDG_DATA_HOME="${DATA_HOME:-$work/home/.local/share}" \
-        XDG_DATA_DIRS="$work/school:/usr/share" XDG_RUNTIME_DIR="$work/runtime" \
-        "$program" "$@" >"$work/out" 2>"$work/err" || STATUS=$?
+        XDG_DATA_DIRS="$work/school:/usr/share" XDG_RUNTIME_DIR="$work/runtime" "$@"
+}
+
+# run_cli ARGS...: the program ($program) as a technician runs it, in
+# in_cli_home; sets STATUS, OUT and ERR.
+run_cli() {
+    STATUS=0
+    in_cli_home "$program" "$@" >"$work/out" 2>"$work/err" || STATUS=$?
     OUT=$(cat "$work/out")
     ERR=$(cat "$work/err")
 }

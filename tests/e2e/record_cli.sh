@@ -46,8 +46,8 @@ run_cli --registro-attiva "$work/classe.txt" <<<"$password"
 refused 1 "switching on again"
 [ "$(sha256sum "$keys")" = "$saved" ] || fail "switching on again changed the keys"
 
-env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" "$pupil" Anna 6 >"$work/anna" 2>/dev/null ||
-    fail "Anna's play exits $?"
+in_cli_home "$pupil" Anna 6 >"$work/anna" 2>"$work/anna.err" ||
+    fail "Anna's play exits $?: $(cat "$work/anna.err")"
 run_cli --registro-csv "$work/r.csv" <<<"sbagliata"
 refused 1 "a wrong password"
 [ ! -e "$work/r.csv" ] || fail "a wrong password wrote the CSV"
