@@ -22,6 +22,7 @@ struct Options {
     int checks = 9;   // data checks, each on a fresh library
     bool targets = true;
     bool offscreenOnly = false;
+    bool recordOnly = false; // the class record's rows alone, to profile them
 };
 
 double median(QList<double> values);

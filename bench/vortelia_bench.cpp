@@ -74,6 +74,8 @@ int main(int argc, char* argv[]) {
             o.targets = false;
         else if (a == QLatin1String("--offscreen-only"))
             o.offscreenOnly = true;
+        else if (a == QLatin1String("--record-only"))
+            o.recordOnly = true;
         else if (a == QLatin1String("--starts"))
             o.starts = value();
         else if (a == QLatin1String("--memory"))
@@ -99,18 +101,20 @@ int main(int argc, char* argv[]) {
 
     std::fprintf(stderr, "measuring:\n");
     Table table;
-    for (const auto& [platform, label] : platforms)
-        benchStartUp(o, table, platform, label);
-    for (const auto& [platform, label] : platforms)
-        benchMemory(o, table, platform, label);
-    benchMemoryFullScreen(o, table, fullHd);
     Services services;
-    benchDataCheck(o, table, services);
-    benchNuovoEsercizio(o, table, services);
-    benchScaled(o, table, services);
-    benchLargeViews(o, table, services);
-    benchClicks(o, table, services);
-    benchWorksheet(o, table, services);
+    if (!o.recordOnly) {
+        for (const auto& [platform, label] : platforms)
+            benchStartUp(o, table, platform, label);
+        for (const auto& [platform, label] : platforms)
+            benchMemory(o, table, platform, label);
+        benchMemoryFullScreen(o, table, fullHd);
+        benchDataCheck(o, table, services);
+        benchNuovoEsercizio(o, table, services);
+        benchScaled(o, table, services);
+        benchLargeViews(o, table, services);
+        benchClicks(o, table, services);
+        benchWorksheet(o, table, services);
+    }
     benchRecord(o, table);
 
     const bool failed = table.anyEmpty();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileVoci.h"
 
-#include "common/platform/system/LargePages.h"
 #include "common/platform/system/SafeFile.h"
 
 #include <QDir>
@@ -86,7 +85,6 @@ Letto leggiFile(const QString& percorso) {
     }
     // One byte past its size tells a file that grew since it was looked at.
     QByteArray byte(aperto->identity.size + 1, Qt::Uninitialized);
-    LargePages::prefer(byte.data(), byte.size());
     const qint64 letti = aperto->file->read(byte.data(), byte.size());
     if (letti < 0)
         return nessuno;

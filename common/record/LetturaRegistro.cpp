@@ -9,7 +9,6 @@
 #include "SigilloCorsa.h"
 
 #include "common/platform/services/ParallelFor.h"
-#include "common/platform/system/LargePages.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -36,7 +35,7 @@ struct Blocco {
     QList<FileVoci::Record> record;
     std::optional<SigilloCorsa> sigillo;
     QString nota;
-    qsizetype primo = 0;
+    std::vector<VoceRegistro> voci; // those opened, in the block's order
     int guaste = 0;
 };
 
@@ -124,20 +123,24 @@ void leggiDatabase(const QString& locale, const ChiavePrivata& chiave, std::vect
         }
 }
 
-// Opens a block's entries into their places; a place left empty has no id.
-void apriVoci(Blocco& b, VoceRegistro* posto) {
+// Opens a block's entries, each into the block's list, the damaged ones
+// counted.
+void apriVoci(Blocco& b) {
     QByteArray chiaro;
     FormatoVoce::Testi testi;
+    b.voci.reserve(size_t(b.record.size()));
     for (const FileVoci::Record& r : b.record) {
         std::optional<VoceRegistro> v;
         if (b.sigillo->apriVoce(r.n, r.cifrato, chiaro))
             v = FormatoVoce::leggi(chiaro, &testi);
         if (v && !v->id.isEmpty())
-            *posto = std::move(*v);
+            b.voci.push_back(std::move(*v));
         else
             ++b.guaste;
-        ++posto;
     }
+    // The sealed bytes are not needed again: they go while others still open.
+    b.record = {};
+    b.letto = {};
 }
 
 struct InAttesa {
@@ -145,66 +148,52 @@ struct InAttesa {
     qint64 dal = 0; // the first one's time
 };
 
-// Sorts the entries by time, each once: the same entry, read from this PC
-// and from the lab's folder, has the same time and id, so they lie side by
-// side. Sorted on small keys, the entries being large and far apart; then
-// each entry is moved once. Counts those only this PC has.
-InAttesa ordina(QList<VoceRegistro>& voci, const std::vector<Fonte>& fonti, bool condivisa) {
+// Every block's entries, by time, each once: the same entry, read from this
+// PC and from the lab's folder, has the same time and id, so they lie side
+// by side. Sorted on small keys, the entries being large and far apart; then
+// each is moved once, into its place. Counts those only this PC has.
+InAttesa ordina(std::vector<Blocco>& blocchi, bool condivisa, QList<VoceRegistro>& voci) {
     struct Chiave {
         qint64 quando;
         quint64 id; // its first bytes
+        quint32 blocco;
         quint32 i;
     };
     std::vector<Chiave> chiavi;
-    chiavi.reserve(size_t(voci.size()));
-    for (qsizetype i = 0; i < voci.size(); ++i)
-        if (const QByteArray& id = voci[i].id; !id.isEmpty()) {
+    size_t totale = 0;
+    for (const Blocco& b : blocchi)
+        totale += b.voci.size();
+    chiavi.reserve(totale);
+    for (size_t nb = 0; nb < blocchi.size(); ++nb)
+        for (size_t i = 0; i < blocchi[nb].voci.size(); ++i) {
+            const VoceRegistro& v = blocchi[nb].voci[i];
             quint64 inizio = 0;
-            memcpy(&inizio, id.constData(), size_t(std::min<qsizetype>(8, id.size())));
-            chiavi.push_back({voci[i].quando, qFromBigEndian(inizio), quint32(i)});
+            memcpy(&inizio, v.id.constData(), size_t(std::min<qsizetype>(8, v.id.size())));
+            chiavi.push_back({v.quando, qFromBigEndian(inizio), quint32(nb), quint32(i)});
         }
-    const auto stessa = [&voci](const Chiave& a, const Chiave& b) {
-        return a.quando == b.quando && a.id == b.id && voci[a.i].id == voci[b.i].id;
+    const auto voce = [&blocchi](const Chiave& c) -> VoceRegistro& {
+        return blocchi[c.blocco].voci[c.i];
     };
-    std::sort(chiavi.begin(), chiavi.end(), [&voci](const Chiave& a, const Chiave& b) {
+    const auto stessa = [&voce](const Chiave& a, const Chiave& b) {
+        return a.quando == b.quando && a.id == b.id && voce(a).id == voce(b).id;
+    };
+    std::sort(chiavi.begin(), chiavi.end(), [&voce](const Chiave& a, const Chiave& b) {
         if (a.quando != b.quando || a.id != b.id)
             return a.quando != b.quando ? a.quando < b.quando : a.id < b.id;
-        return voci[a.i].id < voci[b.i].id;
+        return voce(a).id < voce(b).id;
     });
     InAttesa attesa;
-    std::vector<quint32> ordine;
-    ordine.reserve(size_t(voci.size()));
-    std::vector<bool> tenuta(size_t(voci.size()), false);
+    voci.reserve(qsizetype(totale));
     for (size_t i = 0; i < chiavi.size();) {
         size_t fine = i + 1;
-        int da = int(fonti[chiavi[i].i]);
+        int da = int(blocchi[chiavi[i].blocco].fonte);
         while (fine < chiavi.size() && stessa(chiavi[fine], chiavi[i]))
-            da |= int(fonti[chiavi[fine++].i]);
+            da |= int(blocchi[chiavi[fine++].blocco].fonte);
         if (da == int(Fonte::Locale) && condivisa && attesa.quante++ == 0)
             attesa.dal = chiavi[i].quando;
-        tenuta[chiavi[i].i] = true;
-        ordine.push_back(chiavi[i].i);
+        voci.append(std::move(voce(chiavi[i])));
         i = fine;
     }
-    const qsizetype quante = qsizetype(ordine.size());
-    for (qsizetype i = 0; i < voci.size(); ++i)
-        if (!tenuta[size_t(i)])
-            ordine.push_back(quint32(i));
-    // Each cycle of the permutation in turn.
-    std::vector<bool> fatto(ordine.size(), false);
-    for (size_t i = 0; i < ordine.size(); ++i) {
-        if (fatto[i] || ordine[i] == i)
-            continue;
-        VoceRegistro primo = std::move(voci[qsizetype(i)]);
-        size_t j = i;
-        for (; ordine[j] != i; j = ordine[j]) {
-            voci[qsizetype(j)] = std::move(voci[qsizetype(ordine[j])]);
-            fatto[j] = true;
-        }
-        voci[qsizetype(j)] = std::move(primo);
-        fatto[j] = true;
-    }
-    voci.resize(quante);
     return attesa;
 }
 
@@ -262,27 +251,18 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
     }
     ParallelFor::run(int(blocchi.size() - primoFile),
                      [&](int i) { apriFile(blocchi[primoFile + size_t(i)], chiave); });
-    qsizetype totale = 0;
-    for (Blocco& b : blocchi) {
-        b.primo = totale;
-        totale += b.record.size();
-    }
-    r.voci.reserve(totale);
-    LargePages::prefer(r.voci.data(), totale * qint64(sizeof(VoceRegistro)));
-    r.voci.resize(totale);
     ParallelFor::run(int(blocchi.size()), [&](int i) {
-        apriVoci(blocchi[size_t(i)], r.voci.data() + blocchi[size_t(i)].primo);
+        if (Blocco& b = blocchi[size_t(i)]; b.sigillo)
+            apriVoci(b);
     });
-    std::vector<Fonte> fonti(static_cast<size_t>(totale));
     for (const Blocco& b : blocchi) {
-        std::fill_n(fonti.begin() + b.primo, b.record.size(), b.fonte);
         if (!b.nota.isEmpty())
             r.note.append(b.nota);
         else if (b.guaste > 0)
             r.note.append(notaGuaste(b.nome, b.guaste));
     }
 
-    const InAttesa attesa = ordina(r.voci, fonti, condivisa);
+    const InAttesa attesa = ordina(blocchi, condivisa, r.voci);
     if (attesa.quante > 0)
         r.note.append(notaAttesa(attesa.quante, attesaDal.value_or(attesa.dal)));
     return r;

@@ -9,16 +9,22 @@
 #include <cstring>
 #include <utility>
 
-static_assert(SigilloCorsa::lunghezzaSigillo == crypto_box_SEALBYTES + crypto_secretbox_KEYBYTES);
-static_assert(SigilloCorsa::aggiunta == crypto_secretbox_MACBYTES);
-static_assert(crypto_secretbox_NONCEBYTES == SigilloCorsa::lunghezzaCorsa + 8);
+// Each entry in ChaCha20-Poly1305: a reading opens some 600,000 of them, and
+// XSalsa20 would first derive a key for each from its long nonce. The run's
+// key is random and never used by another run, so the entry's number alone
+// is a nonce never used twice with it.
+static_assert(SigilloCorsa::lunghezzaSigillo ==
+              crypto_box_SEALBYTES + crypto_aead_chacha20poly1305_ietf_KEYBYTES);
+static_assert(SigilloCorsa::aggiunta == crypto_aead_chacha20poly1305_ietf_ABYTES);
 
 namespace {
 
-void nonce(const QByteArray& corsa, quint64 n, unsigned char* out) {
-    memcpy(out, corsa.constData(), SigilloCorsa::lunghezzaCorsa);
+using Nonce = unsigned char[crypto_aead_chacha20poly1305_ietf_NPUBBYTES];
+
+void nonce(quint64 n, Nonce& out) {
+    memset(out, 0, sizeof out);
     for (int i = 0; i < 8; ++i)
-        out[SigilloCorsa::lunghezzaCorsa + i] = static_cast<unsigned char>(n >> (56 - 8 * i));
+        out[sizeof out - 8 + i] = static_cast<unsigned char>(n >> (56 - 8 * i));
 }
 
 const unsigned char* byte(const QByteArray& a) {
@@ -33,11 +39,11 @@ std::optional<SigilloCorsa> SigilloCorsa::nuovo(const QByteArray& pubblica) {
     SigilloCorsa s;
     s.corsa_.resize(lunghezzaCorsa);
     randombytes_buf(s.corsa_.data(), size_t(lunghezzaCorsa));
-    s.chiave_.resize(crypto_secretbox_KEYBYTES);
-    crypto_secretbox_keygen(reinterpret_cast<unsigned char*>(s.chiave_.data()));
+    s.chiave_.resize(crypto_aead_chacha20poly1305_ietf_KEYBYTES);
+    crypto_aead_chacha20poly1305_ietf_keygen(reinterpret_cast<unsigned char*>(s.chiave_.data()));
     s.sigillo_.resize(lunghezzaSigillo);
     if (crypto_box_seal(reinterpret_cast<unsigned char*>(s.sigillo_.data()), byte(s.chiave_),
-                        crypto_secretbox_KEYBYTES, byte(pubblica)) != 0)
+                        crypto_aead_chacha20poly1305_ietf_KEYBYTES, byte(pubblica)) != 0)
         return std::nullopt;
     return s;
 }
@@ -50,7 +56,7 @@ std::optional<SigilloCorsa> SigilloCorsa::apri(const QByteArray& corsa, const QB
     SigilloCorsa s;
     s.corsa_ = corsa;
     s.sigillo_ = sigillo;
-    s.chiave_.resize(crypto_secretbox_KEYBYTES);
+    s.chiave_.resize(crypto_aead_chacha20poly1305_ietf_KEYBYTES);
     if (crypto_box_seal_open(reinterpret_cast<unsigned char*>(s.chiave_.data()), byte(sigillo),
                              lunghezzaSigillo, byte(chiave.pubblica()),
                              byte(chiave.privata())) != 0)
@@ -84,22 +90,24 @@ void SigilloCorsa::cancella() {
 }
 
 QByteArray SigilloCorsa::sigilla(quint64 n, QByteArrayView chiaro) const {
-    unsigned char numero[crypto_secretbox_NONCEBYTES];
-    nonce(corsa_, n, numero);
+    Nonce numero;
+    nonce(n, numero);
     QByteArray cifrato(chiaro.size() + aggiunta, Qt::Uninitialized);
-    crypto_secretbox_easy(reinterpret_cast<unsigned char*>(cifrato.data()),
-                          reinterpret_cast<const unsigned char*>(chiaro.data()),
-                          size_t(chiaro.size()), numero, byte(chiave_));
+    crypto_aead_chacha20poly1305_ietf_encrypt(
+        reinterpret_cast<unsigned char*>(cifrato.data()), nullptr,
+        reinterpret_cast<const unsigned char*>(chiaro.data()), size_t(chiaro.size()), nullptr, 0,
+        nullptr, numero, byte(chiave_));
     return cifrato;
 }
 
 bool SigilloCorsa::apriVoce(quint64 n, QByteArrayView cifrato, QByteArray& chiaro) const {
     if (cifrato.size() < aggiunta)
         return false;
-    unsigned char numero[crypto_secretbox_NONCEBYTES];
-    nonce(corsa_, n, numero);
+    Nonce numero;
+    nonce(n, numero);
     chiaro.resize(cifrato.size() - aggiunta);
-    return crypto_secretbox_open_easy(reinterpret_cast<unsigned char*>(chiaro.data()),
-                                      reinterpret_cast<const unsigned char*>(cifrato.data()),
-                                      size_t(cifrato.size()), numero, byte(chiave_)) == 0;
+    return crypto_aead_chacha20poly1305_ietf_decrypt(
+               reinterpret_cast<unsigned char*>(chiaro.data()), nullptr, nullptr,
+               reinterpret_cast<const unsigned char*>(cifrato.data()), size_t(cifrato.size()),
+               nullptr, 0, numero, byte(chiave_)) == 0;
 }

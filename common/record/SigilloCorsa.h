@@ -12,7 +12,7 @@ class ChiavePrivata;
 // the run, and itself travels sealed for the teacher's public key. The
 // program holds it in memory alone, so once the run ends nothing on the PC
 // opens its entries; the teacher's private key opens the seal. An entry's
-// nonce is the run's id and the entry's number, never used twice.
+// nonce is its number, never used twice in a run.
 class SigilloCorsa {
 public:
     static constexpr int lunghezzaCorsa = 16;   // the run's id
