@@ -8,11 +8,25 @@
 #include "common/Modulo1.h"
 #include "common/platform/services/MessageBoxService.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedLayout>
+
+namespace {
+
+// Stretching a password and reading a school year take a second or two on
+// this thread: the teacher sees the program is at work, not stuck.
+struct CursoreAttesa {
+    CursoreAttesa() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursoreAttesa() { QApplication::restoreOverrideCursor(); }
+    CursoreAttesa(const CursoreAttesa&) = delete;
+    CursoreAttesa& operator=(const CursoreAttesa&) = delete;
+};
+
+} // namespace
 
 SportelloRegistro::SportelloRegistro(AccessoRegistro accesso, MessageBoxService& messaggi,
                                      const Clock* orologio, QDate oggi, QWidget* parent)
@@ -39,6 +53,7 @@ SportelloRegistro::SportelloRegistro(AccessoRegistro accesso, MessageBoxService&
 SportelloRegistro::~SportelloRegistro() = default;
 
 void SportelloRegistro::attiva(const QStringList& nomi, const QString& password) {
+    const CursoreAttesa cursore;
     const AccessoRegistro::Attivazione fatto = accesso_.attiva(nomi, password);
     if (fatto.codiceRecupero.isEmpty())
         return attivazione_->mostraErrore(fatto.errore);
@@ -58,6 +73,7 @@ bool SportelloRegistro::attesa() {
 void SportelloRegistro::apri(const QString& password) {
     if (attesa())
         return;
+    const CursoreAttesa cursore;
     QString errore;
     chiave_ = accesso_.apri(password, &errore);
     tentativi_.esito(chiave_.valida());
@@ -69,6 +85,7 @@ void SportelloRegistro::apri(const QString& password) {
 void SportelloRegistro::recupera(const QString& codice, const QString& nuova) {
     if (attesa())
         return;
+    const CursoreAttesa cursore;
     QString errore;
     chiave_ = accesso_.apriConCodice(codice, nuova, &errore);
     tentativi_.esito(chiave_.valida());
@@ -123,6 +140,7 @@ void SportelloRegistro::cancella(const Cancellazione& cancellazione, const QStri
          MessageBoxService::Icon::Question, MessageBoxService::Buttons::YesNo});
     if (risposta != MessageBoxService::Answer::Yes)
         return;
+    const CursoreAttesa cursore;
     if (const QString motivo = accesso_.cancella(chiave_, cancellazione); !motivo.isEmpty())
         return cancellazione_->mostraEsito(motivo);
     mostraRegistro(QStringLiteral("Cancellato per sempre: %1.").arg(descrizione));
