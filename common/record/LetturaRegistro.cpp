@@ -138,7 +138,7 @@ void apriVoci(Blocco& b) {
         else
             ++b.guaste;
     }
-    // The sealed bytes are not needed again: they go while others still open.
+    // The sealed bytes are not needed again.
     b.record = {};
     b.letto = {};
 }
@@ -225,7 +225,6 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
     if (conLocale)
         leggiDatabase(cartelle.locale, chiave, blocchi, righe, &attesaDal);
 
-    const size_t primoFile = blocchi.size();
     const auto aggiungi = [&](const QString& percorso, Fonte fonte) {
         Blocco& b = blocchi.emplace_back();
         b.percorso = percorso;
@@ -249,10 +248,13 @@ LetturaRegistro LetturaRegistro::leggi(const CartelleRegistro& cartelle,
                 aggiungi(info.filePath(), Fonte::Condivisa);
         }
     }
-    ParallelFor::run(int(blocchi.size() - primoFile),
-                     [&](int i) { apriFile(blocchi[primoFile + size_t(i)], chiave); });
+    // A file is read and its entries opened in one job, its bytes let go
+    // before the next: the whole lab's files are never in memory at once.
     ParallelFor::run(int(blocchi.size()), [&](int i) {
-        if (Blocco& b = blocchi[size_t(i)]; b.sigillo)
+        Blocco& b = blocchi[size_t(i)];
+        if (!b.percorso.isEmpty())
+            apriFile(b, chiave);
+        if (b.sigillo)
             apriVoci(b);
     });
     for (const Blocco& b : blocchi) {
