@@ -18,7 +18,6 @@
 namespace {
 
 constexpr QRgb sfondoPagina = 0xE8F1FA;
-const QString dallaScuola = QStringLiteral(" (impostato dalla scuola)");
 
 QCheckBox* casella(QWidget* parent, const QString& testo, QRect dove, const QFont& font) {
     auto* c = new QCheckBox(testo, parent);
@@ -35,13 +34,6 @@ QLabel* titoletto(QWidget* parent, const QString& testo, QRect dove) {
 QLabel* etichetta(QWidget* parent, const QString& testo, QRect dove) {
     return Controlli::etichetta(parent, testo, dove, Controlli::arial(10, false), sfondoPagina,
                                 Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void scriviTesto(QWidget* dove, const QString& testo) {
-    if (auto* box = qobject_cast<QAbstractButton*>(dove))
-        box->setText(testo);
-    else if (auto* label = qobject_cast<QLabel*>(dove))
-        label->setText(testo);
 }
 
 } // namespace
@@ -130,7 +122,7 @@ PaginaImpostazioni::PaginaImpostazioni(Lettura lettura, Salvataggio salvataggio,
     connect(BottoneSalva, &QPushButton::clicked, this, [this] { salva(); });
 
     QList<QWidget*> esercizi(Esercizi.begin(), Esercizi.end());
-    righe_ = {
+    righe_ = RigheBloccate({
         {QStringLiteral("suoni/attivi"),
          {SuoniAttivi},
          SuoniAttivi,
@@ -158,7 +150,7 @@ PaginaImpostazioni::PaginaImpostazioni(Lettura lettura, Salvataggio salvataggio,
          QStringLiteral("Un'altra cartella di figure, prima di quelle della scuola:")},
         {QStringLiteral("menu/esercizi"), esercizi, titolettoEsercizi,
          QStringLiteral("Esercizi nel menù")},
-    };
+    });
 
     // Down the left column, then the exercises, then saving.
     QList<QWidget*> ordine{SuoniAttivi,     Volume,         SchermoIntero,
@@ -186,12 +178,7 @@ void PaginaImpostazioni::mostra(const Stato& stato) {
     CartellaFigure->setText(v.cartellaFigure);
     for (int n = 1; n <= Impostazioni::numeroEsercizi; ++n)
         Esercizi.at(n - 1)->setChecked(v.mostraEsercizio(n));
-    for (const Riga& riga : std::as_const(righe_)) {
-        const bool bloccata = stato.bloccate.contains(riga.chiave);
-        for (QWidget* controllo : riga.controlli)
-            controllo->setEnabled(!bloccata);
-        scriviTesto(riga.conTesto, bloccata ? riga.testo + dallaScuola : riga.testo);
-    }
+    righe_.mostra(stato.bloccate);
     tieniUnEsercizio();
     Avvisi->setPlainText(
         QStringLiteral("Questi valori non si sono potuti leggere, e non valgono:\n") +

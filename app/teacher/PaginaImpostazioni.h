@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "RigheBloccate.h"
+
 #include "common/platform/widgets/ColouredArea.h"
 #include "common/settings/Impostazioni.h"
 
@@ -71,14 +73,6 @@ signals:
     void salvate();
 
 private:
-    // A setting on the page: the key, the controls that change it, and the
-    // text (a box's or a label's) that says when the school set it.
-    struct Riga {
-        QString chiave;
-        QList<QWidget*> controlli;
-        QWidget* conTesto;
-        QString testo;
-    };
     void mostra(const Stato& stato);
     void mostraEsito(const QString& testo);
     // At least one exercise stays: the last one ticked cannot be unticked.
@@ -88,5 +82,5 @@ private:
     Salvataggio salvataggio_;
     SceltaCartella sceltaCartella_;
     Stato letti_;
-    QList<Riga> righe_;
+    RigheBloccate righe_;
 };
